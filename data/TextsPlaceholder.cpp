@@ -1,0 +1,1 @@
+// Keeps the texts library non-empty before any text exists.
