@@ -1,0 +1,99 @@
+#pragma once
+
+// Everything the result views show for a loadout, derived without widgets:
+// the window applies it to the components of the same object names.
+
+#include "model/Format.h"
+#include "model/Loadout.h"
+#include "model/VtCatalogue.h"
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace vantor {
+
+struct LabelText {
+    std::string_view objectName;
+    QString text;
+};
+
+struct BoldMark {
+    std::string_view objectName;
+    bool bold = false;
+};
+
+// A rank label's text and band; no band (no colour) when the text has no digits.
+struct RankLabel {
+    std::string_view objectName;
+    QString text;
+    std::optional<RankBand> band;
+};
+
+struct GaugeValue {
+    std::string_view objectName;
+    int progress = 0;
+};
+
+struct ButtonVisibility {
+    std::string_view objectName;
+    bool visible = false;
+};
+
+inline constexpr int ValueLabelCount = 18;
+inline constexpr int BoldLabelCount = 5;
+inline constexpr int GaugeCount = 11;
+inline constexpr int FixedButtonCount = 4;
+
+struct LoadoutDisplay {
+    // Label9, the load status.
+    QString statusText;
+    QColor statusColour;
+    // VTStandardLoadLabel ... VTSupplyPointCostLabel, in the order of the views.
+    std::array<LabelText, ValueLabelCount> values;
+    // VTStandardLoadLabel, VTMaximumLoadLabel, VTDurabilityLabel,
+    // VTBalancerRatingLabel, VTVeeringEfficiencyLabel.
+    std::array<BoldMark, BoldLabelCount> bold;
+    // StandardRankLabel ... SortieRankLabel (the order of RankIndex).
+    std::array<RankLabel, RankCount> ranks;
+    // StandardCapacityGauge ... SortieCostGauge.
+    std::array<GaugeValue, GaugeCount> gauges;
+    // FixedMW2Button, FixedSW1Button, FixedSW2Button, FixedSW3Button.
+    std::array<ButtonVisibility, FixedButtonCount> fixedButtons;
+};
+
+// Requires a recomputed loadout (RecomputeLoadout); reads fields only.
+LoadoutDisplay displayOf(const Loadout& loadout);
+
+// |whole seconds of the turn speed - 55|: a faster turn fills more of the gauge.
+int TurnGaugeValue(const Loadout& loadout);
+// |SupplyPointCost / 1000 - 401|: a cheaper VT fills more.
+int SupplyGaugeValue(const Loadout& loadout);
+// |SortiePointCost - 110|.
+int SortieGaugeValue(const Loadout& loadout);
+
+// The fixed ranges of the eleven gauges, in the order of LoadoutDisplay::gauges.
+struct GaugeRange {
+    std::string_view objectName;
+    int minimum;
+    int maximum;
+};
+
+inline constexpr std::array<GaugeRange, GaugeCount> GaugeRanges = {{
+    {"StandardCapacityGauge", 0, 44},
+    {"MaximumCapacityGauge", 0, 46},
+    {"SpeedGauge", 0, 200},
+    {"DurabilityGauge", 0, 19500},
+    {"BalancerGauge", 0, 26},
+    {"TurnGauge", 15, 40},
+    {"VeeringGauge", 0, 26},
+    {"TorqueGauge", 0, 20},
+    {"FuelGauge", 0, 19},
+    {"SupplyPointGauge", 1, 400},
+    {"SortieCostGauge", 10, 100},
+}};
+
+} // namespace vantor
