@@ -1,0 +1,699 @@
+// The loadout model driven through its record: number formats, load status,
+// bonuses, turn speed under overload, gauges, rank colours and VT selection.
+
+#include "model/Format.h"
+#include "model/LoadoutDisplay.h"
+#include "model/Overload.h"
+#include "model/Recompute.h"
+#include "model/VtCatalogue.h"
+#include "model/VtSelection.h"
+
+#include <QTest>
+
+#include <cstdlib>
+
+using namespace vantor;
+
+namespace {
+
+// What choosing a VT leaves in the record, the weapon selectors' fixed mounts
+// included, followed by the recomputation.
+Loadout selectVt(int vt, Loadout l = {}) {
+    resetForVtSelection(l);
+    l.VTIndex = vt;
+    clearWeaponColumns(l);
+    loadVtFigures(l, vt);
+    for (const auto& m : FixedMounts) {
+        if (m.vt != vt)
+            continue;
+        switch (m.slot) {
+        case FixedSlot::MW2:
+            l.FixedMW2 = true;
+            break;
+        case FixedSlot::SW1:
+            l.FixedSW1 = true;
+            break;
+        case FixedSlot::SW2:
+            l.FixedSW2 = true;
+            break;
+        case FixedSlot::SW3:
+            l.FixedSW3 = true;
+            break;
+        }
+    }
+    finishVtSelection(l);
+    RecomputeLoadout(l, {vt, 0, 0});
+    return l;
+}
+
+// Carries `load` units of main weapons and recomputes.
+void carry(Loadout& l, std::uint32_t load, RecomputeInputs in) {
+    l.MainWeapon1Load = load;
+    l.MainWeapon2Load = l.MainWeapon3Load = 0;
+    SumMainWeaponLoad(l);
+    RecomputeLoadout(l, in);
+}
+
+QString labelText(const LoadoutDisplay& d, std::string_view name) {
+    for (const auto& v : d.values)
+        if (v.objectName == name)
+            return v.text;
+    return QStringLiteral("<no label %1>").arg(QLatin1String(name.data(), qsizetype(name.size())));
+}
+
+bool isBold(const LoadoutDisplay& d, std::string_view name) {
+    for (const auto& b : d.bold)
+        if (b.objectName == name)
+            return b.bold;
+    qWarning("no bold mark for %s", name.data());
+    return false;
+}
+
+int gauge(const LoadoutDisplay& d, std::string_view name) {
+    for (const auto& g : d.gauges)
+        if (g.objectName == name)
+            return g.progress;
+    qWarning("no gauge %s", name.data());
+    return -1;
+}
+
+// The overload table as the turn speed label and the rank label show it, one
+// "speed rank" pair per step 1 to 4, "-" for a step the table does not hold.
+struct ShownRow {
+    const char* steps[MaxOverloadSteps];
+};
+const ShownRow shownOverload[VtCount] = {
+    {{"42.2 ~31st", "46.9 ~31st", "54.2 ~31st", "-"}},
+    {{"36.7 ~28th", "42 ~31st", "45.7 ~31st", "-"}},
+    {{"34.5 ~24th", "40.4 ~31st", "-", "-"}},
+    {{"40.5 ~31st", "44.1 ~31st", "48.4 ~31st", "53.6 ~31st"}},
+    {{"20.6 ~9th", "21.7 ~12th", "-", "-"}},
+    {{"39.5 ~30th", "43.7 ~31st", "47.1 ~31st", "53 ~31st"}},
+    {{"34.5 ~24th", "40.4 ~31st", "-", "-"}},
+    {{"27 ~16th", "-", "-", "-"}},
+    {{"44 ~31st", "52.5 ~31st", "-", "-"}},
+    {{"-", "53.8 ~31st", "-", "-"}},
+    {{"46.9 ~31st", "53.1 ~31st", "62.3 ~31st", "-"}},
+    {{"18.8 ~7th", "20.1 ~9th", "20.9 ~10th", "-"}},
+    {{"27.1 ~16th", "29 ~20th", "31.5 ~23rd", "-"}},
+    {{"30.2 ~31st", "34.3 ~24th", "-", "-"}},
+    {{"30.2 ~21st", "34.3 ~24th", "-", "-"}},
+    {{"21 ~10th", "22 ~12th", "23.1 ~12th", "24.2 ~13th"}},
+    {{"19.6 ~9th", "20.1 ~9th", "21.3 ~11th", "22.4 ~12th"}},
+    {{"37.4 ~28th", "40.2 ~30th", "46.8 ~31st", "-"}},
+    {{"33.3 ~24th", "37.8 ~30th", "-", "-"}},
+    {{"45.4 ~31st", "50 ~31st", "55.4 ~31st", "62.5 ~31st"}},
+    {{"29.8 ~21st", "34.5 ~24th", "-", "-"}},
+    {{"17.3 ~4th", "18.9 ~7th", "19.1 ~8th", "-"}},
+    {{"30.6 ~23rd", "32.6 ~23rd", "34.8 ~24th", "37.5 ~29th"}},
+    {{"16.7 ~4th", "18.2 ~5th", "-", "-"}},
+    {{"32.8 ~23rd", "37.2 ~28th", "-", "-"}},
+    {{"29.9 ~21st", "32.7 ~23rd", "34 ~24th", "37.5 ~29th"}},
+    {{"19.4 ~9th", "20.7 ~9th", "22.2 ~12th", "-"}},
+    {{"19.5 ~9th", "20.9 ~10th", "-", "-"}},
+    {{"17.6 ~4th", "18.3 ~8th", "19 ~8th", "19.7 ~9th"}},
+    {{"23.8 ~13th", "25.1 ~14th", "26.2 ~16th", "27.7 ~16th"}},
+    {{"23.4 ~12th", "25.7 ~14th", "-", "-"}},
+};
+
+} // namespace
+
+class TestModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formatHashHash_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one decimal") << 37.4f << "37.4";
+        QTest::newRow("half") << 12.5f << "12.5";
+        QTest::newRow("whole") << 1900.0f << "1900";
+        QTest::newRow("balancer 16 +30%") << 16 * 1.3f << "20.8";
+        QTest::newRow("zero") << 0.0f << "0";
+        QTest::newRow("below one") << 0.5f << "0.5";
+        QTest::newRow("two decimals") << 1.25f << "1.25";
+        QTest::newRow("tie rounds away from zero") << 0.125f << "0.13";
+        QTest::newRow("tie rounds away 2") << 2.375f << "2.38";
+        QTest::newRow("float below tie") << 2.675f << "2.67";
+        QTest::newRow("trailing zero dropped") << 3.10f << "3.1";
+        QTest::newRow("rounds up to whole") << 9.999f << "10";
+        QTest::newRow("negative") << -0.125f << "-0.13";
+        QTest::newRow("tiny negative") << -0.001f << "0";
+        QTest::newRow("durability") << 15000.0f * 1.3f << "19500";
+    }
+    void formatHashHash() {
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(vantor::formatHashHash(value), text);
+    }
+
+    void floatText_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("speed") << 128.0f << "128";
+        QTest::newRow("half") << 12.5f << "12.5";
+        QTest::newRow("turn") << 37.4f << "37.4";
+        QTest::newRow("turn 2") << 40.3f << "40.3";
+        QTest::newRow("zero") << 0.0f << "0";
+        QTest::newRow("durability") << 15000.0f << "15000";
+        QTest::newRow("no exponent") << 1e7f << "10000000";
+        QTest::newRow("raised balancer") << 16 * 1.3f << "20.8";
+        QTest::newRow("three decimals") << 1.125f << "1.125";
+    }
+    void floatText() {
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(vantor::floatText(value), text);
+    }
+
+    // Every catalogue figure reads the same in "#.##" and as shortest text, so
+    // a VT without parts never shows a bold figure.
+    void catalogueFiguresAgree() {
+        for (const auto& e : VtCatalogue)
+            for (float v : {e.durability, e.balancer, e.veering, e.turnSpeed})
+                QCOMPARE(vantor::formatHashHash(v), vantor::floatText(v));
+    }
+
+    void rankColours_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("font");
+        const QColor lime(0, 255, 0), yellow(255, 255, 0), red(255, 0, 0);
+        const QColor black(0, 0, 0), white(255, 255, 255);
+        QTest::newRow("4th") << " 4th" << 4 << lime << black;
+        QTest::newRow("1st") << " 1st" << 1 << lime << black;
+        QTest::newRow("10th") << "10th" << 10 << lime << black;
+        QTest::newRow("~9th") << "~9th" << 9 << lime << black;
+        QTest::newRow("11th*") << "11th*" << 11 << yellow << black;
+        QTest::newRow("20th") << "20th" << 20 << yellow << black;
+        QTest::newRow("~16th") << "~16th" << 16 << yellow << black;
+        QTest::newRow("21st") << "21st" << 21 << red << white;
+        QTest::newRow("22nd*") << "22nd*" << 22 << red << white;
+        QTest::newRow("~23rd") << "~23rd" << 23 << red << white;
+        QTest::newRow("~31st") << "~31st" << 31 << red << white;
+    }
+    void rankColours() {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QFETCH(QColor, background);
+        QFETCH(QColor, font);
+        const auto n = rankNumber(text);
+        QVERIFY(n.has_value());
+        QCOMPARE(*n, number);
+        QCOMPARE(rankBackground(rankBand(*n)), background);
+        QCOMPARE(rankFontColour(rankBand(*n)), font);
+    }
+
+    // A rank text without digits gets no colour and raises nothing.
+    void rankWithoutDigits_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("tilde only") << "~";
+        QTest::newRow("suffix only") << "th";
+        QTest::newRow("blank") << " ";
+    }
+    void rankWithoutDigits() {
+        QFETCH(QString, text);
+        QVERIFY(!rankNumber(text).has_value());
+        Loadout l;
+        l.TurnRankText = text;
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(d.ranks[RankTurn].objectName, std::string_view("TurnRankLabel"));
+        QVERIFY(!d.ranks[RankTurn].band.has_value());
+    }
+
+    void textWholePart_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("whole");
+        QTest::newRow("whole") << "1900" << 1900;
+        QTest::newRow("decimal") << "12.5" << 12;
+        QTest::newRow("two decimals") << "20.85" << 20;
+        QTest::newRow("below one") << "0.5" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+    void textWholePart() {
+        QFETCH(QString, text);
+        QFETCH(int, whole);
+        QCOMPARE(TextWholePart(text), whole);
+    }
+
+    void loadStatus_data() {
+        QTest::addColumn<int>("vt");
+        QTest::addColumn<int>("selectorIndex");
+        QTest::addColumn<uint>("fuel");
+        QTest::addColumn<uint>("main");
+        QTest::addColumn<uint>("sub");
+        QTest::addColumn<uint>("stdBonus");
+        QTest::addColumn<uint>("maxBonus");
+        QTest::addColumn<int>("mounts"); // bit 0..2: SW1Mount..SW3Mount
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QColor>("colour");
+        const QColor red(255, 0, 0), yellow(255, 255, 0), black(0, 0, 0);
+        // Colt: standard 12, maximum 15.
+        QTest::newRow("empty") << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 0 << "VT OK" << black;
+        QTest::newRow("equal to standard")
+            << 0 << 0 << 4u << 6u << 2u << 0u << 0u << 0 << "VT OK" << black;
+        QTest::newRow("one above standard")
+            << 0 << 0 << 4u << 6u << 3u << 0u << 0u << 0 << "STD OVER" << yellow;
+        QTest::newRow("equal to maximum")
+            << 0 << 0 << 0u << 15u << 0u << 0u << 0u << 0 << "STD OVER" << yellow;
+        QTest::newRow("one above maximum")
+            << 0 << 0 << 2u << 14u << 0u << 0u << 0u << 0 << "MAX OVER" << red;
+        QTest::newRow("raised standard holds")
+            << 0 << 0 << 0u << 14u << 0u << 2u << 2u << 0 << "VT OK" << black;
+        QTest::newRow("raised standard exceeded")
+            << 0 << 0 << 0u << 15u << 0u << 2u << 2u << 0 << "STD OVER" << yellow;
+        QTest::newRow("raised maximum holds")
+            << 0 << 0 << 0u << 17u << 0u << 2u << 2u << 0 << "STD OVER" << yellow;
+        QTest::newRow("three mounts within load")
+            << 0 << 0 << 0u << 0u << 3u << 0u << 0u << 7 << "MOUNT OVER" << red;
+        QTest::newRow("mount over beats max over")
+            << 0 << 0 << 0u << 20u << 0u << 0u << 0u << 7 << "MOUNT OVER" << red;
+        QTest::newRow("two mounts")
+            << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 3 << "VT OK" << black;
+        // Garpike: BANG-N fixed in sub-weapon slot 2.
+        QTest::newRow("Garpike mounts 1 and 3")
+            << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 5 << "MOUNT OVER" << red;
+        QTest::newRow("Garpike mount 1 only")
+            << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 1 << "VT OK" << black;
+        // Prominence M3: fixed slots 1 and 2 still leave room for a mount in 3.
+        QTest::newRow("Prominence M3 exempt")
+            << 20 << 20 << 0u << 0u << 2u << 0u << 0u << 4 << "VT OK" << black;
+        QTest::newRow("Prominence M2 not exempt")
+            << 19 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red;
+        // The exemption follows the selector's position, as the status does.
+        QTest::newRow("M3 fixed flags, other position")
+            << 20 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red;
+    }
+    void loadStatus() {
+        QFETCH(int, vt);
+        QFETCH(int, selectorIndex);
+        QFETCH(uint, fuel);
+        QFETCH(uint, main);
+        QFETCH(uint, sub);
+        QFETCH(uint, stdBonus);
+        QFETCH(uint, maxBonus);
+        QFETCH(int, mounts);
+        QFETCH(QString, status);
+        QFETCH(QColor, colour);
+        Loadout l = selectVt(vt);
+        l.FuelTankLoad = fuel;
+        l.MainWeapon1Load = main;
+        SumMainWeaponLoad(l);
+        l.SubWeapon1Load = sub;
+        SumSubWeaponLoad(l);
+        l.Part1StandardBonus = stdBonus;
+        l.Part2MaximumBonus = maxBonus;
+        l.SW1Mount = mounts & 1;
+        l.SW2Mount = mounts & 2;
+        l.SW3Mount = mounts & 4;
+        RecomputeLoadout(l, {selectorIndex, 0, 0});
+        QCOMPARE(l.TotalLoad, fuel + main + sub);
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(d.statusText, status);
+        QCOMPARE(d.statusColour, colour);
+        QCOMPARE(loadStatusText(l.LoadStatus), status);
+    }
+
+    void noStatusYet() {
+        const LoadoutDisplay d = displayOf(Loadout{});
+        QCOMPARE(d.statusText, QString());
+    }
+
+    void loadBonuses_data() {
+        QTest::addColumn<uint>("std1");
+        QTest::addColumn<uint>("std2");
+        QTest::addColumn<uint>("max1");
+        QTest::addColumn<uint>("max2");
+        QTest::addColumn<QString>("standard");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<bool>("stdBold");
+        QTest::addColumn<bool>("maxBold");
+        QTest::newRow("none") << 0u << 0u << 0u << 0u << "12"
+                              << "15" << false << false;
+        QTest::newRow("2 and 4 give 4") << 2u << 4u << 0u << 0u << "16"
+                                        << "15" << true << false;
+        QTest::newRow("4 and 2 give 4") << 4u << 2u << 0u << 0u << "16"
+                                        << "15" << true << false;
+        QTest::newRow("maximum only") << 0u << 0u << 3u << 1u << "12"
+                                      << "18" << false << true;
+    }
+    void loadBonuses() {
+        QFETCH(uint, std1);
+        QFETCH(uint, std2);
+        QFETCH(uint, max1);
+        QFETCH(uint, max2);
+        QFETCH(QString, standard);
+        QFETCH(QString, maximum);
+        QFETCH(bool, stdBold);
+        QFETCH(bool, maxBold);
+        Loadout l = selectVt(0);
+        l.Part1StandardBonus = std1;
+        l.Part2StandardBonus = std2;
+        l.Part1MaximumBonus = max1;
+        l.Part2MaximumBonus = max2;
+        RecomputeLoadout(l, {0, 0, 0});
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(labelText(d, "VTStandardLoadLabel"), standard);
+        QCOMPARE(labelText(d, "VTMaximumLoadLabel"), maximum);
+        QCOMPARE(isBold(d, "VTStandardLoadLabel"), stdBold);
+        QCOMPARE(isBold(d, "VTMaximumLoadLabel"), maxBold);
+        QCOMPARE(gauge(d, "StandardCapacityGauge"), standard.toInt());
+        QCOMPARE(gauge(d, "MaximumCapacityGauge"), maximum.toInt());
+    }
+
+    void percentBonuses_data() {
+        QTest::addColumn<int>("vt");
+        QTest::addColumn<int>("op1");
+        QTest::addColumn<int>("op2");
+        QTest::addColumn<float>("bonus1");
+        QTest::addColumn<float>("bonus2");
+        QTest::addColumn<QString>("balancer");
+        QTest::addColumn<QString>("durability");
+        QTest::addColumn<QString>("veering");
+        // The same percentages go to all three statistics; only the part on a
+        // selector decides which one takes them.
+        QTest::newRow("Colt balancer 30%") << 0 << 3 << 0 << 30.0f << 0.0f << "20.8"
+                                           << "1900"
+                                           << "7";
+        QTest::newRow("two balancers take the larger") << 0 << 3 << 3 << 10.0f << 30.0f << "20.8"
+                                                       << "1900"
+                                                       << "7";
+        QTest::newRow("larger first") << 0 << 3 << 3 << 30.0f << 10.0f << "20.8"
+                                      << "1900"
+                                      << "7";
+        QTest::newRow("bonus without the part") << 0 << 1 << 2 << 30.0f << 0.0f << "16"
+                                                << "1900"
+                                                << "7";
+        QTest::newRow("mechanical unit in slot 2") << 0 << 0 << 4 << 0.0f << 20.0f << "16"
+                                                   << "2280"
+                                                   << "7";
+        QTest::newRow("power cell") << 0 << 5 << 0 << 15.0f << 0.0f << "16"
+                                    << "1900"
+                                    << "8.05";
+        QTest::newRow("Decider balancer 10%") << 2 << 3 << 0 << 10.0f << 0.0f << "13.75"
+                                              << "2200"
+                                              << "12.5";
+        QTest::newRow("Earthshaker durability 30%") << 26 << 4 << 0 << 30.0f << 0.0f << "12.5"
+                                                    << "19500"
+                                                    << "16.5";
+    }
+    void percentBonuses() {
+        QFETCH(int, vt);
+        QFETCH(int, op1);
+        QFETCH(int, op2);
+        QFETCH(float, bonus1);
+        QFETCH(float, bonus2);
+        QFETCH(QString, balancer);
+        QFETCH(QString, durability);
+        QFETCH(QString, veering);
+        Loadout l = selectVt(vt);
+        l.Part1BalancerBonus = l.Part1DurabilityBonus = l.Part1VeeringBonus = bonus1;
+        l.Part2BalancerBonus = l.Part2DurabilityBonus = l.Part2VeeringBonus = bonus2;
+        RecomputeLoadout(l, {vt, op1, op2});
+        QCOMPARE(l.BalancerBonus, std::max(bonus1, bonus2));
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(labelText(d, "VTBalancerRatingLabel"), balancer);
+        QCOMPARE(labelText(d, "VTDurabilityLabel"), durability);
+        QCOMPARE(labelText(d, "VTVeeringEfficiencyLabel"), veering);
+        const auto& e = vtEntry(vt);
+        QCOMPARE(isBold(d, "VTBalancerRatingLabel"), balancer != vantor::floatText(e.balancer));
+        QCOMPARE(isBold(d, "VTDurabilityLabel"), durability != vantor::floatText(e.durability));
+        QCOMPARE(isBold(d, "VTVeeringEfficiencyLabel"), veering != vantor::floatText(e.veering));
+        QCOMPARE(gauge(d, "BalancerGauge"), TextWholePart(balancer));
+        QCOMPARE(gauge(d, "DurabilityGauge"), TextWholePart(durability));
+        QCOMPARE(gauge(d, "VeeringGauge"), TextWholePart(veering));
+    }
+
+    // Every step of every VT's table, the loads below and at the standard
+    // load, and loads beyond the table that a maximum-load bonus allows.
+    void overloadTable_data() {
+        QTest::addColumn<int>("vt");
+        QTest::addColumn<int>("d");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("rank");
+        for (int vt = 0; vt < VtCount; ++vt) {
+            const auto& e = vtEntry(vt);
+            QString shown = vantor::floatText(e.turnSpeed) + QLatin1Char(' ') +
+                            QString::fromLatin1(e.ranks[RankTurn]);
+            const int held = int(e.maximumLoad - e.standardLoad);
+            for (int d = -1; d <= held + 2; ++d) {
+                if (d >= 1 && d <= MaxOverloadSteps &&
+                    qstrcmp(shownOverload[vt].steps[d - 1], "-") != 0)
+                    shown = QString::fromLatin1(shownOverload[vt].steps[d - 1]);
+                const QStringList parts = shown.split(QLatin1Char(' '));
+                QTest::addRow("%s %+d", e.selectorName.data(), d)
+                    << vt << d << parts[0] << shown.mid(parts[0].size() + 1);
+            }
+        }
+    }
+    void overloadTable() {
+        QFETCH(int, vt);
+        QFETCH(int, d);
+        QFETCH(QString, speed);
+        QFETCH(QString, rank);
+        Loadout l = selectVt(vt);
+        l.Part1MaximumBonus = 4;
+        carry(l, std::uint32_t(int(l.VTStandardLoad) + d), {vt, 0, 0});
+        const LoadoutDisplay d1 = displayOf(l);
+        QCOMPARE(labelText(d1, "VTTurnSpeedLabel"), speed);
+        QCOMPARE(d1.ranks[RankTurn].text, rank);
+        // Turns slower than 55 seconds (Behemoth, Prominence M2) fold back.
+        QCOMPARE(gauge(d1, "TurnGauge"), std::abs(55 - TextWholePart(speed)));
+        // The same loadout reads the same whichever load came before it.
+        carry(l, l.VTStandardLoad + 4 + 2, {vt, 0, 0});
+        carry(l, std::uint32_t(int(l.VTStandardLoad) + d), {vt, 0, 0});
+        QCOMPARE(l.TurnSpeedText, speed);
+        QCOMPARE(l.TurnRankText, rank);
+    }
+
+    void overloadSequence() {
+        Loadout l = selectVt(0); // Colt
+        const auto check = [&](std::uint32_t load, const char* speed, const char* rank) {
+            carry(l, load, {0, 0, 0});
+            QCOMPARE(l.TurnSpeedText, QString::fromLatin1(speed));
+            QCOMPARE(l.TurnRankText, QString::fromLatin1(rank));
+        };
+        check(12, "37.4", "28th");
+        check(13, "42.2", "~31st");
+        check(15, "54.2", "~31st");
+        check(11, "37.4", "28th");
+    }
+
+    void raisedStandardMovesSteps_data() {
+        QTest::addColumn<uint>("bonus");
+        QTest::addColumn<uint>("load");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("rank");
+        QTest::newRow("Colt +2 carrying 14") << 2u << 14u << "37.4"
+                                             << "28th";
+        QTest::newRow("Colt +2 carrying 15") << 2u << 15u << "42.2"
+                                             << "~31st";
+        QTest::newRow("Colt +4 carrying 17") << 4u << 17u << "42.2"
+                                             << "~31st";
+        QTest::newRow("Colt +4 carrying 19") << 4u << 19u << "54.2"
+                                             << "~31st";
+    }
+    void raisedStandardMovesSteps() {
+        QFETCH(uint, bonus);
+        QFETCH(uint, load);
+        QFETCH(QString, speed);
+        QFETCH(QString, rank);
+        Loadout l = selectVt(0);
+        l.Part2StandardBonus = bonus;
+        l.Part2MaximumBonus = bonus;
+        carry(l, load, {0, 0, 0});
+        QCOMPARE(l.TurnSpeedText, speed);
+        QCOMPARE(l.TurnRankText, rank);
+    }
+
+    void mmLaunch() {
+        Loadout l = selectVt(ProminenceM2);
+        QCOMPARE(l.TurnSpeedText, QStringLiteral("40.3"));
+        launchMM(l);
+        l.Part1DurabilityBonus = 10;
+        RecomputeLoadout(l, {ProminenceM2, 4, 0});
+        QVERIFY(l.MMLaunched);
+        QCOMPARE(l.TurnSpeedText, QStringLiteral("33"));
+        QCOMPARE(l.TurnRankText, QStringLiteral("~23rd"));
+        QCOMPARE(l.DurabilityText, QStringLiteral("3300"));
+        QCOMPARE(l.DurabilityRankText, QStringLiteral("~16th"));
+        // Overload no longer moves the turn speed.
+        carry(l, 10, {ProminenceM2, 4, 0});
+        QCOMPARE(l.TurnSpeedText, QStringLiteral("33"));
+        QCOMPARE(l.TurnRankText, QStringLiteral("~23rd"));
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(d.ranks[RankTurn].band, std::optional<RankBand>(RankBand::Bottom));
+        QCOMPARE(d.ranks[RankDurability].band, std::optional<RankBand>(RankBand::Middle));
+        // Choosing the VT again brings back its own figures.
+        l = selectVt(ProminenceM2, l);
+        QVERIFY(!l.MMLaunched);
+        QCOMPARE(l.TurnSpeedText, QStringLiteral("40.3"));
+        QCOMPARE(l.TurnRankText, QStringLiteral("31st"));
+        QCOMPARE(l.DurabilityText, QStringLiteral("4000"));
+        QCOMPARE(l.DurabilityRankText, QStringLiteral("11th*"));
+    }
+
+    // Without a valid VT the turn speed keeps its value and nothing fails.
+    void noValidVt() {
+        Loadout l = selectVt(0);
+        resetForVtSelection(l);
+        l.VTIndex = -1;
+        clearWeaponColumns(l);
+        finishVtSelection(l);
+        RecomputeLoadout(l, {-1, -1, -1});
+        QCOMPARE(l.VTTurnSpeed, 0.0f);
+        QCOMPARE(l.LoadStatus, std::int32_t(StatusVtOk));
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(labelText(d, "VTDurabilityLabel"), QStringLiteral("0"));
+        QCOMPARE(labelText(d, "VTTurnSpeedLabel"), QStringLiteral("0"));
+        QCOMPARE(gauge(d, "TurnGauge"), 55);
+    }
+
+    void gaugeValues_data() {
+        QTest::addColumn<int>("vt");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<int>("supply");
+        QTest::addColumn<int>("sortie");
+        QTest::newRow("Colt") << 0 << 18 << 400 << 96;
+        QTest::newRow("Vortex") << 9 << 19 << 400 << 100;
+        QTest::newRow("Earthshaker") << 26 << 36 << 1 << 10;
+        QTest::newRow("Sheepdog") << 23 << 40 << 371 << 65;
+        QTest::newRow("Prominence M2") << 19 << 15 << 361 << 50;
+    }
+    void gaugeValues() {
+        QFETCH(int, vt);
+        QFETCH(int, turn);
+        QFETCH(int, supply);
+        QFETCH(int, sortie);
+        const Loadout l = selectVt(vt);
+        QCOMPARE(TurnGaugeValue(l), turn);
+        QCOMPARE(SupplyGaugeValue(l), supply);
+        QCOMPARE(SortieGaugeValue(l), sortie);
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(gauge(d, "TurnGauge"), turn);
+        QCOMPARE(gauge(d, "SupplyPointGauge"), supply);
+        QCOMPARE(gauge(d, "SortieCostGauge"), sortie);
+    }
+
+    // Right after choosing each VT: its own figures, no bold, coloured ranks.
+    void freshSelection_data() {
+        QTest::addColumn<int>("vt");
+        for (int vt = 0; vt < VtCount; ++vt)
+            QTest::addRow("%d %s", vt, vtEntry(vt).selectorName.data()) << vt;
+    }
+    void freshSelection() {
+        QFETCH(int, vt);
+        const auto& e = vtEntry(vt);
+        const Loadout l = selectVt(vt);
+        const LoadoutDisplay d = displayOf(l);
+        QCOMPARE(d.statusText, QStringLiteral("VT OK"));
+        QCOMPARE(labelText(d, "TotalLoadLabel"), QStringLiteral("0"));
+        QCOMPARE(labelText(d, "VTStandardLoadLabel"), QString::number(e.standardLoad));
+        QCOMPARE(labelText(d, "VTMaximumLoadLabel"), QString::number(e.maximumLoad));
+        QCOMPARE(labelText(d, "VTMaximumSpeedLabel"), vantor::floatText(e.maximumSpeed));
+        QCOMPARE(labelText(d, "VTTorqueRatingLabel"), vantor::floatText(e.torque));
+        QCOMPARE(labelText(d, "VTFuelEfficiencyLabel"), vantor::floatText(e.fuelEfficiency));
+        QCOMPARE(labelText(d, "VTAvailabilityLabel"), QString::fromLatin1(e.availability));
+        QCOMPARE(labelText(d, "VTSupplyPointCostLabel"), QString::number(e.supplyPointCost));
+        QCOMPARE(labelText(d, "VTSortiePointCostLabel"), QString::number(e.sortiePointCost));
+        for (const auto& b : d.bold)
+            QVERIFY2(!b.bold, b.objectName.data());
+        for (int i = 0; i < RankCount; ++i) {
+            QCOMPARE(d.ranks[i].text, QString::fromLatin1(e.ranks[i]));
+            QVERIFY(d.ranks[i].band.has_value());
+        }
+        QCOMPARE(gauge(d, "SpeedGauge"), int(e.maximumSpeed));
+        QCOMPARE(gauge(d, "TorqueGauge"), int(e.torque));
+        QCOMPARE(gauge(d, "FuelGauge"), int(e.fuelEfficiency));
+        int fixed = 0;
+        for (const auto& m : FixedMounts)
+            fixed += m.vt == vt;
+        int shown = 0;
+        for (const auto& b : d.fixedButtons)
+            shown += b.visible;
+        QCOMPARE(shown, fixed);
+        // A second recomputation changes nothing.
+        Loadout again = l;
+        RecomputeLoadout(again, {vt, 0, 0});
+        QCOMPARE(again.TurnSpeedText, l.TurnSpeedText);
+        QCOMPARE(again.BalancerText, l.BalancerText);
+        QCOMPARE(again.LoadStatus, l.LoadStatus);
+    }
+
+    void displayNames() {
+        const LoadoutDisplay d = displayOf(selectVt(0));
+        QCOMPARE(d.values.front().objectName, std::string_view("VTStandardLoadLabel"));
+        QCOMPARE(d.values.back().objectName, std::string_view("VTSupplyPointCostLabel"));
+        QCOMPARE(d.ranks.back().objectName, std::string_view("SortieRankLabel"));
+        for (std::size_t i = 0; i < d.gauges.size(); ++i)
+            QCOMPARE(d.gauges[i].objectName, GaugeRanges[i].objectName);
+        QCOMPARE(d.fixedButtons[2].objectName, std::string_view("FixedSW2Button"));
+    }
+
+    // A second VT after a fully equipped first one keeps no trace of it.
+    void reselectionLeavesNoTrace() {
+        Loadout l = selectVt(19);
+        l.FuelTankLoad = 4;
+        l.MainWeapon1Load = l.MainWeapon2Load = 3;
+        SumMainWeaponLoad(l);
+        l.SubWeapon3Load = 2;
+        SumSubWeaponLoad(l);
+        l.Part1StandardBonus = 2;
+        l.Part2MaximumBonus = 3;
+        l.Part1BalancerBonus = l.Part2DurabilityBonus = l.Part1VeeringBonus = 20;
+        l.MW1RangeMax = l.SW3RangeMin = 100;
+        l.SW1Mount = l.SW3Mount = true;
+        l.MainWeaponListLoad[3] = 5;
+        l.SubWeaponListMount[4] = 1;
+        l.MainWeaponListCount = 7;
+        l.AdvancedOpen = true;
+        l.SW2ReportText = QStringLiteral("MM");
+        launchMM(l);
+        RecomputeLoadout(l, {19, 3, 4});
+
+        resetForVtSelection(l);
+        QCOMPARE(l.TotalLoad, 0u);
+        QCOMPARE(l.FuelTankLoad, 0u);
+        QCOMPARE(l.MainWeaponLoad, 0u);
+        QCOMPARE(l.MainWeapon2Load, 0u);
+        QCOMPARE(l.SubWeaponLoad, 0u);
+        QCOMPARE(l.SubWeapon3Load, 0u);
+        QCOMPARE(l.OptionalPartsStandardBonus, 0u);
+        QCOMPARE(l.Part2MaximumBonus, 0u);
+        QCOMPARE(l.Part1BalancerBonus, 0.0f);
+        QCOMPARE(l.Part2DurabilityBonus, 0.0f);
+        QCOMPARE(l.MW1RangeMax, 0);
+        QCOMPARE(l.SW3RangeMin, 0);
+        QCOMPARE(l.MainWeaponListCount, 0u);
+        QVERIFY(!l.FixedSW1 && !l.FixedSW2 && !l.SW1Mount && !l.SW3Mount && !l.MMLaunched);
+        QCOMPARE(l.BalancerText, QStringLiteral("0"));
+        QCOMPARE(l.DurabilityText, QStringLiteral("0"));
+        QCOMPARE(l.VeeringText, QStringLiteral("0"));
+        QCOMPARE(l.VTReportText, QStringLiteral("Unselected"));
+        QCOMPARE(l.FuelReportText, QStringLiteral("Unselected"));
+        QCOMPARE(l.SW2ReportText, QStringLiteral("Unarmed"));
+        QCOMPARE(l.Part1ReportText, QStringLiteral("Unarmed"));
+        // Kept: the advanced area, the costs and the rank texts.
+        QVERIFY(l.AdvancedOpen);
+        QCOMPARE(l.SupplyPointCost, 40000u);
+        QCOMPARE(l.TurnRankText, QStringLiteral("~23rd"));
+        QCOMPARE(l.MainWeaponListLoad[3], 5u); // columns go with the selectors
+
+        clearWeaponColumns(l);
+        QCOMPARE(l.MainWeaponListLoad[3], 0u);
+        QCOMPARE(l.SubWeaponListMount[4], 0u);
+
+        l = selectVt(0, l);
+        QCOMPARE(l.TurnRankText, QStringLiteral("28th"));
+        QCOMPARE(l.VTDurability, 1900.0f);
+        QCOMPARE(l.AvailabilityText, QStringLiteral("Turn 3"));
+        QCOMPARE(l.StandardLoad, 12u);
+        QCOMPARE(l.MaximumLoad, 15u);
+        QCOMPARE(displayOf(l).statusText, QStringLiteral("VT OK"));
+    }
+};
+
+QTEST_MAIN(TestModel)
+#include "tst_model.moc"
