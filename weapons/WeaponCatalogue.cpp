@@ -1,0 +1,30 @@
+#include "weapons/WeaponCatalogue.h"
+
+#include <QFile>
+
+namespace vantor {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+} // namespace
+
+QString weaponDescription(const WeaponEntry& entry, WeaponKind kind) {
+    if (entry.Id == 0)
+        return QStringLiteral("UNARMED");
+    const QString folder = kind == WeaponKind::Main ? QStringLiteral(":/texts/weapons/main/")
+                                                    : QStringLiteral(":/texts/weapons/sub/");
+    return readText(folder + toQString(entry.ListText) + QStringLiteral(".txt"));
+}
+
+} // namespace vantor
