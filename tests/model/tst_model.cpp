@@ -622,16 +622,6 @@ private slots:
         QCOMPARE(again.LoadStatus, l.LoadStatus);
     }
 
-    void displayNames() {
-        const LoadoutDisplay d = displayOf(selectVt(0));
-        QCOMPARE(d.values.front().objectName, std::string_view("VTStandardLoadLabel"));
-        QCOMPARE(d.values.back().objectName, std::string_view("VTSupplyPointCostLabel"));
-        QCOMPARE(d.ranks.back().objectName, std::string_view("SortieRankLabel"));
-        for (std::size_t i = 0; i < d.gauges.size(); ++i)
-            QCOMPARE(d.gauges[i].objectName, GaugeRanges[i].objectName);
-        QCOMPARE(d.fixedButtons[2].objectName, std::string_view("FixedSW2Button"));
-    }
-
     // A second VT after a fully equipped first one keeps no trace of it.
     void reselectionLeavesNoTrace() {
         Loadout l = selectVt(19);
