@@ -1,0 +1,29 @@
+#pragma once
+
+// What the window asks of the desktop: opening an address or a file in the
+// user's browser, and showing a message. Tests put a recording double in
+// place of the real thing.
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Hands the address to the user's default browser; false when nothing took it.
+    virtual bool openUrl(const QUrl& url) = 0;
+    // A failure the user should know about; the program goes on afterwards.
+    virtual void showError(QWidget* parent, const QString& message) = 0;
+    // A modal information box with one OK button and a question-mark icon.
+    virtual void showAbout(const QString& caption, const QString& text) = 0;
+};
+
+// The real desktop: QDesktopServices and QMessageBox.
+class DesktopPlatform final : public Platform {
+public:
+    bool openUrl(const QUrl& url) override;
+    void showError(QWidget* parent, const QString& message) override;
+    void showAbout(const QString& caption, const QString& text) override;
+};

@@ -1,0 +1,49 @@
+// Starts the application and its one window; an error that escapes start-up
+// is shown before the program ends.
+
+#include "app/Appearance.h"
+#include "app/TVantor.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+int showStartupError(const QString& message) {
+    if (QApplication::instance())
+        QMessageBox::critical(nullptr, QStringLiteral("Vantor"), message);
+    else
+        std::fprintf(stderr, "Vantor: %s\n", qPrintable(message));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    try {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Vantor"));
+        QApplication::setApplicationVersion(QStringLiteral("3.2"));
+        QApplication::setDesktopFileName(QStringLiteral("vantor"));
+        applyVantorAppearance(app);
+        try {
+            TVantor window;
+            if (const QScreen* screen = QGuiApplication::primaryScreen())
+                window.move(screen->availableGeometry().center() - window.rect().center());
+            window.show();
+            return QApplication::exec();
+        } catch (const std::exception& e) {
+            return showStartupError(QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            return showStartupError(QString());
+        }
+    } catch (const std::exception& e) {
+        return showStartupError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return showStartupError(QString());
+    }
+}

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building and testing Vantor needs on Debian 12, then
+# configures and builds the given CMake preset. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
+
+vantor_missing_packages() {
+    local missing=()
+    for p in "${VANTOR_PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    echo "${missing[@]:-}"
+}
+
+vantor_install() {
+    local missing
+    missing=$(vantor_missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: $missing"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        # shellcheck disable=SC2086
+        apt-get install -y -qq --no-install-recommends $missing
+    else
+        echo "Vantor needs these packages. Run, as root:"
+        echo "  apt-get update && apt-get install -y $missing"
+        exit 1
+    fi
+}
+
+vantor_build() {
+    local preset=$1
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
