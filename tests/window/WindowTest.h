@@ -1,0 +1,64 @@
+#pragma once
+
+// Driving the real window as a user does: picks from drop-down lists, typed
+// text, clicks; and reading back what it shows.
+
+#include "app/Platform.h"
+#include "app/TVantor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+// Records what the window asks of the desktop instead of doing it.
+class FakePlatform final : public Platform {
+public:
+    bool openUrl(const QUrl& url) override {
+        opened << url;
+        return true;
+    }
+    void showError(QWidget*, const QString& message) override { errors << message; }
+    void showAbout(const QString& caption, const QString& text) override {
+        aboutCaption = caption;
+        aboutText = text;
+    }
+
+    QList<QUrl> opened;
+    QStringList errors;
+    QString aboutCaption;
+    QString aboutText;
+};
+
+struct Window {
+    Window();
+    ~Window();
+
+    template <typename T = QWidget> T* find(const char* name) const {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no component named %s", name);
+        return w;
+    }
+    QComboBox* combo(const char* name) const { return find<QComboBox>(name); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+    QString text(const char* name) const { return find<QLabel>(name)->text(); }
+
+    // A pick from the opened list, as with the mouse or the keyboard.
+    void pick(const char* selector, int index) const;
+    void pick(const char* selector, const QString& item) const;
+    // Replaces the selector's text by typing.
+    void type(const char* selector, const QString& text) const;
+    // Moves the keyboard focus elsewhere, as when the user leaves a selector.
+    void leave(const char* selector) const;
+    void click(const char* name) const;
+    void chooseVt(const QString& name) const { pick("VTSelect", name); }
+
+    QStringList items(const char* selector) const;
+
+    FakePlatform* platform = nullptr;
+    std::unique_ptr<TVantor> window;
+};

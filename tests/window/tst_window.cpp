@@ -1,0 +1,711 @@
+// The window as a user sees and drives it.
+
+#include "WindowTest.h"
+
+#include "app/Appearance.h"
+#include "controls/Cgauges.h"
+#include "model/VtCatalogue.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vantor;
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QColor background(const QLabel* l) {
+    return l->autoFillBackground() ? l->palette().color(QPalette::Window) : QColor();
+}
+
+QColor fontColour(const QLabel* l) {
+    return l->palette().color(QPalette::WindowText);
+}
+
+const char* const ValueLabels[] = {
+    "VTStandardLoadLabel",      "VTMaximumLoadLabel",     "FuelTankLoadLabel",
+    "MainWeaponLoadLabel",      "SubWeaponLoadLabel",     "OptionalPartsStandardBonusLabel",
+    "OptionalPartsMaximumBonusLabel", "TotalLoadLabel",   "VTMaximumSpeedLabel",
+    "VTDurabilityLabel",        "VTBalancerRatingLabel",  "VTTurnSpeedLabel",
+    "VTVeeringEfficiencyLabel", "VTTorqueRatingLabel",    "VTFuelEfficiencyLabel",
+    "VTAvailabilityLabel",      "VTSupplyPointCostLabel", "VTSortiePointCostLabel",
+    "StandardRankLabel",        "TurnRankLabel",          "SortieRankLabel",
+    "GenerationLabel",          "FactionLabel",           "Label9",
+    "WeaponNameLabel",          "DamageLabel",            "WeaponWeightLabel",
+    "PartNameLabel",            "BonusLabel",             "UnitLabel",
+};
+
+} // namespace
+
+class WindowTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyVantorAppearance(*qApp); }
+
+    void startState();
+    void iconKey();
+    void everyVt_data();
+    void everyVt();
+    void reselectionLeavesNoTrace();
+    void typedVtText();
+    void viewsAndPages();
+    void fixedMountQuestionButton();
+    void weaponPicksAndLoads();
+    void garpikeMountOver();
+    void typedWeaponText();
+    void mmLaunch();
+    void optionalParts();
+    void fuelTanks();
+    void reports();
+    void saveAndLaunchPage();
+    void pageThatCannotBeWritten();
+    void rangeChart();
+    void factionIntel();
+    void aboutAndLinks();
+};
+
+void WindowTests::startState() {
+    Window w;
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Vantor"));
+    QCOMPARE(w.window->width(), 704);
+    QCOMPARE(w.window->windowHeight(), 330);
+    QCOMPARE(w.window->minimumWidth(), w.window->maximumWidth());
+    QCOMPARE(w.window->minimumHeight(), w.window->maximumHeight());
+
+    QComboBox* vt = w.combo("VTSelect");
+    QVERIFY(vt->isEnabled());
+    QCOMPARE(vt->currentText(), QStringLiteral("VT"));
+    QCOMPARE(vt->count(), 31);
+    QCOMPARE(vt->maxVisibleItems(), 16);
+    for (int i = 0; i < VtCount; ++i)
+        QCOMPARE(vt->itemText(i), qs(VtCatalogue[i].selectorName));
+
+    const std::pair<const char*, const char*> disabledSelectors[] = {
+        {"FTSelect", "Fuel"},           {"OPSelect1", "Optional Part # 1"},
+        {"OPLSelect1", "N/A"},          {"OPSelect2", "Optional Part # 2"},
+        {"OPLSelect2", "N/A"},          {"MWSelect1", "Main Weapon # 1"},
+        {"MWSelect2", "Main Weapon # 2"}, {"MWSelect3", "Main Weapon # 3"},
+        {"SWSelect1", "Sub-Weapon # 1"}, {"SWSelect2", "Sub-Weapon # 2"},
+        {"SWSelect3", "Sub-Weapon # 3"},
+    };
+    for (auto [name, text] : disabledSelectors) {
+        QVERIFY2(!w.combo(name)->isEnabled(), name);
+        QCOMPARE(w.combo(name)->currentText(), QString::fromLatin1(text));
+    }
+    for (const char* name : {"LoadoutButton", "StatsButton", "RankButton", "GraphButton",
+                             "ImageButton", "AdvFunctionButton"})
+        QVERIFY2(!w.button(name)->isEnabled(), name);
+    QCOMPARE(w.button("AdvFunctionButton")->text(), QStringLiteral("Open Advanced Functions"));
+    for (const char* name : {"FixedMW2Button", "FixedSW1Button", "FixedSW2Button",
+                             "FixedSW3Button", "F1Button", "KerrowButton", "PellumButton"})
+        QVERIFY2(w.button(name)->isHidden(), name);
+    QVERIFY(w.button("LoadoutButton")->isFlat());
+    QVERIFY(!w.button("StatsButton")->isFlat());
+    QVERIFY(!w.button("CorvaneButton")->isHidden());
+    QCOMPARE(w.text("TitleLabel"), QStringLiteral("www.corvane.net"));
+
+    for (const char* name : ValueLabels)
+        QCOMPARE(w.text(name), QStringLiteral("N/A"));
+    QVERIFY(w.find("LoadoutGroup")->isVisible());
+    for (const char* name : {"StatsGroup", "RankGroup", "GraphGroup"})
+        QVERIFY2(w.find(name)->isHidden(), name);
+    for (const char* name : {"WeaponInfoGroup", "RangeGroup", "PartsGroup", "ForumGroup",
+                             "HtmlGroup", "IconKeyGroup", "MiscGroup", "WeaponStatsPanel",
+                             "RangePanel", "PartStatsPanel", "HtmlPanel", "ForumPanel"})
+        QVERIFY2(w.find(name)->isHidden(), name);
+    QVERIFY(!w.find("FactionPanel")->isHidden());
+    QVERIFY(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().isEmpty());
+    QCOMPARE(w.combo("RangeWeaponSelect")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(w.combo("RangeWeaponSelect")->count(), 54);
+}
+
+void WindowTests::iconKey() {
+    Window w;
+    auto* list = w.find<QListWidget>("IconKeyListView");
+    QCOMPARE(list->count(), 17);
+    const char* const starts[] = {"STD Increased:",  "MAX Increased:", "STD & MAX Increased:",
+                                  "Balancer Rating", "Durability",     "Veering",
+                                  "Combat Points Increased", "Supply", "Sortie",
+                                  "Distance",        "Radar",          "Anti-Shock",
+                                  "Combat Points Boost", "Anti-Death", "Base Capture",
+                                  "Single Fuel Tank", "Dual Fuel Tanks"};
+    for (int i = 0; i < 17; ++i) {
+        QVERIFY2(list->item(i)->text().startsWith(QStringLiteral("\n ") + QLatin1String(starts[i])),
+                 qPrintable(list->item(i)->text()));
+        QVERIFY(!list->item(i)->icon().isNull());
+    }
+    QCOMPARE(list->item(0)->text(),
+             QStringLiteral("\n STD Increased:  Signifies that your VT is receiving a bonus to "
+                            "it's load bearing cababilities"));
+}
+
+void WindowTests::everyVt_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < VtCount; ++i)
+        QTest::newRow(VtCatalogue[i].selectorName.data()) << i;
+}
+
+void WindowTests::everyVt() {
+    QFETCH(int, index);
+    const VtEntry& vt = VtCatalogue[index];
+    Window w;
+    w.pick("VTSelect", index);
+
+    QCOMPARE(w.text("VTStandardLoadLabel"), QString::number(vt.standardLoad));
+    QCOMPARE(w.text("VTMaximumLoadLabel"), QString::number(vt.maximumLoad));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("0"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    QCOMPARE(w.text("VTSupplyPointCostLabel"), QString::number(vt.supplyPointCost));
+    QCOMPARE(w.text("VTAvailabilityLabel"), qs(vt.availability));
+    QCOMPARE(w.text("GenerationLabel"), qs(vt.generation));
+    QCOMPARE(w.text("FactionLabel"), qs(factionName(vt.faction)));
+
+    // Ranks show the stored texts in traffic-light colours.
+    const char* const ranks[] = {"StandardRankLabel", "MaximumRankLabel", "SpeedRankLabel",
+                                 "DurabilityRankLabel", "BalancerRankLabel", "TurnRankLabel",
+                                 "VeeringRankLabel", "TorqueRankLabel", "FuelRankLabel",
+                                 "SupplyRankLabel", "SortieRankLabel"};
+    for (int r = 0; r < RankCount; ++r) {
+        auto* label = w.find<QLabel>(ranks[r]);
+        QCOMPARE(label->text(), qs(vt.ranks[r]));
+        QCOMPARE(label->width(), 34);
+        const int n = qs(vt.ranks[r]).remove(QLatin1Char('*')).left(2).trimmed().toInt();
+        const QColor expected = n <= 10 ? QColor(0, 255, 0) : n <= 20 ? QColor(255, 255, 0)
+                                                                        : QColor(255, 0, 0);
+        QCOMPARE(background(label), expected);
+        QCOMPARE(fontColour(label), n > 20 ? QColor(Qt::white) : QColor(Qt::black));
+    }
+
+    // Every selector of the loadout is usable now, and the picture is shown.
+    for (const char* name : {"FTSelect", "OPSelect1", "OPSelect2", "MWSelect1", "MWSelect3"})
+        QVERIFY2(w.combo(name)->isEnabled(), name);
+    QCOMPARE(w.combo("FTSelect")->currentText(), QStringLiteral("Fuel"));
+    QCOMPARE(w.combo("FTSelect")->count(), int(vt.fuelTanks) + 1);
+    for (const char* name : {"LoadoutButton", "GraphButton", "AdvFunctionButton"})
+        QVERIFY2(w.button(name)->isEnabled(), name);
+    QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
+    QCOMPARE(w.find<QLabel>("VTImage")->pixmap().size(), QSize(248, 242));
+    QCOMPARE(w.find<TCGauge>("StandardCapacityGauge")->progress(), int(vt.standardLoad));
+    QVERIFY(w.platform->errors.isEmpty());
+}
+
+void WindowTests::reselectionLeavesNoTrace() {
+    Window w;
+    w.chooseVt(QStringLiteral("Prominence M2"));
+    w.pick("MWSelect1", QStringLiteral("355-SB"));
+    w.pick("FTSelect", 2);
+    w.pick("OPSelect1", QStringLiteral("Advanced Mount"));
+    w.pick("OPLSelect1", 0);
+    w.click("F1Button");
+    QCOMPARE(w.text("Label9"), QStringLiteral("STD OVER"));
+
+    w.chooseVt(QStringLiteral("Colt"));
+    w.chooseVt(QStringLiteral("Prominence M2"));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("0"));
+    QCOMPARE(w.text("VTStandardLoadLabel"), QStringLiteral("8"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    QCOMPARE(w.combo("MWSelect1")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(w.combo("OPSelect1")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(w.combo("OPLSelect1")->currentText(), QStringLiteral("N/A"));
+    QCOMPARE(w.combo("FTSelect")->currentText(), QStringLiteral("Fuel"));
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("MM"));
+    QVERIFY(!w.button("F1Button")->isHidden());
+    QCOMPARE(w.text("VTTurnSpeedLabel"), QStringLiteral("40.3"));
+    QCOMPARE(w.text("VTDurabilityLabel"), QStringLiteral("4000"));
+    QCOMPARE(w.window->loadout().OptionalPartsStandardBonus, 0u);
+}
+
+void WindowTests::typedVtText() {
+    Window w;
+    w.chooseVt(QStringLiteral("Garpike"));
+    w.type("VTSelect", QStringLiteral("Garp"));
+    for (const char* name : {"FTSelect", "OPSelect1", "MWSelect1", "SWSelect2"})
+        QVERIFY2(!w.combo(name)->isEnabled(), name);
+    QCOMPARE(w.combo("MWSelect1")->count(), 0);
+    QCOMPARE(w.combo("FTSelect")->count(), 0);
+    QVERIFY(!w.button("AdvFunctionButton")->isEnabled());
+    QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
+    QCOMPARE(w.window->loadout().VTIndex, -1);
+    QVERIFY(w.platform->errors.isEmpty());
+
+    // Typing a VT's whole name is a pick of that VT.
+    w.type("VTSelect", QStringLiteral("Garpike"));
+    QCOMPARE(w.window->loadout().VTIndex, 12);
+    QVERIFY(w.combo("MWSelect1")->isEnabled());
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
+}
+
+void WindowTests::viewsAndPages() {
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    const std::pair<const char*, const char*> views[] = {
+        {"StatsButton", "StatsGroup"}, {"RankButton", "RankGroup"}, {"GraphButton", "GraphGroup"},
+        {"ImageButton", "VTImage"},    {"LoadoutButton", "LoadoutGroup"}};
+    for (auto [button, view] : views) {
+        w.click(button);
+        w.click(button); // a second click changes nothing
+        for (auto [b, v] : views) {
+            QCOMPARE(w.button(b)->isFlat(), b == button);
+            QCOMPARE(w.find(v)->isVisible(), v == view);
+        }
+    }
+
+    w.click("AdvFunctionButton");
+    QCOMPARE(w.window->windowHeight(), 363);
+    QCOMPARE(w.button("AdvFunctionButton")->text(), QStringLiteral("Close Advanced Functions"));
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> pages[] = {
+        {"WeaponPageButton", "WeaponInfoGroup", "WeaponStatsPanel", "Powered by", "KerrowButton"},
+        {"WeaponRangeButton", "RangeGroup", "RangePanel", "www.corvane.net", "CorvaneButton"},
+        {"PartsPageButton", "PartsGroup", "PartStatsPanel", "Powered by", "KerrowButton"},
+        {"ForumPageButton", "ForumGroup", "ForumPanel", "www.pellum.net", "PellumButton"},
+        {"HtmlPageButton", "HtmlGroup", "HtmlPanel", "www.corvane.net", "CorvaneButton"},
+        {"MiscPageButton", "IconKeyGroup", "FactionPanel", "Powered by", "KerrowButton"},
+    };
+    for (auto [button, group, panel, title, logo] : pages) {
+        w.click(button);
+        QCOMPARE(w.window->windowHeight(), 544);
+        for (auto [b, g, p, t, l] : pages) {
+            QCOMPARE(w.button(b)->isFlat(), b == button);
+            QCOMPARE(w.find(g)->isVisible(), g == group);
+            QCOMPARE(w.find(p)->isVisible(), p == panel);
+        }
+        QCOMPARE(w.text("TitleLabel"), QString::fromLatin1(title));
+        for (const char* l : {"CorvaneButton", "KerrowButton", "PellumButton"})
+            QCOMPARE(w.button(l)->isVisible(), qstrcmp(l, logo) == 0);
+    }
+    QVERIFY(w.find("MiscGroup")->isHidden());
+
+    // Closing shrinks the window and raises every page button; reopening
+    // shows the page buttons with none chosen.
+    w.click("AdvFunctionButton");
+    QCOMPARE(w.window->windowHeight(), 330);
+    QCOMPARE(w.text("TitleLabel"), QStringLiteral("www.corvane.net"));
+    w.click("AdvFunctionButton");
+    QCOMPARE(w.window->windowHeight(), 363);
+    for (auto [b, g, p, t, l] : pages)
+        QVERIFY(!w.button(b)->isFlat());
+}
+
+void WindowTests::fixedMountQuestionButton() {
+    Window w;
+    w.chooseVt(QStringLiteral("Sheepdog"));
+    QCOMPARE(w.combo("MWSelect2")->currentText(), QStringLiteral("PPNG-S"));
+    QVERIFY(!w.combo("MWSelect2")->isEnabled());
+    QVERIFY(!w.button("FixedMW2Button")->isHidden());
+    QCOMPARE(w.window->windowHeight(), 330);
+
+    w.click("FixedMW2Button");
+    QCOMPARE(w.window->windowHeight(), 534);
+    QCOMPARE(w.button("AdvFunctionButton")->text(), QStringLiteral("Close Advanced Functions"));
+    QVERIFY(w.find("WeaponInfoGroup")->isVisible());
+    QVERIFY(w.button("WeaponPageButton")->isFlat());
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("PPNG-S"));
+    QCOMPARE(w.text("DamageLabel"), QStringLiteral("0"));
+    QCOMPARE(w.text("RangeLabel"), QStringLiteral("0-2000"));
+    QCOMPARE(w.text("AmmoLabel"), QStringLiteral("N/A"));
+    QCOMPARE(w.text("GuidedLabel"), QStringLiteral("No"));
+    QCOMPARE(w.text("WeaponWeightLabel"), QStringLiteral("0"));
+    QVERIFY(!w.find<QPlainTextEdit>("WeaponInfoRichEdit")->toPlainText().isEmpty());
+
+    // With the area open, the button only switches to the weapon page.
+    w.click("PartsPageButton");
+    w.click("FixedMW2Button");
+    QCOMPARE(w.window->windowHeight(), 534);
+    QVERIFY(w.find("WeaponInfoGroup")->isVisible());
+}
+
+void WindowTests::weaponPicksAndLoads() {
+    Window w;
+    w.chooseVt(QStringLiteral("Falchion"));
+    for (const char* s : {"MWSelect1", "MWSelect2", "MWSelect3"})
+        w.pick(s, QStringLiteral("200-AR"));
+    QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("9"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    w.pick("MWSelect2", QStringLiteral("Unarmed"));
+    QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("6"));
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("UNARMED"));
+    QCOMPARE(w.text("DamageLabel"), QStringLiteral("N/A"));
+    QCOMPARE(w.find<QPlainTextEdit>("WeaponInfoRichEdit")->toPlainText(), QStringLiteral("UNARMED"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    QCOMPARE(w.button("MW2RangeButton")->text(), QStringLiteral("Unarmed"));
+
+    // Falchion, standard 10: one more is over the standard load, and the
+    // turn slows by its overload step.
+    w.pick("SWSelect1", QStringLiteral("DP-MIS"));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("8"));
+    w.pick("SWSelect2", QStringLiteral("DP-MIS"));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("10"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    w.pick("SWSelect3", QStringLiteral("67-CG"));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("12"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("STD OVER"));
+    QCOMPARE(w.text("VTTurnSpeedLabel"), QStringLiteral("21.7"));
+    QCOMPARE(w.text("TurnRankLabel"), QStringLiteral("~12th"));
+
+    // The name shown differs from the item for one main weapon.
+    w.chooseVt(QStringLiteral("Behemoth"));
+    w.pick("MWSelect1", QStringLiteral("HMV-LA"));
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("HVM-LA"));
+    QCOMPARE(w.button("MW1RangeButton")->text(), QStringLiteral("HMV-LA"));
+    QCOMPARE(w.window->loadout().MW1ReportText, QStringLiteral("HVM-LA"));
+}
+
+void WindowTests::garpikeMountOver() {
+    Window w;
+    w.chooseVt(QStringLiteral("Garpike"));
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
+    QVERIFY(!w.combo("SWSelect2")->isEnabled());
+    QCOMPARE(w.combo("SWSelect2")->count(), 7);
+    QCOMPARE(w.combo("SWSelect1")->count(), 6);
+    QCOMPARE(w.button("SW2RangeButton")->text(), QStringLiteral("BANG-N"));
+    w.pick("SWSelect1", QStringLiteral("AVTM"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    w.pick("SWSelect3", QStringLiteral("AVTM"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("MOUNT OVER"));
+    QCOMPARE(fontColour(w.find<QLabel>("Label9")), QColor(Qt::red));
+    w.pick("SWSelect3", QStringLiteral("NPM"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+
+    // The Prominence M3 is exempt, though both its fixed slots count as taken.
+    w.chooseVt(QStringLiteral("Prominence M3"));
+    w.pick("SWSelect3", QStringLiteral("SL-GM"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+}
+
+void WindowTests::typedWeaponText() {
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.pick("MWSelect1", QStringLiteral("77-REC"));
+    QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("2"));
+    w.type("MWSelect1", QStringLiteral("no such gun"));
+    QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("2"));
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("77-REC"));
+    w.leave("MWSelect1");
+    QCOMPARE(w.combo("MWSelect1")->currentText(), QStringLiteral("77-REC"));
+
+    // Typing an item's exact text picks it.
+    w.type("MWSelect1", QStringLiteral("140-MG"));
+    QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("3"));
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("140-MG"));
+    QVERIFY(w.platform->errors.isEmpty());
+}
+
+void WindowTests::mmLaunch() {
+    Window w;
+    w.chooseVt(QStringLiteral("Prominence M2"));
+    QCOMPARE(w.combo("SWSelect1")->currentText(), QStringLiteral("RAIL-A"));
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("MM"));
+    QCOMPARE(w.items("SWSelect3"),
+             (QStringList{QStringLiteral("Unarmed"), QStringLiteral("67-CG"), QStringLiteral("80-CG")}));
+    w.click("F1Button");
+    QVERIFY(w.button("F1Button")->isHidden());
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("MM Launched"));
+    QCOMPARE(w.text("VTTurnSpeedLabel"), QStringLiteral("33"));
+    QCOMPARE(w.text("TurnRankLabel"), QStringLiteral("~23rd"));
+    QCOMPARE(w.text("VTDurabilityLabel"), QStringLiteral("3000"));
+    QCOMPARE(w.text("DurabilityRankLabel"), QStringLiteral("~16th"));
+
+    // Overload no longer slows it; the slot still holds the MM.
+    w.pick("MWSelect1", QStringLiteral("355-SB"));
+    w.pick("MWSelect2", QStringLiteral("315-SB"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("MAX OVER"));
+    QCOMPARE(w.text("VTTurnSpeedLabel"), QStringLiteral("33"));
+    w.click("FixedSW2Button");
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("MM"));
+    w.click("FixedSW1Button");
+    QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("RAIL-Ga"));
+    QCOMPARE(w.window->loadout().SW1ReportText, QStringLiteral("RAIL-Ga"));
+}
+
+void WindowTests::optionalParts() {
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.pick("OPSelect1", QStringLiteral("Advanced Balancer"));
+    QCOMPARE(w.combo("OPLSelect1")->currentText(), QStringLiteral("Set Level"));
+    QVERIFY(w.combo("OPLSelect1")->isEnabled());
+    QCOMPARE(w.text("BonusLabel"), QStringLiteral("Balancer Rating"));
+    QCOMPARE(w.text("VTBalancerRatingLabel"), QStringLiteral("16"));
+    w.pick("OPLSelect1", 2);
+    QCOMPARE(w.text("AmountLabel"), QStringLiteral("+ 30%"));
+    QCOMPARE(w.text("VTBalancerRatingLabel"), QStringLiteral("20.8"));
+    QVERIFY(w.find<QLabel>("VTBalancerRatingLabel")->font().bold());
+    QCOMPARE(w.find<TCGauge>("BalancerGauge")->progress(), 20);
+    QCOMPARE(w.window->loadout().Part1ReportText, QStringLiteral("Advanced Balancer Level 3"));
+
+    // Two mount parts: the larger of each bonus counts, and only the
+    // effective part shows its icon.
+    w.pick("OPSelect1", QStringLiteral("Advanced Mount"));
+    w.pick("OPLSelect1", 0);
+    w.pick("OPSelect2", QStringLiteral("Additional Mount"));
+    w.pick("OPLSelect2", 2);
+    QCOMPARE(w.text("OptionalPartsStandardBonusLabel"), QStringLiteral("2"));
+    QCOMPARE(w.text("OptionalPartsMaximumBonusLabel"), QStringLiteral("6"));
+    QCOMPARE(w.text("VTStandardLoadLabel"), QStringLiteral("14"));
+    QVERIFY(w.find<QLabel>("VTStandardLoadLabel")->font().bold());
+    QCOMPARE(w.text("VTMaximumLoadLabel"), QStringLiteral("21"));
+    const QImage op1 = w.find<QLabel>("Op1Image")->pixmap().toImage();
+    const QImage op2 = w.find<QLabel>("Op2Image")->pixmap().toImage();
+    QCOMPARE(op1, QPixmap(QStringLiteral(":/art/op15.png")).toImage());
+    QCOMPARE(op2, QPixmap(QStringLiteral(":/art/op01.png")).toImage());
+
+    // An unlevelled part shows its icon at once, with no level to choose.
+    w.pick("OPSelect2", QStringLiteral("Goddess Of War"));
+    QCOMPARE(w.combo("OPLSelect2")->currentText(), QStringLiteral("N/A"));
+    QVERIFY(!w.combo("OPLSelect2")->isEnabled());
+    QCOMPARE(w.text("UnitLabel"), QStringLiteral("Turn 02"));
+    QCOMPARE(w.text("OptionalPartsMaximumBonusLabel"), QStringLiteral("2"));
+
+    // Typed text in a part selector clears the slot's bonuses.
+    w.type("OPSelect1", QStringLiteral("Mount"));
+    QCOMPARE(w.combo("OPLSelect1")->currentText(), QStringLiteral("Set Level"));
+    QCOMPARE(w.text("PartNameLabel"), QStringLiteral("N/A"));
+    QCOMPARE(w.text("OptionalPartsStandardBonusLabel"), QStringLiteral("0"));
+    QVERIFY(w.platform->errors.isEmpty());
+}
+
+void WindowTests::fuelTanks() {
+    Window w;
+    w.chooseVt(QStringLiteral("Falchion"));
+    QCOMPARE(w.items("FTSelect"),
+             (QStringList{QStringLiteral("No Fuel Tanks"), QStringLiteral("1 Fuel Tank")}));
+    w.pick("FTSelect", 1);
+    QCOMPARE(w.text("FuelTankLoadLabel"), QStringLiteral("2"));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("2"));
+    QCOMPARE(w.find<QLabel>("FuelTankImage")->pixmap().toImage(),
+             QPixmap(QStringLiteral(":/art/op16.png")).toImage());
+
+    w.chooseVt(QStringLiteral("Colt"));
+    QCOMPARE(w.combo("FTSelect")->count(), 3);
+    w.pick("MWSelect1", QStringLiteral("140-MG"));
+    w.pick("MWSelect2", QStringLiteral("140-MG"));
+    w.pick("MWSelect3", QStringLiteral("140-MG"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
+    w.pick("FTSelect", 2);
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("13"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("STD OVER"));
+    w.pick("FTSelect", 0);
+    QCOMPARE(w.text("FuelTankLoadLabel"), QStringLiteral("0"));
+    QCOMPARE(w.window->loadout().FuelReportText, QStringLiteral("None Fitted"));
+}
+
+void WindowTests::reports() {
+    Window w;
+    // The loadout of the documented example.
+    w.chooseVt(QStringLiteral("Decider"));
+    w.pick("FTSelect", 1);
+    w.pick("OPSelect1", QStringLiteral("Advanced Mount"));
+    w.pick("OPLSelect1", 1);
+    w.pick("MWSelect1", QStringLiteral("315-SB"));
+    w.click("AdvFunctionButton");
+    w.click("HtmlPageButton");
+    w.click("HtmlGenerateButton");
+    const QStringList page = w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(page.size(), 50);
+    QCOMPARE(page[0], QStringLiteral("<html>"));
+    QVERIFY(page[11].contains(QStringLiteral(">Decider</td>")));
+    QVERIFY(page[12].contains(QStringLiteral("src=\"Images/2.jpg\"")));
+    QVERIFY(page[18].contains(QStringLiteral(">Advanced Mount Level 2</td>")));
+    QVERIFY(page[24].contains(QStringLiteral(">315-SB</td>")));
+    QVERIFY(page[45].contains(QStringLiteral("<strong>VT OK</strong>")));
+
+    w.click("HtmlToClipboardButton");
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(copied.count(QStringLiteral("\r\n")), 49);
+    QCOMPARE(copied.split(QStringLiteral("\r\n")), page);
+
+    // The picture source follows the radio group.
+    w.find<QAbstractButton>("VTImageInternetRadio")->click();
+    w.click("HtmlGenerateButton");
+    QVERIFY(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().contains(
+        QStringLiteral("http://www.corvane.net/Vantor/Images/2.jpg")));
+
+    w.click("ForumPageButton");
+    w.click("ForumGenerateButton");
+    const QStringList forum = w.find<QPlainTextEdit>("ForumRichEdit")->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(forum.size(), 11);
+    QCOMPARE(forum[0], QStringLiteral("[size=18][B]VT:[/B] Decider[/size]"));
+    QCOMPARE(forum[2], QStringLiteral("[color=brown][B]Optional Part 1:[/B][/color]  Advanced Mount Level 2"));
+    QCOMPARE(forum[10], QStringLiteral("[color=black][B]VT OK[/B][/color]"));
+    w.click("ForumRichEditClearButton");
+    w.click("ForumToClipBoardButton");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+
+    // Choosing a VT puts the picture source back to local.
+    w.chooseVt(QStringLiteral("Colt"));
+    QVERIFY(w.find<QAbstractButton>("VTImageLocalRadio")->isChecked());
+}
+
+void WindowTests::saveAndLaunchPage() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Html")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    {
+        Window w;
+        w.chooseVt(QStringLiteral("Colt Executive"));
+        w.click("AdvFunctionButton");
+        w.click("HtmlPageButton");
+        w.click("HtmlGenerateButton");
+        auto* box = w.find<QPlainTextEdit>("HtmlRichEdit");
+        box->appendPlainText(QStringLiteral("<!-- mine -->"));
+        w.click("SpeedButton6");
+        QFile saved(dir.filePath(QStringLiteral("Html/VantorVTConfig.html")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes, box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
+        QVERIFY(bytes.contains("Colt Exective"));
+        QCOMPARE(w.platform->opened.size(), 1);
+        QCOMPARE(w.platform->opened[0], QUrl::fromLocalFile(saved.fileName()));
+    }
+    QDir::setCurrent(previous);
+}
+
+void WindowTests::pageThatCannotBeWritten() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Html")));
+    // A folder where the file should be cannot be replaced by the page.
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Html/VantorVTConfig.html")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    {
+        Window w;
+        w.chooseVt(QStringLiteral("Colt"));
+        w.click("AdvFunctionButton");
+        w.click("HtmlPageButton");
+        w.click("HtmlGenerateButton");
+        const QString before = w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText();
+        w.click("SpeedButton6");
+        QCOMPARE(w.platform->errors.size(), 1);
+        QVERIFY(w.platform->errors[0].contains(QStringLiteral("VantorVTConfig.html")));
+        QVERIFY(w.platform->opened.isEmpty());
+        QCOMPARE(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText(), before);
+    }
+    QDir::setCurrent(previous);
+}
+
+void WindowTests::rangeChart() {
+    Window w;
+    w.chooseVt(QStringLiteral("Behemoth"));
+    w.click("AdvFunctionButton");
+    w.click("WeaponRangeButton");
+    auto* image = w.find<QLabel>("RangeImage");
+    const QImage clean = image->pixmap().toImage();
+
+    // All On with nothing mounted: six zero-width bars at the VT.
+    w.click("RangeAllOnButton");
+    for (const char* bar : {"RangeMW1Label", "RangeMW2Label", "RangeMW3Label", "RangeSW1Label",
+                            "RangeSW2Label", "RangeSW3Label"}) {
+        auto* l = w.find<QLabel>(bar);
+        QVERIFY2(l->isVisible(), bar);
+        QCOMPARE(l->x(), 10 + 68);
+        QCOMPARE(l->width(), 0);
+    }
+    QVERIFY(w.button("RangeDistanceModifierButton")->isFlat());
+    // The outline's front edge at x = 68 + 300 / 7 = 110, between rows 45 and 90.
+    const QImage drawn = image->pixmap().toImage();
+    QCOMPARE(QColor(drawn.pixel(110, 70)), QColor(255, 0, 0));
+    QCOMPARE(w.text("FDMLabel"), QStringLiteral("300"));
+    QCOMPARE(w.find<QLabel>("FDMLabel")->x(), 10 + 115);
+    QCOMPARE(w.text("SDMLabel"), QStringLiteral("200"));
+    QCOMPARE(w.text("RDMLabel"), QStringLiteral("100"));
+
+    // A weapon pick switches its bar off and names the weapon on its button.
+    w.pick("MWSelect1", QStringLiteral("MK21-R"));
+    QVERIFY(w.find("RangeMW1Label")->isHidden());
+    QVERIFY(!w.button("MW1RangeButton")->isFlat());
+    QCOMPARE(w.button("MW1RangeButton")->text(), QStringLiteral("MK21-R"));
+    w.click("MW1RangeButton");
+    QCOMPARE(w.find<QLabel>("RangeMW1Label")->geometry(), QRect(10 + 96, 16 + 17, 29, 4));
+
+    // Advanced Armour redraws the outline while it is shown: the front moves
+    // to 68 + 500 / 7 = 139 in magenta.
+    w.pick("OPSelect2", QStringLiteral("Advanced Armour"));
+    QVERIFY(w.button("RangeDistanceModifierButton")->isFlat());
+    QCOMPARE(QColor(image->pixmap().toImage().pixel(139, 70)), QColor(255, 0, 255));
+    QCOMPARE(w.text("FDMLabel"), QStringLiteral("500"));
+
+    // The comparison bar.
+    w.pick("RangeWeaponSelect", QStringLiteral("370-SR"));
+    QCOMPARE(w.find<QLabel>("RangeCompareLabel")->geometry(), QRect(10 + 182, 16 + 66, 243, 4));
+
+    // Off restores the picture exactly.
+    w.click("RangeAllOffButton");
+    QCOMPARE(image->pixmap().toImage(), clean);
+    QVERIFY(w.find("FDMLabel")->isHidden());
+    QVERIFY(w.find("RangeCompareLabel")->isHidden());
+    QCOMPARE(w.combo("RangeWeaponSelect")->currentText(), QStringLiteral("Unarmed"));
+    QVERIFY(w.platform->errors.isEmpty());
+}
+
+void WindowTests::factionIntel() {
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    QCOMPARE(w.text("FactionLabel"), QStringLiteral("Right Brothers"));
+    QCOMPARE(fontColour(w.find<QLabel>("FactionLabel")), QColor(0, 128, 0));
+    QVERIFY(!w.find<QLabel>("FactionImage")->pixmap().isNull());
+    const QString rbIntel = w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText();
+    w.chooseVt(QStringLiteral("Macabre"));
+    QCOMPARE(w.text("FactionLabel"), QStringLiteral("Jaralaccs"));
+    QCOMPARE(fontColour(w.find<QLabel>("FactionLabel")), QColor(255, 255, 0));
+    QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText() != rbIntel);
+    w.chooseVt(QStringLiteral("Vitzh"));
+    QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText().startsWith(
+        QStringLiteral("The original antagonists from the first game return")));
+
+    w.click("AdvFunctionButton");
+    w.click("MiscPageButton");
+    QVERIFY(w.find("IconKeyGroup")->isVisible());
+    w.click("FactionButton");
+    QVERIFY(w.find("MiscGroup")->isVisible());
+    QVERIFY(w.find("IconKeyGroup")->isHidden());
+    QCOMPARE(w.button("FactionButton")->text(), QStringLiteral("Show Icon Key"));
+    w.click("FactionButton");
+    QVERIFY(w.find("IconKeyGroup")->isVisible());
+    QCOMPARE(w.button("FactionButton")->text(), QStringLiteral("Show Faction Info"));
+    w.click("FactionButton");
+    w.click("MiscPageButton");
+    QVERIFY(w.find("IconKeyGroup")->isVisible());
+    QCOMPARE(w.button("FactionButton")->text(), QStringLiteral("Show Faction Info"));
+}
+
+void WindowTests::aboutAndLinks() {
+    Window w;
+    w.click("AboutButton");
+    QCOMPARE(w.platform->aboutCaption, QStringLiteral("About \"I like the Garpike and\" Vantor"));
+    const QStringList paragraphs = w.platform->aboutText.split(QStringLiteral("\n\n"));
+    QCOMPARE(paragraphs.size(), 8);
+    QCOMPARE(paragraphs[0], QStringLiteral("www.corvane.net "));
+    QCOMPARE(paragraphs[1], QStringLiteral(" Release V3.2 "));
+    QVERIFY(paragraphs[7].endsWith(QLatin1Char('!')));
+
+    w.click("CorvaneButton");
+    w.chooseVt(QStringLiteral("Colt"));
+    w.click("AdvFunctionButton");
+    w.click("WeaponPageButton");
+    w.click("KerrowButton");
+    w.click("ForumPageButton");
+    w.click("PellumButton");
+    w.click("PellumFButton");
+    w.click("PellumFButton");
+    QCOMPARE(w.platform->opened,
+             (QList<QUrl>{QUrl(QStringLiteral("http://www.corvane.net")),
+                          QUrl(QStringLiteral("http://www.kerrow.net")),
+                          QUrl(QStringLiteral("http://www.pellum.net")),
+                          QUrl(QStringLiteral("http://www.pellum.net/forum")),
+                          QUrl(QStringLiteral("http://www.pellum.net/forum"))}));
+}
+
+QTEST_MAIN(WindowTests)
+#include "tst_window.moc"
