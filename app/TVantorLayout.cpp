@@ -38,6 +38,8 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QR
     auto* g = new QGroupBox(title, parent);
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(rect);
+    // Groups that share one spot must hide what lies beneath them.
+    g->setAutoFillBackground(true);
     return g;
 }
 

@@ -34,16 +34,36 @@ QColor fontColour(const QLabel* l) {
 }
 
 const char* const ValueLabels[] = {
-    "VTStandardLoadLabel",      "VTMaximumLoadLabel",     "FuelTankLoadLabel",
-    "MainWeaponLoadLabel",      "SubWeaponLoadLabel",     "OptionalPartsStandardBonusLabel",
-    "OptionalPartsMaximumBonusLabel", "TotalLoadLabel",   "VTMaximumSpeedLabel",
-    "VTDurabilityLabel",        "VTBalancerRatingLabel",  "VTTurnSpeedLabel",
-    "VTVeeringEfficiencyLabel", "VTTorqueRatingLabel",    "VTFuelEfficiencyLabel",
-    "VTAvailabilityLabel",      "VTSupplyPointCostLabel", "VTSortiePointCostLabel",
-    "StandardRankLabel",        "TurnRankLabel",          "SortieRankLabel",
-    "GenerationLabel",          "FactionLabel",           "Label9",
-    "WeaponNameLabel",          "DamageLabel",            "WeaponWeightLabel",
-    "PartNameLabel",            "BonusLabel",             "UnitLabel",
+    "VTStandardLoadLabel",
+    "VTMaximumLoadLabel",
+    "FuelTankLoadLabel",
+    "MainWeaponLoadLabel",
+    "SubWeaponLoadLabel",
+    "OptionalPartsStandardBonusLabel",
+    "OptionalPartsMaximumBonusLabel",
+    "TotalLoadLabel",
+    "VTMaximumSpeedLabel",
+    "VTDurabilityLabel",
+    "VTBalancerRatingLabel",
+    "VTTurnSpeedLabel",
+    "VTVeeringEfficiencyLabel",
+    "VTTorqueRatingLabel",
+    "VTFuelEfficiencyLabel",
+    "VTAvailabilityLabel",
+    "VTSupplyPointCostLabel",
+    "VTSortiePointCostLabel",
+    "StandardRankLabel",
+    "TurnRankLabel",
+    "SortieRankLabel",
+    "GenerationLabel",
+    "FactionLabel",
+    "Label9",
+    "WeaponNameLabel",
+    "DamageLabel",
+    "WeaponWeightLabel",
+    "PartNameLabel",
+    "BonusLabel",
+    "UnitLabel",
 };
 
 } // namespace
@@ -93,11 +113,16 @@ void WindowTests::startState() {
         QCOMPARE(vt->itemText(i), qs(VtCatalogue[i].selectorName));
 
     const std::pair<const char*, const char*> disabledSelectors[] = {
-        {"FTSelect", "Fuel"},           {"OPSelect1", "Optional Part # 1"},
-        {"OPLSelect1", "N/A"},          {"OPSelect2", "Optional Part # 2"},
-        {"OPLSelect2", "N/A"},          {"MWSelect1", "Main Weapon # 1"},
-        {"MWSelect2", "Main Weapon # 2"}, {"MWSelect3", "Main Weapon # 3"},
-        {"SWSelect1", "Sub-Weapon # 1"}, {"SWSelect2", "Sub-Weapon # 2"},
+        {"FTSelect", "Fuel"},
+        {"OPSelect1", "Optional Part # 1"},
+        {"OPLSelect1", "N/A"},
+        {"OPSelect2", "Optional Part # 2"},
+        {"OPLSelect2", "N/A"},
+        {"MWSelect1", "Main Weapon # 1"},
+        {"MWSelect2", "Main Weapon # 2"},
+        {"MWSelect3", "Main Weapon # 3"},
+        {"SWSelect1", "Sub-Weapon # 1"},
+        {"SWSelect2", "Sub-Weapon # 2"},
         {"SWSelect3", "Sub-Weapon # 3"},
     };
     for (auto [name, text] : disabledSelectors) {
@@ -108,8 +133,8 @@ void WindowTests::startState() {
                              "ImageButton", "AdvFunctionButton"})
         QVERIFY2(!w.button(name)->isEnabled(), name);
     QCOMPARE(w.button("AdvFunctionButton")->text(), QStringLiteral("Open Advanced Functions"));
-    for (const char* name : {"FixedMW2Button", "FixedSW1Button", "FixedSW2Button",
-                             "FixedSW3Button", "F1Button", "KerrowButton", "PellumButton"})
+    for (const char* name : {"FixedMW2Button", "FixedSW1Button", "FixedSW2Button", "FixedSW3Button",
+                             "F1Button", "KerrowButton", "PellumButton"})
         QVERIFY2(w.button(name)->isHidden(), name);
     QVERIFY(w.button("LoadoutButton")->isFlat());
     QVERIFY(!w.button("StatsButton")->isFlat());
@@ -135,12 +160,23 @@ void WindowTests::iconKey() {
     Window w;
     auto* list = w.find<QListWidget>("IconKeyListView");
     QCOMPARE(list->count(), 17);
-    const char* const starts[] = {"STD Increased:",  "MAX Increased:", "STD & MAX Increased:",
-                                  "Balancer Rating", "Durability",     "Veering",
-                                  "Combat Points Increased", "Supply", "Sortie",
-                                  "Distance",        "Radar",          "Anti-Shock",
-                                  "Combat Points Boost", "Anti-Death", "Base Capture",
-                                  "Single Fuel Tank", "Dual Fuel Tanks"};
+    const char* const starts[] = {"STD Increased:",
+                                  "MAX Increased:",
+                                  "STD & MAX Increased:",
+                                  "Balancer Rating",
+                                  "Durability",
+                                  "Veering",
+                                  "Combat Points Increased",
+                                  "Supply",
+                                  "Sortie",
+                                  "Distance",
+                                  "Radar",
+                                  "Anti-Shock",
+                                  "Combat Points Boost",
+                                  "Anti-Death",
+                                  "Base Capture",
+                                  "Single Fuel Tank",
+                                  "Dual Fuel Tanks"};
     for (int i = 0; i < 17; ++i) {
         QVERIFY2(list->item(i)->text().startsWith(QStringLiteral("\n ") + QLatin1String(starts[i])),
                  qPrintable(list->item(i)->text()));
@@ -173,17 +209,18 @@ void WindowTests::everyVt() {
     QCOMPARE(w.text("FactionLabel"), qs(factionName(vt.faction)));
 
     // Ranks show the stored texts in traffic-light colours.
-    const char* const ranks[] = {"StandardRankLabel", "MaximumRankLabel", "SpeedRankLabel",
+    const char* const ranks[] = {"StandardRankLabel",   "MaximumRankLabel",  "SpeedRankLabel",
                                  "DurabilityRankLabel", "BalancerRankLabel", "TurnRankLabel",
-                                 "VeeringRankLabel", "TorqueRankLabel", "FuelRankLabel",
-                                 "SupplyRankLabel", "SortieRankLabel"};
+                                 "VeeringRankLabel",    "TorqueRankLabel",   "FuelRankLabel",
+                                 "SupplyRankLabel",     "SortieRankLabel"};
     for (int r = 0; r < RankCount; ++r) {
         auto* label = w.find<QLabel>(ranks[r]);
         QCOMPARE(label->text(), qs(vt.ranks[r]));
         QCOMPARE(label->width(), 34);
         const int n = qs(vt.ranks[r]).remove(QLatin1Char('*')).left(2).trimmed().toInt();
-        const QColor expected = n <= 10 ? QColor(0, 255, 0) : n <= 20 ? QColor(255, 255, 0)
-                                                                        : QColor(255, 0, 0);
+        const QColor expected = n <= 10   ? QColor(0, 255, 0)
+                                : n <= 20 ? QColor(255, 255, 0)
+                                          : QColor(255, 0, 0);
         QCOMPARE(background(label), expected);
         QCOMPARE(fontColour(label), n > 20 ? QColor(Qt::white) : QColor(Qt::black));
     }
@@ -250,9 +287,11 @@ void WindowTests::typedVtText() {
 void WindowTests::viewsAndPages() {
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
-    const std::pair<const char*, const char*> views[] = {
-        {"StatsButton", "StatsGroup"}, {"RankButton", "RankGroup"}, {"GraphButton", "GraphGroup"},
-        {"ImageButton", "VTImage"},    {"LoadoutButton", "LoadoutGroup"}};
+    const std::pair<const char*, const char*> views[] = {{"StatsButton", "StatsGroup"},
+                                                         {"RankButton", "RankGroup"},
+                                                         {"GraphButton", "GraphGroup"},
+                                                         {"ImageButton", "VTImage"},
+                                                         {"LoadoutButton", "LoadoutGroup"}};
     for (auto [button, view] : views) {
         w.click(button);
         w.click(button); // a second click changes nothing
@@ -337,7 +376,8 @@ void WindowTests::weaponPicksAndLoads() {
     QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("6"));
     QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("UNARMED"));
     QCOMPARE(w.text("DamageLabel"), QStringLiteral("N/A"));
-    QCOMPARE(w.find<QPlainTextEdit>("WeaponInfoRichEdit")->toPlainText(), QStringLiteral("UNARMED"));
+    QCOMPARE(w.find<QPlainTextEdit>("WeaponInfoRichEdit")->toPlainText(),
+             QStringLiteral("UNARMED"));
     QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
     QCOMPARE(w.button("MW2RangeButton")->text(), QStringLiteral("Unarmed"));
 
@@ -407,8 +447,8 @@ void WindowTests::mmLaunch() {
     w.chooseVt(QStringLiteral("Prominence M2"));
     QCOMPARE(w.combo("SWSelect1")->currentText(), QStringLiteral("RAIL-A"));
     QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("MM"));
-    QCOMPARE(w.items("SWSelect3"),
-             (QStringList{QStringLiteral("Unarmed"), QStringLiteral("67-CG"), QStringLiteral("80-CG")}));
+    QCOMPARE(w.items("SWSelect3"), (QStringList{QStringLiteral("Unarmed"), QStringLiteral("67-CG"),
+                                                QStringLiteral("80-CG")}));
     w.click("F1Button");
     QVERIFY(w.button("F1Button")->isHidden());
     QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("MM Launched"));
@@ -511,7 +551,8 @@ void WindowTests::reports() {
     w.click("AdvFunctionButton");
     w.click("HtmlPageButton");
     w.click("HtmlGenerateButton");
-    const QStringList page = w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList page =
+        w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(page.size(), 50);
     QCOMPARE(page[0], QStringLiteral("<html>"));
     QVERIFY(page[11].contains(QStringLiteral(">Decider</td>")));
@@ -528,15 +569,18 @@ void WindowTests::reports() {
     // The picture source follows the radio group.
     w.find<QAbstractButton>("VTImageInternetRadio")->click();
     w.click("HtmlGenerateButton");
-    QVERIFY(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().contains(
-        QStringLiteral("http://www.corvane.net/Vantor/Images/2.jpg")));
+    QVERIFY(w.find<QPlainTextEdit>("HtmlRichEdit")
+                ->toPlainText()
+                .contains(QStringLiteral("http://www.corvane.net/Vantor/Images/2.jpg")));
 
     w.click("ForumPageButton");
     w.click("ForumGenerateButton");
-    const QStringList forum = w.find<QPlainTextEdit>("ForumRichEdit")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList forum =
+        w.find<QPlainTextEdit>("ForumRichEdit")->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(forum.size(), 11);
     QCOMPARE(forum[0], QStringLiteral("[size=18][B]VT:[/B] Decider[/size]"));
-    QCOMPARE(forum[2], QStringLiteral("[color=brown][B]Optional Part 1:[/B][/color]  Advanced Mount Level 2"));
+    QCOMPARE(forum[2], QStringLiteral(
+                           "[color=brown][B]Optional Part 1:[/B][/color]  Advanced Mount Level 2"));
     QCOMPARE(forum[10], QStringLiteral("[color=black][B]VT OK[/B][/color]"));
     w.click("ForumRichEditClearButton");
     w.click("ForumToClipBoardButton");
@@ -564,7 +608,8 @@ void WindowTests::saveAndLaunchPage() {
         QFile saved(dir.filePath(QStringLiteral("Html/VantorVTConfig.html")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();
-        QCOMPARE(bytes, box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(bytes,
+                 box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
         QVERIFY(bytes.contains("Colt Exective"));
         QCOMPARE(w.platform->opened.size(), 1);
         QCOMPARE(w.platform->opened[0], QUrl::fromLocalFile(saved.fileName()));
@@ -661,8 +706,9 @@ void WindowTests::factionIntel() {
     QCOMPARE(fontColour(w.find<QLabel>("FactionLabel")), QColor(255, 255, 0));
     QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText() != rbIntel);
     w.chooseVt(QStringLiteral("Vitzh"));
-    QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText().startsWith(
-        QStringLiteral("The original antagonists from the first game return")));
+    QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")
+                ->toPlainText()
+                .startsWith(QStringLiteral("The original antagonists from the first game return")));
 
     w.click("AdvFunctionButton");
     w.click("MiscPageButton");
