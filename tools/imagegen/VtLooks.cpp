@@ -35,7 +35,7 @@ constexpr VtLook looks[] = {
     {L::Walker,  H::Egg,   D::Turret, G::Twin,     MissileBox | Skirt,                     P::Band},     // 14 Jaralaccs N
     {L::Strider, H::Wedge, D::Dome,   G::Cannon,   Blade | MissileBox | TwinAntenna,       P::Chevrons}, // 15 Jaralaccs NSR
     {L::Walker,  H::Slab,  D::Turret, G::Cannon,   Shield | Horns | MissileBox,            P::Split},    // 16 Macabre
-    {L::Pillar,  H::Box,   D::Cupola, G::Rocket,   RocketTubes | Stacks | Skirt,           P::Band},     // 17 Maelstrom
+    {L::Walker,  H::Slab,  D::Turret, G::Rocket,   MissileBox | RocketTubes | Stacks,      P::Band},     // 17 Maelstrom
     {L::Walker,  H::Box,   D::Turret, G::Twin,     Dish | Searchlight,                     P::Chevrons}, // 18 Prominence M1
     {L::Walker,  H::Box,   D::Cupola, G::Rail,     MissileRack | Dish,                     P::Band},     // 19 Prominence M2
     {L::Strider, H::Wedge, D::Cupola, G::Rail,     MissileRack | Antenna | Fins,           P::Chevrons}, // 20 Prominence M3

@@ -525,7 +525,7 @@ void drawHullDetails(QPainter& p, const Frame& f) {
     p.setPen(f.look.paint == Paint::Split ? f.colours.accent
                                           : mix(f.colours.accent, f.colours.armour, 0.15));
     const QString number = QStringLiteral("%1").arg(f.index + 1, 2, 10, QLatin1Char('0'));
-    p.drawText(QRectF(lx + w * 0.06, ty + h * 0.3, w * 0.3, h * 0.3),
+    p.drawText(QRectF(lx + w * 0.06, ty + h * 0.14, w * 0.3, h * 0.3),
                Qt::AlignLeft | Qt::AlignVCenter, number);
     p.restore();
 
@@ -716,8 +716,8 @@ void drawBackFittings(QPainter& p, const Frame& f) {
     if (f.has(MissileRack)) {
         const QRectF box(lx + w * 0.04, ty - h * 0.5, w * 0.3, h * 0.62);
         for (int i = 0; i < 3; ++i) {
-            const qreal x = box.left() + 3 + i * box.width() / 3.2;
-            const qreal mw = box.width() / 4;
+            const qreal mw = box.width() / 3.6;
+            const qreal x = box.left() + 2 + i * (box.width() - 4 - mw) / 2;
             QPainterPath missile;
             missile.moveTo(x, box.top() + 2);
             missile.lineTo(x, box.top() - 7);
