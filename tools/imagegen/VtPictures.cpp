@@ -271,7 +271,7 @@ struct LegPose {
     bool backward; // knees bending back (rear legs of a four-legged VT)
 };
 
-void drawFoot(QPainter& p, const Frame& f, QPointF ankle, qreal size, bool far, bool clawed) {
+void drawFoot(QPainter& p, QPointF ankle, qreal size, bool far, bool clawed) {
     const qreal g = GroundY;
     QPainterPath foot;
     if (clawed) {
@@ -288,7 +288,6 @@ void drawFoot(QPainter& p, const Frame& f, QPointF ankle, qreal size, bool far, 
                             {ankle.x() + size, g}});
     }
     shade(p, foot, far ? shadowed(DarkMetalColour) : DarkMetalColour, 0.9);
-    Q_UNUSED(f);
 }
 
 void drawLeg(QPainter& p, const Frame& f, const LegPose& pose) {
@@ -310,7 +309,7 @@ void drawLeg(QPainter& p, const Frame& f, const LegPose& pose) {
             p.drawLine(H + QPointF(-w * 0.45, w * 0.2), K + QPointF(-w * 0.6, L * 0.14));
         }
         shade(p, taper(K, A, w * 0.8, w * 0.62), shin);
-        drawFoot(p, f, A, w * 1.1 + 2, pose.far, false);
+        drawFoot(p, A, w * 1.1 + 2, pose.far, false);
         shade(p, taper(H, K, w * 1.05, w * 0.8), thigh);
         joint(p, K, w * 0.42, pose.far);
         joint(p, A, w * 0.34, pose.far);
@@ -322,7 +321,7 @@ void drawLeg(QPainter& p, const Frame& f, const LegPose& pose) {
         const QPointF J(H.x() - L * 0.08 + pose.stride * 0.7, GroundY - L * 0.24);
         const QPointF T(J.x() + L * 0.12, GroundY - footH * 0.8);
         shade(p, taper(J, T, w * 0.5, w * 0.45), metal, 0.9);
-        drawFoot(p, f, T, w * 0.9 + 3, pose.far, true);
+        drawFoot(p, T, w * 0.9 + 3, pose.far, true);
         shade(p, taper(K, J, w * 0.72, w * 0.52), shin);
         shade(p, taper(H, K, w * 1.05, w * 0.78), thigh);
         joint(p, J, w * 0.32, pose.far);
@@ -647,7 +646,7 @@ void drawGun(QPainter& p, const Frame& f) {
 // ---- fittings behind the hull --------------------------------------------
 
 void drawBackFittings(QPainter& p, const Frame& f) {
-    const qreal w = f.hullW, h = f.hullH, lx = f.lx, ty = f.ty, by = f.by;
+    const qreal w = f.hullW, h = f.hullH, lx = f.lx, ty = f.ty;
     if (f.has(Abdomen)) {
         p.save();
         p.translate(lx + 6, ty + h * 0.45);
@@ -759,7 +758,6 @@ void drawBackFittings(QPainter& p, const Frame& f) {
                   c, 0.9);
         }
     }
-    Q_UNUSED(by);
 }
 
 void drawAntennas(QPainter& p, const Frame& f) {
