@@ -1,6 +1,7 @@
 // Construction, wiring and the handler guard of the window.
 
 #include "app/TVantor.h"
+#include "app/Accessibility.h"
 #include "app/Platform.h"
 #include "app/Selectors.h"
 #include "controls/Cgauges.h"
@@ -24,6 +25,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     for (int i = 0; i < int(opImageList.size()); ++i)
         opImageList[i] = QPixmap(QStringLiteral(":/art/op%1.png").arg(i, 2, 10, QLatin1Char('0')));
 
+    installCaptionedValueAccessibility();
     buildComponents();
     // The width is locked for good; the height follows the advanced area.
     setFixedWidth(ClientWidth);
@@ -55,7 +57,12 @@ void TVantor::showError(const QString& message) {
 }
 
 void TVantor::setWindowHeight(int wholeWindowHeight) {
-    setFixedHeight(wholeWindowHeight - FrameHeight);
+    const int client = wholeWindowHeight - FrameHeight;
+    setFixedHeight(client);
+    // What lies below the window's edge is hidden as well, so that the
+    // keyboard never moves the focus out of sight.
+    MiddlePanel->setVisible(client > MiddlePanel->y() + WeaponPageButton->geometry().bottom());
+    BottomPanel->setVisible(client > BottomPanel->y());
 }
 
 void TVantor::connectHandlers() {

@@ -69,6 +69,8 @@ private:
     void buildReportPages();
     void buildMiscPage();
     void fillIconKey();
+    void nameComponentsForScreenReaders();
+    void setKeyboardOrder();
     void fillRangeWeaponSelect();
     void connectHandlers();
 

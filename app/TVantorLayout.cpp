@@ -1,6 +1,7 @@
 // The component tree of the window: every component with its name, place,
 // caption, items and start state, as designed in pixels for an 11-pixel font.
 
+#include "app/Accessibility.h"
 #include "app/TVantor.h"
 #include "controls/Cgauges.h"
 #include "equipment/OptionalParts.h"
@@ -115,6 +116,121 @@ void TVantor::buildComponents() {
     buildViews();
     buildMiddlePanel();
     buildPages();
+    nameComponentsForScreenReaders();
+    setKeyboardOrder();
+}
+
+// Tab moves through the window as it reads: the title row, the selection
+// column, the weapon column, the views, the page buttons, then the page.
+void TVantor::setKeyboardOrder() {
+    const QList<QWidget*> order = {
+        AboutButton,
+        CorvaneButton,
+        KerrowButton,
+        PellumButton,
+        AdvFunctionButton,
+        VTSelect,
+        FTSelect,
+        OPSelect1,
+        OPLSelect1,
+        OPSelect2,
+        OPLSelect2,
+        MWSelect[0],
+        MWSelect[1],
+        FixedMW2Button,
+        MWSelect[2],
+        SWSelect[0],
+        FixedSWButton[0],
+        F1Button,
+        SWSelect[1],
+        FixedSWButton[1],
+        SWSelect[2],
+        FixedSWButton[2],
+        LoadoutButton,
+        StatsButton,
+        RankButton,
+        GraphButton,
+        ImageButton,
+        WeaponPageButton,
+        WeaponRangeButton,
+        PartsPageButton,
+        ForumPageButton,
+        HtmlPageButton,
+        MiscPageButton,
+        WeaponInfoRichEdit,
+        PartInfoRichEdit,
+        RangeAllOnButton,
+        RangeAllOffButton,
+        rangeButtons[0],
+        rangeButtons[1],
+        rangeButtons[2],
+        RangeWeaponSelect,
+        rangeButtons[3],
+        rangeButtons[4],
+        rangeButtons[5],
+        RangeDistanceModifierButton,
+        ForumRichEdit,
+        ForumGenerateButton,
+        ForumRichEditClearButton,
+        ForumToClipBoardButton,
+        PellumFButton,
+        HtmlRichEdit,
+        HtmlGenerateButton,
+        HtmlClearButton,
+        HtmlToClipboardButton,
+        SpeedButton6,
+        vtImageChoice->button(0),
+        vtImageChoice->button(1),
+        IconKeyListView,
+        FactionRichEdit,
+        FactionButton,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+// Components whose caption does not say what they are get a name a screen
+// reader can announce; captioned buttons are announced by their caption.
+void TVantor::nameComponentsForScreenReaders() {
+    const std::pair<const char*, const char*> names[] = {
+        {"AboutButton", "About Vantor"},
+        {"CorvaneButton", "Open the Corvane web site"},
+        {"KerrowButton", "Open the Kerrow research site"},
+        {"PellumButton", "Open the Pellum fan site"},
+        {"VTSelect", "Vertical Tank Selection"},
+        {"FTSelect", "Fuel Tank Selection"},
+        {"FuelTankImage", "Fuel tank icon"},
+        {"OPSelect1", "Optional Part # 1"},
+        {"OPLSelect1", "Optional Part # 1 Level"},
+        {"OPSelect2", "Optional Part # 2"},
+        {"OPLSelect2", "Optional Part # 2 Level"},
+        {"Op1Image", "Optional part 1 icon"},
+        {"Op2Image", "Optional part 2 icon"},
+        {"MWSelect1", "Main Weapon # 1"},
+        {"MWSelect2", "Main Weapon # 2"},
+        {"MWSelect3", "Main Weapon # 3"},
+        {"SWSelect1", "Sub-Weapon # 1"},
+        {"SWSelect2", "Sub-Weapon # 2"},
+        {"SWSelect3", "Sub-Weapon # 3"},
+        {"FixedMW2Button", "Describe the fixed main weapon 2"},
+        {"FixedSW1Button", "Describe the fixed sub-weapon 1"},
+        {"FixedSW2Button", "Describe the fixed sub-weapon 2"},
+        {"FixedSW3Button", "Describe the fixed sub-weapon 3"},
+        {"F1Button", "Launch the MM"},
+        {"VTImage", "VT picture"},
+        {"WeaponInfoRichEdit", "Last Selected Weapon Description"},
+        {"PartInfoRichEdit", "Last Selected Optional Part Description"},
+        {"RangeImage", "Weapons Range chart"},
+        {"RangeWeaponSelect", "Comparison weapon"},
+        {"HtmlRichEdit", "Html Code"},
+        {"ForumRichEdit", "Forum Code"},
+        {"IconKeyListView", "Icon Key"},
+        {"FactionRichEdit", "Faction Intel"},
+        {"FactionImage", "Faction flag"},
+    };
+    for (auto [objectName, name] : names)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(objectName)))
+            w->setAccessibleName(QString::fromLatin1(name));
 }
 
 void TVantor::buildLeftPanel() {
@@ -270,11 +386,12 @@ void TVantor::buildLoadoutGroup() {
         auto* caption =
             makeLabel(LoadoutGroup, nullptr, QString::fromLatin1(rows[i].second), QPoint(8, y));
         *rows[i].first = makeLabel(LoadoutGroup, names[i], NA, QPoint(200, y), 45);
-        caption->setBuddy(*rows[i].first);
+        announceWithCaption(*rows[i].first, caption->text());
     }
     Label9 = makeLabel(LoadoutGroup, "Label9", NA, QPoint(2, y - 2), 245, 20);
     Label9->setFont(boldFont(Label9, 16));
     Label9->setAlignment(Qt::AlignCenter);
+    announceWithCaption(Label9, QStringLiteral("Load status:"));
 }
 
 void TVantor::buildStatsGroup() {
@@ -296,7 +413,7 @@ void TVantor::buildStatsGroup() {
     for (const auto& [label, name, caption] : rows) {
         auto* c = makeLabel(StatsGroup, nullptr, QString::fromLatin1(caption), QPoint(8, y));
         *label = makeLabel(StatsGroup, name, NA, QPoint(195, y), 50);
-        c->setBuddy(*label);
+        announceWithCaption(*label, c->text());
         y += 20;
     }
     GenerationLabel = makeLabel(StatsGroup, "GenerationLabel", NA, QPoint(8, y), 60, 16);
@@ -304,6 +421,8 @@ void TVantor::buildStatsGroup() {
     FactionLabel = makeLabel(StatsGroup, "FactionLabel", NA, QPoint(91, y - 2), 150, 18);
     FactionLabel->setFont(boldFont(FactionLabel, 16));
     FactionLabel->setAlignment(Qt::AlignCenter);
+    announceWithCaption(GenerationLabel, QStringLiteral("Generation:"));
+    announceWithCaption(FactionLabel, QStringLiteral("Faction:"));
 }
 
 void TVantor::buildRankGroup() {
@@ -324,7 +443,7 @@ void TVantor::buildRankGroup() {
         const int y = 20 + 20 * i;
         auto* c = makeLabel(RankGroup, nullptr, QString::fromLatin1(captions[i]), QPoint(8, y));
         rankLabels[i] = makeLabel(RankGroup, names[i], NA, QPoint(195, y), 34);
-        c->setBuddy(rankLabels[i]);
+        announceWithCaption(rankLabels[i], c->text());
     }
 }
 
@@ -359,6 +478,7 @@ void TVantor::buildGraphGroup() {
         makeLabel(GraphGroup, nullptr, QString::fromLatin1(r.caption), QPoint(8, y));
         auto* g = new TCGauge(GraphGroup);
         g->setObjectName(QString::fromLatin1(r.name));
+        g->setAccessibleName(QString::fromLatin1(r.caption));
         g->setGeometry(110, y, 129, 14);
         // Stored order: minimum before maximum, progress last.
         g->SetForeColor(r.fore);
@@ -415,6 +535,7 @@ void TVantor::buildWeaponPage() {
     WeaponStatsPanel = makePanel(BottomPanel, "WeaponStatsPanel", QRect(545, 0, 159, 177));
     WeaponNameLabel = makeLabel(WeaponStatsPanel, "WeaponNameLabel", NA, QPoint(8, 8), 148, 28);
     WeaponNameLabel->setFont(boldFont(WeaponNameLabel, 24));
+    announceWithCaption(WeaponNameLabel, QStringLiteral("Weapon:"));
     const std::tuple<QLabel**, const char*, const char*> rows[] = {
         {&DamageLabel, "DamageLabel", "Damage:"},
         {&RangeLabel, "RangeLabel", "Range:"},
@@ -427,7 +548,7 @@ void TVantor::buildWeaponPage() {
     for (const auto& [label, name, caption] : rows) {
         auto* c = makeLabel(WeaponStatsPanel, nullptr, QString::fromLatin1(caption), QPoint(8, y));
         *label = makeLabel(WeaponStatsPanel, name, NA, QPoint(80, y), 75);
-        c->setBuddy(*label);
+        announceWithCaption(*label, c->text());
         y += 20;
     }
 }
@@ -441,10 +562,11 @@ void TVantor::buildPartsPage() {
     PartStatsPanel = makePanel(BottomPanel, "PartStatsPanel", QRect(545, 0, 159, 177));
     PartNameLabel = makeLabel(PartStatsPanel, "PartNameLabel", NA, QPoint(8, 6), 150, 18);
     PartNameLabel->setFont(boldFont(PartNameLabel, 13));
+    announceWithCaption(PartNameLabel, QStringLiteral("Optional part:"));
     const auto row = [this](const char* caption, QLabel** value, const char* name, int x, int y) {
         auto* c = makeLabel(PartStatsPanel, nullptr, QString::fromLatin1(caption), QPoint(8, y));
         *value = makeLabel(PartStatsPanel, name, NA, QPoint(x, y), 155 - x);
-        c->setBuddy(*value);
+        announceWithCaption(*value, c->text());
     };
     row("Bonus To:", &BonusLabel, "BonusLabel", 64, 28);
     row("Amount:", &AmountLabel, "AmountLabel", 64, 48);

@@ -6,6 +6,8 @@
 #include "controls/Cgauges.h"
 #include "model/VtCatalogue.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -94,6 +96,8 @@ private slots:
     void rangeChart();
     void factionIntel();
     void aboutAndLinks();
+    void screenReaderNames();
+    void keyboardOrder();
 };
 
 void WindowTests::startState() {
@@ -751,6 +755,63 @@ void WindowTests::aboutAndLinks() {
                           QUrl(QStringLiteral("http://www.pellum.net")),
                           QUrl(QStringLiteral("http://www.pellum.net/forum")),
                           QUrl(QStringLiteral("http://www.pellum.net/forum"))}));
+}
+
+void WindowTests::screenReaderNames() {
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.pick("MWSelect1", QStringLiteral("140-MG"));
+    const auto name = [&](const char* component) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.find(component));
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(name("TotalLoadLabel"), QStringLiteral("Total Load: 3"));
+    QCOMPARE(name("Label9"), QStringLiteral("Load status: VT OK"));
+    QCOMPARE(name("TurnRankLabel"), QStringLiteral("Turn: 28th"));
+    QCOMPARE(name("VTTurnSpeedLabel"), QStringLiteral("Turn Speed (seconds): 37.4"));
+    QCOMPARE(name("DamageLabel"), QStringLiteral("Damage: 60"));
+    QCOMPARE(name("FixedSW2Button"), QStringLiteral("Describe the fixed sub-weapon 2"));
+    QCOMPARE(w.find("VTSelect")->accessibleName(), QStringLiteral("Vertical Tank Selection"));
+    // Every button says what it is, and every selector has a name of its own.
+    for (QWidget* widget : w.window->findChildren<QWidget*>()) {
+        if (qobject_cast<QComboBox*>(widget))
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        if (qobject_cast<QAbstractButton*>(widget)) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+    }
+}
+
+void WindowTests::keyboardOrder() {
+    Window w;
+    w.chooseVt(QStringLiteral("Sheepdog"));
+    w.combo("VTSelect")->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 16; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        while (focus && focus->objectName().isEmpty())
+            focus = focus->parentWidget();
+        reached << (focus ? focus->objectName() : QString());
+    }
+    // The fixed second main-weapon selector is disabled; its "?" button is not.
+    QCOMPARE(reached,
+             (QStringList{QStringLiteral("FTSelect"), QStringLiteral("OPSelect1"),
+                          QStringLiteral("OPSelect2"), QStringLiteral("MWSelect1"),
+                          QStringLiteral("FixedMW2Button"), QStringLiteral("MWSelect3"),
+                          QStringLiteral("SWSelect1"), QStringLiteral("SWSelect2"),
+                          QStringLiteral("SWSelect3"), QStringLiteral("LoadoutButton"),
+                          QStringLiteral("StatsButton"), QStringLiteral("RankButton"),
+                          QStringLiteral("GraphButton"), QStringLiteral("ImageButton"),
+                          QStringLiteral("AboutButton"), QStringLiteral("CorvaneButton")}));
+
+    // With the advanced area open the page buttons follow the views.
+    w.click("AdvFunctionButton");
+    w.button("ImageButton")->setFocus();
+    QTest::keyClick(w.button("ImageButton"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
 }
 
 QTEST_MAIN(WindowTests)
