@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QDir>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -46,7 +47,7 @@ void TVantor::HtmlToClipboardButtonClick() {
 }
 
 void TVantor::SpeedButton6Click() {
-    const QString file = dataFile(QStringLiteral("Html"), QStringLiteral("VantorVTConfig.html"));
+    const QString file = QDir(pageFolder()).filePath(QStringLiteral("VantorVTConfig.html"));
     if (const auto error = vantor::writePageFile(file, boxText(HtmlRichEdit))) {
         showError(*error);
         return;
