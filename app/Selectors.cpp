@@ -26,4 +26,7 @@ void showNoItemText(QComboBox* selector, const QString& text) {
 
 void selectItem(QComboBox* selector, int index) {
     selector->setCurrentIndex(index);
+    // Qt leaves typed text in place when the index does not change.
+    if (index >= 0 && selector->isEditable())
+        selector->setEditText(selector->itemText(index));
 }

@@ -517,6 +517,11 @@ void WindowTests::optionalParts() {
     QCOMPARE(w.text("PartNameLabel"), QStringLiteral("N/A"));
     QCOMPARE(w.text("OptionalPartsStandardBonusLabel"), QStringLiteral("0"));
     QVERIFY(w.platform->errors.isEmpty());
+
+    // The next VT starts both slots on "Unarmed" again, typed text or not.
+    w.chooseVt(QStringLiteral("Blade"));
+    QCOMPARE(w.combo("OPSelect1")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(w.combo("OPSelect2")->currentText(), QStringLiteral("Unarmed"));
 }
 
 void WindowTests::fuelTanks() {
