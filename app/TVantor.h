@@ -144,6 +144,7 @@ private:
     bool distanceModifiersShown() const;
     void restoreRangePicture();
     void setRangeButtonCaption(int button, const QString& caption);
+    void resetRangeBar(int button, const QString& weapon);
     // The bar of range button `button` (MW1..MW3, SW1..SW3); the comparison
     // bar sits between the main- and sub-weapon bars.
     static constexpr int barOfButton(int button) { return button < 3 ? button : button + 1; }

@@ -36,11 +36,7 @@ void TVantor::MWSelectChange(int slot) {
     ShowMainWeaponInfo(selector, row);
     vantor::SumMainWeaponLoad(state);
     RecomputeLoadout();
-    const int bar = slot - 1;
-    if (!rangeBars[barOfButton(bar)]->isHidden())
-        RangeButtonClick(bar);
-    setRangeButtonCaption(bar, selector->itemText(row));
-    rangeBars[barOfButton(bar)]->hide();
+    resetRangeBar(slot - 1, selector->itemText(row));
 }
 
 void TVantor::SWSelectChange(int slot) {
@@ -51,11 +47,16 @@ void TVantor::SWSelectChange(int slot) {
     ShowSubWeaponInfo(selector, row);
     vantor::SumSubWeaponLoad(state);
     RecomputeLoadout();
-    const int bar = slot + 2;
-    if (!rangeBars[barOfButton(bar)]->isHidden())
-        RangeButtonClick(bar);
-    setRangeButtonCaption(bar, selector->itemText(row));
-    rangeBars[barOfButton(bar)]->hide();
+    resetRangeBar(slot + 2, selector->itemText(row));
+}
+
+// A slot's bar never shows a stale range: a new weapon switches it off and
+// names itself on the bar's button.
+void TVantor::resetRangeBar(int button, const QString& weapon) {
+    if (!rangeBars[barOfButton(button)]->isHidden())
+        RangeButtonClick(button);
+    setRangeButtonCaption(button, weapon);
+    rangeBars[barOfButton(button)]->hide();
 }
 
 void TVantor::restoreHeldItem(QComboBox* selector) {
