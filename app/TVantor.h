@@ -169,7 +169,8 @@ private:
     vantor::Loadout state;
     std::array<QPixmap, 18> opImageList;
     QHash<QString, QLabel*> valueLabels; // the views' labels by name
-    int shownPicture = -2;               // VT whose picture VTImage holds
+    static constexpr int NoPicture = -2;
+    int shownPicture = NoPicture; // VT whose picture VTImage holds
 
     // Panels.
     QFrame* MainPanel = nullptr;

@@ -50,6 +50,7 @@ void TVantor::VTSelectChange() {
     showNoItemText(OPLSelect2, QStringLiteral("N/A"));
     resetReports();
     state.VTIndex = selectedItem(VTSelect);
+    shownPicture = NoPicture; // every choice of a VT reads its picture afresh
 
     if (state.VTIndex >= 0 && state.VTIndex < vantor::VtCount) {
         const vantor::VtEntry& vt = vantor::vtEntry(state.VTIndex);

@@ -5,6 +5,7 @@
 #include "app/Appearance.h"
 #include "controls/Cgauges.h"
 #include "model/VtCatalogue.h"
+#include "weapons/WeaponCatalogue.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -80,6 +81,8 @@ private slots:
     void iconKey();
     void everyVt_data();
     void everyVt();
+    void everyWeaponSelector_data() { everyVt_data(); }
+    void everyWeaponSelector();
     void reselectionLeavesNoTrace();
     void typedVtText();
     void viewsAndPages();
@@ -239,6 +242,30 @@ void WindowTests::everyVt() {
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
     QCOMPARE(w.find<QLabel>("VTImage")->pixmap().size(), QSize(248, 242));
     QCOMPARE(w.find<TCGauge>("StandardCapacityGauge")->progress(), int(vt.standardLoad));
+    QVERIFY(w.platform->errors.isEmpty());
+}
+
+// Item r of every weapon selector stands for row r of its kind: the last item
+// of each enabled selector shows that weapon's catalogue weight.
+void WindowTests::everyWeaponSelector() {
+    QFETCH(int, index);
+    Window w;
+    w.pick("VTSelect", index);
+    const char* const selectors[] = {"MWSelect1", "MWSelect2", "MWSelect3",
+                                     "SWSelect1", "SWSelect2", "SWSelect3"};
+    for (int s = 0; s < 6; ++s) {
+        QComboBox* combo = w.combo(selectors[s]);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Unarmed"));
+        if (!combo->isEnabled())
+            continue; // a fixed mount
+        const int last = combo->count() - 1;
+        w.pick(selectors[s], last);
+        const auto kind = s < 3 ? WeaponKind::Main : WeaponKind::Sub;
+        const WeaponEntry* weapon = findWeapon(kind, combo->itemText(last).toStdString());
+        QVERIFY(weapon);
+        QCOMPARE(w.text("WeaponWeightLabel"), QString::number(weapon->Load));
+        QCOMPARE(w.text("WeaponNameLabel"), qs(weapon->Name));
+    }
     QVERIFY(w.platform->errors.isEmpty());
 }
 
