@@ -1,0 +1,415 @@
+// How long the window takes to handle each kind of user action and paint the
+// result: real input events (a pick from an open drop-down list with Return, a
+// mouse click on a button) on the real window under the offscreen platform.
+//
+// Each measured iteration is the input event and its handler, then the paint:
+// - first every event the action posted is delivered, as the event loop would
+//   deliver it next; among them is the window's update request, which paints
+//   what changed into the backing store and flushes it;
+// - then the WHOLE window is painted once more, synchronously: QWidget::render()
+//   into an image of the window's size sends a paint event to the window and
+//   to every visible child. (QWidget::repaint() on the window would not do:
+//   the repaint manager leaves out opaque children, such as the group boxes
+//   that fill their background, since the window's own paint cannot change
+//   them.)
+// With VANTOR_BENCH_PAINT=changed in the environment the second step is left
+// out, which is what the user's event loop does. The "RepaintOnly" row is the
+// paint step alone, with nothing changed.
+//
+// Opening the list before a pick, and any other set-up an iteration needs, is
+// not timed. Each row reports the mean (benchmark's own time column, manual
+// time) and, as counters, the median, the 99th percentile and the maximum of
+// the iterations in microseconds, and the widget paint events per iteration.
+
+#include "app/Appearance.h"
+#include "app/Platform.h"
+#include "app/TVantor.h"
+#include "model/VtCatalogue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Untimed runs before the measured ones, so glyph and pixmap caches are warm.
+constexpr int WarmUp = 5;
+
+// The desktop is not wanted here: links, files and message boxes only count.
+class QuietPlatform final : public Platform {
+public:
+    bool openUrl(const QUrl&) override { return true; }
+    void showError(QWidget*, const QString& message) override { errors << message; }
+    void showAbout(const QString&, const QString&) override {}
+    QStringList errors;
+};
+
+// One fresh window per benchmark, so the rows do not depend on their order.
+class Session {
+public:
+    Session() {
+        auto platform = std::make_unique<QuietPlatform>();
+        m_platform = platform.get();
+        m_window = std::make_unique<TVantor>(nullptr, std::move(platform));
+        m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowExposed(m_window.get()))
+            qFatal("the window was never exposed");
+        settle();
+    }
+
+    TVantor& window() const { return *m_window; }
+    const QStringList& errors() const { return m_platform->errors; }
+
+    template <typename T> T* find(const char* name) const {
+        T* w = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no component named %s", name);
+        return w;
+    }
+    QComboBox* combo(const char* name) const { return find<QComboBox>(name); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+
+    // Opens the selector's list with `index` highlighted, as the mouse or the
+    // arrow keys leave it just before the pick.
+    void openList(const char* selector, int index) const {
+        QComboBox* c = combo(selector);
+        if (!c->isEnabled() || index < 0 || index >= c->count())
+            qFatal("%s cannot pick item %d", selector, index);
+        c->showPopup();
+        c->view()->setCurrentIndex(c->view()->model()->index(index, 0));
+    }
+    // The pick itself: Return in the open list.
+    void commitPick(const char* selector) const {
+        QTest::keyClick(combo(selector)->view(), Qt::Key_Return);
+    }
+    void pick(const char* selector, int index) const {
+        openList(selector, index);
+        commitPick(selector);
+        paint();
+    }
+    void click(const char* name) const {
+        QPushButton* b = button(name);
+        if (!b->isEnabled() || !b->isVisible())
+            qFatal("%s cannot be clicked", name);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // What the action posted delivered, the update request among it, then
+    // the whole window painted unless only what changed is wanted.
+    void paint() const {
+        QCoreApplication::sendPostedEvents();
+        if (!paintChangedOnly()) {
+            if (m_canvas.size() != m_window->size())
+                m_canvas = QImage(m_window->size(), QImage::Format_ARGB32_Premultiplied);
+            m_window->render(&m_canvas);
+        }
+    }
+    static bool paintChangedOnly() {
+        static const bool changed =
+            qEnvironmentVariable("VANTOR_BENCH_PAINT") == QLatin1String("changed");
+        return changed;
+    }
+    // Lets everything pending run before the timed part starts.
+    static void settle() { QCoreApplication::processEvents(); }
+
+private:
+    QuietPlatform* m_platform = nullptr;
+    std::unique_ptr<TVantor> m_window;
+    mutable QImage m_canvas;
+};
+
+// Counts the paint events widgets receive, to show how much a step painted.
+class PaintCounter : public QObject {
+public:
+    long long paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            ++paints;
+        return false;
+    }
+};
+
+PaintCounter* paintCounter = nullptr;
+
+double percentile(const std::vector<double>& sorted, double p) {
+    // Nearest rank: the smallest sample with at least p of the samples at or below it.
+    const auto rank = static_cast<std::size_t>(std::ceil(p * double(sorted.size())));
+    return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
+}
+
+// The timed part of an iteration, a function of its own so that a profiler
+// can collect it alone: valgrind --tool=callgrind --toggle-collect='*timedPart*'
+[[gnu::noinline]] void timedPart(const Session& session, const std::function<void(int)>& act,
+                                 int i) {
+    act(i);
+    session.paint();
+}
+
+// Runs `prepare` untimed and `act` plus the paint timed, once per
+// iteration (the iteration number is passed to both).
+void measure(benchmark::State& state, const Session& session,
+             const std::function<void(int)>& prepare, const std::function<void(int)>& act) {
+    for (int i = 0; i < WarmUp; ++i) {
+        prepare(i);
+        Session::settle();
+        act(i);
+        session.paint();
+    }
+    std::vector<double> micros;
+    micros.reserve(std::size_t(state.max_iterations));
+    long long paints = 0;
+    int i = 0;
+    for (auto _ : state) {
+        prepare(i);
+        Session::settle();
+        const long long paintsBefore = paintCounter->paints;
+        const auto start = Clock::now();
+        timedPart(session, act, i);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        micros.push_back(took.count() * 1e6);
+        paints += paintCounter->paints - paintsBefore;
+        ++i;
+    }
+    if (!session.errors().isEmpty()) {
+        state.SkipWithError(qPrintable(session.errors().first()));
+        return;
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = percentile(micros, 0.50);
+    state.counters["p99_us"] = percentile(micros, 0.99);
+    state.counters["max_us"] = micros.back();
+    state.counters["paints"] = double(paints) / double(micros.size());
+}
+
+// A VT with two fuel tanks, fixed weapons and a full set of selectors.
+constexpr int LoadoutVt = 12;
+
+void loadoutSetUp(const Session& s) {
+    s.pick("VTSelect", LoadoutVt);
+}
+
+void pagesSetUp(const Session& s) {
+    loadoutSetUp(s);
+    s.click("AdvFunctionButton");
+    s.paint();
+}
+
+// --- The benchmarks --------------------------------------------------------
+
+void RepaintOnly(benchmark::State& state) {
+    Session s;
+    loadoutSetUp(s);
+    measure(
+        state, s, [](int) {}, [](int) {});
+}
+
+// Choosing VT `vt` from the list, coming each time from its neighbour.
+void ChooseVt(benchmark::State& state, int vt) {
+    Session s;
+    const int other = (vt + 1) % vantor::VtCount;
+    measure(
+        state, s,
+        [&](int) {
+            s.pick("VTSelect", other);
+            s.openList("VTSelect", vt);
+        },
+        [&](int) { s.commitPick("VTSelect"); });
+}
+
+// All 31 VTs in turn, each pick a change of VT: one distribution for all.
+void ChooseVtInTurn(benchmark::State& state) {
+    Session s;
+    measure(
+        state, s, [&](int i) { s.openList("VTSelect", i % vantor::VtCount); },
+        [&](int) { s.commitPick("VTSelect"); });
+}
+
+// A pick that alternates between two items of `selector`.
+void Alternate(benchmark::State& state, const char* selector, int first, int second,
+               const std::function<void(const Session&)>& setUp) {
+    Session s;
+    setUp(s);
+    measure(
+        state, s, [&](int i) { s.openList(selector, i % 2 ? second : first); },
+        [&](int) { s.commitPick(selector); });
+}
+
+// Clicks that cycle through `buttons`.
+void Cycle(benchmark::State& state, std::vector<const char*> buttons,
+           const std::function<void(const Session&)>& setUp) {
+    Session s;
+    setUp(s);
+    measure(
+        state, s, [](int) {}, [&](int i) { s.click(buttons[std::size_t(i) % buttons.size()]); });
+}
+
+void registerAll() {
+    const auto add = [](const std::string& name, auto&& fn, int iterations) {
+        benchmark::RegisterBenchmark(name.c_str(), std::forward<decltype(fn)>(fn))
+            ->Iterations(iterations)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+    };
+
+    add("RepaintOnly", RepaintOnly, 500);
+
+    for (int vt = 0; vt < vantor::VtCount; ++vt) {
+        std::string name(vantor::VtCatalogue[std::size_t(vt)].selectorName);
+        std::replace(name.begin(), name.end(), ' ', '_');
+        add(
+            "ChooseVt/" + std::to_string(vt) + "_" + name,
+            [vt](benchmark::State& st) { ChooseVt(st, vt); }, 100);
+    }
+    add("ChooseVt/all_in_turn", ChooseVtInTurn, 31 * 20);
+
+    // A weapon pick runs the whole recomputation of the loadout.
+    add(
+        "PickMainWeapon",
+        [](benchmark::State& st) { Alternate(st, "MWSelect1", 1, 2, loadoutSetUp); }, 500);
+    add(
+        "PickSubWeapon",
+        [](benchmark::State& st) { Alternate(st, "SWSelect1", 1, 2, loadoutSetUp); }, 500);
+    add(
+        "PickPart", [](benchmark::State& st) { Alternate(st, "OPSelect1", 1, 2, loadoutSetUp); },
+        500);
+    add(
+        "PickPartLevel",
+        [](benchmark::State& st) {
+            Alternate(st, "OPLSelect1", 0, 1, [](const Session& s) {
+                loadoutSetUp(s);
+                s.pick("OPSelect1", 1);
+            });
+        },
+        500);
+    add(
+        "PickFuel", [](benchmark::State& st) { Alternate(st, "FTSelect", 1, 2, loadoutSetUp); },
+        500);
+
+    add(
+        "SwitchView",
+        [](benchmark::State& st) {
+            Cycle(st, {"StatsButton", "RankButton", "GraphButton", "ImageButton", "LoadoutButton"},
+                  loadoutSetUp);
+        },
+        500);
+    add(
+        "ToggleAdvancedArea",
+        [](benchmark::State& st) { Cycle(st, {"AdvFunctionButton"}, loadoutSetUp); }, 500);
+    add(
+        "SwitchPage",
+        [](benchmark::State& st) {
+            Cycle(st,
+                  {"WeaponPageButton", "WeaponRangeButton", "PartsPageButton", "ForumPageButton",
+                   "HtmlPageButton", "MiscPageButton"},
+                  pagesSetUp);
+        },
+        600);
+
+    const auto rangeSetUp = [](const Session& s) {
+        loadoutSetUp(s);
+        s.pick("MWSelect1", 1);
+        s.pick("MWSelect3", 1);
+        s.pick("SWSelect1", 1);
+        s.click("AdvFunctionButton");
+        s.click("WeaponRangeButton");
+        s.paint();
+    };
+    // Each bar on and off in turn, then the distance-modifier outline.
+    add(
+        "RangeChartToggle",
+        [rangeSetUp](benchmark::State& st) {
+            Cycle(st,
+                  {"MW1RangeButton", "MW2RangeButton", "MW3RangeButton", "SW1RangeButton",
+                   "SW2RangeButton", "SW3RangeButton", "RangeDistanceModifierButton"},
+                  rangeSetUp);
+        },
+        700);
+    add(
+        "RangeChartAllOnOff",
+        [rangeSetUp](benchmark::State& st) {
+            Cycle(st, {"RangeAllOnButton", "RangeAllOffButton"}, rangeSetUp);
+        },
+        500);
+    add(
+        "RangeCompareWeapon",
+        [rangeSetUp](benchmark::State& st) {
+            Alternate(st, "RangeWeaponSelect", 1, 2, rangeSetUp);
+        },
+        500);
+
+    add(
+        "GenerateHtml",
+        [](benchmark::State& st) {
+            Cycle(st, {"HtmlGenerateButton"}, [](const Session& s) {
+                pagesSetUp(s);
+                s.click("HtmlPageButton");
+            });
+        },
+        500);
+    add(
+        "GenerateForumCode",
+        [](benchmark::State& st) {
+            Cycle(st, {"ForumGenerateButton"}, [](const Session& s) {
+                pagesSetUp(s);
+                s.click("ForumPageButton");
+            });
+        },
+        500);
+}
+
+// The offscreen platform reports every raise() and keyboard grab a popup list
+// asks for; those lines would bury the results.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg &&
+        (message.startsWith(QLatin1String("This plugin does not support")) ||
+         message.startsWith(QLatin1String("QStandardPaths:"))))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietPlatformNotes);
+    // No display needed, and the same pixels on every machine.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    applyVantorAppearance(app);
+    PaintCounter counter;
+    paintCounter = &counter;
+    app.installEventFilter(&counter);
+
+    registerAll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The program's start-up, step for step as its main() does it, ending after
+// the first paint of the window; see FirstPaint.h for what it prints. It is a
+// separate program so that the real one needs no switch to be measured.
+
+#include "FirstPaint.h"
+
+#include "app/Appearance.h"
+#include "app/TVantor.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    const auto mainStart = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    QApplication::setDesktopFileName(QStringLiteral("vantor"));
+    applyVantorAppearance(app);
+    TVantor window;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    bench::FirstPaint probe(&window, mainStart);
+    window.show();
+    return QApplication::exec();
+}
