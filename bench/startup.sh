@@ -6,8 +6,8 @@
 #
 #   bench/startup.sh [BIN_DIR] [N]
 #
-# BIN_DIR holds vantor_startup_probe and vantor_empty_window (default
-# build-bench/bin beside this script's folder); N defaults to 20.
+# BIN_DIR holds vantor_startup_probe and vantor_empty_window (default: the
+# bench preset's build/bench/bin, else build-bench/bin); N defaults to 20.
 #
 # Start-up is the wall time from just before the process is started to the
 # end of the first paint of its window (the probe prints the realtime clock
@@ -17,10 +17,11 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-bin="$(cd "${1:-$here/../build-bench/bin}" && pwd)"
+default_bin="$here/../build/bench/bin"
+[[ -d "$default_bin" ]] || default_bin="$here/../build-bench/bin"
+bin="$(cd "${1:-$default_bin}" && pwd)"
 runs="${2:-20}"
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 
 if [[ ! -x /usr/bin/time ]]; then
     echo "needs /usr/bin/time: apt-get install time" >&2
@@ -35,6 +36,10 @@ done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 # One run: appends "<start-up ms> <peak kB> <main ms>" to $work/<probe>.
 run() {
