@@ -4,6 +4,7 @@
 // advanced pages and their handlers. Every handler reads the widgets, calls a
 // step of a subsystem on the loadout record, and shows the result.
 
+#include "app/PictureCache.h"
 #include "app/Platform.h"
 #include "model/Loadout.h"
 #include "model/VtCatalogue.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -169,6 +171,8 @@ private:
     vantor::Loadout state;
     std::array<QPixmap, 18> opImageList;
     QHash<QString, QLabel*> valueLabels; // the views' labels by name
+    PictureCache pictures;               // VT pictures and flags as read from disk
+    std::optional<vantor::Faction> shownIntel;
     static constexpr int NoPicture = -2;
     int shownPicture = NoPicture; // VT whose picture VTImage holds
 

@@ -189,17 +189,21 @@ void TVantor::showFaction(vantor::Faction faction) {
 
     const QString file =
         dataPath(QString::fromUtf8(record.flagFile.data(), qsizetype(record.flagFile.size())));
-    QImageReader reader(file);
-    const QImage flag = reader.read();
-    if (flag.isNull()) {
+    const PictureCache::Picture flag = pictures.load(file);
+    if (flag.pixmap.isNull()) {
         FactionImage->clear();
         showError(QStringLiteral("Cannot show the faction flag %1: %2.")
-                      .arg(QDir::toNativeSeparators(file), reader.errorString()));
+                      .arg(QDir::toNativeSeparators(file), flag.error));
     } else {
-        FactionImage->setPixmap(QPixmap::fromImage(flag));
+        FactionImage->setPixmap(flag.pixmap);
     }
-    FactionRichEdit->clear();
-    FactionRichEdit->appendPlainText(vantor::factionIntelText(faction));
+    // The intel is the same text for every VT of a faction; laying it out
+    // again is the costliest part of choosing a VT.
+    if (shownIntel != faction) {
+        FactionRichEdit->clear();
+        FactionRichEdit->appendPlainText(vantor::factionIntelText(faction));
+        shownIntel = faction;
+    }
 }
 
 void TVantor::FactionButtonClick() {

@@ -14,7 +14,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -173,7 +172,6 @@ void TVantor::showLoadout(const vantor::LoadoutDisplay& display) {
 }
 
 void TVantor::LoadVTPicture() {
-    // The picture changes only with the VT, so it is read once per choice.
     if (state.VTIndex == shownPicture)
         return;
     shownPicture = state.VTIndex;
@@ -182,14 +180,13 @@ void TVantor::LoadVTPicture() {
         return;
     const QString file =
         dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(state.VTIndex));
-    QImageReader reader(file);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
+    const PictureCache::Picture picture = pictures.load(file);
+    if (picture.pixmap.isNull()) {
         showError(QStringLiteral("Cannot show the VT picture %1: %2.")
-                      .arg(QDir::toNativeSeparators(file), reader.errorString()));
+                      .arg(QDir::toNativeSeparators(file), picture.error));
         return;
     }
-    VTImage->setPixmap(QPixmap::fromImage(picture));
+    VTImage->setPixmap(picture.pixmap);
 }
 
 void TVantor::applyIconRules() {

@@ -10,8 +10,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QUrl>

@@ -1,7 +1,11 @@
-// Where the program looks for its pictures: the working directory, beside
-// the executable, or the installed data folder.
+// Where the program looks for its pictures (the working directory, beside
+// the executable, or the installed data folder), and how it keeps them.
 
 #include "app/Paths.h"
+#include "app/PictureCache.h"
+
+#include <QFile>
+#include <QImage>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,6 +17,7 @@ class PathTests : public QObject {
 private slots:
     void locate_data();
     void locate();
+    void pictureCacheFollowsTheFile();
 };
 
 void PathTests::locate_data() {
@@ -41,5 +46,37 @@ void PathTests::locate() {
              QDir::cleanPath(dir.filePath(expected)));
 }
 
-QTEST_GUILESS_MAIN(PathTests)
+void PathTests::pictureCacheFollowsTheFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("0.bmp"));
+    PictureCache cache;
+
+    PictureCache::Picture missing = cache.load(file);
+    QVERIFY(missing.pixmap.isNull());
+    QVERIFY(!missing.error.isEmpty());
+
+    QImage red(4, 3, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(file, "BMP"));
+    QCOMPARE(cache.load(file).pixmap.size(), QSize(4, 3));
+
+    // A replaced picture is read again (its size on disk changes).
+    QImage blue(6, 5, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(blue.save(file, "BMP"));
+    const PictureCache::Picture replaced = cache.load(file);
+    QCOMPARE(replaced.pixmap.size(), QSize(6, 5));
+    QCOMPARE(QColor(replaced.pixmap.toImage().pixel(0, 0)), QColor(Qt::blue));
+
+    // A file that is no picture gives an error, not the old picture.
+    QFile garbage(file);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("this is not a bitmap at all");
+    garbage.close();
+    const PictureCache::Picture broken = cache.load(file);
+    QVERIFY(broken.pixmap.isNull());
+    QVERIFY(!broken.error.isEmpty());
+}
+
+QTEST_MAIN(PathTests)
 #include "tst_paths.moc"
