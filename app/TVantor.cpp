@@ -40,7 +40,12 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     connectHandlers();
 }
 
-TVantor::~TVantor() = default;
+TVantor::~TVantor() {
+    // The components outlive this part of the window's destruction; a focus
+    // change while they go must not reach the handlers any more.
+    for (QObject* component : findChildren<QObject*>())
+        component->disconnect(this);
+}
 
 void TVantor::guarded(const std::function<void()>& handler) {
     try {
