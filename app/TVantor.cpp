@@ -48,6 +48,7 @@ TVantor::~TVantor() {
 }
 
 void TVantor::guarded(const std::function<void()>& handler) {
+    ++handlersRunning;
     try {
         handler();
     } catch (const std::exception& e) {
@@ -55,10 +56,20 @@ void TVantor::guarded(const std::function<void()>& handler) {
     } catch (...) {
         showError(QString());
     }
+    // One action gives at most one message, however many files it missed.
+    if (--handlersRunning == 0 && !pendingErrors.isEmpty()) {
+        pendingErrors.removeDuplicates();
+        const QString message = pendingErrors.join(QLatin1Char('\n'));
+        pendingErrors.clear();
+        platform->showError(this, message);
+    }
 }
 
 void TVantor::showError(const QString& message) {
-    platform->showError(this, message);
+    if (handlersRunning > 0)
+        pendingErrors << message;
+    else
+        platform->showError(this, message);
 }
 
 void TVantor::setWindowHeight(int wholeWindowHeight) {

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -76,7 +77,8 @@ private:
     void fillRangeWeaponSelect();
     void connectHandlers();
 
-    // Runs one handler; an error it raises is shown and the program goes on.
+    // Runs one handler; the errors it meets are shown together in one message
+    // once it ends, and the program goes on.
     void guarded(const std::function<void()>& handler);
     void showError(const QString& message);
     void setWindowHeight(int wholeWindowHeight);
@@ -168,6 +170,8 @@ private:
     void ForumToClipBoardButtonClick();
 
     std::unique_ptr<Platform> platform;
+    int handlersRunning = 0;   // guarded handlers on the stack
+    QStringList pendingErrors; // met by the running handler, shown when it ends
     vantor::Loadout state;
     std::array<QPixmap, 18> opImageList;
     QHash<QString, QLabel*> valueLabels; // the views' labels by name
