@@ -1,0 +1,354 @@
+// Bad input and missing files: typed text that names nothing, and pictures
+// and folders that are missing or unusable. Each gives at most one message
+// that names what is wrong, and the load data shown stays right.
+
+#include "WindowTest.h"
+
+#include "app/Appearance.h"
+#include "factions/Factions.h"
+#include "model/VtCatalogue.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace vantor;
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// A temporary folder as the working directory for the life of one test.
+class WorkingDir {
+public:
+    WorkingDir() : previous(QDir::currentPath()) { QDir::setCurrent(dir.path()); }
+    ~WorkingDir() { QDir::setCurrent(previous); }
+
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+
+    // An Images folder holding the program's pictures, but for `left out`.
+    void copyPictures(const QStringList& leftOut = {}) const {
+        const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/Images"));
+        QDir(dir.path()).mkdir(QStringLiteral("Images"));
+        for (const QString& file : shipped.entryList(QDir::Files))
+            if (!leftOut.contains(file))
+                QFile::copy(shipped.filePath(file), path(QStringLiteral("Images/") + file));
+    }
+
+    void write(const QString& relative, const QByteArray& bytes) const {
+        QFile f(path(relative));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(relative));
+    }
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+};
+
+const QByteArray Garbage = QByteArrayLiteral("BM this is no bitmap at all \x01\x02\x03\xff\xfe");
+
+int vtIndex(const char* name) {
+    for (int i = 0; i < VtCount; ++i)
+        if (VtCatalogue[i].selectorName == name)
+            return i;
+    qFatal("no VT %s", name);
+}
+
+// The load data of VT `vt` with `total` load units and no part bonus, and the
+// first rank, which comes after the picture in the recomputation.
+void verifyLoadData(const Window& w, int vt, std::uint32_t total, const char* status) {
+    const VtEntry& e = VtCatalogue[vt];
+    QCOMPARE(w.text("VTStandardLoadLabel"), QString::number(e.standardLoad));
+    QCOMPARE(w.text("VTMaximumLoadLabel"), QString::number(e.maximumLoad));
+    QCOMPARE(w.text("TotalLoadLabel"), QString::number(total));
+    QCOMPARE(w.text("Label9"), QString::fromLatin1(status));
+    QCOMPARE(w.text("StandardRankLabel"), qs(e.ranks[RankStandard]));
+    QCOMPARE(w.text("VTMaximumSpeedLabel"), QString::number(e.maximumSpeed));
+}
+
+// Types any text, letters beyond ASCII included, as the keyboard sends it.
+void typeText(const Window& w, const char* selector, const QString& text) {
+    w.type(selector, QString());
+    QLineEdit* edit = w.combo(selector)->lineEdit();
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Exactly one message, naming every one of `files`.
+void verifyOneMessage(const Window& w, const QStringList& files) {
+    QCOMPARE(w.platform->errors.size(), 1);
+    for (const QString& file : files)
+        QVERIFY2(w.platform->errors[0].contains(file), qPrintable(w.platform->errors[0]));
+}
+
+} // namespace
+
+class BadInputTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyVantorAppearance(*qApp); }
+
+    void typedTextNamingNothing_data();
+    void typedTextNamingNothing();
+    void picturesBesideTheProgram();
+    void emptyImagesFolder();
+    void unusableVtPicture_data();
+    void unusableVtPicture();
+    void unusableRangeChart_data();
+    void unusableRangeChart();
+    void unusableFlag_data();
+    void unusableFlag();
+    void pageCannotBeWritten_data();
+    void pageCannotBeWritten();
+};
+
+void BadInputTests::typedTextNamingNothing_data() {
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<QString>("standard"); // load data shown afterwards
+    QTest::addColumn<QString>("maximum");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("status");
+
+    // Colt (12 / 15) with one fuel tank (2), 270-RI (3), 77-REC (2) and DP-MIS
+    // (2), an Advanced Mount at level 1 (+2 / +2) and an Additional Mount at
+    // level 3 (+0 / +6): 14 / 21, total 9.
+    const auto row = [](const char* selector, int standard, int maximum, int total,
+                        const char* status) {
+        QTest::newRow(selector) << QString::fromLatin1(selector) << QString::number(standard)
+                                << QString::number(maximum) << QString::number(total)
+                                << QString::fromLatin1(status);
+    };
+    // Typed text in the VT selector chooses no VT: nothing is loaded.
+    row("VTSelect", 0, 0, 0, "VT OK");
+    row("FTSelect", 14, 21, 9, "VT OK");
+    // Typed text in a part selector is no part: the slot's bonuses go.
+    row("OPSelect1", 12, 21, 9, "VT OK");
+    row("OPLSelect1", 14, 21, 9, "VT OK");
+    row("OPSelect2", 14, 17, 9, "VT OK");
+    row("OPLSelect2", 14, 21, 9, "VT OK");
+    row("MWSelect1", 14, 21, 9, "VT OK");
+    row("MWSelect2", 14, 21, 9, "VT OK");
+    row("MWSelect3", 14, 21, 9, "VT OK");
+    row("SWSelect1", 14, 21, 9, "VT OK");
+    row("SWSelect2", 14, 21, 9, "VT OK");
+    row("SWSelect3", 14, 21, 9, "VT OK");
+    row("RangeWeaponSelect", 14, 21, 9, "VT OK");
+}
+
+void BadInputTests::typedTextNamingNothing() {
+    QFETCH(QString, selector);
+    QFETCH(QString, standard);
+    QFETCH(QString, maximum);
+    QFETCH(QString, total);
+    QFETCH(QString, status);
+
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.pick("FTSelect", QStringLiteral("1 Fuel Tank"));
+    w.pick("MWSelect1", QStringLiteral("270-RI"));
+    w.pick("MWSelect3", QStringLiteral("77-REC"));
+    w.pick("SWSelect2", QStringLiteral("DP-MIS"));
+    w.pick("OPSelect1", QStringLiteral("Advanced Mount"));
+    w.pick("OPLSelect1", QStringLiteral("1"));
+    w.pick("OPSelect2", QStringLiteral("Additional Mount"));
+    w.pick("OPLSelect2", QStringLiteral("3"));
+    w.click("AdvFunctionButton");
+    w.click("WeaponRangeButton");
+    QCOMPARE(w.text("VTStandardLoadLabel"), QStringLiteral("14"));
+    QCOMPARE(w.text("VTMaximumLoadLabel"), QStringLiteral("21"));
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("9"));
+
+    const QByteArray name = selector.toLatin1();
+    const QString held = w.combo(name)->currentText();
+    // Text beginning like an item, a long text and characters no item has.
+    for (const QString& typed : {QStringLiteral("Col"), QStringLiteral("X270-RI"),
+                                 QStringLiteral("00000000000000000000000000000000000000000"),
+                                 QStringLiteral("?*[\\\u00e9-\u4e2d ")}) {
+        typeText(w, name, typed);
+        QCOMPARE(w.combo(name)->currentText(), typed);
+        QCOMPARE(w.text("VTStandardLoadLabel"), standard);
+        QCOMPARE(w.text("VTMaximumLoadLabel"), maximum);
+        QCOMPARE(w.text("TotalLoadLabel"), total);
+        QCOMPARE(w.text("Label9"), status);
+    }
+    // A weapon selector shows its slot's weapon again once the user leaves it.
+    w.leave(name);
+    if (selector.startsWith(QLatin1String("MWSelect")) ||
+        selector.startsWith(QLatin1String("SWSelect")))
+        QCOMPARE(w.combo(name)->currentText(), held);
+    QVERIFY2(w.platform->errors.isEmpty(), qPrintable(w.platform->errors.join(u'\n')));
+
+    // The window goes on: the same selector still takes a pick.
+    if (w.combo(name)->isEnabled() && w.combo(name)->count() > 0) {
+        w.pick(name, 0);
+        QVERIFY(w.platform->errors.isEmpty());
+    }
+}
+
+// With no Images folder in the working directory, the pictures come from
+// beside the program.
+void BadInputTests::picturesBesideTheProgram() {
+    WorkingDir dir;
+    Window w;
+    w.chooseVt(QStringLiteral("Behemoth"));
+    QVERIFY(w.platform->errors.isEmpty());
+    QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
+    QVERIFY(!w.find<QLabel>("FactionImage")->pixmap().isNull());
+}
+
+// An Images folder without any picture: the first VT choice needs the VT's
+// picture, its flag and the range chart, and says so in one message.
+void BadInputTests::emptyImagesFolder() {
+    WorkingDir dir;
+    QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Images")));
+    Window w;
+    const int vt = vtIndex("Garpike");
+    w.chooseVt(QStringLiteral("Garpike"));
+    verifyOneMessage(w, {QStringLiteral("%1.bmp").arg(vt),
+                         qs(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
+                         QStringLiteral("Range.bmp")});
+    verifyLoadData(w, vt, 0, "VT OK");
+}
+
+void BadInputTests::unusableVtPicture_data() {
+    QTest::addColumn<bool>("garbage");
+    QTest::newRow("missing") << false;
+    QTest::newRow("not a bitmap") << true;
+}
+
+// One message per choice of that VT; every figure is shown all the same, and
+// the other VTs show their pictures.
+void BadInputTests::unusableVtPicture() {
+    QFETCH(bool, garbage);
+    WorkingDir dir;
+    const int vt = vtIndex("Decider");
+    const QString file = QStringLiteral("%1.bmp").arg(vt);
+    dir.copyPictures({file});
+    if (garbage)
+        dir.write(QStringLiteral("Images/") + file, Garbage);
+
+    Window w;
+    w.chooseVt(QStringLiteral("Decider"));
+    verifyOneMessage(w, {file});
+    verifyLoadData(w, vt, 0, "VT OK");
+    QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
+
+    // Changing the loadout reads no picture, so it says nothing more.
+    w.pick("FTSelect", 1);
+    w.pick("MWSelect1", 1);
+    w.click("ImageButton");
+    QCOMPARE(w.platform->errors.size(), 1);
+    const WeaponEntry* first = findWeapon(WeaponKind::Main, VtCatalogue[vt].mainWeapons[0]);
+    verifyLoadData(w, vt, 2 + first->Load, "VT OK");
+
+    w.chooseVt(QStringLiteral("Colt"));
+    QCOMPARE(w.platform->errors.size(), 1);
+    QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
+    w.chooseVt(QStringLiteral("Decider"));
+    QCOMPARE(w.platform->errors.size(), 2);
+    verifyLoadData(w, vt, 0, "VT OK");
+}
+
+void BadInputTests::unusableRangeChart_data() {
+    QTest::addColumn<bool>("garbage");
+    QTest::newRow("missing") << false;
+    QTest::newRow("not a bitmap") << true;
+}
+
+// The chart built into the program stands in, after one message.
+void BadInputTests::unusableRangeChart() {
+    QFETCH(bool, garbage);
+    WorkingDir dir;
+    dir.copyPictures({QStringLiteral("Range.bmp")});
+    if (garbage)
+        dir.write(QStringLiteral("Images/Range.bmp"), Garbage);
+
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    verifyOneMessage(w, {QStringLiteral("Range.bmp")});
+    verifyLoadData(w, 0, 0, "VT OK");
+    w.click("AdvFunctionButton");
+    w.click("WeaponRangeButton");
+    w.click("RangeAllOnButton");
+    w.click("RangeAllOffButton");
+    w.chooseVt(QStringLiteral("Vortex"));
+    QCOMPARE(w.platform->errors.size(), 1);
+    QVERIFY(!w.find<QLabel>("RangeImage")->pixmap().isNull());
+}
+
+void BadInputTests::unusableFlag_data() {
+    QTest::addColumn<bool>("garbage");
+    QTest::newRow("missing") << false;
+    QTest::newRow("not a bitmap") << true;
+}
+
+void BadInputTests::unusableFlag() {
+    QFETCH(bool, garbage);
+    WorkingDir dir;
+    const int vt = vtIndex("Colt");
+    const QString flag = qs(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
+    dir.copyPictures({flag});
+    if (garbage)
+        dir.write(QStringLiteral("Images/") + flag, Garbage);
+
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    verifyOneMessage(w, {flag});
+    verifyLoadData(w, vt, 0, "VT OK");
+    QCOMPARE(w.text("FactionLabel"), qs(factionRecord(VtCatalogue[vt].faction).name));
+    QVERIFY(!w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText().isEmpty());
+    QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
+}
+
+void BadInputTests::pageCannotBeWritten_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("page name taken by a folder") << QStringLiteral("folder");
+    QTest::newRow("page links into a missing folder") << QStringLiteral("link");
+    QTest::newRow("Html folder read-only") << QStringLiteral("read-only");
+}
+
+// One message naming the page and why; nothing is launched, the text stays.
+void BadInputTests::pageCannotBeWritten() {
+    QFETCH(QString, obstacle);
+    WorkingDir dir;
+    QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Html")));
+    const QString page = dir.path(QStringLiteral("Html/VantorVTConfig.html"));
+    if (obstacle == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(page));
+    } else if (obstacle == QLatin1String("link")) {
+        QVERIFY(QFile::link(dir.path(QStringLiteral("no such folder/page.html")), page));
+    } else {
+        if (geteuid() == 0)
+            QSKIP("the administrator writes into read-only folders");
+        QVERIFY(QFile::setPermissions(dir.path(QStringLiteral("Html")),
+                                      QFile::ReadOwner | QFile::ExeOwner));
+    }
+
+    Window w;
+    w.chooseVt(QStringLiteral("Vortex"));
+    w.click("AdvFunctionButton");
+    w.click("HtmlPageButton");
+    w.click("HtmlGenerateButton");
+    const QString before = w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText();
+    w.click("SpeedButton6");
+    verifyOneMessage(w, {QStringLiteral("VantorVTConfig.html")});
+    QVERIFY(w.platform->opened.isEmpty());
+    QCOMPARE(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText(), before);
+    verifyLoadData(w, vtIndex("Vortex"), 0, "VT OK");
+    QFile::setPermissions(dir.path(QStringLiteral("Html")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QTEST_MAIN(BadInputTests)
+#include "tst_badinput.moc"
