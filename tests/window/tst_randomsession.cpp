@@ -124,8 +124,25 @@ struct PartSlot {
     QString levelText; // last level recorded for the slot
     std::uint32_t standard = 0;
     std::uint32_t maximum = 0;
+    float balancer = 0; // percent
+    float durability = 0;
+    float veering = 0;
     QString report = QStringLiteral("Unarmed");
 };
+
+// A figure raised by `percent` when `applied`, as "#.##" shows it: two
+// decimals at most, no trailing zeros.
+QString raisedText(float figure, float percent, bool applied) {
+    float value = figure;
+    if (applied)
+        value = float(double(figure) + double(float(0.01 * double(figure) * double(percent))));
+    QString text = QString::number(double(value), 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
 
 constexpr int NoVtYet = -2;
 
@@ -151,6 +168,7 @@ struct Expected {
         for (PartSlot& p : parts) {
             p.part = 0;
             p.standard = p.maximum = 0;
+            p.balancer = p.durability = p.veering = 0;
             p.report = QStringLiteral("Unarmed");
         }
         for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub})
@@ -176,9 +194,17 @@ struct Expected {
     void choosePart(int i, int k) {
         PartSlot& p = parts[i];
         p.part = k;
+        // A part chosen again keeps its own bonus until it is levelled anew;
+        // an Advanced Mount only its standard bonus.
         if (k != PartAdvancedMount)
-            p.standard = 0; // an Advanced Mount keeps its standard bonus until levelled
+            p.standard = 0;
         p.maximum = 0;
+        if (k != PartAdvancedBalancer)
+            p.balancer = 0;
+        if (k != PartMechanicalUnit)
+            p.durability = 0;
+        if (k != PartPowerCell)
+            p.veering = 0;
         p.levelEnabled = k < 0 || (k >= 1 && k <= LevelledPartCount);
         showPart(i, -1);
     }
@@ -186,14 +212,30 @@ struct Expected {
     void chooseLevel(int i, int level) {
         PartSlot& p = parts[i];
         if (p.part <= 0) {
+            // No part: the load and durability bonuses go, the others stay.
             p.standard = p.maximum = 0;
+            p.durability = 0;
         } else if (const PartLevels* row = partLevels(p.part); row && level >= 0) {
             const std::uint32_t value = row->values[level];
-            if (row->effect == LevelEffect::MaximumOnly) {
+            switch (row->effect) {
+            case LevelEffect::MaximumOnly:
                 p.standard = 0;
                 p.maximum = value;
-            } else if (row->effect == LevelEffect::StandardAndMaximum) {
+                break;
+            case LevelEffect::StandardAndMaximum:
                 p.standard = p.maximum = value;
+                break;
+            case LevelEffect::Balancer:
+                p.balancer = float(value);
+                break;
+            case LevelEffect::Durability:
+                p.durability = float(value);
+                break;
+            case LevelEffect::Veering:
+                p.veering = float(value);
+                break;
+            case LevelEffect::ShownOnly:
+                break;
             }
         }
         showPart(i, level);
@@ -235,6 +277,29 @@ struct Expected {
     std::uint32_t maximum() const {
         return (vtChosen() ? VtCatalogue[vt].maximumLoad : 0) + maximumBonus();
     }
+    // A statistic raised by the larger bonus of the two slots, while either
+    // part selector holds the part that grants it.
+    QString statistic(float figure, float PartSlot::*bonus, int part) const {
+        if (!vtChosen())
+            return QStringLiteral("0");
+        const bool applied = parts[0].part == part || parts[1].part == part;
+        return raisedText(figure, std::max(parts[0].*bonus, parts[1].*bonus), applied);
+    }
+    QString balancer() const {
+        return statistic(vtChosen() ? VtCatalogue[vt].balancer : 0, &PartSlot::balancer,
+                         PartAdvancedBalancer);
+    }
+    QString durability() const {
+        const float own = !vtChosen()                        ? 0
+                          : mmLaunched && vt == ProminenceM2 ? 3000.0f
+                                                             : VtCatalogue[vt].durability;
+        return statistic(own, &PartSlot::durability, PartMechanicalUnit);
+    }
+    QString veering() const {
+        return statistic(vtChosen() ? VtCatalogue[vt].veering : 0, &PartSlot::veering,
+                         PartPowerCell);
+    }
+
     std::pair<QString, QColor> status() const {
         const bool mountsFull = std::all_of(
             sub.begin(), sub.end(), [](const WeaponSlot& s) { return s.fixed || s.weapon->Mount; });
@@ -308,7 +373,7 @@ private:
             // A new VT wipes everything, so it comes less often than the rest.
             if (s.kind == Kind::Vt && rng.bounded(3) != 0)
                 return doRandomAction();
-            pick(s, s.kind == Kind::Vt ? randomVt() : int(rng.bounded(w.combo(s.name)->count())));
+            pick(s, randomItem(s));
         } else if (roll < 70) {
             const SelectorRow& s = *selectors[rng.bounded(quint32(selectors.size()))];
             if (s.kind == Kind::Vt && rng.bounded(3) != 0)
@@ -331,6 +396,15 @@ private:
                 text += alphabet[rng.bounded(quint32(alphabet.size()))];
         } while (items.contains(text));
         return text;
+    }
+
+    int randomItem(const SelectorRow& s) {
+        if (s.kind == Kind::Vt)
+            return randomVt();
+        // Half the part picks go to the parts whose bonuses combine.
+        if (s.kind == Kind::Part && rng.bounded(2) == 0)
+            return int(rng.bounded(PartAdditionalMount, PartPowerCell + 1));
+        return int(rng.bounded(w.combo(s.name)->count()));
     }
 
     // Half the VT picks go to the VTs with fixed mounts, whose rules are the
@@ -491,6 +565,9 @@ private:
                     text(e.standardBonus()));
         expectEqual("maximum bonus", number("OptionalPartsMaximumBonusLabel"),
                     text(e.maximumBonus()));
+        expectEqual("balancer", number("VTBalancerRatingLabel"), e.balancer());
+        expectEqual("durability", number("VTDurabilityLabel"), e.durability());
+        expectEqual("veering", number("VTVeeringEfficiencyLabel"), e.veering());
         const auto [status, colour] = e.status();
         auto* label = w.find<QLabel>("Label9");
         expectEqual("status", label->text(), status);
