@@ -156,6 +156,7 @@ private:
     // Faction intel.
     void showFaction(vantor::Faction faction);
     void FactionButtonClick();
+    void showFactionIntel();
 
     // Reports.
     void resetReports();
@@ -174,9 +175,10 @@ private:
     QStringList pendingErrors; // met by the running handler, shown when it ends
     vantor::Loadout state;
     std::array<QPixmap, 18> opImageList;
-    QHash<QString, QLabel*> valueLabels; // the views' labels by name
-    PictureCache pictures;               // VT pictures and flags as read from disk
-    std::optional<vantor::Faction> shownIntel;
+    QHash<QString, QLabel*> valueLabels;         // the views' labels by name
+    PictureCache pictures;                       // VT pictures and flags as read from disk
+    std::optional<vantor::Faction> intelFaction; // of the VT chosen
+    std::optional<vantor::Faction> shownIntel;   // whose intel FactionRichEdit holds
     static constexpr int NoPicture = -2;
     int shownPicture = NoPicture; // VT whose picture VTImage holds
 
@@ -290,6 +292,7 @@ private:
     QImage rangePicture;                // what RangeImage shows, outline included
     QImage builtInRange;                // the chart compiled into the program
     QImage pristineRange;               // Images/Range.bmp as read, without outline
+    QPixmap pristineRangePixmap;        // the same, ready to show
     std::array<QLabel*, 7> rangeBars{}; // MW1..MW3, compare, SW1..SW3
     QLabel* FDMLabel = nullptr;
     QLabel* SDMLabel = nullptr;

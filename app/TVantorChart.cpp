@@ -1,5 +1,6 @@
 // The weapon range chart and the faction intel page.
 
+#include "app/Palette.h"
 #include "app/Paths.h"
 #include "app/Selectors.h"
 #include "app/TVantor.h"
@@ -22,20 +23,18 @@ namespace {
 constexpr QPoint ChartOrigin(10, 16);
 
 void styleToggle(QPushButton* button, bool on, QColor colour) {
-    QPalette p = button->palette();
-    p.setColor(QPalette::ButtonText, on ? colour : QColor(Qt::black));
-    button->setPalette(p);
-    QFont f = button->font();
-    f.setBold(on);
-    button->setFont(f);
+    setColour(button, QPalette::ButtonText, on ? colour : QColor(Qt::black));
+    if (button->font().bold() != on) {
+        QFont f = button->font();
+        f.setBold(on);
+        button->setFont(f);
+    }
     button->setFlat(on);
 }
 
 void placeLabel(QLabel* label, const vantor::PlacedLabel& placed) {
     label->move(ChartOrigin + placed.topLeft);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor::fromRgb(placed.colour));
-    label->setPalette(p);
+    setColour(label, QPalette::WindowText, QColor::fromRgb(placed.colour));
 }
 
 } // namespace
@@ -119,8 +118,12 @@ void TVantor::restoreRangePicture() {
                           .arg(QDir::toNativeSeparators(file), reader.errorString()));
         }
     }
+    if (rangePicture.cacheKey() == pristineRange.cacheKey())
+        return; // no outline drawn since
     rangePicture = pristineRange;
-    RangeImage->setPixmap(QPixmap::fromImage(rangePicture));
+    if (pristineRangePixmap.isNull())
+        pristineRangePixmap = QPixmap::fromImage(pristineRange);
+    RangeImage->setPixmap(pristineRangePixmap);
 }
 
 void TVantor::RangeDistanceModifierButtonClick() {
@@ -183,9 +186,7 @@ void TVantor::RangeAllOffButtonClick() {
 void TVantor::showFaction(vantor::Faction faction) {
     const vantor::FactionRecord& record = vantor::factionRecord(faction);
     FactionLabel->setText(QString::fromUtf8(record.name.data(), qsizetype(record.name.size())));
-    QPalette p = FactionLabel->palette();
-    p.setColor(QPalette::WindowText, QColor::fromRgb(record.colour));
-    FactionLabel->setPalette(p);
+    setColour(FactionLabel, QPalette::WindowText, QColor::fromRgb(record.colour));
 
     const QString file =
         dataPath(QString::fromUtf8(record.flagFile.data(), qsizetype(record.flagFile.size())));
@@ -197,18 +198,25 @@ void TVantor::showFaction(vantor::Faction faction) {
     } else {
         FactionImage->setPixmap(flag.pixmap);
     }
-    // The intel is the same text for every VT of a faction; laying it out
-    // again is the costliest part of choosing a VT.
-    if (shownIntel != faction) {
-        FactionRichEdit->clear();
-        FactionRichEdit->appendPlainText(vantor::factionIntelText(faction));
-        shownIntel = faction;
-    }
+    intelFaction = faction;
+    if (MiscGroup->isVisible())
+        showFactionIntel();
+}
+
+// Laying out the intel is the costliest part of choosing a VT, so the box is
+// filled when it is seen, and only when the faction changed.
+void TVantor::showFactionIntel() {
+    if (!intelFaction || shownIntel == intelFaction)
+        return;
+    FactionRichEdit->clear();
+    FactionRichEdit->appendPlainText(vantor::factionIntelText(*intelFaction));
+    shownIntel = intelFaction;
 }
 
 void TVantor::FactionButtonClick() {
     if (FactionButton->text() == QLatin1String("Show Faction Info")) {
         IconKeyGroup->hide();
+        showFactionIntel();
         MiscGroup->show();
         FactionButton->setText(QStringLiteral("Show Icon Key"));
     } else {

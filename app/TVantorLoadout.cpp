@@ -1,5 +1,6 @@
 // Choosing a VT and showing what the recomputation derives.
 
+#include "app/Palette.h"
 #include "app/Paths.h"
 #include "app/Selectors.h"
 #include "app/TVantor.h"
@@ -138,9 +139,7 @@ void TVantor::showLoadout(const vantor::LoadoutDisplay& display) {
     const auto label = [this](std::string_view name) { return valueLabels.value(text(name)); };
 
     Label9->setText(display.statusText);
-    QPalette status = Label9->palette();
-    status.setColor(QPalette::WindowText, display.statusColour);
-    Label9->setPalette(status);
+    setColour(Label9, QPalette::WindowText, display.statusColour);
 
     for (const auto& value : display.values)
         label(value.objectName)->setText(value.text);
@@ -152,12 +151,10 @@ void TVantor::showLoadout(const vantor::LoadoutDisplay& display) {
         l->setText(rank.text);
         l->resize(vantor::RankLabelWidth, l->height());
         if (rank.band) {
-            QPalette p = l->palette();
-            p.setColor(QPalette::Window, vantor::rankBackground(*rank.band));
-            p.setColor(QPalette::WindowText, vantor::rankFontColour(*rank.band));
-            l->setPalette(p);
+            setColour(l, QPalette::Window, vantor::rankBackground(*rank.band));
+            setColour(l, QPalette::WindowText, vantor::rankFontColour(*rank.band));
             l->setAutoFillBackground(true);
-        } else {
+        } else if (l->autoFillBackground()) {
             l->setPalette(QPalette());
             l->setAutoFillBackground(false);
         }

@@ -51,7 +51,7 @@ void Window::leave(const char* selector) const {
 
 void Window::click(const char* name) const {
     QPushButton* b = button(name);
-    if (!b->isEnabled() || b->isHidden())
+    if (!b->isEnabled() || !b->isVisible())
         qFatal("%s cannot be clicked", name);
     QTest::mouseClick(b, Qt::LeftButton);
 }

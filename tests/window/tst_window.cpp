@@ -732,19 +732,36 @@ void WindowTests::rangeChart() {
 
 void WindowTests::factionIntel() {
     Window w;
+    const auto intel = [&] {
+        // The intel is read where the user reads it, on the Miscellaneous page.
+        w.click("AdvFunctionButton");
+        w.click("MiscPageButton");
+        w.click("FactionButton");
+        const QString text = w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText();
+        w.click("AdvFunctionButton");
+        return text;
+    };
     w.chooseVt(QStringLiteral("Colt"));
     QCOMPARE(w.text("FactionLabel"), QStringLiteral("Right Brothers"));
     QCOMPARE(fontColour(w.find<QLabel>("FactionLabel")), QColor(0, 128, 0));
     QVERIFY(!w.find<QLabel>("FactionImage")->pixmap().isNull());
-    const QString rbIntel = w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText();
+    const QString rbIntel = intel();
+    QVERIFY(!rbIntel.isEmpty());
     w.chooseVt(QStringLiteral("Macabre"));
     QCOMPARE(w.text("FactionLabel"), QStringLiteral("Jaralaccs"));
     QCOMPARE(fontColour(w.find<QLabel>("FactionLabel")), QColor(255, 255, 0));
-    QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText() != rbIntel);
+    QVERIFY(intel() != rbIntel);
     w.chooseVt(QStringLiteral("Vitzh"));
-    QVERIFY(w.find<QPlainTextEdit>("FactionRichEdit")
-                ->toPlainText()
-                .startsWith(QStringLiteral("The original antagonists from the first game return")));
+    QVERIFY(
+        intel().startsWith(QStringLiteral("The original antagonists from the first game return")));
+    // With the intel in sight, choosing a VT replaces it at once.
+    w.click("AdvFunctionButton");
+    w.click("MiscPageButton");
+    w.click("FactionButton");
+    QVERIFY(w.find("MiscGroup")->isVisible());
+    w.chooseVt(QStringLiteral("Colt"));
+    QCOMPARE(w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText(), rbIntel);
+    w.click("AdvFunctionButton");
 
     w.click("AdvFunctionButton");
     w.click("MiscPageButton");
