@@ -418,7 +418,7 @@ void TVantor::buildStatsGroup() {
     }
     GenerationLabel = makeLabel(StatsGroup, "GenerationLabel", NA, QPoint(8, y), 60, 16);
     GenerationLabel->setFont(boldFont(GenerationLabel));
-    FactionLabel = makeLabel(StatsGroup, "FactionLabel", NA, QPoint(91, y - 2), 150, 18);
+    FactionLabel = makeLabel(StatsGroup, "FactionLabel", NA, QPoint(91, y), 150, 18);
     FactionLabel->setFont(boldFont(FactionLabel, 16));
     FactionLabel->setAlignment(Qt::AlignCenter);
     announceWithCaption(GenerationLabel, QStringLiteral("Generation:"));
@@ -560,7 +560,7 @@ void TVantor::buildPartsPage() {
     PartInfoRichEdit = makeTextBox(PartsGroup, "PartInfoRichEdit", true);
 
     PartStatsPanel = makePanel(BottomPanel, "PartStatsPanel", QRect(545, 0, 159, 177));
-    PartNameLabel = makeLabel(PartStatsPanel, "PartNameLabel", NA, QPoint(8, 6), 150, 18);
+    PartNameLabel = makeLabel(PartStatsPanel, "PartNameLabel", NA, QPoint(8, 8), 150, 18);
     PartNameLabel->setFont(boldFont(PartNameLabel, 13));
     announceWithCaption(PartNameLabel, QStringLiteral("Optional part:"));
     const auto row = [this](const char* caption, QLabel** value, const char* name, int x, int y) {
@@ -639,13 +639,13 @@ void TVantor::buildReportPages() {
     SpeedButton6 = makeButton(HtmlPanel, "SpeedButton6", QStringLiteral("Launch in IE"),
                               QRect(20, 82, 119, 21));
     VTImageRadioGroup = makeGroup(HtmlPanel, "VTImageRadioGroup", QStringLiteral("VT Images"),
-                                  QRect(20, 108, 119, 60));
+                                  QRect(20, 106, 119, 66));
     vtImageChoice = new QButtonGroup(VTImageRadioGroup);
     const char* const sources[] = {"Local", "Internet"};
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(QString::fromLatin1(sources[i]), VTImageRadioGroup);
         r->setObjectName(QStringLiteral("VTImage%1Radio").arg(QString::fromLatin1(sources[i])));
-        r->setGeometry(10, 18 + 19 * i, 100, 17);
+        r->setGeometry(10, 22 + 20 * i, 100, 17);
         vtImageChoice->addButton(r, i);
     }
     vtImageChoice->button(0)->setChecked(true);
@@ -676,6 +676,9 @@ void TVantor::buildMiscPage() {
     IconKeyListView->setIconSize(QSize(73, 41));
     IconKeyListView->setSelectionMode(QAbstractItemView::NoSelection);
     IconKeyListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Long captions wrap within the one column instead of scrolling sideways.
+    IconKeyListView->setWordWrap(true);
+    IconKeyListView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     MiscGroup = makeGroup(BottomLeftPanel, "MiscGroup", QStringLiteral("Faction Intel"),
                           QRect(16, 4, 520, 164));
