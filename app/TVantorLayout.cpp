@@ -361,32 +361,24 @@ void TVantor::buildViews() {
 void TVantor::buildLoadoutGroup() {
     LoadoutGroup = makeGroup(RightPanel, "LoadoutGroup", QStringLiteral("Loadout Data"),
                              QRect(5, 40, 249, 248));
-    const std::pair<QLabel**, const char*> rows[] = {
-        {&VTStandardLoadLabel, "VT Standard Load:"},
-        {&VTMaximumLoadLabel, "VT Maximum Load:"},
-        {&FuelTankLoadLabel, "Fuel Tank Load:"},
-        {&MainWeaponLoadLabel, "Main Weapon Load:"},
-        {&SubWeaponLoadLabel, "Sub Weapon Load:"},
-        {&OptionalPartsStandardBonusLabel, "Optional Part Standard Bonus:"},
-        {&OptionalPartsMaximumBonusLabel, "Optional Part Maximum Bonus:"},
-        {&TotalLoadLabel, "Total Load:"},
-    };
-    static const char* const names[] = {
-        "VTStandardLoadLabel",
-        "VTMaximumLoadLabel",
-        "FuelTankLoadLabel",
-        "MainWeaponLoadLabel",
-        "SubWeaponLoadLabel",
-        "OptionalPartsStandardBonusLabel",
-        "OptionalPartsMaximumBonusLabel",
-        "TotalLoadLabel",
+    const std::tuple<QLabel**, const char*, const char*> rows[] = {
+        {&VTStandardLoadLabel, "VTStandardLoadLabel", "VT Standard Load:"},
+        {&VTMaximumLoadLabel, "VTMaximumLoadLabel", "VT Maximum Load:"},
+        {&FuelTankLoadLabel, "FuelTankLoadLabel", "Fuel Tank Load:"},
+        {&MainWeaponLoadLabel, "MainWeaponLoadLabel", "Main Weapon Load:"},
+        {&SubWeaponLoadLabel, "SubWeaponLoadLabel", "Sub Weapon Load:"},
+        {&OptionalPartsStandardBonusLabel, "OptionalPartsStandardBonusLabel",
+         "Optional Part Standard Bonus:"},
+        {&OptionalPartsMaximumBonusLabel, "OptionalPartsMaximumBonusLabel",
+         "Optional Part Maximum Bonus:"},
+        {&TotalLoadLabel, "TotalLoadLabel", "Total Load:"},
     };
     int y = 20;
-    for (std::size_t i = 0; i < std::size(rows); ++i, y += 24) {
-        auto* caption =
-            makeLabel(LoadoutGroup, nullptr, QString::fromLatin1(rows[i].second), QPoint(8, y));
-        *rows[i].first = makeLabel(LoadoutGroup, names[i], NA, QPoint(200, y), 45);
-        announceWithCaption(*rows[i].first, caption->text());
+    for (const auto& [label, name, caption] : rows) {
+        auto* c = makeLabel(LoadoutGroup, nullptr, QString::fromLatin1(caption), QPoint(8, y));
+        *label = makeLabel(LoadoutGroup, name, NA, QPoint(200, y), 45);
+        announceWithCaption(*label, c->text());
+        y += 24;
     }
     Label9 = makeLabel(LoadoutGroup, "Label9", NA, QPoint(2, y - 2), 245, 20);
     Label9->setFont(boldFont(Label9, 16));

@@ -95,7 +95,6 @@ private slots:
     void fuelTanks();
     void reports();
     void saveAndLaunchPage();
-    void pageThatCannotBeWritten();
     void rangeChart();
     void factionIntel();
     void aboutAndLinks();
@@ -649,29 +648,6 @@ void WindowTests::saveAndLaunchPage() {
         QVERIFY(bytes.contains("Colt Exective"));
         QCOMPARE(w.platform->opened.size(), 1);
         QCOMPARE(w.platform->opened[0], QUrl::fromLocalFile(saved.fileName()));
-    }
-    QDir::setCurrent(previous);
-}
-
-void WindowTests::pageThatCannotBeWritten() {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Html")));
-    // A folder where the file should be cannot be replaced by the page.
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Html/VantorVTConfig.html")));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    {
-        Window w;
-        w.chooseVt(QStringLiteral("Colt"));
-        w.click("AdvFunctionButton");
-        w.click("HtmlPageButton");
-        w.click("HtmlGenerateButton");
-        const QString before = w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText();
-        w.click("SpeedButton6");
-        QCOMPARE(w.platform->errors.size(), 1);
-        QVERIFY(w.platform->errors[0].contains(QStringLiteral("VantorVTConfig.html")));
-        QVERIFY(w.platform->opened.isEmpty());
-        QCOMPARE(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText(), before);
     }
     QDir::setCurrent(previous);
 }
