@@ -32,6 +32,21 @@ QColor background(const QLabel* l) {
     return l->autoFillBackground() ? l->palette().color(QPalette::Window) : QColor();
 }
 
+// The text a label shows is not cut off at its right edge.
+bool textFits(const QLabel* l) {
+    return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
+}
+
+// Every single-line label and every button of the window shows its text whole.
+void verifyNothingClipped(const TVantor& window) {
+    for (const QLabel* l : window.findChildren<QLabel*>())
+        if (!l->text().contains(QLatin1Char('\n')))
+            QVERIFY2(textFits(l), qPrintable(l->objectName() + QLatin1String(": ") + l->text()));
+    for (const QPushButton* b : window.findChildren<QPushButton*>())
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 4 <= b->width(),
+                 qPrintable(b->objectName() + QLatin1String(": ") + b->text()));
+}
+
 QColor fontColour(const QLabel* l) {
     return l->palette().color(QPalette::WindowText);
 }
@@ -92,6 +107,7 @@ private slots:
     void typedWeaponText();
     void mmLaunch();
     void optionalParts();
+    void everyPartShownWhole();
     void fuelTanks();
     void reports();
     void saveAndLaunchPage();
@@ -241,6 +257,7 @@ void WindowTests::everyVt() {
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
     QCOMPARE(w.find<QLabel>("VTImage")->pixmap().size(), QSize(248, 242));
     QCOMPARE(w.find<TCGauge>("StandardCapacityGauge")->progress(), int(vt.standardLoad));
+    verifyNothingClipped(*w.window);
     QVERIFY(w.platform->errors.isEmpty());
 }
 
@@ -264,6 +281,7 @@ void WindowTests::everyWeaponSelector() {
         QVERIFY(weapon);
         QCOMPARE(w.text("WeaponWeightLabel"), QString::number(weapon->Load));
         QCOMPARE(w.text("WeaponNameLabel"), qs(weapon->Name));
+        verifyNothingClipped(*w.window);
     }
     QVERIFY(w.platform->errors.isEmpty());
 }
@@ -548,6 +566,17 @@ void WindowTests::optionalParts() {
     w.chooseVt(QStringLiteral("Blade"));
     QCOMPARE(w.combo("OPSelect1")->currentText(), QStringLiteral("Unarmed"));
     QCOMPARE(w.combo("OPSelect2")->currentText(), QStringLiteral("Unarmed"));
+}
+
+void WindowTests::everyPartShownWhole() {
+    Window w;
+    w.chooseVt(QStringLiteral("Prominence M1"));
+    for (int part = 0; part < w.combo("OPSelect1")->count(); ++part) {
+        w.pick("OPSelect1", part);
+        if (w.combo("OPLSelect1")->isEnabled())
+            w.pick("OPLSelect1", 2);
+        verifyNothingClipped(*w.window);
+    }
 }
 
 void WindowTests::fuelTanks() {
