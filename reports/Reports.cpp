@@ -2,6 +2,8 @@
 
 #include "reports/WebAddresses.h"
 
+#include "model/Recompute.h"
+
 #include <array>
 
 namespace vantor {
@@ -187,18 +189,9 @@ QStringList htmlPageLines(Loadout& loadout) {
 }
 
 QString forumStatusText(int loadStatus) {
-    switch (loadStatus) {
-    case StatusMountOver:
-        return QStringLiteral("MOUNT OVER");
-    case StatusMaxOver:
-        return QStringLiteral("MAX OVER");
-    case StatusStdOver:
-        return QStringLiteral("STD OVER");
-    case StatusVtOk:
-        return QStringLiteral("VT OK");
-    default:
-        return QStringLiteral("N/A");
-    }
+    // The forum shows the status as the window's status label does.
+    const QString text = loadStatusText(loadStatus);
+    return text.isEmpty() ? QStringLiteral("N/A") : text;
 }
 
 QString forumStatusColour(int loadStatus) {
