@@ -1,75 +1,111 @@
-// Construction, wiring and the handler guard of the window.
-
 #include "app/TVantor.h"
+
 #include "app/Accessibility.h"
-#include "app/Platform.h"
-#include "app/Selectors.h"
-#include "controls/Cgauges.h"
+#include "app/Components.h"
+#include "app/Paths.h"
+#include "core/VtChoice.h"
+#include "equipment/FuelTanks.h"
+#include "equipment/OptionalParts.h"
+#include "factions/Factions.h"
+#include "model/LoadoutDisplay.h"
+#include "model/Recompute.h"
+#include "model/Text.h"
+#include "model/VtSelection.h"
+#include "reports/PageFile.h"
+#include "reports/Reports.h"
+#include "reports/WebAddresses.h"
+#include "weapons/WeaponSelection.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QDir>
+#include <QFrame>
+#include <QImageReader>
+#include <QUrl>
 
-#include <exception>
+using vantor::WeaponKind;
 
 TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     : QWidget(parent),
-      platform(platform_ ? std::move(platform_) : std::make_unique<DesktopPlatform>()) {
+      platform(platform_ ? std::move(platform_) : std::make_unique<DesktopPlatform>()),
+      guard([this](const QString& message) { platform->showError(this, message); }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
     setWindowIcon(QIcon(QStringLiteral(":/art/vantor-48.png")));
-    for (int i = 0; i < int(opImageList.size()); ++i)
-        opImageList[i] = QPixmap(QStringLiteral(":/art/op%1.png").arg(i, 2, 10, QLatin1Char('0')));
-
     installCaptionedValueAccessibility();
-    buildComponents();
+    buildAreas();
+    setKeyboardOrder();
     // The width is locked for good; the height follows the advanced area.
     setFixedWidth(ClientWidth);
     setWindowHeight(330);
-    LoadoutButton->setFlat(true);
-    WeaponInfoRichEdit->clear();
-    HtmlRichEdit->clear();
-    setTitle(78, makerAddressText(), CorvaneButton);
-    resetReports();
-    fillRangeWeaponSelect();
-    fillIconKey();
-    connectHandlers();
+    vantor::ResetReport(state, {reports->internetPictures(), selection->vt()});
+    connectAreas();
 }
 
 TVantor::~TVantor() {
-    // The components outlive this part of the window's destruction; a focus
-    // change while they go must not reach the handlers any more.
-    for (QObject* component : findChildren<QObject*>())
-        component->disconnect(this);
+    // A focus change while the components go must not reach a handler.
+    guard.close();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
-void TVantor::guarded(const std::function<void()>& handler) {
-    ++handlersRunning;
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        showError(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        showError(QString());
-    }
-    // One action gives at most one message, however many files it missed.
-    if (--handlersRunning == 0 && !pendingErrors.isEmpty()) {
-        pendingErrors.removeDuplicates();
-        const QString message = pendingErrors.join(QLatin1Char('\n'));
-        pendingErrors.clear();
-        platform->showError(this, message);
-    }
+void TVantor::buildAreas() {
+    auto* mainPanel = makePanel(this, "MainPanel", QRect(0, 0, 704, 511));
+    auto* topPanel = makePanel(mainPanel, "TopPanel", QRect(0, 0, 704, 290));
+    auto* leftPanel = makePanel(topPanel, "LeftPanel", QRect(0, 0, 437, 290));
+    auto* rightPanel = makePanel(topPanel, "RightPanel", QRect(437, 0, 267, 290));
+    middlePanel = makePanel(mainPanel, "MiddlePanel", QRect(0, 290, 704, 44));
+    bottomPanel = makePanel(mainPanel, "BottomPanel", QRect(0, 334, 704, 177));
+    auto* bottomLeftPanel = makePanel(bottomPanel, "BottomLeftPanel", QRect(0, 0, 545, 177));
+
+    navigation = new Navigation(leftPanel, middlePanel, guard, this);
+    selection = new SelectionPanel(leftPanel, guard, this);
+    views = new ResultViews(rightPanel, guard, this);
+    info = new InfoPages(bottomLeftPanel, bottomPanel, guard, this);
+    const auto loadChart = [this] {
+        const QString file = dataFile(QStringLiteral("Images"), QStringLiteral("Range.bmp"));
+        QImageReader reader(file);
+        const QImage chart = reader.read().convertToFormat(QImage::Format_RGB32);
+        if (chart.isNull())
+            guard.report(QStringLiteral("Cannot read the range chart %1: %2. The chart built into "
+                                        "the program is shown instead.")
+                             .arg(QDir::toNativeSeparators(file), reader.errorString()));
+        return chart;
+    };
+    chart = new RangeChartPage(bottomLeftPanel, bottomPanel, guard, loadChart, this);
+    reports = new ReportPages(bottomLeftPanel, bottomPanel, guard, this);
 }
 
-void TVantor::showError(const QString& message) {
-    if (handlersRunning > 0)
-        pendingErrors << message;
-    else
-        platform->showError(this, message);
+// Tab moves through the window as it reads: the title row, the selection
+// column, the weapon column, the views, the page buttons, then the pages.
+void TVantor::setKeyboardOrder() {
+    const QList<QWidget*> order = navigation->titleTabOrder() + selection->tabOrder() +
+                                  views->tabOrder() + navigation->pageTabOrder() +
+                                  info->weaponAndPartTabOrder() + chart->tabOrder() +
+                                  reports->forumTabOrder() + reports->htmlTabOrder() +
+                                  info->miscTabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TVantor::connectAreas() {
+    // Each pick already runs inside the guard; the handlers follow directly.
+    connect(navigation, &Navigation::aboutClicked, this, &TVantor::AboutButtonClick);
+    connect(navigation, &Navigation::siteClicked, this, &TVantor::openSite);
+    connect(navigation, &Navigation::advancedClicked, this, &TVantor::AdvFunctionButtonClick);
+    connect(navigation, &Navigation::pageClicked, this, [this](Page page) { showPage(page); });
+
+    connect(selection, &SelectionPanel::vtPicked, this, &TVantor::VTSelectChange);
+    connect(selection, &SelectionPanel::fuelPicked, this, &TVantor::FTSelectChange);
+    connect(selection, &SelectionPanel::partPicked, this, &TVantor::OPSelectChange);
+    connect(selection, &SelectionPanel::levelPicked, this, &TVantor::OPLSelectChange);
+    connect(selection, &SelectionPanel::weaponPicked, this, &TVantor::weaponSelectChange);
+    connect(selection, &SelectionPanel::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
+    connect(selection, &SelectionPanel::mmLaunchClicked, this, &TVantor::F1ButtonClick);
+
+    connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
+    connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);
+    connect(reports, &ReportPages::pictureSourceClicked, this, &TVantor::VTImageRadioGroupClick);
+    connect(reports, &ReportPages::forumGenerateClicked, this, &TVantor::ForumGenerateButtonClick);
+    connect(reports, &ReportPages::forumSiteClicked, this,
+            [this] { platform->openUrl(QUrl(vantor::fanForumAddress())); });
 }
 
 void TVantor::setWindowHeight(int wholeWindowHeight) {
@@ -77,83 +113,269 @@ void TVantor::setWindowHeight(int wholeWindowHeight) {
     setFixedHeight(client);
     // What lies below the window's edge is hidden as well, so that the
     // keyboard never moves the focus out of sight.
-    MiddlePanel->setVisible(client > MiddlePanel->y() + WeaponPageButton->geometry().bottom());
-    BottomPanel->setVisible(client > BottomPanel->y());
+    middlePanel->setVisible(client > middlePanel->y() + navigation->pageButtonsBottom());
+    bottomPanel->setVisible(client > bottomPanel->y());
 }
 
-void TVantor::connectHandlers() {
-    const auto click = [this](QPushButton* button, void (TVantor::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-    };
-    // A selector's handler runs on a pick from its list and on typed text.
-    const auto change = [this](QComboBox* selector, std::function<void()> handler) {
-        connect(selector, &QComboBox::activated, this, [this, handler] { guarded(handler); });
-        connect(selector->lineEdit(), &QLineEdit::textEdited, this, [this, selector, handler] {
-            guarded([&] {
-                resolveTypedText(selector);
-                handler();
-            });
-        });
-    };
+SessionState TVantor::captureState() const {
+    return {state,
+            selection->state(),
+            views->state(),
+            info->state(),
+            chart->state(),
+            reports->state(),
+            navigation->advancedEnabled(),
+            shownPicture};
+}
 
-    click(LoadoutButton, &TVantor::LoadoutButtonClick);
-    click(StatsButton, &TVantor::StatsButtonClick);
-    click(RankButton, &TVantor::RankButtonClick);
-    click(GraphButton, &TVantor::GraphButtonClick);
-    click(ImageButton, &TVantor::ImageButtonClick);
-    click(AdvFunctionButton, &TVantor::AdvFunctionButtonClick);
-    click(WeaponPageButton, &TVantor::WeaponPageButtonClick);
-    click(WeaponRangeButton, &TVantor::WeaponRangeButtonClick);
-    click(PartsPageButton, &TVantor::PartsPageButtonClick);
-    click(ForumPageButton, &TVantor::ForumPageButtonClick);
-    click(HtmlPageButton, &TVantor::HtmlPageButtonClick);
-    click(MiscPageButton, &TVantor::MiscPageButtonClick);
+void TVantor::restoreState(const SessionState& session) {
+    // Whether the advanced area is open is the user's view, not the loadout.
+    const bool advancedOpen = state.AdvancedOpen;
+    state = session.loadout;
+    state.AdvancedOpen = advancedOpen;
+    selection->setState(session.selection);
+    views->setState(session.views);
+    info->setState(session.info);
+    chart->setState(session.chart);
+    reports->setState(session.reports);
+    navigation->setAdvancedEnabled(session.advancedEnabled);
+    shownPicture = session.pictureVt;
+}
 
-    click(AboutButton, &TVantor::AboutButtonClick);
-    click(CorvaneButton, &TVantor::CorvaneButtonClick);
-    click(KerrowButton, &TVantor::KerrowButtonClick);
-    click(PellumButton, &TVantor::PellumButtonClick);
-    click(PellumFButton, &TVantor::PellumFButtonClick);
+void TVantor::openAdvancedArea() {
+    setWindowHeight(363);
+    navigation->showAdvancedOpen(true);
+    state.AdvancedOpen = true;
+}
 
-    change(VTSelect, [this] { VTSelectChange(); });
-    change(FTSelect, [this] { FTSelectChange(); });
-    change(OPSelect1, [this] { OPSelectChange(1); });
-    change(OPSelect2, [this] { OPSelectChange(2); });
-    change(OPLSelect1, [this] { OPLSelectChange(1); });
-    change(OPLSelect2, [this] { OPLSelectChange(2); });
-    for (int slot = 1; slot <= 3; ++slot) {
-        change(MWSelect[slot - 1], [this, slot] { MWSelectChange(slot); });
-        change(SWSelect[slot - 1], [this, slot] { SWSelectChange(slot); });
-        // Typed text that names no weapon changes nothing; on leaving, the
-        // selector shows the weapon its slot holds again.
-        for (QComboBox* selector : {MWSelect[slot - 1], SWSelect[slot - 1]})
-            connect(selector->lineEdit(), &QLineEdit::editingFinished, this,
-                    [this, selector] { guarded([&] { restoreHeldItem(selector); }); });
+void TVantor::AdvFunctionButtonClick() {
+    if (!state.AdvancedOpen) {
+        // The page buttons come into sight with none chosen; the page area
+        // shows again only when one of them is clicked.
+        openAdvancedArea();
+    } else {
+        setWindowHeight(330);
+        navigation->showAdvancedOpen(false);
+        state.AdvancedOpen = false;
     }
-    click(FixedMW2Button, &TVantor::FixedMW2ButtonClick);
-    for (int slot = 1; slot <= 3; ++slot)
-        connect(FixedSWButton[slot - 1], &QPushButton::clicked, this,
-                [this, slot] { guarded([this, slot] { FixedSWButtonClick(slot); }); });
-    click(F1Button, &TVantor::F1ButtonClick);
+    navigation->showTitleFor(std::nullopt);
+}
 
-    for (int bar = 0; bar < 6; ++bar)
-        connect(rangeButtons[bar], &QPushButton::clicked, this,
-                [this, bar] { guarded([this, bar] { RangeButtonClick(bar); }); });
-    change(RangeWeaponSelect, [this] { RangeWeaponSelectChange(); });
-    click(RangeDistanceModifierButton, &TVantor::RangeDistanceModifierButtonClick);
-    click(RangeAllOnButton, &TVantor::RangeAllOnButtonClick);
-    click(RangeAllOffButton, &TVantor::RangeAllOffButtonClick);
+void TVantor::showPage(Page page, int height) {
+    navigation->markPage(page);
+    setWindowHeight(height);
+    info->hidePages(page);
+    chart->hidePages(page);
+    reports->hidePages(page);
+    info->showPage(page);
+    chart->showPage(page);
+    reports->showPage(page);
+    navigation->showTitleFor(page);
+}
 
-    click(FactionButton, &TVantor::FactionButtonClick);
+// The fixed weapons' "?" buttons open the weapon page, and the advanced area
+// with it, in one step; the window then stops short of the full height.
+void TVantor::ShowWeaponInfoPage() {
+    if (!state.AdvancedOpen)
+        openAdvancedArea();
+    showPage(Page::Weapon, 534);
+}
 
-    click(HtmlGenerateButton, &TVantor::HtmlGenerateButtonClick);
-    click(HtmlClearButton, &TVantor::HtmlClearButtonClick);
-    click(HtmlToClipboardButton, &TVantor::HtmlToClipboardButtonClick);
-    click(SpeedButton6, &TVantor::SpeedButton6Click);
-    connect(vtImageChoice, &QButtonGroup::idClicked, this,
-            [this] { guarded([this] { VTImageRadioGroupClick(); }); });
-    click(ForumGenerateButton, &TVantor::ForumGenerateButtonClick);
-    click(ForumRichEditClearButton, &TVantor::ForumRichEditClearButtonClick);
-    click(ForumToClipBoardButton, &TVantor::ForumToClipBoardButtonClick);
+void TVantor::AboutButtonClick() {
+    platform->showAbout(Navigation::aboutCaption(), Navigation::aboutText());
+}
+
+void TVantor::openSite(Navigation::Site site) {
+    switch (site) {
+    case Navigation::Site::Maker:
+        platform->openUrl(QUrl(vantor::makerAddress()));
+        break;
+    case Navigation::Site::Research:
+        platform->openUrl(QUrl(vantor::researchAddress()));
+        break;
+    case Navigation::Site::Fan:
+        platform->openUrl(QUrl(vantor::fanAddress()));
+        break;
+    }
+}
+
+void TVantor::VTSelectChange() {
+    const vantor::VtChoice choice = vantor::chooseVt(state, selection->vt());
+    selection->showVtChoice(choice);
+    reports->setInternetPictures(false);
+    views->setButtonsEnabled(choice.chosen());
+    navigation->setAdvancedEnabled(choice.chosen());
+    shownPicture = NoPicture; // every choice of a VT reads its picture afresh
+    if (choice.faction) {
+        showFaction(*choice.faction);
+        views->showVtOrigin(choice.generation,
+                            vantor::toQString(vantor::factionRecord(*choice.faction).name),
+                            QColor::fromRgb(vantor::factionRecord(*choice.faction).colour));
+    }
+    chart->setCaptions(choice.rangeCaptions());
+    chart->setVt(state.VTIndex);
+    chart->setArmour(false);
+    pushRanges();
+    chart->allOff();
+    RecomputeLoadout();
+}
+
+void TVantor::pushRanges() {
+    const vantor::Loadout& l = state;
+    chart->setRanges({{{l.MW1RangeMin, l.MW1RangeMax},
+                       {l.MW2RangeMin, l.MW2RangeMax},
+                       {l.MW3RangeMin, l.MW3RangeMax},
+                       {l.SW1RangeMin, l.SW1RangeMax},
+                       {l.SW2RangeMin, l.SW2RangeMax},
+                       {l.SW3RangeMin, l.SW3RangeMax}}});
+}
+
+void TVantor::RecomputeLoadout() {
+    vantor::RecomputeLoadout(state, {selection->vt(), selection->part(1), selection->part(2)});
+    views->show(vantor::displayOf(state));
+    selection->showFixedWeaponButtons({state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
+    applyIconRules();
+    LoadVTPicture();
+}
+
+void TVantor::LoadVTPicture() {
+    if (state.VTIndex == shownPicture)
+        return;
+    shownPicture = state.VTIndex;
+    views->showPicture({});
+    if (state.VTIndex < 0 || state.VTIndex >= vantor::VtCount)
+        return;
+    const QString file =
+        dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(state.VTIndex));
+    const PictureCache::Picture picture = pictures.load(file);
+    if (picture.pixmap.isNull()) {
+        guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
+                         .arg(QDir::toNativeSeparators(file), picture.error));
+        return;
+    }
+    views->showPicture(picture.pixmap);
+}
+
+void TVantor::showFaction(vantor::Faction faction) {
+    const QString file = dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
+    const PictureCache::Picture flag = pictures.load(file);
+    if (flag.pixmap.isNull())
+        guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
+                         .arg(QDir::toNativeSeparators(file), flag.error));
+    info->showFaction(faction, flag.pixmap);
+}
+
+void TVantor::applyIconRules() {
+    const vantor::IconDraws draws = vantor::iconRules(selection->partFacts(1), selection->partFacts(2));
+    if (draws.slot1)
+        selection->showPartIcon(1, *draws.slot1);
+    if (draws.slot2)
+        selection->showPartIcon(2, *draws.slot2);
+}
+
+void TVantor::weaponSelectChange(WeaponKind kind, int slot) {
+    const int row = selection->weapon(kind, slot);
+    const bool main = kind == WeaponKind::Main;
+    // Typed text that names no weapon leaves the slot as it is.
+    if (!(main ? vantor::selectMainWeapon(state, slot, row) : vantor::selectSubWeapon(state, slot, row)))
+        return;
+    showWeaponInfo(kind, slot, row);
+    if (main)
+        vantor::SumMainWeaponLoad(state);
+    else
+        vantor::SumSubWeaponLoad(state);
+    RecomputeLoadout();
+    // A slot's bar never shows a stale range: a new weapon switches it off
+    // and names itself on the bar's button.
+    pushRanges();
+    chart->setSlotWeapon((main ? 0 : 3) + slot - 1, selection->weaponItemText(kind, slot, row));
+}
+
+void TVantor::showWeaponInfo(WeaponKind kind, int slot, int row) {
+    const bool main = kind == WeaponKind::Main;
+    const auto weapon = main ? vantor::ShowMainWeaponInfo(state, slot, row)
+                             : vantor::ShowSubWeaponInfo(state, slot, row);
+    if (!weapon)
+        return;
+    info->showWeapon(*weapon);
+    if (!weapon->report)
+        return;
+    if (main)
+        vantor::SetMainWeaponReport(state, slot, weapon->name);
+    else
+        vantor::SetSubWeaponReport(state, slot, weapon->name);
+}
+
+// A fixed selector keeps its weapon as current item, also while it reads
+// "MM Launched", so the "?" buttons show the weapon the slot holds.
+void TVantor::FixedWeaponButtonClick(WeaponKind kind, int slot) {
+    showWeaponInfo(kind, slot, selection->heldWeapon(kind, slot));
+    pushRanges();
+    ShowWeaponInfoPage();
+}
+
+void TVantor::F1ButtonClick() {
+    vantor::launchMM(state);
+    selection->showMmLaunched();
+    RecomputeLoadout();
+}
+
+void TVantor::OPSelectChange(int slot) {
+    const int part = selection->part(slot);
+    const vantor::PartChoice choice = vantor::choosePart(state, slot, part);
+    info->showPartBonus(choice.bonusText, choice.amountText);
+    // The distance-modifier outline, if shown, follows the armour at once.
+    chart->setArmour(selection->part(1) == vantor::PartAdvancedArmour ||
+                     selection->part(2) == vantor::PartAdvancedArmour);
+    selection->showPartIcon(slot, choice.icon);
+    selection->showLevel(slot, choice.levelText, choice.levelEnabled);
+    ShowOptionalPart(slot);
+    RecomputeLoadout();
+}
+
+void TVantor::OPLSelectChange(int slot) {
+    const vantor::LevelChoice choice =
+        vantor::chooseLevel(state, slot, selection->part(slot), selection->level(slot));
+    info->showPartBonus(std::nullopt, choice.amountText);
+    selection->showPartIcon(slot, choice.icon);
+    ShowOptionalPart(slot);
+    RecomputeLoadout();
+}
+
+void TVantor::ShowOptionalPart(int slot) {
+    const vantor::PartInfo part =
+        vantor::ShowOptionalPart(state, slot, selection->part(slot), selection->level(slot));
+    info->showPart(part);
+    vantor::SetPartReport(state, slot, part.name, selection->partFacts(slot).levelEnabled);
+}
+
+void TVantor::FTSelectChange() {
+    const vantor::FuelChoice choice = vantor::chooseFuelTank(state, selection->fuel());
+    if (choice.reportText)
+        vantor::SetFuelReport(state, *choice.reportText);
+    if (choice.icon)
+        selection->showFuelIcon(*choice.icon);
+    RecomputeLoadout();
+}
+
+void TVantor::HtmlGenerateButtonClick() {
+    reports->showHtml(vantor::htmlPageLines(state));
+}
+
+void TVantor::SpeedButton6Click() {
+    const QString file = QDir(pageFolder()).filePath(QStringLiteral("VantorVTConfig.html"));
+    if (const auto error = vantor::writePageFile(file, reports->htmlText())) {
+        guard.report(*error);
+        return;
+    }
+    platform->openUrl(QUrl::fromLocalFile(file));
+}
+
+void TVantor::VTImageRadioGroupClick() {
+    vantor::SetVTReport(state, state.VTReportText, {reports->internetPictures(), selection->vt()});
+}
+
+void TVantor::ForumGenerateButtonClick() {
+    vantor::BuildForumLines(state);
+    reports->showForumCode(vantor::forumLines(state));
 }

@@ -1,6 +1,7 @@
 #include "equipment/FuelTanks.h"
 
 #include "equipment/OptionalParts.h"
+#include "model/Text.h"
 
 #include <array>
 #include <string_view>
@@ -24,10 +25,6 @@ constexpr std::array<FuelTankItem, 3> FuelTankTable = {{
     {"2 Fuel Tanks", 4, "2", IconTwoFuelTanks},
 }};
 // clang-format on
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

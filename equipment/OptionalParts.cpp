@@ -1,5 +1,7 @@
 #include "equipment/OptionalParts.h"
 
+#include "model/Text.h"
+
 #include <QFile>
 
 #include <stdexcept>
@@ -7,10 +9,6 @@
 namespace vantor {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The loadout fields of one part slot.
 struct PartSlotFields {

@@ -5,6 +5,7 @@
 // entry's index is its selector position and its icon in the icon list.
 
 #include "model/Loadout.h"
+#include "model/PartIndex.h"
 
 #include <QString>
 
@@ -28,16 +29,6 @@ struct OptionalPart {
 };
 
 inline constexpr int OptionalPartCount = 15;
-
-enum PartIndex : int {
-    PartUnarmed = 0,
-    PartAdditionalMount = 1,
-    PartAdvancedMount = 2,
-    PartAdvancedBalancer = 3,
-    PartMechanicalUnit = 4,
-    PartPowerCell = 5,
-    PartAdvancedArmour = 9,
-};
 
 // Icon list pictures beyond the fifteen part icons.
 inline constexpr int IconBlank = 0;

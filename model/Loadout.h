@@ -176,6 +176,4 @@ struct Loadout {
     WeaponColumn SubWeaponListId{};
 };
 
-static_assert(sizeof(bool) == 1, "flags are one byte each");
-
 } // namespace vantor

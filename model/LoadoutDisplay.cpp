@@ -24,49 +24,48 @@ LoadoutDisplay displayOf(const Loadout& l) {
     d.statusColour = loadStatusColour(l.LoadStatus);
 
     const auto whole = [](std::uint32_t n) { return QString::number(n); };
-    d.values = {{
-        {"VTStandardLoadLabel", whole(l.StandardLoad)},
-        {"VTMaximumLoadLabel", whole(l.MaximumLoad)},
-        {"FuelTankLoadLabel", whole(l.FuelTankLoad)},
-        {"MainWeaponLoadLabel", whole(l.MainWeaponLoad)},
-        {"SubWeaponLoadLabel", whole(l.SubWeaponLoad)},
-        {"OptionalPartsStandardBonusLabel", whole(l.OptionalPartsStandardBonus)},
-        {"OptionalPartsMaximumBonusLabel", whole(l.OptionalPartsMaximumBonus)},
-        {"TotalLoadLabel", whole(l.TotalLoad)},
-        {"VTMaximumSpeedLabel", floatText(l.VTMaximumSpeed)},
-        {"VTDurabilityLabel", l.DurabilityText},
-        {"VTBalancerRatingLabel", l.BalancerText},
-        {"VTTurnSpeedLabel", l.TurnSpeedText},
-        {"VTVeeringEfficiencyLabel", l.VeeringText},
-        {"VTTorqueRatingLabel", floatText(l.VTTorqueRating)},
-        {"VTFuelEfficiencyLabel", floatText(l.VTFuelEfficiency)},
-        {"VTAvailabilityLabel", l.AvailabilityText},
-        {"VTSortiePointCostLabel", whole(l.SortiePointCost)},
-        {"VTSupplyPointCostLabel", whole(l.SupplyPointCost)},
-    }};
+    const std::array<QString, ValueLabelCount> texts = {
+        whole(l.StandardLoad),
+        whole(l.MaximumLoad),
+        whole(l.FuelTankLoad),
+        whole(l.MainWeaponLoad),
+        whole(l.SubWeaponLoad),
+        whole(l.OptionalPartsStandardBonus),
+        whole(l.OptionalPartsMaximumBonus),
+        whole(l.TotalLoad),
+        floatText(l.VTMaximumSpeed),
+        l.DurabilityText,
+        l.BalancerText,
+        l.TurnSpeedText,
+        l.VeeringText,
+        floatText(l.VTTorqueRating),
+        floatText(l.VTFuelEfficiency),
+        l.AvailabilityText,
+        whole(l.SortiePointCost),
+        whole(l.SupplyPointCost),
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        d.values[i] = {ValueLabelNames[i], texts[i]};
 
     // A figure is bold when a part's bonus moved it off the VT's own.
-    d.bold = {{
-        {"VTStandardLoadLabel", l.StandardLoad != l.VTStandardLoad},
-        {"VTMaximumLoadLabel", l.MaximumLoad != l.VTMaximumLoad},
-        {"VTDurabilityLabel", l.DurabilityText != floatText(l.VTDurability)},
-        {"VTBalancerRatingLabel", l.BalancerText != floatText(l.VTBalancerRating)},
-        {"VTVeeringEfficiencyLabel", l.VeeringText != floatText(l.VTVeeringEfficiency)},
-    }};
+    const std::array<bool, BoldLabelCount> raised = {
+        l.StandardLoad != l.VTStandardLoad,
+        l.MaximumLoad != l.VTMaximumLoad,
+        l.DurabilityText != floatText(l.VTDurability),
+        l.BalancerText != floatText(l.VTBalancerRating),
+        l.VeeringText != floatText(l.VTVeeringEfficiency),
+    };
+    for (std::size_t i = 0; i < raised.size(); ++i)
+        d.bold[i] = {ValueLabelNames[BoldValues[i]], raised[i]};
 
     const std::array<const QString*, RankCount> rankTexts = {
         &l.StandardRankText, &l.MaximumRankText, &l.SpeedRankText,   &l.DurabilityRankText,
         &l.BalancerRankText, &l.TurnRankText,    &l.VeeringRankText, &l.TorqueRankText,
         &l.FuelRankText,     &l.SupplyRankText,  &l.SortieRankText,
     };
-    static constexpr std::array<std::string_view, RankCount> rankLabels = {
-        "StandardRankLabel", "MaximumRankLabel", "SpeedRankLabel",   "DurabilityRankLabel",
-        "BalancerRankLabel", "TurnRankLabel",    "VeeringRankLabel", "TorqueRankLabel",
-        "FuelRankLabel",     "SupplyRankLabel",  "SortieRankLabel",
-    };
     for (std::size_t i = 0; i < rankTexts.size(); ++i) {
         RankLabel& r = d.ranks[i];
-        r.objectName = rankLabels[i];
+        r.objectName = RankLabelNames[i];
         r.text = *rankTexts[i];
         if (const auto n = rankNumber(r.text))
             r.band = rankBand(*n);
@@ -83,13 +82,6 @@ LoadoutDisplay displayOf(const Loadout& l) {
     };
     for (std::size_t i = 0; i < progress.size(); ++i)
         d.gauges[i] = {GaugeRanges[i].objectName, progress[i]};
-
-    d.fixedButtons = {{
-        {"FixedMW2Button", l.FixedMW2},
-        {"FixedSW1Button", l.FixedSW1},
-        {"FixedSW2Button", l.FixedSW2},
-        {"FixedSW3Button", l.FixedSW3},
-    }};
     return d;
 }
 

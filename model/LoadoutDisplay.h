@@ -38,42 +38,56 @@ struct GaugeValue {
     int progress = 0;
 };
 
-struct ButtonVisibility {
-    std::string_view objectName;
-    bool visible = false;
+// The value labels of the load data and statistics views, in the order of
+// LoadoutDisplay::values, and the labels' object names.
+enum ValueLabel : int {
+    ValueStandardLoad,
+    ValueMaximumLoad,
+    ValueFuelTankLoad,
+    ValueMainWeaponLoad,
+    ValueSubWeaponLoad,
+    ValueStandardBonus,
+    ValueMaximumBonus,
+    ValueTotalLoad,
+    ValueMaximumSpeed,
+    ValueDurability,
+    ValueBalancer,
+    ValueTurnSpeed,
+    ValueVeering,
+    ValueTorque,
+    ValueFuelEfficiency,
+    ValueAvailability,
+    ValueSortieCost,
+    ValueSupplyCost,
+    ValueLabelCount
 };
 
-inline constexpr int ValueLabelCount = 18;
+inline constexpr std::array<std::string_view, ValueLabelCount> ValueLabelNames = {
+    "VTStandardLoadLabel",      "VTMaximumLoadLabel",
+    "FuelTankLoadLabel",        "MainWeaponLoadLabel",
+    "SubWeaponLoadLabel",       "OptionalPartsStandardBonusLabel",
+    "OptionalPartsMaximumBonusLabel", "TotalLoadLabel",
+    "VTMaximumSpeedLabel",      "VTDurabilityLabel",
+    "VTBalancerRatingLabel",    "VTTurnSpeedLabel",
+    "VTVeeringEfficiencyLabel", "VTTorqueRatingLabel",
+    "VTFuelEfficiencyLabel",    "VTAvailabilityLabel",
+    "VTSortiePointCostLabel",   "VTSupplyPointCostLabel",
+};
+
+// The figures shown in bold when a part's bonus moved them off the VT's own,
+// in the order of LoadoutDisplay::bold.
 inline constexpr int BoldLabelCount = 5;
-inline constexpr int GaugeCount = 11;
-inline constexpr int FixedButtonCount = 4;
+inline constexpr std::array<ValueLabel, BoldLabelCount> BoldValues = {
+    ValueStandardLoad, ValueMaximumLoad, ValueDurability, ValueBalancer, ValueVeering};
 
-struct LoadoutDisplay {
-    // Label9, the load status.
-    QString statusText;
-    QColor statusColour;
-    // VTStandardLoadLabel ... VTSupplyPointCostLabel, in the order of the views.
-    std::array<LabelText, ValueLabelCount> values;
-    // VTStandardLoadLabel, VTMaximumLoadLabel, VTDurabilityLabel,
-    // VTBalancerRatingLabel, VTVeeringEfficiencyLabel.
-    std::array<BoldMark, BoldLabelCount> bold;
-    // StandardRankLabel ... SortieRankLabel (the order of RankIndex).
-    std::array<RankLabel, RankCount> ranks;
-    // StandardCapacityGauge ... SortieCostGauge.
-    std::array<GaugeValue, GaugeCount> gauges;
-    // FixedMW2Button, FixedSW1Button, FixedSW2Button, FixedSW3Button.
-    std::array<ButtonVisibility, FixedButtonCount> fixedButtons;
+// The rank labels, in the order of RankIndex.
+inline constexpr std::array<std::string_view, RankCount> RankLabelNames = {
+    "StandardRankLabel", "MaximumRankLabel", "SpeedRankLabel",   "DurabilityRankLabel",
+    "BalancerRankLabel", "TurnRankLabel",    "VeeringRankLabel", "TorqueRankLabel",
+    "FuelRankLabel",     "SupplyRankLabel",  "SortieRankLabel",
 };
 
-// Requires a recomputed loadout (RecomputeLoadout); reads fields only.
-LoadoutDisplay displayOf(const Loadout& loadout);
-
-// |whole seconds of the turn speed - 55|: a faster turn fills more of the gauge.
-int TurnGaugeValue(const Loadout& loadout);
-// |SupplyPointCost / 1000 - 401|: a cheaper VT fills more.
-int SupplyGaugeValue(const Loadout& loadout);
-// |SortiePointCost - 110|.
-int SortieGaugeValue(const Loadout& loadout);
+inline constexpr int GaugeCount = 11;
 
 // The fixed ranges of the eleven gauges, in the order of LoadoutDisplay::gauges.
 struct GaugeRange {
@@ -95,5 +109,30 @@ inline constexpr std::array<GaugeRange, GaugeCount> GaugeRanges = {{
     {"SupplyPointGauge", 1, 400},
     {"SortieCostGauge", 10, 100},
 }};
+
+struct LoadoutDisplay {
+    // Label9, the load status.
+    QString statusText;
+    QColor statusColour;
+    // In the order of ValueLabel.
+    std::array<LabelText, ValueLabelCount> values;
+    // In the order of BoldValues.
+    std::array<BoldMark, BoldLabelCount> bold;
+    // StandardRankLabel ... SortieRankLabel (the order of RankIndex).
+    std::array<RankLabel, RankCount> ranks;
+    // In the order of GaugeRanges.
+    std::array<GaugeValue, GaugeCount> gauges;
+};
+
+// Requires a recomputed loadout (RecomputeLoadout); reads fields only.
+LoadoutDisplay displayOf(const Loadout& loadout);
+
+// |whole seconds of the turn speed - 55|: a faster turn fills more of the gauge.
+int TurnGaugeValue(const Loadout& loadout);
+// |SupplyPointCost / 1000 - 401|: a cheaper VT fills more.
+int SupplyGaugeValue(const Loadout& loadout);
+// |SortiePointCost - 110|.
+int SortieGaugeValue(const Loadout& loadout);
+
 
 } // namespace vantor

@@ -2,6 +2,7 @@
 
 #include "model/Format.h"
 #include "model/Overload.h"
+#include "model/PartIndex.h"
 #include "model/VtCatalogue.h"
 
 #include <algorithm>
@@ -59,11 +60,11 @@ QString bonusText(float base, float part1Bonus, float part2Bonus, float& combine
 void RecomputeLoadout(Loadout& l, const RecomputeInputs& inputs) {
     UpdateLoadStatus(l, inputs.vtSelectIndex);
     l.BalancerText = bonusText(l.VTBalancerRating, l.Part1BalancerBonus, l.Part2BalancerBonus,
-                               l.BalancerBonus, AdvancedBalancerPart, inputs);
+                               l.BalancerBonus, PartAdvancedBalancer, inputs);
     l.DurabilityText = bonusText(l.VTDurability, l.Part1DurabilityBonus, l.Part2DurabilityBonus,
-                                 l.DurabilityBonus, MechanicalUnitPart, inputs);
+                                 l.DurabilityBonus, PartMechanicalUnit, inputs);
     l.VeeringText = bonusText(l.VTVeeringEfficiency, l.Part1VeeringBonus, l.Part2VeeringBonus,
-                              l.VeeringBonus, PowerCellPart, inputs);
+                              l.VeeringBonus, PartPowerCell, inputs);
     UpdateTurnUnderOverload(l);
     l.TurnSpeedText = formatHashHash(l.VTTurnSpeed);
 }

@@ -9,11 +9,6 @@
 
 namespace vantor {
 
-// Optional part entries whose percentage bonus raises a statistic.
-inline constexpr int AdvancedBalancerPart = 3;
-inline constexpr int MechanicalUnitPart = 4;
-inline constexpr int PowerCellPart = 5;
-
 // The selector facts a recomputation needs: the current item of VTSelect,
 // OPSelect1 and OPSelect2, -1 when a selector has no selected item.
 struct RecomputeInputs {

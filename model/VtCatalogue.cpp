@@ -76,18 +76,4 @@ int shortSubListItems(int vt) {
     return 0;
 }
 
-std::string_view factionName(Faction faction) {
-    switch (faction) {
-    case Faction::HaiShiDao:
-        return "Hai Shi Dao";
-    case Faction::Jaralaccs:
-        return "Jaralaccs";
-    case Faction::PacificRimForces:
-        return "Pacific Rim Forces";
-    case Faction::RightBrothers:
-        return "Right Brothers";
-    }
-    return {};
-}
-
 } // namespace vantor

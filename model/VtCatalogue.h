@@ -101,6 +101,4 @@ template <std::size_t N> constexpr int listLength(const std::array<std::string_v
 // Items the third sub-weapon selector offers for VT `vt`, or 0 for the whole list.
 int shortSubListItems(int vt);
 
-std::string_view factionName(Faction faction);
-
 } // namespace vantor

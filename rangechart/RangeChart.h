@@ -22,9 +22,13 @@ inline constexpr int ChartWidth = 498;
 inline constexpr int ChartHeight = 136;
 inline constexpr int BarHeight = 4;
 
-// 7 metres to the pixel, 0 m at x = 68 just in front of the VT.
+// The distance scale: 7 metres to the pixel, 0 m at x = 68 just in front of
+// the VT. The chart picture is drawn to the same scale.
+inline constexpr int ChartOriginX = 68;
+inline constexpr int ChartMetresPerPixel = 7;
+
 constexpr int chartX(int metres) {
-    return 68 + metres / 7;
+    return ChartOriginX + metres / ChartMetresPerPixel;
 }
 
 struct BarGeometry {

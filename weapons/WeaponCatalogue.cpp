@@ -1,14 +1,12 @@
 #include "weapons/WeaponCatalogue.h"
 
+#include "model/Text.h"
+
 #include <QFile>
 
 namespace vantor {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString readText(const QString& path) {
     QFile file(path);

@@ -1,5 +1,6 @@
 #include "weapons/WeaponLists.h"
 
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponSlots.h"
 
@@ -8,10 +9,6 @@
 namespace vantor {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The catalogue stays within the twelve rows; a row past them is not written.
 bool writableRow(std::uint32_t row) {
@@ -98,8 +95,8 @@ std::array<QStringList, 3> buildKind(Loadout& loadout, WeaponKind kind,
 }
 
 FixedMountInstall install(Loadout& loadout, const FixedMount& m) {
-    const FixedMountInstall fixed{kindOf(m.slot),      slotNumberOf(m.slot), m.position,
-                                  toQString(m.weapon), m.rangeMin,           m.rangeMax};
+    const FixedMountInstall fixed{kindOf(m.slot), slotNumberOf(m.slot), m.position,
+                                  toQString(m.weapon)};
     if (const auto fields = weaponSlotFields(loadout, fixed.kind, fixed.slot)) {
         *fields->fixed = true;
         *fields->rangeMin = m.rangeMin;
@@ -178,12 +175,8 @@ WeaponSelectors buildWeaponSelectors(Loadout& loadout, int vt) {
     selectors.main = buildKind(loadout, WeaponKind::Main, entry.mainWeapons, mounts, 0);
     selectors.sub =
         buildKind(loadout, WeaponKind::Sub, entry.subWeapons, mounts, shortSubListItems(vt));
-    for (const FixedMount& m : mounts) {
-        const FixedMountInstall fixed = install(loadout, m);
-        auto& flags = fixed.kind == WeaponKind::Main ? selectors.mainFixed : selectors.subFixed;
-        flags[static_cast<std::size_t>(fixed.slot - 1)] = true;
-        selectors.fixedMounts.push_back(fixed);
-    }
+    for (const FixedMount& m : mounts)
+        selectors.fixedMounts.push_back(install(loadout, m));
     selectors.showF1Button = vt == ProminenceM2;
     return selectors;
 }

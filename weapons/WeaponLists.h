@@ -43,15 +43,12 @@ struct FixedMountInstall {
     int slot; // 1 to 3
     int position;
     QString reportName;
-    std::int32_t rangeMin, rangeMax;
 };
 
 struct WeaponSelectors {
     std::array<QStringList, 3> main;            // MWSelect1 to MWSelect3
     std::array<QStringList, 3> sub;             // SWSelect1 to SWSelect3
     std::vector<FixedMountInstall> fixedMounts; // main slot first, then sub slots 1, 2, 3
-    std::array<bool, 3> mainFixed{};            // the selector is a fixed mount: disable it
-    std::array<bool, 3> subFixed{};
     bool showF1Button = false;
 };
 

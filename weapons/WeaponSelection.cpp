@@ -1,14 +1,11 @@
 #include "weapons/WeaponSelection.h"
 
+#include "model/Text.h"
 #include "weapons/WeaponSlots.h"
 
 namespace vantor {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const WeaponColumn& idColumn(const Loadout& l, WeaponKind kind) {
     return kind == WeaponKind::Main ? l.MainWeaponListId : l.SubWeaponListId;

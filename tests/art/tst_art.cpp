@@ -256,7 +256,7 @@ void TestArt::rangeBarRowsStayLight() {
     // Range bars are drawn 4 pixels high at these rows between 0 and 2500 m.
     for (int row : {17, 34, 51, 66, 81, 98, 115})
         for (int y = row; y < row + 4; ++y)
-            for (int x = art::RangeOriginX + 1; x <= art::RangeBandRight; ++x)
+            for (int x = ChartOriginX + 1; x <= art::RangeBandRight; ++x)
                 QVERIFY2(lightness(m_range.pixel(x, y)) > 170,
                          qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
 }
@@ -273,7 +273,7 @@ void TestArt::rangeSilhouetteSitsLeftOfZero() {
                 right = std::max(right, x);
             }
     QVERIFY(dark > 40);
-    QVERIFY(right <= art::RangeOriginX);
+    QVERIFY(right <= ChartOriginX);
     QVERIFY(std::abs(sumY / dark - art::RangeVtRow) < 4);
 }
 

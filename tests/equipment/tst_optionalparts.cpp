@@ -1,14 +1,11 @@
 #include "equipment/OptionalParts.h"
+#include "model/Text.h"
 
 #include <QtTest>
 
 using namespace vantor;
 
 namespace {
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The five bonus fields of slot 2, as one comparable value.
 struct Bonuses {
@@ -90,11 +87,11 @@ private slots:
         QFETCH(int, k);
         const OptionalPart* p = optionalPart(k);
         QVERIFY(p);
-        QTEST(q(p->selectorText), "text");
-        QTEST(q(p->bonusTo), "bonusTo");
-        QTEST(q(p->amount), "amount");
-        QTEST(q(p->levelAvailability[2]), "level3");
-        QTEST(q(p->unitAvailability), "unit");
+        QTEST(toQString(p->selectorText), "text");
+        QTEST(toQString(p->bonusTo), "bonusTo");
+        QTEST(toQString(p->amount), "amount");
+        QTEST(toQString(p->levelAvailability[2]), "level3");
+        QTEST(toQString(p->unitAvailability), "unit");
         QVERIFY(!optionalPart(-1));
         QVERIFY(!optionalPart(15));
     }

@@ -14,8 +14,6 @@ class TestFactions : public QObject {
 private slots:
     void records_data();
     void records();
-    void everyVtResolves_data();
-    void everyVtResolves();
     void haiShiDaoIntelOpening();
     void coltAndMacabre();
 };
@@ -49,7 +47,6 @@ void TestFactions::records() {
     const FactionRecord& r = factionRecord(faction);
     QCOMPARE(r.faction, faction);
     QCOMPARE(QString::fromUtf8(r.name), name);
-    QCOMPARE(QString::fromUtf8(factionName(faction)), name);
     QCOMPARE(QColor(r.colour), colour);
     QCOMPARE(QString::fromUtf8(r.flagFile), flag);
     QCOMPARE(factionIntelResource(faction), resource);
@@ -59,22 +56,6 @@ void TestFactions::records() {
     QVERIFY2(intel.size() >= 300, qPrintable(resource));
     QVERIFY(!intel.contains(QLatin1Char('\n')));
     QCOMPARE(intel, intel.trimmed());
-}
-
-void TestFactions::everyVtResolves_data() {
-    QTest::addColumn<int>("vt");
-    QTest::addColumn<QString>("faction");
-    for (int vt = 0; vt < VtCount; ++vt)
-        QTest::addRow("%d %s", vt, vtEntry(vt).selectorName.data())
-            << vt << QString::fromUtf8(factionName(vtEntry(vt).faction));
-}
-
-void TestFactions::everyVtResolves() {
-    QFETCH(int, vt);
-    QFETCH(QString, faction);
-    const FactionRecord& r = factionRecord(vtEntry(vt).faction);
-    QCOMPARE(QString::fromUtf8(r.name), faction);
-    QVERIFY(!factionIntelText(r.faction).isEmpty());
 }
 
 void TestFactions::haiShiDaoIntelOpening() {

@@ -1,3 +1,4 @@
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -8,9 +9,6 @@ using namespace vantor;
 Q_DECLARE_METATYPE(vantor::WeaponKind)
 
 namespace {
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 } // namespace
 
 class TestWeaponCatalogue : public QObject {
@@ -50,8 +48,8 @@ private slots:
         QFETCH(QString, name);
         const WeaponEntry* entry = weaponById(kind, id);
         QVERIFY(entry);
-        QCOMPARE(q(entry->ListText), listText);
-        QCOMPARE(q(entry->Name), name);
+        QCOMPARE(toQString(entry->ListText), listText);
+        QCOMPARE(toQString(entry->Name), name);
         QCOMPARE(findWeapon(kind, listText.toStdString()), entry);
     }
 
@@ -114,7 +112,7 @@ private slots:
         QFETCH(int, minRange);
         QFETCH(int, maxRange);
         const ComparisonWeapon c = comparisonWeapons()[static_cast<std::size_t>(item)];
-        QCOMPARE(q(c.ListText), text);
+        QCOMPARE(toQString(c.ListText), text);
         QCOMPARE(c.MinRange, minRange);
         QCOMPARE(c.MaxRange, maxRange);
     }
@@ -126,7 +124,7 @@ private slots:
             for (const WeaponEntry& e : weapons(kind))
                 QTest::newRow(qPrintable(QStringLiteral("%1 %2")
                                              .arg(kind == WeaponKind::Main ? "main" : "sub")
-                                             .arg(q(e.ListText))))
+                                             .arg(toQString(e.ListText))))
                     << kind << e.Id;
     }
     void descriptions() {

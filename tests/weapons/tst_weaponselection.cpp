@@ -1,3 +1,4 @@
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponLists.h"
 #include "weapons/WeaponSelection.h"
@@ -10,9 +11,6 @@ namespace {
 
 constexpr int Behemoth = 10, Garpike = 12, Rapier = 21, Sheepdog = 23;
 
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 struct Picked {
     Loadout loadout;
@@ -54,7 +52,7 @@ private slots:
             const WeaponEntry* m = findWeapon(WeaponKind::Main, main.last().toStdString());
             QCOMPARE(slotLoad(p.loadout, WeaponKind::Main, slot), m->Load);
             const auto mainInfo = ShowMainWeaponInfo(p.loadout, slot, int(main.size() - 1));
-            QCOMPARE(mainInfo->name, q(m->Name));
+            QCOMPARE(mainInfo->name, toQString(m->Name));
             QCOMPARE(mainInfo->weight, QString::number(m->Load));
 
             const QStringList& sub = p.selectors.sub[std::size_t(slot - 1)];
@@ -62,7 +60,7 @@ private slots:
             const WeaponEntry* s = findWeapon(WeaponKind::Sub, sub.last().toStdString());
             QCOMPARE(slotLoad(p.loadout, WeaponKind::Sub, slot), s->Load);
             const auto subInfo = ShowSubWeaponInfo(p.loadout, slot, int(sub.size() - 1));
-            QCOMPARE(subInfo->name, q(s->Name));
+            QCOMPARE(subInfo->name, toQString(s->Name));
         }
     }
 

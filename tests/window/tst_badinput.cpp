@@ -6,6 +6,7 @@
 
 #include "app/Appearance.h"
 #include "factions/Factions.h"
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -20,10 +21,6 @@
 using namespace vantor;
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 // A temporary folder as the working directory for the life of one test.
 class WorkingDir {
@@ -70,7 +67,7 @@ void verifyLoadData(const Window& w, int vt, std::uint32_t total, const char* st
     QCOMPARE(w.text("VTMaximumLoadLabel"), QString::number(e.maximumLoad));
     QCOMPARE(w.text("TotalLoadLabel"), QString::number(total));
     QCOMPARE(w.text("Label9"), QString::fromLatin1(status));
-    QCOMPARE(w.text("StandardRankLabel"), qs(e.ranks[RankStandard]));
+    QCOMPARE(w.text("StandardRankLabel"), toQString(e.ranks[RankStandard]));
     QCOMPARE(w.text("VTMaximumSpeedLabel"), QString::number(e.maximumSpeed));
 }
 
@@ -214,7 +211,7 @@ void BadInputTests::emptyImagesFolder() {
     const int vt = vtIndex("Garpike");
     w.chooseVt(QStringLiteral("Garpike"));
     verifyOneMessage(w, {QStringLiteral("%1.bmp").arg(vt),
-                         qs(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
+                         toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
                          QStringLiteral("Range.bmp")});
     verifyLoadData(w, vt, 0, "VT OK");
 }
@@ -295,7 +292,7 @@ void BadInputTests::unusableFlag() {
     QFETCH(bool, garbage);
     WorkingDir dir;
     const int vt = vtIndex("Colt");
-    const QString flag = qs(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
+    const QString flag = toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
     dir.copyPictures({flag});
     if (garbage)
         dir.write(QStringLiteral("Images/") + flag, Garbage);
@@ -304,7 +301,7 @@ void BadInputTests::unusableFlag() {
     w.chooseVt(QStringLiteral("Colt"));
     verifyOneMessage(w, {flag});
     verifyLoadData(w, vt, 0, "VT OK");
-    QCOMPARE(w.text("FactionLabel"), qs(factionRecord(VtCatalogue[vt].faction).name));
+    QCOMPARE(w.text("FactionLabel"), toQString(factionRecord(VtCatalogue[vt].faction).name));
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
     // The intel does not depend on the flag.
     w.click("AdvFunctionButton");

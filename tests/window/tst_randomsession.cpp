@@ -6,6 +6,7 @@
 
 #include "app/Appearance.h"
 #include "equipment/OptionalParts.h"
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -27,10 +28,6 @@
 using namespace vantor;
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 // Actions per seed; VANTOR_SESSION_ACTIONS asks for a longer run.
 int actionsPerSeed() {
@@ -95,7 +92,7 @@ const std::pair<const char*, const char*> Pages[] = {
 
 const WeaponEntry* weaponByListText(WeaponKind kind, const QString& text) {
     for (const WeaponEntry& entry : weapons(kind))
-        if (qs(entry.ListText) == text)
+        if (toQString(entry.ListText) == text)
             return &entry;
     return nullptr;
 }
@@ -164,7 +161,7 @@ struct Expected {
         mmLaunched = false;
         fuel = 0;
         fuelReport = QStringLiteral("Unselected");
-        vtReport = index >= 0 ? qs(VtCatalogue[index].reportName) : QStringLiteral("Unselected");
+        vtReport = index >= 0 ? toQString(VtCatalogue[index].reportName) : QStringLiteral("Unselected");
         for (PartSlot& p : parts) {
             p.part = 0;
             p.standard = p.maximum = 0;
@@ -176,9 +173,9 @@ struct Expected {
                 WeaponSlot& s = slot(kind, i);
                 s = WeaponSlot{&weapons(kind)[0], false, QStringLiteral("Unarmed")};
                 if (const FixedMount* m = index >= 0 ? fixedMount(index, kind, i) : nullptr) {
-                    s.weapon = weaponByListText(kind, qs(m->weapon));
+                    s.weapon = weaponByListText(kind, toQString(m->weapon));
                     s.fixed = true;
-                    s.report = qs(m->weapon); // by its list text until "?" shows it
+                    s.report = toQString(m->weapon); // by its list text until "?" shows it
                 }
             }
     }
@@ -245,7 +242,7 @@ struct Expected {
         PartSlot& p = parts[i];
         if (level >= 0)
             p.levelText = QString::number(level + 1);
-        p.report = p.part >= 0 ? qs(OptionalParts[p.part].name) : QStringLiteral("N/A");
+        p.report = p.part >= 0 ? toQString(OptionalParts[p.part].name) : QStringLiteral("N/A");
         if (p.levelEnabled)
             p.report += QStringLiteral(" Level ") + p.levelText;
     }
@@ -253,12 +250,12 @@ struct Expected {
     void chooseWeapon(WeaponKind kind, int i, const QString& listText) {
         WeaponSlot& s = slot(kind, i);
         s.weapon = weaponByListText(kind, listText);
-        s.report = qs(s.weapon->Name);
+        s.report = toQString(s.weapon->Name);
     }
 
     void askAboutFixed(WeaponKind kind, int i) {
         WeaponSlot& s = slot(kind, i);
-        s.report = qs(s.weapon->Name);
+        s.report = toQString(s.weapon->Name);
     }
 
     bool vtChosen() const { return vt >= 0; }
@@ -622,7 +619,7 @@ private:
                 const WeaponSlot& s = e.slot(kind, i);
                 QComboBox* selector = w.combo(name);
                 const QString shown = selector->currentText();
-                const QString held = qs(s.weapon->ListText);
+                const QString held = toQString(s.weapon->ListText);
                 const int button = (kind == WeaponKind::Main ? 0 : 3) + i;
                 if (!e.vtChosen()) {
                     if (selector->isEnabled() || selector->count() != 0)

@@ -4,6 +4,8 @@
 
 #include "app/Appearance.h"
 #include "controls/Cgauges.h"
+#include "factions/Factions.h"
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -23,10 +25,6 @@
 using namespace vantor;
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 QColor background(const QLabel* l) {
     return l->autoFillBackground() ? l->palette().color(QPalette::Window) : QColor();
@@ -132,7 +130,7 @@ void WindowTests::startState() {
     QCOMPARE(vt->count(), 31);
     QCOMPARE(vt->maxVisibleItems(), 16);
     for (int i = 0; i < VtCount; ++i)
-        QCOMPARE(vt->itemText(i), qs(VtCatalogue[i].selectorName));
+        QCOMPARE(vt->itemText(i), toQString(VtCatalogue[i].selectorName));
 
     const std::pair<const char*, const char*> disabledSelectors[] = {
         {"FTSelect", "Fuel"},
@@ -226,9 +224,9 @@ void WindowTests::everyVt() {
     QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("0"));
     QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
     QCOMPARE(w.text("VTSupplyPointCostLabel"), QString::number(vt.supplyPointCost));
-    QCOMPARE(w.text("VTAvailabilityLabel"), qs(vt.availability));
-    QCOMPARE(w.text("GenerationLabel"), qs(vt.generation));
-    QCOMPARE(w.text("FactionLabel"), qs(factionName(vt.faction)));
+    QCOMPARE(w.text("VTAvailabilityLabel"), toQString(vt.availability));
+    QCOMPARE(w.text("GenerationLabel"), toQString(vt.generation));
+    QCOMPARE(w.text("FactionLabel"), toQString(factionRecord(vt.faction).name));
 
     // Ranks show the stored texts in traffic-light colours.
     const char* const ranks[] = {"StandardRankLabel",   "MaximumRankLabel",  "SpeedRankLabel",
@@ -237,9 +235,9 @@ void WindowTests::everyVt() {
                                  "SupplyRankLabel",     "SortieRankLabel"};
     for (int r = 0; r < RankCount; ++r) {
         auto* label = w.find<QLabel>(ranks[r]);
-        QCOMPARE(label->text(), qs(vt.ranks[r]));
+        QCOMPARE(label->text(), toQString(vt.ranks[r]));
         QCOMPARE(label->width(), 34);
-        const int n = qs(vt.ranks[r]).remove(QLatin1Char('*')).left(2).trimmed().toInt();
+        const int n = toQString(vt.ranks[r]).remove(QLatin1Char('*')).left(2).trimmed().toInt();
         const QColor expected = n <= 10   ? QColor(0, 255, 0)
                                 : n <= 20 ? QColor(255, 255, 0)
                                           : QColor(255, 0, 0);
@@ -280,7 +278,7 @@ void WindowTests::everyWeaponSelector() {
         const WeaponEntry* weapon = findWeapon(kind, combo->itemText(last).toStdString());
         QVERIFY(weapon);
         QCOMPARE(w.text("WeaponWeightLabel"), QString::number(weapon->Load));
-        QCOMPARE(w.text("WeaponNameLabel"), qs(weapon->Name));
+        QCOMPARE(w.text("WeaponNameLabel"), toQString(weapon->Name));
         verifyNothingClipped(*w.window);
     }
     QVERIFY(w.platform->errors.isEmpty());

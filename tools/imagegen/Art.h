@@ -5,6 +5,7 @@
 // optional-part icons, the three link logos and the application icon.
 
 #include "model/VtCatalogue.h"
+#include "rangechart/RangeChart.h"
 
 #include <QImage>
 #include <QSize>
@@ -14,7 +15,7 @@
 namespace vantor::art {
 
 inline constexpr QSize VtPictureSize{248, 242};
-inline constexpr QSize RangeChartSize{498, 136};
+inline constexpr QSize RangeChartSize{ChartWidth, ChartHeight};
 inline constexpr QSize FlagSize{115, 75};
 inline constexpr QSize OpIconSize{73, 41};
 inline constexpr QSize LogoSize{25, 25};
@@ -22,16 +23,14 @@ inline constexpr int OpIconCount = 18;
 inline constexpr int AppIconSize = 256;
 inline constexpr int AppIconSmallSize = 48;
 
-// Range chart scale: 7 metres per pixel from x = 68, marks every 500 m.
-inline constexpr int RangeOriginX = 68;
-inline constexpr int RangeMetresPerPixel = 7;
+// Range chart: the program's distance scale (chartX), marks every 500 m.
 inline constexpr int RangeMarkCount = 6;
 inline constexpr int RangeBandTop = 46;
 inline constexpr int RangeBandBottom = 90;
-inline constexpr int RangeBandRight = RangeOriginX + 2500 / RangeMetresPerPixel;
+inline constexpr int RangeBandRight = chartX(2500);
 inline constexpr int RangeVtRow = 68;
 constexpr int rangeMarkX(int mark) {
-    return RangeOriginX + mark * 500 / RangeMetresPerPixel;
+    return chartX(mark * 500);
 }
 
 enum class Logo { Corvane, Kerrow, Pellum };

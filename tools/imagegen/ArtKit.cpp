@@ -1,5 +1,7 @@
 #include "tools/imagegen/ArtKit.h"
 
+#include "model/Text.h"
+
 #include <QHash>
 #include <QLinearGradient>
 
@@ -7,14 +9,6 @@
 #include <vector>
 
 namespace vantor::art {
-
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 QFont artFont(qreal pixelSize, bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));

@@ -48,7 +48,7 @@ QImage rangeChart() {
     QPainter p;
     beginPainter(p, image);
 
-    const qreal bandLeft = RangeOriginX, bandRight = RangeBandRight;
+    const qreal bandLeft = ChartOriginX, bandRight = RangeBandRight;
     p.fillRect(
         QRectF(bandLeft, RangeBandTop, bandRight - bandLeft, RangeBandBottom - RangeBandTop + 1),
         BandColour);
@@ -60,14 +60,14 @@ QImage rangeChart() {
         p.setPen(GridColour);
         p.drawLine(x, 14, x, RangeChartSize.height() - 15);
         if (m + 1 < RangeMarkCount) {
-            const int half = RangeOriginX + (2 * m + 1) * 250 / RangeMetresPerPixel;
+            const int half = chartX((2 * m + 1) * 250);
             p.setPen(FineGridColour);
             p.drawLine(half, 16, half, RangeChartSize.height() - 17);
         }
     }
     p.setPen(mix(BandColour, GridColour, 0.8));
-    p.drawLine(RangeOriginX, RangeBandTop, RangeBandRight, RangeBandTop);
-    p.drawLine(RangeOriginX, RangeBandBottom, RangeBandRight, RangeBandBottom);
+    p.drawLine(ChartOriginX, RangeBandTop, RangeBandRight, RangeBandTop);
+    p.drawLine(ChartOriginX, RangeBandBottom, RangeBandRight, RangeBandBottom);
     p.setRenderHint(QPainter::Antialiasing, true);
 
     // Range rings around the VT.

@@ -1,0 +1,95 @@
+#include "app/Components.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+QFont boldFont(const QWidget* w, int pixelSize) {
+    QFont f = w->font();
+    f.setBold(true);
+    if (pixelSize > 0)
+        f.setPixelSize(pixelSize);
+    return f;
+}
+
+void setBold(QWidget* w, bool bold) {
+    // A font change makes Qt lay the component out again; skip it when unchanged.
+    if (w->font().bold() == bold)
+        return;
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+QFrame* makePanel(QWidget* parent, const char* name, QRect rect) {
+    auto* p = new QFrame(parent);
+    p->setObjectName(QString::fromLatin1(name));
+    p->setFrameShape(QFrame::NoFrame);
+    p->setGeometry(rect);
+    return p;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QRect rect) {
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(rect);
+    g->setAutoFillBackground(true);
+    return g;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, int width,
+                  int height) {
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    l->move(at);
+    if (width > 0)
+        l->resize(width, height);
+    else
+        l->adjustSize();
+    return l;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(rect);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
+                        const QStringList& items, const QString& text) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    // Typed text is resolved by the handlers, so nothing is inserted and no
+    // completion rewrites what was typed.
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    c->setGeometry(at.x(), at.y(), width, 21);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    c->setEditText(text);
+    return c;
+}
+
+QLabel* makeImage(QWidget* parent, const char* name, QRect rect) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(rect);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly) {
+    auto* t = new QPlainTextEdit(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setGeometry(10, 16, 498, 136);
+    t->setReadOnly(readOnly);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return t;
+}

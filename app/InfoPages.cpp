@@ -1,0 +1,293 @@
+#include "app/InfoPages.h"
+
+#include "app/Accessibility.h"
+#include "app/Components.h"
+#include "app/HandlerGuard.h"
+#include "app/PartIcons.h"
+#include "equipment/OptionalParts.h"
+#include "factions/Factions.h"
+#include "weapons/WeaponSelection.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString ShowIntelCaption = QStringLiteral("Show Faction Info");
+const QString ShowKeyCaption = QStringLiteral("Show Icon Key");
+
+void setBoxText(QPlainTextEdit* box, const QString& text) {
+    if (box->toPlainText() == text)
+        return;
+    box->clear();
+    box->appendPlainText(text);
+}
+
+// The icon key: picture and caption, in the order the key lists them.
+const std::pair<int, const char*> IconKeyEntries[] = {
+    {15, "STD Increased:  Signifies that your VT is receiving a bonus to it's load bearing "
+         "cababilities"},
+    {1, "MAX Increased:  Signifies that your VT is receiving a bonus to it's maximum load "
+        "bearing cababilities"},
+    {2, "STD & MAX Increased:  Signifies that your VT is receiving a bonus to it's standard "
+        "and maximum load bearing cababilities"},
+    {3, "Balancer Rating Increased:  Signifies that your VT is receiving a bonus to it's "
+        "balancing cababilities"},
+    {4, "Durability Rating Increased:  Signifies that your VT is receiving a bonus to it's "
+        "toughness"},
+    {5, "Veering Efficiency Increased:  Signifies that your VT is receiving a bonus to it's "
+        "battery recovery time"},
+    {6, "Combat Points Increased:  Signifies that your pilot will receive a bonus amount of "
+        "combat points"},
+    {7, "Supply Points Increased:  Signifies that your pilot will receive a bonus amount of "
+        "supply points"},
+    {8, "Sortie Points Increased:  Signifies that your team will receive a bonus amount of "
+        "sortie points"},
+    {9, "Distance Modifier Increased:  Signifies that your VT is receiving a bonus to it's "
+        "armour characteristics"},
+    {10, "Radar Feature Added:  Signifies that your VT will have enhanced radar"},
+    {11, "Anti-Shock feature Added:  Signifies that your VT is invunerable to electrical "
+         "weapon attacks"},
+    {12, "Combat Points Boost:  Signifies that your pilot will achive the next rank at the end "
+         "of the mission"},
+    {13, "Anti-Death Feature Added:  Signifies that your VT will not be lost if destroyed"},
+    {14, "Base Capture Boost:  Signifies that your VT will be able to capture bases in just "
+         "50% of the regular time"},
+    {16, "Single Fuel Tank:  Signifies that your VT is carrying a single additional fuel cell"},
+    {17, "Dual Fuel Tanks:  Signifies that your VT is carrying two additional fuel cells"},
+};
+
+} // namespace
+
+InfoPages::InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner)
+    : QObject(owner) {
+    current.weapon = {NotAvailable, {NotAvailable, NotAvailable, NotAvailable, NotAvailable,
+                                     NotAvailable},
+                      NotAvailable, QString()};
+    current.part = {NotAvailable, NotAvailable, NotAvailable,
+                    {NotAvailable, NotAvailable, NotAvailable}, NotAvailable, QString()};
+    buildWeaponPage(groups, panels);
+    buildPartsPage(groups, panels);
+    buildMiscPage(groups, panels);
+    guard.connect(factionButton, &QPushButton::clicked, this, [this] { toggleFactionIntel(); });
+}
+
+void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
+    weaponGroup = makeGroup(groups, "WeaponInfoGroup",
+                            QStringLiteral("Last Selected Weapon Description"),
+                            QRect(16, 4, 520, 164));
+    weaponText = makeTextBox(weaponGroup, "WeaponInfoRichEdit", true);
+    weaponText->setAccessibleName(QStringLiteral("Last Selected Weapon Description"));
+
+    weaponPanel = makePanel(panels, "WeaponStatsPanel", QRect(545, 0, 159, 177));
+    weaponName = makeLabel(weaponPanel, "WeaponNameLabel", NotAvailable, QPoint(8, 8), 148, 28);
+    weaponName->setFont(boldFont(weaponName, 24));
+    announceWithCaption(weaponName, QStringLiteral("Weapon:"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"DamageLabel", "Damage:"}, {"RangeLabel", "Range:"},     {"AmmoLabel", "Ammunition:"},
+        {"ClipLabel", "Magazines:"}, {"GuidedLabel", "Guided:"}, {"WeaponWeightLabel", "Weight:"},
+    };
+    int y = 44;
+    for (int i = 0; i < 6; ++i) {
+        auto* c = makeLabel(weaponPanel, nullptr, QString::fromLatin1(rows[i].second), QPoint(8, y));
+        QLabel* value = makeLabel(weaponPanel, rows[i].first, NotAvailable, QPoint(80, y), 75);
+        announceWithCaption(value, c->text());
+        (i < 5 ? weaponFigures[i] : weaponWeight) = value;
+        y += 20;
+    }
+    weaponGroup->hide();
+    weaponPanel->hide();
+}
+
+void InfoPages::buildPartsPage(QWidget* groups, QWidget* panels) {
+    partGroup = makeGroup(groups, "PartsGroup",
+                          QStringLiteral("Last Selected Optional Part Description"),
+                          QRect(16, 4, 520, 164));
+    partText = makeTextBox(partGroup, "PartInfoRichEdit", true);
+    partText->setAccessibleName(QStringLiteral("Last Selected Optional Part Description"));
+
+    partPanel = makePanel(panels, "PartStatsPanel", QRect(545, 0, 159, 177));
+    partName = makeLabel(partPanel, "PartNameLabel", NotAvailable, QPoint(8, 8), 150, 18);
+    partName->setFont(boldFont(partName, 13));
+    announceWithCaption(partName, QStringLiteral("Optional part:"));
+    const auto row = [this](const char* caption, const char* name, int x, int y) {
+        auto* c = makeLabel(partPanel, nullptr, QString::fromLatin1(caption), QPoint(8, y));
+        QLabel* value = makeLabel(partPanel, name, NotAvailable, QPoint(x, y), 155 - x);
+        announceWithCaption(value, c->text());
+        return value;
+    };
+    partBonus = row("Bonus To:", "BonusLabel", 64, 28);
+    partAmount = row("Amount:", "AmountLabel", 64, 48);
+    auto* available =
+        makeLabel(partPanel, nullptr, QStringLiteral("Available From:"), QPoint(8, 68));
+    available->setFont(boldFont(available));
+    available->adjustSize();
+    partLevels[0] = row("Level 1", "Level1Label", 88, 88);
+    partLevels[1] = row("Level 2", "Level2Label", 88, 108);
+    partLevels[2] = row("Level 3", "Level3Label", 88, 128);
+    partUnit = row("Unit", "UnitLabel", 88, 148);
+    partGroup->hide();
+    partPanel->hide();
+}
+
+void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
+    iconKeyGroup = makeGroup(groups, "IconKeyGroup", QStringLiteral("Icon Key"),
+                             QRect(16, 4, 520, 164));
+    iconKey = new QListWidget(iconKeyGroup);
+    iconKey->setObjectName(QStringLiteral("IconKeyListView"));
+    iconKey->setAccessibleName(QStringLiteral("Icon Key"));
+    iconKey->setGeometry(10, 16, 498, 136);
+    iconKey->setIconSize(QSize(73, 41));
+    iconKey->setSelectionMode(QAbstractItemView::NoSelection);
+    iconKey->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Long captions wrap within the one column instead of scrolling sideways.
+    iconKey->setWordWrap(true);
+    iconKey->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Each caption starts on a new line so it sits beside the middle of its picture.
+    for (const auto& [picture, caption] : IconKeyEntries)
+        new QListWidgetItem(QIcon(partIcon(picture)),
+                            QStringLiteral("\n ") + QString::fromLatin1(caption), iconKey);
+
+    intelGroup = makeGroup(groups, "MiscGroup", QStringLiteral("Faction Intel"),
+                           QRect(16, 4, 520, 164));
+    intelText = makeTextBox(intelGroup, "FactionRichEdit", true);
+    intelText->setAccessibleName(QStringLiteral("Faction Intel"));
+
+    // The panel stays shown, out of sight below the window, until a page is chosen.
+    factionPanel = makePanel(panels, "FactionPanel", QRect(545, 0, 159, 177));
+    factionButton =
+        makeButton(factionPanel, "FactionButton", ShowIntelCaption, QRect(17, 24, 111, 17));
+    flagImage = makeImage(factionPanel, "FactionImage", QRect(17, 63, 115, 75));
+    flagImage->setAccessibleName(QStringLiteral("Faction flag"));
+    iconKeyGroup->hide();
+    intelGroup->hide();
+}
+
+void InfoPages::renderWeapon() {
+    const WeaponPage& w = current.weapon;
+    setBoxText(weaponText, w.description);
+    weaponName->setText(w.name);
+    for (std::size_t i = 0; i < w.figures.size(); ++i)
+        weaponFigures[i]->setText(w.figures[i]);
+    weaponWeight->setText(w.weight);
+}
+
+void InfoPages::renderPart() {
+    const PartPage& p = current.part;
+    partName->setText(p.name);
+    partBonus->setText(p.bonus);
+    partAmount->setText(p.amount);
+    for (std::size_t i = 0; i < p.levels.size(); ++i)
+        partLevels[i]->setText(p.levels[i]);
+    partUnit->setText(p.unit);
+    setBoxText(partText, p.description);
+}
+
+void InfoPages::renderFlag() {
+    if (current.flag.isNull())
+        flagImage->clear();
+    else
+        flagImage->setPixmap(current.flag);
+}
+
+void InfoPages::showWeapon(const vantor::WeaponInfo& info) {
+    current.weapon = {info.name, info.figures, info.weight, info.description};
+    renderWeapon();
+}
+
+void InfoPages::showPartBonus(const std::optional<QString>& bonus,
+                              const std::optional<QString>& amount) {
+    if (bonus)
+        current.part.bonus = *bonus;
+    if (amount)
+        current.part.amount = *amount;
+    renderPart();
+}
+
+void InfoPages::showPart(const vantor::PartInfo& info) {
+    PartPage& p = current.part;
+    p.name = info.name;
+    p.levels = info.levelAvailability;
+    p.unit = info.unitAvailability;
+    p.description = info.description;
+    renderPart();
+}
+
+void InfoPages::showFaction(vantor::Faction faction, const QPixmap& flag) {
+    current.faction = faction;
+    current.flag = flag;
+    renderFlag();
+    if (intelGroup->isVisible())
+        showFactionIntel();
+}
+
+void InfoPages::setState(const State& s) {
+    const bool flagChanged = s.flag.cacheKey() != current.flag.cacheKey();
+    current = s;
+    renderWeapon();
+    renderPart();
+    if (flagChanged)
+        renderFlag();
+    if (intelGroup->isVisible())
+        showFactionIntel();
+}
+
+// Laying out the intel is costly, so the box is filled when it is seen, and
+// only when the faction changed.
+void InfoPages::showFactionIntel() {
+    if (!current.faction || shownIntel == current.faction)
+        return;
+    setBoxText(intelText, vantor::factionIntelText(*current.faction));
+    shownIntel = current.faction;
+}
+
+void InfoPages::toggleFactionIntel() {
+    if (factionButton->text() == ShowIntelCaption) {
+        iconKeyGroup->hide();
+        showFactionIntel();
+        intelGroup->show();
+        factionButton->setText(ShowKeyCaption);
+    } else {
+        iconKeyGroup->show();
+        intelGroup->hide();
+        factionButton->setText(ShowIntelCaption);
+    }
+}
+
+void InfoPages::hidePages(Page except) {
+    const std::pair<QWidget*, Page> pages[] = {
+        {weaponGroup, Page::Weapon}, {weaponPanel, Page::Weapon}, {partGroup, Page::Parts},
+        {partPanel, Page::Parts},    {iconKeyGroup, Page::Misc},  {factionPanel, Page::Misc},
+    };
+    for (auto [widget, page] : pages)
+        if (page != except)
+            widget->hide();
+    // Every page switch hides the faction intel; the key shows first.
+    intelGroup->hide();
+}
+
+void InfoPages::showPage(Page page) {
+    if (page == Page::Weapon) {
+        weaponGroup->show();
+        weaponPanel->show();
+    } else if (page == Page::Parts) {
+        partGroup->show();
+        partPanel->show();
+    } else if (page == Page::Misc) {
+        iconKeyGroup->show();
+        factionPanel->show();
+        factionButton->setText(ShowIntelCaption);
+    }
+}
+
+QList<QWidget*> InfoPages::weaponAndPartTabOrder() const {
+    return {weaponText, partText};
+}
+
+QList<QWidget*> InfoPages::miscTabOrder() const {
+    return {iconKey, intelText, factionButton};
+}

@@ -1,0 +1,293 @@
+#include "app/RangeChartPage.h"
+
+#include "app/Components.h"
+#include "app/HandlerGuard.h"
+#include "app/Palette.h"
+#include "app/Selectors.h"
+#include "model/Text.h"
+#include "rangechart/RangeChart.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace vantor;
+
+namespace {
+
+// The chart picture lies 10 pixels in from the group's left edge and 16 down.
+constexpr QPoint ChartOrigin(10, 16);
+
+// The bar of range button `button` (MW1..MW3, SW1..SW3); the comparison bar
+// sits between the main- and sub-weapon bars.
+constexpr int barOfButton(int button) {
+    return button < 3 ? button : button + 1;
+}
+
+QRect barRect(int bar, int min, int max) {
+    return rangeBar(min, max, RangeBars[bar].row).rect().translated(ChartOrigin);
+}
+
+// A switched-on button reads bold in its bar's colour and lies flat.
+void styleToggle(QPushButton* button, bool on, QColor colour) {
+    setColour(button, QPalette::ButtonText, on ? colour : QColor(Qt::black));
+    setBold(button, on);
+    button->setFlat(on);
+}
+
+} // namespace
+
+RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& guard,
+                               std::function<QImage()> loadChart_, QObject* owner)
+    : QObject(owner), loadChart(std::move(loadChart_)) {
+    group = makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"),
+                      QRect(16, 4, 520, 164));
+    picture = makeImage(group, "RangeImage", QRect(10, 16, 498, 136));
+    picture->setAccessibleName(QStringLiteral("Weapons Range chart"));
+    builtInChart = QImage(QStringLiteral(":/art/Range.bmp")).convertToFormat(QImage::Format_RGB32);
+
+    for (int i = 0; i < int(bars.size()); ++i) {
+        bars[i] = makeImage(group, RangeBars[i].labelName, QRect(ChartOrigin.x() + ChartOriginX,
+                                                                  ChartOrigin.y(), 0, BarHeight));
+        bars[i]->setAutoFillBackground(true);
+        setColour(bars[i], QPalette::Window, QColor::fromRgb(RangeBars[i].colour));
+        bars[i]->hide();
+    }
+    static const char* const labelNames[] = {"FDMLabel", "SDMLabel", "RDMLabel", "SHLDMLabel"};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* label = makeLabel(group, labelNames[i], QString(), ChartOrigin);
+        label->setAutoFillBackground(true);
+        label->setFont(boldFont(label));
+        setColour(label, QPalette::Window, Qt::black);
+        label->hide();
+        modifierLabels[i] = label;
+    }
+
+    panel = makePanel(panels, "RangePanel", QRect(545, 0, 159, 177));
+    allOnButton =
+        makeButton(panel, "RangeAllOnButton", QStringLiteral("All On"), QRect(20, 7, 52, 17));
+    allOffButton =
+        makeButton(panel, "RangeAllOffButton", QStringLiteral("All Off"), QRect(73, 7, 52, 17));
+    const int buttonY[] = {24, 42, 60, 99, 117, 135};
+    for (int i = 0; i < 6; ++i) {
+        buttons[i] = makeButton(panel, RangeBars[barOfButton(i)].controlName,
+                                QStringLiteral("Unarmed"), QRect(20, buttonY[i], 105, 17));
+        guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { toggleBar(i); });
+    }
+    QStringList weapons;
+    for (const auto& weapon : comparisonWeapons())
+        weapons << toQString(weapon.ListText);
+    compareSelect = makeSelector(panel, "RangeWeaponSelect", QPoint(21, 77), 104, weapons, {});
+    compareSelect->setAccessibleName(QStringLiteral("Comparison weapon"));
+    selectItem(compareSelect, 0);
+    current.compareText = compareSelect->currentText();
+    outlineButton = makeButton(panel, "RangeDistanceModifierButton",
+                               QStringLiteral("Distance Modifier"), QRect(20, 152, 105, 17));
+    group->hide();
+    panel->hide();
+
+    guard.connect(allOnButton, &QPushButton::clicked, this, [this] { allOn(); });
+    guard.connect(allOffButton, &QPushButton::clicked, this, [this] { allOff(); });
+    guard.connect(outlineButton, &QPushButton::clicked, this, [this] { toggleOutline(); });
+    guard.connect(compareSelect, &QComboBox::activated, this, [this] { compareWeaponPicked(); });
+    guard.connect(compareSelect->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        resolveTypedText(compareSelect);
+        compareWeaponPicked();
+    });
+    for (int i = 0; i < 6; ++i)
+        current.captions[i] = buttons[i]->text();
+    render();
+}
+
+const QImage& RangeChartPage::chart() {
+    // The chart is read from disk the first time it is needed and kept, so
+    // that erasing the outline restores it exactly without the disk.
+    if (!current.chartFromFile)
+        return builtInChart;
+    if (fileChart.isNull()) {
+        fileChart = loadChart();
+        if (fileChart.isNull())
+            fileChart = builtInChart;
+    }
+    return fileChart;
+}
+
+void RangeChartPage::setRanges(const std::array<Range, 6>& ranges) {
+    current.ranges = ranges;
+}
+
+void RangeChartPage::setCaptions(const std::array<QString, 6>& captions) {
+    current.captions = captions;
+    for (int i = 0; i < 6; ++i)
+        buttons[i]->setText(captions[i]);
+}
+
+void RangeChartPage::setSlotWeapon(int button, const QString& caption) {
+    current.bars[barOfButton(button)].reset();
+    current.captions[button] = caption;
+    buttons[button]->setText(caption);
+    renderBars();
+}
+
+void RangeChartPage::setVt(int vt) {
+    current.vt = vt;
+}
+
+void RangeChartPage::setArmour(bool armour) {
+    current.armour = armour;
+    if (current.outline) {
+        current.outline = Outline{current.vt, armour};
+        renderOutline();
+    }
+}
+
+void RangeChartPage::toggleBar(int button) {
+    std::optional<QRect>& bar = current.bars[barOfButton(button)];
+    if (bar)
+        bar.reset();
+    else
+        bar = barRect(barOfButton(button), current.ranges[button].min, current.ranges[button].max);
+    renderBars();
+}
+
+void RangeChartPage::compareWeaponPicked() {
+    const int item = selectedItem(compareSelect);
+    current.compareText = compareSelect->currentText();
+    // Typed text that names no weapon leaves the comparison as it is.
+    if (item < 0)
+        return;
+    current.compareIndex = item;
+    std::optional<QRect>& bar = current.bars[BarCompare];
+    if (item == 0) {
+        bar.reset();
+    } else {
+        const ComparisonWeapon weapon = comparisonWeapons()[std::size_t(item)];
+        bar = barRect(BarCompare, weapon.MinRange, weapon.MaxRange);
+    }
+    renderBars();
+}
+
+void RangeChartPage::toggleOutline() {
+    if (current.outline) {
+        current.outline.reset();
+        // Switching the outline off shows the chart as read from disk.
+        current.chartFromFile = true;
+    } else {
+        current.outline = Outline{current.vt, current.armour};
+    }
+    renderOutline();
+}
+
+void RangeChartPage::allOn() {
+    for (int button = 0; button < 6; ++button)
+        current.bars[barOfButton(button)] = barRect(
+            barOfButton(button), current.ranges[button].min, current.ranges[button].max);
+    current.outline = Outline{current.vt, current.armour};
+    renderBars();
+    renderOutline();
+}
+
+void RangeChartPage::allOff() {
+    current.bars.fill(std::nullopt);
+    current.outline.reset();
+    current.chartFromFile = true;
+    selectItem(compareSelect, 0);
+    current.compareIndex = 0;
+    current.compareText = compareSelect->currentText();
+    renderBars();
+    renderOutline();
+}
+
+void RangeChartPage::setState(const State& s) {
+    current = s;
+    for (int i = 0; i < 6; ++i)
+        buttons[i]->setText(s.captions[i]);
+    compareSelect->setCurrentIndex(s.compareIndex);
+    compareSelect->setEditText(s.compareText);
+    render();
+}
+
+void RangeChartPage::render() {
+    renderBars();
+    renderOutline();
+}
+
+void RangeChartPage::renderBars() {
+    for (int bar = 0; bar < int(bars.size()); ++bar) {
+        const std::optional<QRect>& rect = current.bars[bar];
+        if (rect)
+            bars[bar]->setGeometry(*rect);
+        bars[bar]->setVisible(rect.has_value());
+    }
+    for (int button = 0; button < 6; ++button) {
+        const int bar = barOfButton(button);
+        styleToggle(buttons[button], current.bars[bar].has_value(),
+                    QColor::fromRgb(RangeBars[bar].colour));
+    }
+}
+
+void RangeChartPage::renderOutline() {
+    styleToggle(outlineButton, current.outline.has_value(), QColor::fromRgb(ModifierRed));
+    const auto shown = std::make_pair(current.chartFromFile, current.outline);
+    if (drawn == shown)
+        return;
+    drawn = shown;
+    if (!current.outline) {
+        picture->setPixmap(QPixmap::fromImage(chart()));
+        for (QLabel* label : modifierLabels)
+            label->hide();
+        return;
+    }
+    const ModifierOutline outline =
+        distanceModifierOutline(current.outline->vt, current.outline->armour);
+    QImage drawing = chart();
+    drawDistanceModifierOutline(drawing, outline);
+    picture->setPixmap(QPixmap::fromImage(drawing));
+
+    const ModifierLabels texts = modifierLabelTexts(outline);
+    const PlacedLabel* const placedTexts[] = {&texts.front, &texts.side, &texts.rear,
+                                              &texts.shield};
+    for (int i = 0; i < 4; ++i) {
+        modifierLabels[i]->setText(placedTexts[i]->text);
+        modifierLabels[i]->adjustSize();
+    }
+    const ModifierLabels placed =
+        placeModifierLabels(outline, modifierLabels[0]->size(), modifierLabels[1]->size(),
+                            modifierLabels[2]->size(), modifierLabels[3]->size());
+    const PlacedLabel* const places[] = {&placed.front, &placed.side, &placed.rear,
+                                         &placed.shield};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* label = modifierLabels[i];
+        label->move(ChartOrigin + places[i]->topLeft);
+        setColour(label, QPalette::WindowText, QColor::fromRgb(places[i]->colour));
+        if (i < 3) {
+            label->show();
+            label->raise();
+        } else {
+            label->setVisible(places[i]->visible);
+        }
+    }
+}
+
+void RangeChartPage::hidePages(Page except) {
+    if (except != Page::Range) {
+        group->hide();
+        panel->hide();
+    }
+}
+
+void RangeChartPage::showPage(Page page) {
+    if (page == Page::Range) {
+        group->show();
+        panel->show();
+    }
+}
+
+QList<QWidget*> RangeChartPage::tabOrder() const {
+    return {allOnButton, allOffButton, buttons[0],    buttons[1], buttons[2],
+            compareSelect, buttons[3],  buttons[4],    buttons[5], outlineButton};
+}

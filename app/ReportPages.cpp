@@ -1,0 +1,157 @@
+#include "app/ReportPages.h"
+
+#include "app/Components.h"
+#include "app/HandlerGuard.h"
+#include "reports/Reports.h"
+
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The box's text with carriage return + line feed between its lines.
+QString boxText(const QPlainTextEdit* box) {
+    return vantor::joinCrLf(box->toPlainText().split(QLatin1Char('\n')));
+}
+
+QPlainTextEdit* reportBox(QWidget* group, const char* name, const char* spokenName) {
+    QPlainTextEdit* box = makeTextBox(group, name, false);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setAccessibleName(QString::fromLatin1(spokenName));
+    return box;
+}
+
+} // namespace
+
+ReportPages::ReportPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner)
+    : QObject(owner) {
+    buildHtmlPage(groups, panels, guard);
+    buildForumPage(groups, panels, guard);
+}
+
+void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
+    htmlGroup = makeGroup(groups, "HtmlGroup", QStringLiteral("Html Code"), QRect(16, 4, 520, 164));
+    htmlBox = reportBox(htmlGroup, "HtmlRichEdit", "Html Code");
+    htmlPanel = makePanel(panels, "HtmlPanel", QRect(545, 0, 159, 177));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"HtmlGenerateButton", "Generate Html"},
+        {"HtmlClearButton", "Clear Html"},
+        {"HtmlToClipboardButton", "Copy to Clipboard"},
+        {"SpeedButton6", "Launch in IE"},
+    };
+    for (int i = 0; i < 4; ++i)
+        htmlButtons << makeButton(htmlPanel, buttons[i].first, QString::fromLatin1(buttons[i].second),
+                                  QRect(20, 10 + 24 * i, 119, 21));
+    auto* pictures =
+        makeGroup(htmlPanel, "VTImageRadioGroup", QStringLiteral("VT Images"), QRect(20, 106, 119, 66));
+    pictureChoice = new QButtonGroup(pictures);
+    const char* const sources[] = {"Local", "Internet"};
+    for (int i = 0; i < 2; ++i) {
+        auto* r = new QRadioButton(QString::fromLatin1(sources[i]), pictures);
+        r->setObjectName(QStringLiteral("VTImage%1Radio").arg(QString::fromLatin1(sources[i])));
+        r->setGeometry(10, 22 + 20 * i, 100, 17);
+        pictureChoice->addButton(r, i);
+    }
+    pictureChoice->button(0)->setChecked(true);
+    htmlGroup->hide();
+    htmlPanel->hide();
+
+    guard.connect(htmlButtons[0], &QPushButton::clicked, this, [this] { emit htmlGenerateClicked(); });
+    guard.connect(htmlButtons[1], &QPushButton::clicked, this, [this] { htmlBox->clear(); });
+    guard.connect(htmlButtons[2], &QPushButton::clicked, this,
+                  [this] { QGuiApplication::clipboard()->setText(htmlText()); });
+    guard.connect(htmlButtons[3], &QPushButton::clicked, this, [this] { emit launchClicked(); });
+    guard.connect(pictureChoice, &QButtonGroup::idClicked, this,
+                  [this] { emit pictureSourceClicked(); });
+}
+
+void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
+    forumGroup =
+        makeGroup(groups, "ForumGroup", QStringLiteral("Forum Code"), QRect(16, 4, 520, 164));
+    forumBox = reportBox(forumGroup, "ForumRichEdit", "Forum Code");
+    forumPanel = makePanel(panels, "ForumPanel", QRect(545, 0, 159, 177));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"ForumGenerateButton", "Generate Forum Code"},
+        {"ForumRichEditClearButton", "Clear Forum Code"},
+        {"ForumToClipBoardButton", "Copy To Clipboard"},
+        {"PellumFButton", "Launch Pellum Forum"},
+    };
+    for (int i = 0; i < 4; ++i)
+        forumButtons << makeButton(forumPanel, buttons[i].first,
+                                   QString::fromLatin1(buttons[i].second),
+                                   QRect(20, 10 + 24 * i, 119, 21));
+    forumGroup->hide();
+    forumPanel->hide();
+
+    guard.connect(forumButtons[0], &QPushButton::clicked, this,
+                  [this] { emit forumGenerateClicked(); });
+    guard.connect(forumButtons[1], &QPushButton::clicked, this, [this] { forumBox->clear(); });
+    guard.connect(forumButtons[2], &QPushButton::clicked, this,
+                  [this] { QGuiApplication::clipboard()->setText(forumText()); });
+    guard.connect(forumButtons[3], &QPushButton::clicked, this, [this] { emit forumSiteClicked(); });
+}
+
+void ReportPages::showHtml(const QStringList& lines) {
+    htmlBox->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void ReportPages::showForumCode(const QStringList& lines) {
+    forumBox->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QString ReportPages::htmlText() const {
+    return boxText(htmlBox);
+}
+
+QString ReportPages::forumText() const {
+    return boxText(forumBox);
+}
+
+bool ReportPages::internetPictures() const {
+    return pictureChoice->checkedId() == 1;
+}
+
+void ReportPages::setInternetPictures(bool internet) {
+    pictureChoice->button(internet ? 1 : 0)->setChecked(true);
+}
+
+void ReportPages::hidePages(Page except) {
+    if (except != Page::Forum) {
+        forumGroup->hide();
+        forumPanel->hide();
+    }
+    if (except != Page::Html) {
+        htmlGroup->hide();
+        htmlPanel->hide();
+    }
+}
+
+void ReportPages::showPage(Page page) {
+    if (page == Page::Forum) {
+        forumGroup->show();
+        forumPanel->show();
+    } else if (page == Page::Html) {
+        htmlGroup->show();
+        htmlPanel->show();
+    }
+}
+
+QList<QWidget*> ReportPages::forumTabOrder() const {
+    QList<QWidget*> order{forumBox};
+    for (QPushButton* b : forumButtons)
+        order << b;
+    return order;
+}
+
+QList<QWidget*> ReportPages::htmlTabOrder() const {
+    QList<QWidget*> order{htmlBox};
+    for (QPushButton* b : htmlButtons)
+        order << b;
+    return order << pictureChoice->button(0) << pictureChoice->button(1);
+}

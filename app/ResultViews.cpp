@@ -1,0 +1,258 @@
+#include "app/ResultViews.h"
+
+#include "app/Accessibility.h"
+#include "app/Components.h"
+#include "app/HandlerGuard.h"
+#include "app/Palette.h"
+#include "controls/Cgauges.h"
+#include "model/Text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace vantor;
+
+namespace {
+
+QLabel* valueLabel(QWidget* group, ValueLabel value, const char* caption, QPoint captionAt,
+                   int valueLeft, int width) {
+    auto* c = makeLabel(group, nullptr, QString::fromLatin1(caption), captionAt);
+    auto* label = makeLabel(group, ValueLabelNames[value].data(), NotAvailable,
+                            QPoint(valueLeft, captionAt.y()), width);
+    announceWithCaption(label, c->text());
+    return label;
+}
+
+void resetColours(QLabel* label) {
+    if (label->autoFillBackground() || label->testAttribute(Qt::WA_SetPalette)) {
+        label->setPalette(QPalette());
+        label->setAutoFillBackground(false);
+    }
+}
+
+} // namespace
+
+ResultViews::ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner) : QObject(owner) {
+    static const char* const names[] = {"LoadoutButton", "StatsButton", "RankButton",
+                                        "GraphButton", "ImageButton"};
+    static const char* const captions[] = {"LoadOut", "Stats", "Ranks", "Graphs", "Image"};
+    for (int i = 0; i < 5; ++i) {
+        buttons[i] = makeButton(parent, names[i], QString::fromLatin1(captions[i]),
+                                QRect(5 + 50 * i, 12, 50, 17));
+        buttons[i]->setEnabled(false);
+        guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { showView(i); });
+    }
+    // The picture lies under the four groups; the load data group covers it at start.
+    picture = makeImage(parent, "VTImage", QRect(5, 45, 248, 242));
+    picture->setAccessibleName(QStringLiteral("VT picture"));
+    buildLoadoutGroup(parent);
+    buildStatsGroup(parent);
+    buildRankGroup(parent);
+    buildGraphGroup(parent);
+    views[4] = picture;
+    for (int i = 1; i < 4; ++i)
+        views[i]->hide();
+    buttons[0]->setFlat(true);
+}
+
+void ResultViews::buildLoadoutGroup(QWidget* parent) {
+    auto* group =
+        makeGroup(parent, "LoadoutGroup", QStringLiteral("Loadout Data"), QRect(5, 40, 249, 248));
+    const std::pair<ValueLabel, const char*> rows[] = {
+        {ValueStandardLoad, "VT Standard Load:"},
+        {ValueMaximumLoad, "VT Maximum Load:"},
+        {ValueFuelTankLoad, "Fuel Tank Load:"},
+        {ValueMainWeaponLoad, "Main Weapon Load:"},
+        {ValueSubWeaponLoad, "Sub Weapon Load:"},
+        {ValueStandardBonus, "Optional Part Standard Bonus:"},
+        {ValueMaximumBonus, "Optional Part Maximum Bonus:"},
+        {ValueTotalLoad, "Total Load:"},
+    };
+    int y = 20;
+    for (auto [value, caption] : rows) {
+        values[value] = valueLabel(group, value, caption, QPoint(8, y), 200, 45);
+        y += 24;
+    }
+    status = makeLabel(group, "Label9", NotAvailable, QPoint(2, y - 2), 245, 20);
+    status->setFont(boldFont(status, 16));
+    status->setAlignment(Qt::AlignCenter);
+    announceWithCaption(status, QStringLiteral("Load status:"));
+    views[0] = group;
+}
+
+void ResultViews::buildStatsGroup(QWidget* parent) {
+    auto* group =
+        makeGroup(parent, "StatsGroup", QStringLiteral("Statistics"), QRect(5, 40, 249, 248));
+    const std::pair<ValueLabel, const char*> rows[] = {
+        {ValueMaximumSpeed, "Maximum Speed (mph - no overide):"},
+        {ValueDurability, "Durability (hit points):"},
+        {ValueBalancer, "Balancer Rating (20 = max):"},
+        {ValueTurnSpeed, "Turn Speed (seconds):"},
+        {ValueVeering, "Veering Efficiency (20 = max):"},
+        {ValueTorque, "Torque Rating (20 = max):"},
+        {ValueFuelEfficiency, "Fuel Efficiency (20 = max):"},
+        {ValueAvailability, "Availability (campaign):"},
+        {ValueSupplyCost, "Supply Point Cost:"},
+        {ValueSortieCost, "Sortie Point Cost:"},
+    };
+    int y = 20;
+    for (auto [value, caption] : rows) {
+        values[value] = valueLabel(group, value, caption, QPoint(8, y), 195, 50);
+        y += 20;
+    }
+    generation = makeLabel(group, "GenerationLabel", NotAvailable, QPoint(8, y), 60, 16);
+    generation->setFont(boldFont(generation));
+    faction = makeLabel(group, "FactionLabel", NotAvailable, QPoint(91, y), 150, 18);
+    faction->setFont(boldFont(faction, 16));
+    faction->setAlignment(Qt::AlignCenter);
+    announceWithCaption(generation, QStringLiteral("Generation:"));
+    announceWithCaption(faction, QStringLiteral("Faction:"));
+    views[1] = group;
+}
+
+void ResultViews::buildRankGroup(QWidget* parent) {
+    auto* group = makeGroup(parent, "RankGroup", QStringLiteral("Rankings (out of 31)"),
+                            QRect(5, 40, 249, 248));
+    static const char* const captions[RankCount] = {
+        "Standard Capacity:", "Maximum Capacity:", "Speed:",
+        "Durability:",        "Balancer:",         "Turn:",
+        "Veering:",           "Torque:",           "Fuel Efficiency:",
+        "Supply Cost:",       "Sortie Cost:",
+    };
+    for (int i = 0; i < RankCount; ++i) {
+        const int y = 20 + 20 * i;
+        auto* c = makeLabel(group, nullptr, QString::fromLatin1(captions[i]), QPoint(8, y));
+        ranks[i] = makeLabel(group, RankLabelNames[i].data(), NotAvailable, QPoint(195, y),
+                             RankLabelWidth);
+        announceWithCaption(ranks[i], c->text());
+    }
+    views[2] = group;
+}
+
+void ResultViews::buildGraphGroup(QWidget* parent) {
+    auto* group = makeGroup(parent, "GraphGroup", QStringLiteral("Graphs"), QRect(5, 40, 249, 248));
+    static const char* const captions[GaugeCount] = {
+        "Standard Capacity:", "Maximum Capacity:", "Speed:",       "Durability:",
+        "Balancer:",          "Turn:",             "Veering:",     "Torque:",
+        "Fuel Efficiency:",   "Supply Cost:",      "Sortie Cost:",
+    };
+    // Loads in silver, costs in navy, the rest in black.
+    const QColor silver(0xC0, 0xC0, 0xC0);
+    const QColor navy(0, 0, 0x80);
+    for (int i = 0; i < GaugeCount; ++i) {
+        const GaugeRange& range = GaugeRanges[i];
+        const int y = 20 + 20 * i;
+        makeLabel(group, nullptr, QString::fromLatin1(captions[i]), QPoint(8, y));
+        auto* g = new TCGauge(group);
+        g->setObjectName(toQString(range.objectName));
+        g->setAccessibleName(QString::fromLatin1(captions[i]));
+        g->setGeometry(110, y, 129, 14);
+        // Stored order: minimum before maximum, progress last.
+        g->SetForeColor(i < 2 ? silver : i >= 9 ? navy : QColor(Qt::black));
+        g->SetMinValue(range.minimum);
+        g->SetMaxValue(range.maximum);
+        g->SetProgress(range.minimum);
+        gauges[i] = g;
+    }
+    views[3] = group;
+}
+
+void ResultViews::showView(int view) {
+    for (int i = 0; i < 5; ++i) {
+        if (i == view)
+            continue;
+        buttons[i]->setFlat(false);
+        views[i]->hide();
+    }
+    buttons[view]->setFlat(true);
+    views[view]->show();
+    views[view]->raise();
+}
+
+void ResultViews::show(const LoadoutDisplay& d) {
+    status->setText(d.statusText);
+    setColour(status, QPalette::WindowText, d.statusColour);
+    for (int i = 0; i < ValueLabelCount; ++i)
+        values[i]->setText(d.values[i].text);
+    for (int i = 0; i < BoldLabelCount; ++i)
+        setBold(values[BoldValues[i]], d.bold[i].bold);
+    for (int i = 0; i < RankCount; ++i) {
+        QLabel* l = ranks[i];
+        l->setText(d.ranks[i].text);
+        if (const auto band = d.ranks[i].band) {
+            setColour(l, QPalette::Window, rankBackground(*band));
+            setColour(l, QPalette::WindowText, rankFontColour(*band));
+            l->setAutoFillBackground(true);
+        } else {
+            resetColours(l);
+        }
+    }
+    for (int i = 0; i < GaugeCount; ++i)
+        gauges[i]->SetProgress(d.gauges[i].progress);
+    current.display = d;
+}
+
+void ResultViews::showNothing() {
+    status->setText(NotAvailable);
+    resetColours(status);
+    for (QLabel* l : values) {
+        l->setText(NotAvailable);
+        setBold(l, false);
+    }
+    for (QLabel* l : ranks) {
+        l->setText(NotAvailable);
+        resetColours(l);
+    }
+    for (int i = 0; i < GaugeCount; ++i)
+        gauges[i]->SetProgress(GaugeRanges[i].minimum);
+    current.display.reset();
+}
+
+void ResultViews::showPicture(const QPixmap& pixmap) {
+    if (pixmap.isNull())
+        picture->clear();
+    else
+        picture->setPixmap(pixmap);
+    current.picture = pixmap;
+}
+
+void ResultViews::setButtonsEnabled(bool enabled) {
+    for (QPushButton* b : buttons)
+        b->setEnabled(enabled);
+    current.enabled = enabled;
+}
+
+void ResultViews::showVtOrigin(const QString& generationText, const QString& factionName,
+                               const QColor& colour) {
+    generation->setText(generationText);
+    faction->setText(factionName);
+    setColour(faction, QPalette::WindowText, colour);
+    current.generation = generationText;
+    current.faction = factionName;
+    current.factionColour = colour;
+}
+
+void ResultViews::setState(const State& s) {
+    if (s.display)
+        show(*s.display);
+    else
+        showNothing();
+    if (s.picture.cacheKey() != current.picture.cacheKey())
+        showPicture(s.picture);
+    setButtonsEnabled(s.enabled);
+    if (s.faction.isEmpty()) {
+        generation->setText(NotAvailable);
+        faction->setText(NotAvailable);
+        resetColours(faction);
+        current.generation.clear();
+        current.faction.clear();
+        current.factionColour = QColor();
+    } else {
+        showVtOrigin(s.generation, s.faction, s.factionColour);
+    }
+}
+
+QList<QWidget*> ResultViews::tabOrder() const {
+    return QList<QWidget*>(buttons.begin(), buttons.end());
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+// The five result views of the upper right, of which one shows at a time:
+// the load data, the statistics, the rankings, the gauges and the VT's
+// picture. They show what a recomputation derives; the view buttons switch
+// between them.
+
+#include "model/LoadoutDisplay.h"
+
+#include <QColor>
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class HandlerGuard;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+class TCGauge;
+
+class ResultViews : public QObject {
+    Q_OBJECT
+
+public:
+    struct State {
+        std::optional<vantor::LoadoutDisplay> display; // nothing: "N/A" throughout
+        QPixmap picture;                               // null: none
+        bool enabled = false;                          // the view buttons
+        QString generation;                            // empty: "N/A"
+        QString faction;                               // empty: "N/A"
+        QColor factionColour;
+    };
+
+    ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner);
+
+    void show(const vantor::LoadoutDisplay& display);
+    void showPicture(const QPixmap& picture);
+    void setButtonsEnabled(bool enabled);
+    void showVtOrigin(const QString& generation, const QString& faction, const QColor& colour);
+
+    const State& state() const { return current; }
+    void setState(const State& state);
+
+    QList<QWidget*> tabOrder() const;
+
+private:
+    void buildLoadoutGroup(QWidget* parent);
+    void buildStatsGroup(QWidget* parent);
+    void buildRankGroup(QWidget* parent);
+    void buildGraphGroup(QWidget* parent);
+    void showView(int view);
+    void showNothing();
+
+    State current;
+    std::array<QPushButton*, 5> buttons{};
+    std::array<QWidget*, 5> views{};
+    QLabel* picture = nullptr;
+    QLabel* status = nullptr; // Label9
+    std::array<QLabel*, vantor::ValueLabelCount> values{};
+    std::array<QLabel*, vantor::RankCount> ranks{};
+    std::array<TCGauge*, vantor::GaugeCount> gauges{};
+    QLabel* generation = nullptr;
+    QLabel* faction = nullptr;
+};

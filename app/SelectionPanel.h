@@ -1,0 +1,103 @@
+#pragma once
+
+// The left-hand selection groups: the VT, its fuel tanks, two optional parts
+// with their levels and six weapons, with the part and fuel icons, the "?"
+// buttons of fixed weapons and the MM launch button. It announces each pick
+// with a signal and shows what the handlers give it.
+
+#include "core/VtChoice.h"
+#include "equipment/IconRules.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+
+class HandlerGuard;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+class SelectionPanel : public QObject {
+    Q_OBJECT
+
+public:
+    // What a selector shows: its items, the current item, the text in its
+    // field (an item's, typed, or a text of the program's such as "Fuel") and
+    // whether it can be used.
+    struct SelectorState {
+        QStringList items;
+        int index = -1;
+        QString text;
+        bool enabled = false;
+        friend bool operator==(const SelectorState&, const SelectorState&) = default;
+    };
+    enum Selector { Vt, Fuel, Part1, Level1, Part2, Level2, Main1, Main2, Main3, Sub1, Sub2, Sub3 };
+    static constexpr int SelectorCount = 12;
+
+    struct State {
+        std::array<SelectorState, SelectorCount> selectors;
+        // Pictures in the fuel and part icons; -1 for none yet.
+        int fuelIcon = -1;
+        std::array<int, 2> partIcons{-1, -1};
+        std::array<bool, 4> fixedWeaponButtons{}; // MW2, SW1, SW2, SW3
+        bool mmButton = false;
+        friend bool operator==(const State&, const State&) = default;
+    };
+
+    SelectionPanel(QWidget* parent, HandlerGuard& guard, QObject* owner);
+
+    // The selected item of each selector, -1 for text that is no item.
+    int vt() const;
+    int fuel() const;
+    int part(int slot) const;  // slot 1 or 2
+    int level(int slot) const; // slot 1 or 2
+    int weapon(vantor::WeaponKind kind, int slot) const;
+    // The item a weapon selector holds, also under typed text or "MM Launched".
+    int heldWeapon(vantor::WeaponKind kind, int slot) const;
+    QString weaponItemText(vantor::WeaponKind kind, int slot, int item) const;
+    // What the icon rules need to know of a part slot.
+    vantor::SlotFacts partFacts(int slot) const;
+
+    void showVtChoice(const vantor::VtChoice& choice);
+    void showFuelIcon(int picture);
+    void showPartIcon(int slot, int picture);
+    void showLevel(int slot, const QString& text, bool enabled);
+    void showFixedWeaponButtons(const std::array<bool, 4>& visible);
+    void showMmLaunched();
+
+    State state() const;
+    void setState(const State& state);
+
+    QList<QWidget*> tabOrder() const;
+
+signals:
+    void vtPicked();
+    void fuelPicked();
+    void partPicked(int slot);
+    void levelPicked(int slot);
+    void weaponPicked(vantor::WeaponKind kind, int slot);
+    void fixedWeaponAsked(vantor::WeaponKind kind, int slot);
+    void mmLaunchClicked();
+
+private:
+    void buildVtAndFuel(QWidget* parent);
+    void buildParts(QWidget* parent);
+    void buildWeapons(QWidget* parent);
+    void connectPicks(HandlerGuard& guard);
+    QComboBox* weaponSelector(vantor::WeaponKind kind, int slot) const;
+    void drawIcon(QLabel* image, int& shown, int picture);
+
+    std::array<QComboBox*, SelectorCount> selectors{};
+    QLabel* fuelIcon = nullptr;
+    std::array<QLabel*, 2> partIcons{};
+    int shownFuelIcon = -1;
+    std::array<int, 2> shownPartIcons{-1, -1};
+    // MW2, SW1, SW2, SW3: the slots that may hold a fixed weapon.
+    std::array<QPushButton*, 4> fixedWeaponButtons{};
+    QPushButton* mmButton = nullptr;
+};
