@@ -65,11 +65,13 @@ const std::pair<int, const char*> IconKeyEntries[] = {
 
 InfoPages::InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner)
     : QObject(owner) {
-    current.weapon = {NotAvailable, {NotAvailable, NotAvailable, NotAvailable, NotAvailable,
-                                     NotAvailable},
-                      NotAvailable, QString()};
-    current.part = {NotAvailable, NotAvailable, NotAvailable,
-                    {NotAvailable, NotAvailable, NotAvailable}, NotAvailable, QString()};
+    current.weapon = {NotAvailable,
+                      {NotAvailable, NotAvailable, NotAvailable, NotAvailable, NotAvailable},
+                      NotAvailable,
+                      QString()};
+    current.part = {NotAvailable, NotAvailable,
+                    NotAvailable, {NotAvailable, NotAvailable, NotAvailable},
+                    NotAvailable, QString()};
     buildWeaponPage(groups, panels);
     buildPartsPage(groups, panels);
     buildMiscPage(groups, panels);
@@ -77,9 +79,9 @@ InfoPages::InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObj
 }
 
 void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
-    weaponGroup = makeGroup(groups, "WeaponInfoGroup",
-                            QStringLiteral("Last Selected Weapon Description"),
-                            QRect(16, 4, 520, 164));
+    weaponGroup =
+        makeGroup(groups, "WeaponInfoGroup", QStringLiteral("Last Selected Weapon Description"),
+                  QRect(16, 4, 520, 164));
     weaponText = makeTextBox(weaponGroup, "WeaponInfoRichEdit", true);
     weaponText->setAccessibleName(QStringLiteral("Last Selected Weapon Description"));
 
@@ -88,12 +90,13 @@ void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
     weaponName->setFont(boldFont(weaponName, 24));
     announceWithCaption(weaponName, QStringLiteral("Weapon:"));
     const std::pair<const char*, const char*> rows[] = {
-        {"DamageLabel", "Damage:"}, {"RangeLabel", "Range:"},     {"AmmoLabel", "Ammunition:"},
+        {"DamageLabel", "Damage:"},  {"RangeLabel", "Range:"},   {"AmmoLabel", "Ammunition:"},
         {"ClipLabel", "Magazines:"}, {"GuidedLabel", "Guided:"}, {"WeaponWeightLabel", "Weight:"},
     };
     int y = 44;
     for (int i = 0; i < 6; ++i) {
-        auto* c = makeLabel(weaponPanel, nullptr, QString::fromLatin1(rows[i].second), QPoint(8, y));
+        auto* c =
+            makeLabel(weaponPanel, nullptr, QString::fromLatin1(rows[i].second), QPoint(8, y));
         QLabel* value = makeLabel(weaponPanel, rows[i].first, NotAvailable, QPoint(80, y), 75);
         announceWithCaption(value, c->text());
         (i < 5 ? weaponFigures[i] : weaponWeight) = value;
@@ -104,9 +107,9 @@ void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
 }
 
 void InfoPages::buildPartsPage(QWidget* groups, QWidget* panels) {
-    partGroup = makeGroup(groups, "PartsGroup",
-                          QStringLiteral("Last Selected Optional Part Description"),
-                          QRect(16, 4, 520, 164));
+    partGroup =
+        makeGroup(groups, "PartsGroup", QStringLiteral("Last Selected Optional Part Description"),
+                  QRect(16, 4, 520, 164));
     partText = makeTextBox(partGroup, "PartInfoRichEdit", true);
     partText->setAccessibleName(QStringLiteral("Last Selected Optional Part Description"));
 
@@ -135,8 +138,8 @@ void InfoPages::buildPartsPage(QWidget* groups, QWidget* panels) {
 }
 
 void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
-    iconKeyGroup = makeGroup(groups, "IconKeyGroup", QStringLiteral("Icon Key"),
-                             QRect(16, 4, 520, 164));
+    iconKeyGroup =
+        makeGroup(groups, "IconKeyGroup", QStringLiteral("Icon Key"), QRect(16, 4, 520, 164));
     iconKey = new QListWidget(iconKeyGroup);
     iconKey->setObjectName(QStringLiteral("IconKeyListView"));
     iconKey->setAccessibleName(QStringLiteral("Icon Key"));
@@ -152,8 +155,8 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
         new QListWidgetItem(QIcon(partIcon(picture)),
                             QStringLiteral("\n ") + QString::fromLatin1(caption), iconKey);
 
-    intelGroup = makeGroup(groups, "MiscGroup", QStringLiteral("Faction Intel"),
-                           QRect(16, 4, 520, 164));
+    intelGroup =
+        makeGroup(groups, "MiscGroup", QStringLiteral("Faction Intel"), QRect(16, 4, 520, 164));
     intelText = makeTextBox(intelGroup, "FactionRichEdit", true);
     intelText->setAccessibleName(QStringLiteral("Faction Intel"));
 

@@ -61,7 +61,8 @@ Navigation::Navigation(QWidget* titleRow, QWidget* pageRow, HandlerGuard& guard,
         logo.button->setCursor(Qt::PointingHandCursor);
         logo.button->setAccessibleName(QString::fromLatin1(logo.name));
         const Site site = logo.site;
-        guard.connect(logo.button, &QPushButton::clicked, this, [this, site] { emit siteClicked(site); });
+        guard.connect(logo.button, &QPushButton::clicked, this,
+                      [this, site] { emit siteClicked(site); });
     }
     researchLogo->hide();
     fanLogo->hide();
@@ -144,23 +145,22 @@ QString Navigation::aboutCaption() {
 QString Navigation::aboutText() {
     const QString maker = QString::fromLatin1(vantor::MakerHost);
     const QString fan = QString::fromLatin1(vantor::FanHost);
-    return
-        maker + QStringLiteral(" \n\n") + QStringLiteral(" Release V3.2 \n\n") +
-        QStringLiteral("Vantor is written and maintained by the Corvane workshop.\n\n") +
-        QStringLiteral("Many thanks to the author of the Kerrow research site (") +
-        QString::fromLatin1(vantor::ResearchHost) +
-        QStringLiteral(") and to the site itself, for providing the main research source, for "
-                       "finding most of this program's faults, and for allowing the use of the "
-                       "site's material.\n\n") +
-        QStringLiteral("* next to a Rank denotes that this rank is shared by more than one VT.\n"
-                       "~ next to a Rank denotes that this rank is altered due to loadout "
-                       "characteristics.\n\n") +
-        QStringLiteral("The Higher the percentage on the graphs page the better.  Turn Speed \n"
-                       "and Cost variables are inverted making 100% represent the "
-                       "fastest/cheapest.\n\n") +
-        QStringLiteral("Red distance modifiers are VT standard. \n"
-                       "Pink distance modifiers indicate that a Shield or Advanced Armour is in "
-                       "use.\n\n") +
-        QStringLiteral("Greetings to everyone at the Pellum community, ") + fan +
-        QStringLiteral(" - see you on the battlefield!");
+    return maker + QStringLiteral(" \n\n") + QStringLiteral(" Release V3.2 \n\n") +
+           QStringLiteral("Vantor is written and maintained by the Corvane workshop.\n\n") +
+           QStringLiteral("Many thanks to the author of the Kerrow research site (") +
+           QString::fromLatin1(vantor::ResearchHost) +
+           QStringLiteral(") and to the site itself, for providing the main research source, for "
+                          "finding most of this program's faults, and for allowing the use of the "
+                          "site's material.\n\n") +
+           QStringLiteral("* next to a Rank denotes that this rank is shared by more than one VT.\n"
+                          "~ next to a Rank denotes that this rank is altered due to loadout "
+                          "characteristics.\n\n") +
+           QStringLiteral("The Higher the percentage on the graphs page the better.  Turn Speed \n"
+                          "and Cost variables are inverted making 100% represent the "
+                          "fastest/cheapest.\n\n") +
+           QStringLiteral("Red distance modifiers are VT standard. \n"
+                          "Pink distance modifiers indicate that a Shield or Advanced Armour is in "
+                          "use.\n\n") +
+           QStringLiteral("Greetings to everyone at the Pellum community, ") + fan +
+           QStringLiteral(" - see you on the battlefield!");
 }

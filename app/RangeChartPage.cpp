@@ -44,15 +44,15 @@ void styleToggle(QPushButton* button, bool on, QColor colour) {
 RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& guard,
                                std::function<QImage()> loadChart_, QObject* owner)
     : QObject(owner), loadChart(std::move(loadChart_)) {
-    group = makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"),
-                      QRect(16, 4, 520, 164));
+    group =
+        makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"), QRect(16, 4, 520, 164));
     picture = makeImage(group, "RangeImage", QRect(10, 16, 498, 136));
     picture->setAccessibleName(QStringLiteral("Weapons Range chart"));
     builtInChart = QImage(QStringLiteral(":/art/Range.bmp")).convertToFormat(QImage::Format_RGB32);
 
     for (int i = 0; i < int(bars.size()); ++i) {
-        bars[i] = makeImage(group, RangeBars[i].labelName, QRect(ChartOrigin.x() + ChartOriginX,
-                                                                  ChartOrigin.y(), 0, BarHeight));
+        bars[i] = makeImage(group, RangeBars[i].labelName,
+                            QRect(ChartOrigin.x() + ChartOriginX, ChartOrigin.y(), 0, BarHeight));
         bars[i]->setAutoFillBackground(true);
         setColour(bars[i], QPalette::Window, QColor::fromRgb(RangeBars[i].colour));
         bars[i]->hide();
@@ -184,8 +184,8 @@ void RangeChartPage::toggleOutline() {
 
 void RangeChartPage::allOn() {
     for (int button = 0; button < 6; ++button)
-        current.bars[barOfButton(button)] = barRect(
-            barOfButton(button), current.ranges[button].min, current.ranges[button].max);
+        current.bars[barOfButton(button)] =
+            barRect(barOfButton(button), current.ranges[button].min, current.ranges[button].max);
     current.outline = Outline{current.vt, current.armour};
     renderBars();
     renderOutline();
@@ -258,8 +258,7 @@ void RangeChartPage::renderOutline() {
     const ModifierLabels placed =
         placeModifierLabels(outline, modifierLabels[0]->size(), modifierLabels[1]->size(),
                             modifierLabels[2]->size(), modifierLabels[3]->size());
-    const PlacedLabel* const places[] = {&placed.front, &placed.side, &placed.rear,
-                                         &placed.shield};
+    const PlacedLabel* const places[] = {&placed.front, &placed.side, &placed.rear, &placed.shield};
     for (int i = 0; i < 4; ++i) {
         QLabel* label = modifierLabels[i];
         label->move(ChartOrigin + places[i]->topLeft);
@@ -288,6 +287,6 @@ void RangeChartPage::showPage(Page page) {
 }
 
 QList<QWidget*> RangeChartPage::tabOrder() const {
-    return {allOnButton, allOffButton, buttons[0],    buttons[1], buttons[2],
-            compareSelect, buttons[3],  buttons[4],    buttons[5], outlineButton};
+    return {allOnButton,   allOffButton, buttons[0], buttons[1], buttons[2],
+            compareSelect, buttons[3],   buttons[4], buttons[5], outlineButton};
 }

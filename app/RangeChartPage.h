@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
-#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -42,15 +41,15 @@ public:
         friend bool operator==(const Outline&, const Outline&) = default;
     };
     struct State {
-        std::array<Range, 6> ranges;             // MW1..MW3, SW1..SW3
-        std::array<QString, 6> captions;         // the slots' buttons
+        std::array<Range, 6> ranges;              // MW1..MW3, SW1..SW3
+        std::array<QString, 6> captions;          // the slots' buttons
         std::array<std::optional<QRect>, 7> bars; // MW1..MW3, comparison, SW1..SW3; on where set
-        int compareIndex = 0;                    // the comparison selector's item
-        QString compareText;                     // and the text it shows
-        int vt = -1;                             // whose modifiers the outline shows
-        bool armour = false;                     // Advanced Armour in either part slot
-        std::optional<Outline> outline;          // drawn where set
-        bool chartFromFile = false;              // the chart read from disk, else the built-in one
+        int compareIndex = 0;                     // the comparison selector's item
+        QString compareText;                      // and the text it shows
+        int vt = -1;                              // whose modifiers the outline shows
+        bool armour = false;                      // Advanced Armour in either part slot
+        std::optional<Outline> outline;           // drawn where set
+        bool chartFromFile = false;               // the chart read from disk, else the built-in one
         friend bool operator==(const State&, const State&) = default;
     };
 
@@ -90,7 +89,7 @@ private:
     State current;
     std::function<QImage()> loadChart;
     QImage builtInChart;
-    QImage fileChart; // Images/Range.bmp, read once
+    QImage fileChart;                                             // Images/Range.bmp, read once
     std::optional<std::pair<bool, std::optional<Outline>>> drawn; // what the picture shows
 
     QGroupBox* group = nullptr;

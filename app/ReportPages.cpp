@@ -46,10 +46,11 @@ void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& 
         {"SpeedButton6", "Launch in IE"},
     };
     for (int i = 0; i < 4; ++i)
-        htmlButtons << makeButton(htmlPanel, buttons[i].first, QString::fromLatin1(buttons[i].second),
+        htmlButtons << makeButton(htmlPanel, buttons[i].first,
+                                  QString::fromLatin1(buttons[i].second),
                                   QRect(20, 10 + 24 * i, 119, 21));
-    auto* pictures =
-        makeGroup(htmlPanel, "VTImageRadioGroup", QStringLiteral("VT Images"), QRect(20, 106, 119, 66));
+    auto* pictures = makeGroup(htmlPanel, "VTImageRadioGroup", QStringLiteral("VT Images"),
+                               QRect(20, 106, 119, 66));
     pictureChoice = new QButtonGroup(pictures);
     const char* const sources[] = {"Local", "Internet"};
     for (int i = 0; i < 2; ++i) {
@@ -62,7 +63,8 @@ void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& 
     htmlGroup->hide();
     htmlPanel->hide();
 
-    guard.connect(htmlButtons[0], &QPushButton::clicked, this, [this] { emit htmlGenerateClicked(); });
+    guard.connect(htmlButtons[0], &QPushButton::clicked, this,
+                  [this] { emit htmlGenerateClicked(); });
     guard.connect(htmlButtons[1], &QPushButton::clicked, this, [this] { htmlBox->clear(); });
     guard.connect(htmlButtons[2], &QPushButton::clicked, this,
                   [this] { QGuiApplication::clipboard()->setText(htmlText()); });
@@ -94,7 +96,8 @@ void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard&
     guard.connect(forumButtons[1], &QPushButton::clicked, this, [this] { forumBox->clear(); });
     guard.connect(forumButtons[2], &QPushButton::clicked, this,
                   [this] { QGuiApplication::clipboard()->setText(forumText()); });
-    guard.connect(forumButtons[3], &QPushButton::clicked, this, [this] { emit forumSiteClicked(); });
+    guard.connect(forumButtons[3], &QPushButton::clicked, this,
+                  [this] { emit forumSiteClicked(); });
 }
 
 void ReportPages::showHtml(const QStringList& lines) {

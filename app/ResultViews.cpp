@@ -34,8 +34,8 @@ void resetColours(QLabel* label) {
 } // namespace
 
 ResultViews::ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner) : QObject(owner) {
-    static const char* const names[] = {"LoadoutButton", "StatsButton", "RankButton",
-                                        "GraphButton", "ImageButton"};
+    static const char* const names[] = {"LoadoutButton", "StatsButton", "RankButton", "GraphButton",
+                                        "ImageButton"};
     static const char* const captions[] = {"LoadOut", "Stats", "Ranks", "Graphs", "Image"};
     for (int i = 0; i < 5; ++i) {
         buttons[i] = makeButton(parent, names[i], QString::fromLatin1(captions[i]),
@@ -133,9 +133,10 @@ void ResultViews::buildRankGroup(QWidget* parent) {
 void ResultViews::buildGraphGroup(QWidget* parent) {
     auto* group = makeGroup(parent, "GraphGroup", QStringLiteral("Graphs"), QRect(5, 40, 249, 248));
     static const char* const captions[GaugeCount] = {
-        "Standard Capacity:", "Maximum Capacity:", "Speed:",       "Durability:",
-        "Balancer:",          "Turn:",             "Veering:",     "Torque:",
-        "Fuel Efficiency:",   "Supply Cost:",      "Sortie Cost:",
+        "Standard Capacity:", "Maximum Capacity:", "Speed:",
+        "Durability:",        "Balancer:",         "Turn:",
+        "Veering:",           "Torque:",           "Fuel Efficiency:",
+        "Supply Cost:",       "Sortie Cost:",
     };
     // Loads in silver, costs in navy, the rest in black.
     const QColor silver(0xC0, 0xC0, 0xC0);

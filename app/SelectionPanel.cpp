@@ -30,8 +30,8 @@ void SelectionPanel::buildVtAndFuel(QWidget* parent) {
     QStringList vtNames;
     for (const auto& vt : vantor::VtCatalogue)
         vtNames << vantor::toQString(vt.selectorName);
-    QComboBox* vt = makeSelector(vtGroup, "VTSelect", QPoint(16, 24), 201, vtNames,
-                                 QStringLiteral("VT"));
+    QComboBox* vt =
+        makeSelector(vtGroup, "VTSelect", QPoint(16, 24), 201, vtNames, QStringLiteral("VT"));
     vt->setMaxVisibleItems(16);
     vt->setAccessibleName(QStringLiteral("Vertical Tank Selection"));
     selectors[Vt] = vt;
@@ -61,8 +61,8 @@ void SelectionPanel::buildParts(QWidget* parent) {
         const int y = 48 * i;
         QComboBox* part = makeSelector(group, partNames[i], QPoint(16, 20 + y), 121, parts,
                                        QStringLiteral("Optional Part # %1").arg(i + 1));
-        QComboBox* level = makeSelector(group, levelNames[i], QPoint(64, 44 + y), 73, levels,
-                                        NotAvailable);
+        QComboBox* level =
+            makeSelector(group, levelNames[i], QPoint(64, 44 + y), 73, levels, NotAvailable);
         part->setEnabled(false);
         level->setEnabled(false);
         part->setAccessibleName(QStringLiteral("Optional Part # %1").arg(i + 1));
@@ -95,8 +95,8 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
         sub->setAccessibleName(QStringLiteral("Sub-Weapon # %1").arg(i + 1));
         selectors[Main1 + i] = main;
         selectors[Sub1 + i] = sub;
-        fixedWeaponButtons[i + 1] = makeButton(subGroup, fixedNames[i], QStringLiteral("?"),
-                                               QRect(149, fixedY[i], 22, 20));
+        fixedWeaponButtons[i + 1] =
+            makeButton(subGroup, fixedNames[i], QStringLiteral("?"), QRect(149, fixedY[i], 22, 20));
         fixedWeaponButtons[i + 1]->setAccessibleName(
             QStringLiteral("Describe the fixed sub-weapon %1").arg(i + 1));
     }
@@ -299,9 +299,10 @@ void SelectionPanel::setState(const State& s) {
 }
 
 QList<QWidget*> SelectionPanel::tabOrder() const {
-    return {selectors[Vt],    selectors[Fuel],       selectors[Part1],      selectors[Level1],
-            selectors[Part2], selectors[Level2],     selectors[Main1],      selectors[Main2],
-            fixedWeaponButtons[0], selectors[Main3], selectors[Sub1],       fixedWeaponButtons[1],
-            mmButton,         selectors[Sub2],       fixedWeaponButtons[2], selectors[Sub3],
-            fixedWeaponButtons[3]};
+    return {selectors[Vt],     selectors[Fuel],      selectors[Part1],
+            selectors[Level1], selectors[Part2],     selectors[Level2],
+            selectors[Main1],  selectors[Main2],     fixedWeaponButtons[0],
+            selectors[Main3],  selectors[Sub1],      fixedWeaponButtons[1],
+            mmButton,          selectors[Sub2],      fixedWeaponButtons[2],
+            selectors[Sub3],   fixedWeaponButtons[3]};
 }

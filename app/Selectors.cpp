@@ -1,7 +1,6 @@
 #include "app/Selectors.h"
 
 #include <QComboBox>
-#include <QSignalBlocker>
 
 int selectedItem(const QComboBox* selector) {
     const int index = selector->currentIndex();

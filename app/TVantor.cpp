@@ -76,11 +76,10 @@ void TVantor::buildAreas() {
 // Tab moves through the window as it reads: the title row, the selection
 // column, the weapon column, the views, the page buttons, then the pages.
 void TVantor::setKeyboardOrder() {
-    const QList<QWidget*> order = navigation->titleTabOrder() + selection->tabOrder() +
-                                  views->tabOrder() + navigation->pageTabOrder() +
-                                  info->weaponAndPartTabOrder() + chart->tabOrder() +
-                                  reports->forumTabOrder() + reports->htmlTabOrder() +
-                                  info->miscTabOrder();
+    const QList<QWidget*> order =
+        navigation->titleTabOrder() + selection->tabOrder() + views->tabOrder() +
+        navigation->pageTabOrder() + info->weaponAndPartTabOrder() + chart->tabOrder() +
+        reports->forumTabOrder() + reports->htmlTabOrder() + info->miscTabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -233,7 +232,8 @@ void TVantor::pushRanges() {
 void TVantor::RecomputeLoadout() {
     vantor::RecomputeLoadout(state, {selection->vt(), selection->part(1), selection->part(2)});
     views->show(vantor::displayOf(state));
-    selection->showFixedWeaponButtons({state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
+    selection->showFixedWeaponButtons(
+        {state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
     applyIconRules();
     LoadVTPicture();
 }
@@ -266,7 +266,8 @@ void TVantor::showFaction(vantor::Faction faction) {
 }
 
 void TVantor::applyIconRules() {
-    const vantor::IconDraws draws = vantor::iconRules(selection->partFacts(1), selection->partFacts(2));
+    const vantor::IconDraws draws =
+        vantor::iconRules(selection->partFacts(1), selection->partFacts(2));
     if (draws.slot1)
         selection->showPartIcon(1, *draws.slot1);
     if (draws.slot2)
@@ -277,7 +278,8 @@ void TVantor::weaponSelectChange(WeaponKind kind, int slot) {
     const int row = selection->weapon(kind, slot);
     const bool main = kind == WeaponKind::Main;
     // Typed text that names no weapon leaves the slot as it is.
-    if (!(main ? vantor::selectMainWeapon(state, slot, row) : vantor::selectSubWeapon(state, slot, row)))
+    if (!(main ? vantor::selectMainWeapon(state, slot, row)
+               : vantor::selectSubWeapon(state, slot, row)))
         return;
     showWeaponInfo(kind, slot, row);
     if (main)

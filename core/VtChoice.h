@@ -24,12 +24,12 @@ struct WeaponSelectorChoice {
 };
 
 struct VtChoice {
-    int vt = -1;                    // catalogue index; -1 when the text named no VT
-    QStringList fuelItems;          // empty without a VT or without tank slots
+    int vt = -1;                              // catalogue index; -1 when the text named no VT
+    QStringList fuelItems;                    // empty without a VT or without tank slots
     std::array<WeaponSelectorChoice, 3> main; // MWSelect1..3
     std::array<WeaponSelectorChoice, 3> sub;  // SWSelect1..3
-    bool mmLoaded = false;          // the VT carries an MM that can be launched (F1)
-    std::optional<Faction> faction; // the chosen VT's; nothing without a VT
+    bool mmLoaded = false;                    // the VT carries an MM that can be launched (F1)
+    std::optional<Faction> faction;           // the chosen VT's; nothing without a VT
     QString generation;
 
     bool chosen() const { return vt >= 0; }

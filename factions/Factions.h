@@ -30,8 +30,6 @@ inline constexpr std::array<FactionRecord, 4> Factions = {{
 }};
 // clang-format on
 
-static_assert(Factions.size() == 4);
-
 const FactionRecord& factionRecord(Faction faction);
 
 // The resource holding the faction's intelligence text, ":/texts/factions/<slug>.txt".

@@ -63,15 +63,24 @@ enum ValueLabel : int {
 };
 
 inline constexpr std::array<std::string_view, ValueLabelCount> ValueLabelNames = {
-    "VTStandardLoadLabel",      "VTMaximumLoadLabel",
-    "FuelTankLoadLabel",        "MainWeaponLoadLabel",
-    "SubWeaponLoadLabel",       "OptionalPartsStandardBonusLabel",
-    "OptionalPartsMaximumBonusLabel", "TotalLoadLabel",
-    "VTMaximumSpeedLabel",      "VTDurabilityLabel",
-    "VTBalancerRatingLabel",    "VTTurnSpeedLabel",
-    "VTVeeringEfficiencyLabel", "VTTorqueRatingLabel",
-    "VTFuelEfficiencyLabel",    "VTAvailabilityLabel",
-    "VTSortiePointCostLabel",   "VTSupplyPointCostLabel",
+    "VTStandardLoadLabel",
+    "VTMaximumLoadLabel",
+    "FuelTankLoadLabel",
+    "MainWeaponLoadLabel",
+    "SubWeaponLoadLabel",
+    "OptionalPartsStandardBonusLabel",
+    "OptionalPartsMaximumBonusLabel",
+    "TotalLoadLabel",
+    "VTMaximumSpeedLabel",
+    "VTDurabilityLabel",
+    "VTBalancerRatingLabel",
+    "VTTurnSpeedLabel",
+    "VTVeeringEfficiencyLabel",
+    "VTTorqueRatingLabel",
+    "VTFuelEfficiencyLabel",
+    "VTAvailabilityLabel",
+    "VTSortiePointCostLabel",
+    "VTSupplyPointCostLabel",
 };
 
 // The figures shown in bold when a part's bonus moved them off the VT's own,
@@ -133,6 +142,5 @@ int TurnGaugeValue(const Loadout& loadout);
 int SupplyGaugeValue(const Loadout& loadout);
 // |SortiePointCost - 110|.
 int SortieGaugeValue(const Loadout& loadout);
-
 
 } // namespace vantor

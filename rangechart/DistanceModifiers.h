@@ -53,7 +53,6 @@ inline constexpr std::array<DistanceModifier, VtCount> DistanceModifiers = {{
 }};
 // clang-format on
 
-static_assert(DistanceModifiers.size() == VtCount);
 static_assert(DistanceModifiers[ProminenceM2].vt == "Prominence M2");
 
 } // namespace vantor

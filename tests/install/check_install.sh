@@ -27,4 +27,4 @@ timeout 3 "$prefix/bin/vantor" >"$work/out.txt" 2>&1
 code=$?
 set -e
 [ "$code" -eq 124 ] || { cat "$work/out.txt"; fail "the installed program ended with $code"; }
-echo "install layout: 1 passed, 0 failed"
+echo "install: 1 passed, 0 failed"

@@ -1,6 +1,7 @@
 // The loadout model driven through its record: number formats, load status,
 // bonuses, turn speed under overload, gauges, rank colours and VT selection.
 
+#include "core/VtChoice.h"
 #include "model/Format.h"
 #include "model/LoadoutDisplay.h"
 #include "model/Overload.h"
@@ -16,33 +17,9 @@ using namespace vantor;
 
 namespace {
 
-// What choosing a VT leaves in the record, the weapon selectors' fixed mounts
-// included, followed by the recomputation.
+// Choosing a VT, followed by the recomputation.
 Loadout selectVt(int vt, Loadout l = {}) {
-    resetForVtSelection(l);
-    l.VTIndex = vt;
-    clearWeaponColumns(l);
-    loadVtFigures(l, vt);
-    for (const auto& m : FixedMounts) {
-        if (m.vt != vt)
-            continue;
-        switch (m.slot) {
-        case FixedSlot::MW2:
-            l.FixedMW2 = true;
-            break;
-        case FixedSlot::SW1:
-            l.FixedSW1 = true;
-            break;
-        case FixedSlot::SW2:
-            l.FixedSW2 = true;
-            break;
-        case FixedSlot::SW3:
-            l.FixedSW3 = true;
-            break;
-        }
-    }
-    finishVtSelection(l);
-    RecomputeLoadout(l, {vt, 0, 0});
+    chooseVt(l, vt);
     return l;
 }
 
@@ -538,11 +515,7 @@ private slots:
     // Without a valid VT the turn speed keeps its value and nothing fails.
     void noValidVt() {
         Loadout l = selectVt(0);
-        resetForVtSelection(l);
-        l.VTIndex = -1;
-        clearWeaponColumns(l);
-        finishVtSelection(l);
-        RecomputeLoadout(l, {-1, -1, -1});
+        chooseVt(l, -1);
         QCOMPARE(l.VTTurnSpeed, 0.0f);
         QCOMPARE(l.LoadStatus, std::int32_t(StatusVtOk));
         const LoadoutDisplay d = displayOf(l);

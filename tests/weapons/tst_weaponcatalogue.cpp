@@ -8,8 +8,7 @@ using namespace vantor;
 
 Q_DECLARE_METATYPE(vantor::WeaponKind)
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 class TestWeaponCatalogue : public QObject {
     Q_OBJECT

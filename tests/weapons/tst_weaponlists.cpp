@@ -134,9 +134,9 @@ private slots:
         const FixedMount& m = FixedMounts[std::size_t(mount)];
         Loadout l;
         const WeaponSelectors s = buildWeaponSelectors(l, m.vt);
-        const auto found =
-            std::find_if(s.fixedMounts.begin(), s.fixedMounts.end(),
-                         [&](const FixedMountInstall& f) { return f.reportName == toQString(m.weapon); });
+        const auto found = std::find_if(
+            s.fixedMounts.begin(), s.fixedMounts.end(),
+            [&](const FixedMountInstall& f) { return f.reportName == toQString(m.weapon); });
         QVERIFY(found != s.fixedMounts.end());
         QCOMPARE(found->position, m.position);
         const auto slot = static_cast<std::size_t>(found->slot - 1);

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int Behemoth = 10, Garpike = 12, Rapier = 21, Sheepdog = 23;
 
-
 struct Picked {
     Loadout loadout;
     WeaponSelectors selectors;

@@ -1,7 +1,13 @@
 #include "WindowTest.h"
 
+#include "controls/Cgauges.h"
+
 #include <QAbstractItemView>
+#include <QCryptographicHash>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSet>
 #include <QTest>
 
 Window::Window() {
@@ -62,4 +68,121 @@ QStringList Window::items(const char* selector) const {
     for (int i = 0; i < c->count(); ++i)
         list << c->itemText(i);
     return list;
+}
+
+namespace {
+
+// Components whose look is the user's view of the window, not the loadout.
+const QSet<QString> ViewComponents = {
+    QStringLiteral("LoadoutGroup"),
+    QStringLiteral("StatsGroup"),
+    QStringLiteral("RankGroup"),
+    QStringLiteral("GraphGroup"),
+    QStringLiteral("VTImage"),
+    QStringLiteral("LoadoutButton"),
+    QStringLiteral("StatsButton"),
+    QStringLiteral("RankButton"),
+    QStringLiteral("GraphButton"),
+    QStringLiteral("ImageButton"),
+    QStringLiteral("WeaponInfoGroup"),
+    QStringLiteral("WeaponStatsPanel"),
+    QStringLiteral("RangeGroup"),
+    QStringLiteral("RangePanel"),
+    QStringLiteral("PartsGroup"),
+    QStringLiteral("PartStatsPanel"),
+    QStringLiteral("ForumGroup"),
+    QStringLiteral("ForumPanel"),
+    QStringLiteral("HtmlGroup"),
+    QStringLiteral("HtmlPanel"),
+    QStringLiteral("IconKeyGroup"),
+    QStringLiteral("MiscGroup"),
+    QStringLiteral("FactionPanel"),
+    QStringLiteral("FactionButton"),
+    QStringLiteral("MiddlePanel"),
+    QStringLiteral("BottomPanel"),
+    QStringLiteral("TitleLabel"),
+    QStringLiteral("CorvaneButton"),
+    QStringLiteral("KerrowButton"),
+    QStringLiteral("PellumButton"),
+    QStringLiteral("AdvFunctionButton"),
+    QStringLiteral("WeaponPageButton"),
+    QStringLiteral("WeaponRangeButton"),
+    QStringLiteral("PartsPageButton"),
+    QStringLiteral("ForumPageButton"),
+    QStringLiteral("HtmlPageButton"),
+    QStringLiteral("MiscPageButton"),
+    QStringLiteral("HtmlRichEdit"),
+    QStringLiteral("ForumRichEdit"),
+    // The intel follows the faction that the flag and the faction label show,
+    // and is laid out when it is seen.
+    QStringLiteral("FactionRichEdit"),
+};
+
+QString pictureHash(const QPixmap& pixmap) {
+    if (pixmap.isNull())
+        return QStringLiteral("none");
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                 QCryptographicHash::Md5)
+            .toHex());
+}
+
+QString colours(const QWidget* w, QPalette::ColorRole role) {
+    return w->palette().color(role).name() +
+           (w->autoFillBackground() ? QStringLiteral(" on ") : QStringLiteral(" off "));
+}
+
+} // namespace
+
+QStringList Window::dump() const {
+    QStringList lines;
+    const auto rect = [](const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        if (ViewComponents.contains(name))
+            continue;
+        // What a hidden component holds does not show.
+        QString line = QStringLiteral("%1 hidden=%2 enabled=%3")
+                           .arg(name)
+                           .arg(w->isHidden())
+                           .arg(w->isEnabled());
+        if (w->isHidden()) {
+            lines << line;
+            continue;
+        }
+        line += QStringLiteral(" at %1 bold=%2").arg(rect(w->geometry())).arg(w->font().bold());
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            line += QStringLiteral(" text=\"%1\" picture=%2 colours=%3%4")
+                        .arg(l->text(), pictureHash(l->pixmap()), colours(l, QPalette::WindowText),
+                             colours(l, QPalette::Window));
+        } else if (const auto* c = qobject_cast<const QComboBox*>(w)) {
+            QStringList items;
+            for (int i = 0; i < c->count(); ++i)
+                items << c->itemText(i);
+            line += QStringLiteral(" items=[%1] index=%2 text=\"%3\"")
+                        .arg(items.join(QLatin1Char('|')))
+                        .arg(c->currentIndex())
+                        .arg(c->currentText());
+        } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+            line += QStringLiteral(" text=\"%1\" flat=%2 colour=%3")
+                        .arg(b->text())
+                        .arg(b->isFlat())
+                        .arg(b->palette().color(QPalette::ButtonText).name());
+        } else if (const auto* t = qobject_cast<const QPlainTextEdit*>(w)) {
+            line += QStringLiteral(" text=\"%1\"").arg(t->toPlainText());
+        } else if (const auto* g = qobject_cast<const TCGauge*>(w)) {
+            line += QStringLiteral(" progress=%1").arg(g->progress());
+        } else if (const auto* r = qobject_cast<const QAbstractButton*>(w)) {
+            line += QStringLiteral(" checked=%1").arg(r->isChecked());
+        }
+        lines << line;
+    }
+    // Raising a view reorders the components, so they are listed by name.
+    lines.sort();
+    return lines;
 }

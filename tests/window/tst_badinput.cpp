@@ -88,7 +88,7 @@ void verifyOneMessage(const Window& w, const QStringList& files) {
 
 } // namespace
 
-class BadInputTests : public QObject {
+class TestBadInput : public QObject {
     Q_OBJECT
 
 private slots:
@@ -108,7 +108,7 @@ private slots:
     void pageCannotBeWritten();
 };
 
-void BadInputTests::typedTextNamingNothing_data() {
+void TestBadInput::typedTextNamingNothing_data() {
     QTest::addColumn<QString>("selector");
     QTest::addColumn<QString>("standard"); // load data shown afterwards
     QTest::addColumn<QString>("maximum");
@@ -141,7 +141,7 @@ void BadInputTests::typedTextNamingNothing_data() {
     row("RangeWeaponSelect", 14, 21, 9, "VT OK");
 }
 
-void BadInputTests::typedTextNamingNothing() {
+void TestBadInput::typedTextNamingNothing() {
     QFETCH(QString, selector);
     QFETCH(QString, standard);
     QFETCH(QString, maximum);
@@ -193,7 +193,7 @@ void BadInputTests::typedTextNamingNothing() {
 
 // With no Images folder in the working directory, the pictures come from
 // beside the program.
-void BadInputTests::picturesBesideTheProgram() {
+void TestBadInput::picturesBesideTheProgram() {
     WorkingDir dir;
     Window w;
     w.chooseVt(QStringLiteral("Behemoth"));
@@ -204,19 +204,20 @@ void BadInputTests::picturesBesideTheProgram() {
 
 // An Images folder without any picture: the first VT choice needs the VT's
 // picture, its flag and the range chart, and says so in one message.
-void BadInputTests::emptyImagesFolder() {
+void TestBadInput::emptyImagesFolder() {
     WorkingDir dir;
     QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Images")));
     Window w;
     const int vt = vtIndex("Garpike");
     w.chooseVt(QStringLiteral("Garpike"));
-    verifyOneMessage(w, {QStringLiteral("%1.bmp").arg(vt),
-                         toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
-                         QStringLiteral("Range.bmp")});
+    verifyOneMessage(w,
+                     {QStringLiteral("%1.bmp").arg(vt),
+                      toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
+                      QStringLiteral("Range.bmp")});
     verifyLoadData(w, vt, 0, "VT OK");
 }
 
-void BadInputTests::unusableVtPicture_data() {
+void TestBadInput::unusableVtPicture_data() {
     QTest::addColumn<bool>("garbage");
     QTest::newRow("missing") << false;
     QTest::newRow("not a bitmap") << true;
@@ -224,7 +225,7 @@ void BadInputTests::unusableVtPicture_data() {
 
 // One message per choice of that VT; every figure is shown all the same, and
 // the other VTs show their pictures.
-void BadInputTests::unusableVtPicture() {
+void TestBadInput::unusableVtPicture() {
     QFETCH(bool, garbage);
     WorkingDir dir;
     const int vt = vtIndex("Decider");
@@ -255,14 +256,14 @@ void BadInputTests::unusableVtPicture() {
     verifyLoadData(w, vt, 0, "VT OK");
 }
 
-void BadInputTests::unusableRangeChart_data() {
+void TestBadInput::unusableRangeChart_data() {
     QTest::addColumn<bool>("garbage");
     QTest::newRow("missing") << false;
     QTest::newRow("not a bitmap") << true;
 }
 
 // The chart built into the program stands in, after one message.
-void BadInputTests::unusableRangeChart() {
+void TestBadInput::unusableRangeChart() {
     QFETCH(bool, garbage);
     WorkingDir dir;
     dir.copyPictures({QStringLiteral("Range.bmp")});
@@ -282,17 +283,18 @@ void BadInputTests::unusableRangeChart() {
     QVERIFY(!w.find<QLabel>("RangeImage")->pixmap().isNull());
 }
 
-void BadInputTests::unusableFlag_data() {
+void TestBadInput::unusableFlag_data() {
     QTest::addColumn<bool>("garbage");
     QTest::newRow("missing") << false;
     QTest::newRow("not a bitmap") << true;
 }
 
-void BadInputTests::unusableFlag() {
+void TestBadInput::unusableFlag() {
     QFETCH(bool, garbage);
     WorkingDir dir;
     const int vt = vtIndex("Colt");
-    const QString flag = toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
+    const QString flag =
+        toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
     dir.copyPictures({flag});
     if (garbage)
         dir.write(QStringLiteral("Images/") + flag, Garbage);
@@ -310,14 +312,14 @@ void BadInputTests::unusableFlag() {
     QVERIFY(!w.find<QPlainTextEdit>("FactionRichEdit")->toPlainText().isEmpty());
 }
 
-void BadInputTests::pageCannotBeWritten_data() {
+void TestBadInput::pageCannotBeWritten_data() {
     QTest::addColumn<QString>("obstacle");
     QTest::newRow("page name taken by a folder") << QStringLiteral("folder");
     QTest::newRow("page links into a missing folder") << QStringLiteral("link");
 }
 
 // One message naming the page and why; nothing is launched, the text stays.
-void BadInputTests::pageCannotBeWritten() {
+void TestBadInput::pageCannotBeWritten() {
     QFETCH(QString, obstacle);
     WorkingDir dir;
     QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Html")));
@@ -341,5 +343,5 @@ void BadInputTests::pageCannotBeWritten() {
     verifyLoadData(w, vtIndex("Vortex"), 0, "VT OK");
 }
 
-QTEST_MAIN(BadInputTests)
+QTEST_MAIN(TestBadInput)
 #include "tst_badinput.moc"

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class PathTests : public QObject {
+class TestPaths : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,7 +20,7 @@ private slots:
     void pictureCacheFollowsTheFile();
 };
 
-void PathTests::locate_data() {
+void TestPaths::locate_data() {
     QTest::addColumn<QStringList>("folders");
     QTest::addColumn<QString>("expected");
     // Folders are relative to a temporary root holding work/ and prefix/bin/.
@@ -33,7 +33,7 @@ void PathTests::locate_data() {
     QTest::newRow("nowhere: names the working directory's") << QStringList{} << "work/Images";
 }
 
-void PathTests::locate() {
+void TestPaths::locate() {
     QFETCH(QStringList, folders);
     QFETCH(QString, expected);
     QTemporaryDir root;
@@ -46,7 +46,7 @@ void PathTests::locate() {
              QDir::cleanPath(dir.filePath(expected)));
 }
 
-void PathTests::pictureCacheFollowsTheFile() {
+void TestPaths::pictureCacheFollowsTheFile() {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("0.bmp"));
     PictureCache cache;
@@ -78,5 +78,5 @@ void PathTests::pictureCacheFollowsTheFile() {
     QVERIFY(!broken.error.isEmpty());
 }
 
-QTEST_MAIN(PathTests)
+QTEST_MAIN(TestPaths)
 #include "tst_paths.moc"

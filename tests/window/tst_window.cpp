@@ -15,8 +15,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -84,7 +82,7 @@ const char* const ValueLabels[] = {
 
 } // namespace
 
-class WindowTests : public QObject {
+class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -116,7 +114,7 @@ private slots:
     void keyboardOrder();
 };
 
-void WindowTests::startState() {
+void TestWindow::startState() {
     Window w;
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Vantor"));
     QCOMPARE(w.window->width(), 704);
@@ -176,7 +174,7 @@ void WindowTests::startState() {
     QCOMPARE(w.combo("RangeWeaponSelect")->count(), 54);
 }
 
-void WindowTests::iconKey() {
+void TestWindow::iconKey() {
     Window w;
     auto* list = w.find<QListWidget>("IconKeyListView");
     QCOMPARE(list->count(), 17);
@@ -207,13 +205,13 @@ void WindowTests::iconKey() {
                             "it's load bearing cababilities"));
 }
 
-void WindowTests::everyVt_data() {
+void TestWindow::everyVt_data() {
     QTest::addColumn<int>("index");
     for (int i = 0; i < VtCount; ++i)
         QTest::newRow(VtCatalogue[i].selectorName.data()) << i;
 }
 
-void WindowTests::everyVt() {
+void TestWindow::everyVt() {
     QFETCH(int, index);
     const VtEntry& vt = VtCatalogue[index];
     Window w;
@@ -261,7 +259,7 @@ void WindowTests::everyVt() {
 
 // Item r of every weapon selector stands for row r of its kind: the last item
 // of each enabled selector shows that weapon's catalogue weight.
-void WindowTests::everyWeaponSelector() {
+void TestWindow::everyWeaponSelector() {
     QFETCH(int, index);
     Window w;
     w.pick("VTSelect", index);
@@ -284,7 +282,7 @@ void WindowTests::everyWeaponSelector() {
     QVERIFY(w.platform->errors.isEmpty());
 }
 
-void WindowTests::reselectionLeavesNoTrace() {
+void TestWindow::reselectionLeavesNoTrace() {
     Window w;
     w.chooseVt(QStringLiteral("Prominence M2"));
     w.pick("MWSelect1", QStringLiteral("355-SB"));
@@ -310,7 +308,7 @@ void WindowTests::reselectionLeavesNoTrace() {
     QCOMPARE(w.window->loadout().OptionalPartsStandardBonus, 0u);
 }
 
-void WindowTests::typedVtText() {
+void TestWindow::typedVtText() {
     Window w;
     w.chooseVt(QStringLiteral("Garpike"));
     w.type("VTSelect", QStringLiteral("Garp"));
@@ -330,7 +328,7 @@ void WindowTests::typedVtText() {
     QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
 }
 
-void WindowTests::viewsAndPages() {
+void TestWindow::viewsAndPages() {
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     const std::pair<const char*, const char*> views[] = {{"StatsButton", "StatsGroup"},
@@ -383,7 +381,7 @@ void WindowTests::viewsAndPages() {
         QVERIFY(!w.button(b)->isFlat());
 }
 
-void WindowTests::fixedMountQuestionButton() {
+void TestWindow::fixedMountQuestionButton() {
     Window w;
     w.chooseVt(QStringLiteral("Sheepdog"));
     QCOMPARE(w.combo("MWSelect2")->currentText(), QStringLiteral("PPNG-S"));
@@ -411,7 +409,7 @@ void WindowTests::fixedMountQuestionButton() {
     QVERIFY(w.find("WeaponInfoGroup")->isVisible());
 }
 
-void WindowTests::weaponPicksAndLoads() {
+void TestWindow::weaponPicksAndLoads() {
     Window w;
     w.chooseVt(QStringLiteral("Falchion"));
     for (const char* s : {"MWSelect1", "MWSelect2", "MWSelect3"})
@@ -448,7 +446,7 @@ void WindowTests::weaponPicksAndLoads() {
     QCOMPARE(w.window->loadout().MW1ReportText, QStringLiteral("HVM-LA"));
 }
 
-void WindowTests::garpikeMountOver() {
+void TestWindow::garpikeMountOver() {
     Window w;
     w.chooseVt(QStringLiteral("Garpike"));
     QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
@@ -470,7 +468,7 @@ void WindowTests::garpikeMountOver() {
     QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
 }
 
-void WindowTests::typedWeaponText() {
+void TestWindow::typedWeaponText() {
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.pick("MWSelect1", QStringLiteral("77-REC"));
@@ -488,7 +486,7 @@ void WindowTests::typedWeaponText() {
     QVERIFY(w.platform->errors.isEmpty());
 }
 
-void WindowTests::mmLaunch() {
+void TestWindow::mmLaunch() {
     Window w;
     w.chooseVt(QStringLiteral("Prominence M2"));
     QCOMPARE(w.combo("SWSelect1")->currentText(), QStringLiteral("RAIL-A"));
@@ -515,7 +513,7 @@ void WindowTests::mmLaunch() {
     QCOMPARE(w.window->loadout().SW1ReportText, QStringLiteral("RAIL-Ga"));
 }
 
-void WindowTests::optionalParts() {
+void TestWindow::optionalParts() {
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.pick("OPSelect1", QStringLiteral("Advanced Balancer"));
@@ -566,7 +564,7 @@ void WindowTests::optionalParts() {
     QCOMPARE(w.combo("OPSelect2")->currentText(), QStringLiteral("Unarmed"));
 }
 
-void WindowTests::everyPartShownWhole() {
+void TestWindow::everyPartShownWhole() {
     Window w;
     w.chooseVt(QStringLiteral("Prominence M1"));
     for (int part = 0; part < w.combo("OPSelect1")->count(); ++part) {
@@ -577,7 +575,7 @@ void WindowTests::everyPartShownWhole() {
     }
 }
 
-void WindowTests::fuelTanks() {
+void TestWindow::fuelTanks() {
     Window w;
     w.chooseVt(QStringLiteral("Falchion"));
     QCOMPARE(w.items("FTSelect"),
@@ -602,7 +600,7 @@ void WindowTests::fuelTanks() {
     QCOMPARE(w.window->loadout().FuelReportText, QStringLiteral("None Fitted"));
 }
 
-void WindowTests::reports() {
+void TestWindow::reports() {
     Window w;
     // The loadout of the documented example.
     w.chooseVt(QStringLiteral("Decider"));
@@ -653,7 +651,7 @@ void WindowTests::reports() {
     QVERIFY(w.find<QAbstractButton>("VTImageLocalRadio")->isChecked());
 }
 
-void WindowTests::saveAndLaunchPage() {
+void TestWindow::saveAndLaunchPage() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Html")));
     const QString previous = QDir::currentPath();
@@ -679,7 +677,7 @@ void WindowTests::saveAndLaunchPage() {
     QDir::setCurrent(previous);
 }
 
-void WindowTests::rangeChart() {
+void TestWindow::rangeChart() {
     Window w;
     w.chooseVt(QStringLiteral("Behemoth"));
     w.click("AdvFunctionButton");
@@ -733,7 +731,7 @@ void WindowTests::rangeChart() {
     QVERIFY(w.platform->errors.isEmpty());
 }
 
-void WindowTests::factionIntel() {
+void TestWindow::factionIntel() {
     Window w;
     const auto intel = [&] {
         // The intel is read where the user reads it, on the Miscellaneous page.
@@ -782,7 +780,7 @@ void WindowTests::factionIntel() {
     QCOMPARE(w.button("FactionButton")->text(), QStringLiteral("Show Faction Info"));
 }
 
-void WindowTests::aboutAndLinks() {
+void TestWindow::aboutAndLinks() {
     Window w;
     w.click("AboutButton");
     QCOMPARE(w.platform->aboutCaption, QStringLiteral("About \"I like the Garpike and\" Vantor"));
@@ -809,7 +807,7 @@ void WindowTests::aboutAndLinks() {
                           QUrl(QStringLiteral("http://www.pellum.net/forum"))}));
 }
 
-void WindowTests::screenReaderNames() {
+void TestWindow::screenReaderNames() {
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.pick("MWSelect1", QStringLiteral("140-MG"));
@@ -836,7 +834,7 @@ void WindowTests::screenReaderNames() {
     }
 }
 
-void WindowTests::keyboardOrder() {
+void TestWindow::keyboardOrder() {
     Window w;
     w.chooseVt(QStringLiteral("Sheepdog"));
     w.combo("VTSelect")->setFocus();
@@ -866,5 +864,5 @@ void WindowTests::keyboardOrder() {
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
 }
 
-QTEST_MAIN(WindowTests)
+QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
