@@ -47,45 +47,42 @@ void setRow(Loadout& loadout, const RowFields& fields, const QString& text) {
     loadout.*fields.reportText = text;
 }
 
-// The ten rows in page order: label, label row, value row.
+// The ten rows in page order: label row, value row.
 struct PageRow {
-    const char* label;
     QString Loadout::*labelRow;
     QString Loadout::*htmlRow;
 };
 
-constexpr std::array<PageRow, 10> PageRows = {{
-    {"VT", &Loadout::VTHtmlLabelRow, &Loadout::VTHtmlRow},
-    {"Additional Fuel Tanks", &Loadout::FuelHtmlLabelRow, &Loadout::FuelHtmlRow},
-    {"Optional Part 1", &Loadout::Part1HtmlLabelRow, &Loadout::Part1HtmlRow},
-    {"Optional Part 2", &Loadout::Part2HtmlLabelRow, &Loadout::Part2HtmlRow},
-    {"Main Weapon 1", &Loadout::MW1HtmlLabelRow, &Loadout::MW1HtmlRow},
-    {"Main Weapon 2", &Loadout::MW2HtmlLabelRow, &Loadout::MW2HtmlRow},
-    {"Main Weapon 3", &Loadout::MW3HtmlLabelRow, &Loadout::MW3HtmlRow},
-    {"Sub Weapon 1", &Loadout::SW1HtmlLabelRow, &Loadout::SW1HtmlRow},
-    {"Sub Weapon 2", &Loadout::SW2HtmlLabelRow, &Loadout::SW2HtmlRow},
-    {"Sub Weapon 3", &Loadout::SW3HtmlLabelRow, &Loadout::SW3HtmlRow},
+constexpr std::array<PageRow, ReportItemCount> PageRows = {{
+    {&Loadout::VTHtmlLabelRow, &Loadout::VTHtmlRow},
+    {&Loadout::FuelHtmlLabelRow, &Loadout::FuelHtmlRow},
+    {&Loadout::Part1HtmlLabelRow, &Loadout::Part1HtmlRow},
+    {&Loadout::Part2HtmlLabelRow, &Loadout::Part2HtmlRow},
+    {&Loadout::MW1HtmlLabelRow, &Loadout::MW1HtmlRow},
+    {&Loadout::MW2HtmlLabelRow, &Loadout::MW2HtmlRow},
+    {&Loadout::MW3HtmlLabelRow, &Loadout::MW3HtmlRow},
+    {&Loadout::SW1HtmlLabelRow, &Loadout::SW1HtmlRow},
+    {&Loadout::SW2HtmlLabelRow, &Loadout::SW2HtmlRow},
+    {&Loadout::SW3HtmlLabelRow, &Loadout::SW3HtmlRow},
 }};
 
-// Forum item lines 2 to 10: colour, label, report text.
+// Forum item lines 2 to 10: colour, report text.
 struct ForumItem {
     const char* colour;
-    const char* label;
     QString Loadout::*reportText;
     QString Loadout::*forumLine;
 };
 
-constexpr std::array<ForumItem, 9> ForumItems = {{
-    {"[color=darkred]", "Additional Fuel Tanks:", &Loadout::FuelReportText,
-     &Loadout::FuelForumLine},
-    {"[color=brown]", "Optional Part 1:", &Loadout::Part1ReportText, &Loadout::Part1ForumLine},
-    {"[color=brown]", "Optional Part 2:", &Loadout::Part2ReportText, &Loadout::Part2ForumLine},
-    {"[color=darkblue]", "Main Weapon 1:", &Loadout::MW1ReportText, &Loadout::MW1ForumLine},
-    {"[color=darkblue]", "Main Weapon 2:", &Loadout::MW2ReportText, &Loadout::MW2ForumLine},
-    {"[color=darkblue]", "Main Weapon 3:", &Loadout::MW3ReportText, &Loadout::MW3ForumLine},
-    {"[color=indigo]", "Sub Weapon 1:", &Loadout::SW1ReportText, &Loadout::SW1ForumLine},
-    {"[color=indigo]", "Sub Weapon 2:", &Loadout::SW2ReportText, &Loadout::SW2ForumLine},
-    {"[color=indigo]", "Sub Weapon 3:", &Loadout::SW3ReportText, &Loadout::SW3ForumLine},
+constexpr std::array<ForumItem, ReportItemCount - 1> ForumItems = {{
+    {"[color=darkred]", &Loadout::FuelReportText, &Loadout::FuelForumLine},
+    {"[color=brown]", &Loadout::Part1ReportText, &Loadout::Part1ForumLine},
+    {"[color=brown]", &Loadout::Part2ReportText, &Loadout::Part2ForumLine},
+    {"[color=darkblue]", &Loadout::MW1ReportText, &Loadout::MW1ForumLine},
+    {"[color=darkblue]", &Loadout::MW2ReportText, &Loadout::MW2ForumLine},
+    {"[color=darkblue]", &Loadout::MW3ReportText, &Loadout::MW3ForumLine},
+    {"[color=indigo]", &Loadout::SW1ReportText, &Loadout::SW1ForumLine},
+    {"[color=indigo]", &Loadout::SW2ReportText, &Loadout::SW2ForumLine},
+    {"[color=indigo]", &Loadout::SW3ReportText, &Loadout::SW3ForumLine},
 }};
 
 } // namespace
@@ -106,9 +103,9 @@ void ResetReport(Loadout& loadout, const PictureSource& source) {
         "\t\t<td width=\"150\" height=\"25\" align=\"center\" valign=\"middle\"><strong>");
     loadout.HtmlLabelClose = QStringLiteral("</strong></td>");
 
-    for (const PageRow& row : PageRows)
-        loadout.*row.labelRow =
-            loadout.HtmlLabelOpen + QLatin1String(row.label) + loadout.HtmlLabelClose;
+    for (std::size_t i = 0; i < PageRows.size(); ++i)
+        loadout.*PageRows[i].labelRow =
+            loadout.HtmlLabelOpen + QLatin1String(ReportItemLabels[i]) + loadout.HtmlLabelClose;
 
     SetVTReport(loadout, QStringLiteral("Unselected"), source);
     SetFuelReport(loadout, QStringLiteral("Unselected"));
@@ -210,10 +207,12 @@ void BuildForumLines(Loadout& loadout) {
     loadout.VTForumLine =
         QStringLiteral("[size=18][B]VT:[/B] ") + loadout.VTReportText + QStringLiteral("[/size]");
     // Only the label is coloured and bold; two spaces set the value apart.
-    for (const ForumItem& item : ForumItems)
+    for (std::size_t i = 0; i < ForumItems.size(); ++i) {
+        const ForumItem& item = ForumItems[i];
         loadout.*item.forumLine = QLatin1String(item.colour) + QStringLiteral("[B]") +
-                                  QLatin1String(item.label) + QStringLiteral("[/B][/color]  ") +
-                                  loadout.*item.reportText;
+                                  QLatin1String(ReportItemLabels[i + 1]) +
+                                  QStringLiteral(":[/B][/color]  ") + loadout.*item.reportText;
+    }
     loadout.StatusForumLine = forumStatusColour(loadout.LoadStatus) + QStringLiteral("[B]") +
                               forumStatusText(loadout.LoadStatus) + QStringLiteral("[/B][/color]");
 }

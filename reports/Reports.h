@@ -10,7 +10,24 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace vantor {
+
+// The ten items' labels in page and forum order; the forum code adds a colon.
+inline constexpr int ReportItemCount = 10;
+inline constexpr std::array<const char*, ReportItemCount> ReportItemLabels = {
+    "VT",
+    "Additional Fuel Tanks",
+    "Optional Part 1",
+    "Optional Part 2",
+    "Main Weapon 1",
+    "Main Weapon 2",
+    "Main Weapon 3",
+    "Sub Weapon 1",
+    "Sub Weapon 2",
+    "Sub Weapon 3",
+};
 
 // Where the page's VT picture comes from: the "Local" or "Internet" choice of
 // the "VT Images" group, and the VT selector's current index (-1 before any VT).

@@ -1,0 +1,201 @@
+// Loadouts read back from the forum code and the page the reports write:
+// picks are written out with the model's own steps, read back and compared.
+
+#include "equipment/FuelTanks.h"
+#include "equipment/OptionalParts.h"
+#include "model/Recompute.h"
+#include "model/VtCatalogue.h"
+#include "model/VtSelection.h"
+#include "reports/LoadoutText.h"
+#include "reports/Reports.h"
+#include "weapons/WeaponLists.h"
+#include "weapons/WeaponSelection.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace vantor;
+
+namespace {
+
+// A VT's fixed weapons, and random picks (NotPicked among them) or none else.
+LoadoutPicks picksFor(int vt, QRandomGenerator* rng = nullptr) {
+    Loadout scratch;
+    const WeaponSelectors lists = buildWeaponSelectors(scratch, vt);
+    const auto pick = [rng](qsizetype n) { return rng ? rng->bounded(int(n) + 1) - 1 : NotPicked; };
+    LoadoutPicks p{vt, pick(fuelTankItems(vtEntry(vt).fuelTanks).size())};
+    for (PartPick& part : p.parts) {
+        part.part = pick(OptionalPartCount);
+        part.level = partLevels(part.part) ? rng->bounded(3) : NotPicked;
+    }
+    for (int s = 0; s < 3; ++s)
+        p.main[s].item = pick(lists.main[s].size()), p.sub[s].item = pick(lists.sub[s].size());
+    for (const FixedMountInstall& m : lists.fixedMounts)
+        (m.kind == WeaponKind::Main ? p.main : p.sub)[m.slot - 1] = {m.position, true};
+    return p;
+}
+
+// The forum code and the page the copy buttons give after the window's steps
+// for these picks; `askFixed` clicks the fixed slots' "?" buttons.
+std::pair<QString, QString> writeLoadout(const LoadoutPicks& p, bool internet, bool askFixed) {
+    Loadout l;
+    resetForVtSelection(l);
+    ResetReport(l, {false, p.vt});
+    const std::string_view name = vtEntry(p.vt).reportName;
+    SetVTReport(l, QString::fromUtf8(name.data(), qsizetype(name.size())), {internet, p.vt});
+    loadVtFigures(l, p.vt);
+    for (const FixedMountInstall& m : buildWeaponSelectors(l, p.vt).fixedMounts)
+        (m.kind == WeaponKind::Main ? SetMainWeaponReport : SetSubWeaponReport)(l, m.slot,
+                                                                                m.reportName);
+    finishVtSelection(l);
+    if (p.fuel != NotPicked)
+        SetFuelReport(l, *chooseFuelTank(l, p.fuel).reportText);
+    for (int s = 1; s <= 2; ++s) {
+        const PartPick& part = p.parts[s - 1];
+        if (part.part == NotPicked)
+            continue;
+        const bool levelOn = choosePart(l, s, part.part).levelEnabled;
+        if (part.level != NotPicked)
+            chooseLevel(l, s, part.part, part.level);
+        SetPartReport(l, s, ShowOptionalPart(l, s, part.part, part.level).name, levelOn);
+    }
+    for (bool main : {true, false})
+        for (int s = 1; s <= 3; ++s) {
+            const WeaponPick w = (main ? p.main : p.sub)[s - 1];
+            if (w.fixed ? !askFixed : w.item == NotPicked)
+                continue;
+            if (!w.fixed)
+                (main ? selectMainWeapon : selectSubWeapon)(l, s, w.item);
+            const auto info = (main ? ShowMainWeaponInfo : ShowSubWeaponInfo)(l, s, w.item);
+            (main ? SetMainWeaponReport : SetSubWeaponReport)(l, s, info->name);
+        }
+    SumMainWeaponLoad(l);
+    SumSubWeaponLoad(l);
+    RecomputeLoadout(l, {p.vt, p.parts[0].part, p.parts[1].part});
+    BuildForumLines(l);
+    return {joinCrLf(forumLines(l)), joinCrLf(htmlPageLines(l))};
+}
+
+// The forum code of a VT with nothing picked, one line's value replaced.
+QString forumWith(int vt, int line, const QString& value) {
+    QStringList lines = writeLoadout(picksFor(vt), false, false).first.split("\r\n");
+    const qsizetype at = lines[line].indexOf(line == 0 ? "] " : "  ") + 2;
+    lines[line] = lines[line].first(at) + value + (line == 0 ? "[/size]" : "");
+    return lines.join("\n");
+}
+
+QString error(const LoadoutTextResult<LoadoutPicks>& result) {
+    const auto* e = std::get_if<LoadoutTextError>(&result);
+    return e ? e->line + " | " + e->message : QStringLiteral("no error");
+}
+
+} // namespace
+
+class TestLoadoutText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data() {
+        QTest::addColumn<LoadoutPicks>("picks");
+        QTest::addColumn<bool>("internet");
+        QTest::addColumn<bool>("askFixed");
+        QRandomGenerator rng(13);
+        for (int vt = 0; vt < VtCount; ++vt) {
+            QTest::addRow("vt %d only", vt) << picksFor(vt) << false << false;
+            QTest::addRow("vt %d fixed asked", vt) << picksFor(vt) << true << true;
+            for (int i = 0; i < 12; ++i)
+                QTest::addRow("vt %d random %d", vt, i)
+                    << picksFor(vt, &rng) << (i % 2 == 1) << (i > 5);
+        }
+        for (int k = 0; k < OptionalPartCount; ++k)
+            for (int level = partLevels(k) ? 0 : NotPicked; level < (partLevels(k) ? 3 : 0);
+                 ++level) {
+                LoadoutPicks p = picksFor(12);
+                p.parts[k % 2] = {k, level};
+                QTest::addRow("part %d level %d", k, level) << p << false << false;
+            }
+        for (int vt : {0, 11})
+            for (int fuel = NotPicked; fuel <= int(vtEntry(vt).fuelTanks); ++fuel) {
+                LoadoutPicks p = picksFor(vt);
+                p.fuel = fuel;
+                QTest::addRow("vt %d fuel %d", vt, fuel) << p << false << false;
+            }
+    }
+
+    void roundTrip() {
+        QFETCH(LoadoutPicks, picks);
+        QFETCH(bool, internet);
+        QFETCH(bool, askFixed);
+        const auto [forum, page] = writeLoadout(picks, internet, askFixed);
+        for (const QString& text : {forum, page}) {
+            QString quoted = "Hi all,\n  my build:\r\n\r\n[quote=\"Ann\"]" + text + "[/quote]" +
+                             "\n\ncheers\r\n-- \nAnn [b]x[/b]";
+            quoted.replace("\r\n", "\r\n \t\r\n    ").replace("VT OK", "MAX OVER");
+            for (const QString& variant :
+                 {text, QString(text).replace("\r\n", "\n"), QString(text).replace("\r\n", "\r"),
+                  quoted, text.leftJustified(MaxLoadoutTextLength, u'x')}) {
+                const auto result = readLoadoutText(variant);
+                QVERIFY2(std::holds_alternative<LoadoutPicks>(result), qPrintable(error(result)));
+                QCOMPARE(std::get<LoadoutPicks>(result), picks);
+            }
+        }
+    }
+
+    void rejected_data();
+
+    void rejected() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(error(readLoadoutText(text)), expected);
+    }
+};
+
+void TestLoadoutText::rejected_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // line | message
+    const QString page = writeLoadout(picksFor(0), false, false).second;
+    QStringList cellGone = page.split("\r\n");
+    cellGone.removeAt(cellGone.indexOf(QRegularExpression(".*<strong>Main Weapon 1<.*")) + 1);
+    const QString vtLine = forumWith(0, 0, "Colt").section('\n', 0, 0) + '\n';
+    QString junk;
+    QRandomGenerator rng(7);
+    for (int i = 0; i < MaxLoadoutTextLength; ++i)
+        junk += QChar(char16_t(rng.bounded(0x10000)));
+    const QString none = " | The text holds no loadout: neither forum code with its \"VT:\" line "
+                         "nor an HTML page with its \"VT\" row.";
+    // clang-format off
+    QTest::newRow("unknown VT") << forumWith(0, 0, "Colt X") << "VT | VT: there is no VT called \"Colt X\".";
+    QTest::newRow("no VT") << forumWith(0, 0, "Unselected") << "VT | VT: no VT is chosen.";
+    QTest::newRow("fuel count") << forumWith(11, 1, "2") << "Additional Fuel Tanks | Additional Fuel Tanks: the Blade cannot carry 2 fuel tanks.";
+    QTest::newRow("fuel unknown") << forumWith(0, 1, "3") << "Additional Fuel Tanks | Additional Fuel Tanks: \"3\" is no fuel tank choice (None Fitted, 1 or 2).";
+    QTest::newRow("unknown part") << forumWith(0, 2, "Jet Pack") << "Optional Part 1 | Optional Part 1: there is no optional part called \"Jet Pack\".";
+    QTest::newRow("level without levels") << forumWith(0, 3, "Advanced Armour Level 2") << "Optional Part 2 | Optional Part 2: Advanced Armour has no levels.";
+    QTest::newRow("no level") << forumWith(0, 2, "Power Cell") << "Optional Part 1 | Optional Part 1: Power Cell needs its level (1, 2 or 3).";
+    QTest::newRow("empty level") << forumWith(0, 2, "Power Cell Level ") << "Optional Part 1 | Optional Part 1: Power Cell needs its level (1, 2 or 3).";
+    QTest::newRow("level 4") << forumWith(0, 2, "Power Cell Level 4") << "Optional Part 1 | Optional Part 1: Power Cell has no level \"4\" (1, 2 or 3).";
+    QTest::newRow("cannot carry") << forumWith(0, 5, "315-SB") << "Main Weapon 2 | Main Weapon 2: the Colt cannot carry 315-SB.";
+    QTest::newRow("sub in main slot") << forumWith(0, 4, "67-CG") << "Main Weapon 1 | Main Weapon 1: 67-CG is a sub-weapon, not a main weapon.";
+    QTest::newRow("unknown weapon") << forumWith(0, 8, "Laser") << "Sub Weapon 2 | Sub Weapon 2: there is no weapon called \"Laser\".";
+    QTest::newRow("fixed other") << forumWith(12, 8, "67-CG") << "Sub Weapon 2 | Sub Weapon 2: the Garpike carries BANG-N fixed in this slot, not 67-CG.";
+    QTest::newRow("fixed unarmed") << forumWith(23, 5, "Unarmed") << "Main Weapon 2 | Main Weapon 2: the Sheepdog carries PPNG-S fixed in this slot, not UNARMED.";
+    QTest::newRow("short list") << forumWith(19, 9, "MM") << "Sub Weapon 3 | Sub Weapon 3: the Prominence M2 cannot carry MM in this slot.";
+    QTest::newRow("nothing named") << forumWith(0, 7, "") << "Sub Weapon 1 | Sub Weapon 1: nothing is named.";
+    QTest::newRow("cut short") << forumWith(0, 0, "Colt").section('\n', 0, 5) << "Main Weapon 3 | Main Weapon 3: missing; the text ends after Main Weapon 2.";
+    QTest::newRow("out of order") << forumWith(0, 0, "Colt").remove("[color=darkred][B]Additional Fuel Tanks:[/B][/color]  Unselected") << "Additional Fuel Tanks | Additional Fuel Tanks: expected after VT, found \"[color=brown][B]Optional Part 1:[/B][/co…\".";
+    QTest::newRow("page cell gone") << cellGone.join("\n") << "Main Weapon 1 | Main Weapon 1: the value cell does not follow the label, found \"</tr>\".";
+    QTest::newRow("page row gone") << page.first(page.indexOf("<strong>Sub Weapon 3")) << "Sub Weapon 3 | Sub Weapon 3: missing; the text ends after Sub Weapon 2.";
+    QTest::newRow("not a loadout") << "Hello, VT: Colt" << none;
+    QTest::newRow("binary junk") << junk << none;
+    QTest::newRow("one huge line") << QString(MaxLoadoutTextLength, u'x') << none;
+    QTest::newRow("VT line to the limit") << vtLine.repeated(MaxLoadoutTextLength / vtLine.size()) << "Additional Fuel Tanks | Additional Fuel Tanks: expected after VT, found \"[size=18][B]VT:[/B] Colt[/size]\".";
+    QTest::newRow("page label, huge cell") << "<strong>VT</strong>\n<td>" + QString(60000, u'<') << "VT | VT: the value cell does not follow the label, found \"<td>" + QString(36, u'<') + "…\".";
+    QTest::newRow("page label to the limit") << QString("<strong>VT</strong>\n").repeated(3000) << "VT | VT: the value cell does not follow the label, found \"<strong>VT</strong>\".";
+    QTest::newRow("10,000 blank lines") << vtLine + QString(10000, u'\n') << "Additional Fuel Tanks | Additional Fuel Tanks: missing; the text ends after VT.";
+    QTest::newRow("one past the limit") << QString(MaxLoadoutTextLength + 1, u'\n') << " | The text is too long to be a loadout (65 KB; a loadout takes a few KB).";
+    QTest::newRow("5 MB") << QString(5 << 20, u'x') << " | The text is too long to be a loadout (5120 KB; a loadout takes a few KB).";
+    // clang-format on
+}
+
+QTEST_MAIN(TestLoadoutText)
+#include "tst_loadouttext.moc"
