@@ -2,6 +2,7 @@
 
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
+#include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "reports/Reports.h"
 #include "weapons/WeaponLists.h"
@@ -25,10 +26,6 @@ QString label(int item) {
 
 LoadoutTextError itemError(int item, const QString& why) {
     return {label(item), label(item) + QStringLiteral(": ") + why};
-}
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A piece of the pasted text for a message: short, and only printable characters.
@@ -254,7 +251,10 @@ Failure resolveWeapon(const WeaponSelectors& selectors, int vt, WeaponKind kind,
     const bool main = kind == WeaponKind::Main;
     const int item = (main ? ItemMain1 : ItemSub1) + slot - 1;
     const auto& lists = main ? selectors.main : selectors.sub;
-    const bool fixed = (main ? selectors.mainFixed : selectors.subFixed)[slot - 1];
+    const auto mount =
+        std::find_if(selectors.fixedMounts.begin(), selectors.fixedMounts.end(),
+                     [&](const FixedMountInstall& m) { return m.kind == kind && m.slot == slot; });
+    const bool fixed = mount != selectors.fixedMounts.end();
     if (!fixed && text == QLatin1String("Unarmed"))
         return std::nullopt;
 
@@ -274,16 +274,11 @@ Failure resolveWeapon(const WeaponSelectors& selectors, int vt, WeaponKind kind,
     const QString name = toQString(entry->Name);
 
     if (fixed) {
-        for (const FixedMountInstall& mount : selectors.fixedMounts) {
-            if (mount.kind != kind || mount.slot != slot)
-                continue;
-            if (mount.reportName != listText)
-                return itemError(item,
-                                 QStringLiteral("the %1 carries %2 fixed in this slot, not %3.")
-                                     .arg(vtName(vt), mount.reportName, name));
-            pick = {mount.position, true};
-            return std::nullopt;
-        }
+        if (mount->reportName != listText)
+            return itemError(item, QStringLiteral("the %1 carries %2 fixed in this slot, not %3.")
+                                       .arg(vtName(vt), mount->reportName, name));
+        pick = {mount->position, true};
+        return std::nullopt;
     }
     const int index = static_cast<int>(lists[slot - 1].indexOf(listText));
     if (index < 0) {

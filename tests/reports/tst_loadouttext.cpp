@@ -1,11 +1,11 @@
 // Loadouts read back from the forum code and the page the reports write:
 // picks are written out with the model's own steps, read back and compared.
 
+#include "core/VtChoice.h"
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
 #include "model/Recompute.h"
 #include "model/VtCatalogue.h"
-#include "model/VtSelection.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
 #include "weapons/WeaponLists.h"
@@ -40,15 +40,9 @@ LoadoutPicks picksFor(int vt, QRandomGenerator* rng = nullptr) {
 // for these picks; `askFixed` clicks the fixed slots' "?" buttons.
 std::pair<QString, QString> writeLoadout(const LoadoutPicks& p, bool internet, bool askFixed) {
     Loadout l;
-    resetForVtSelection(l);
-    ResetReport(l, {false, p.vt});
-    const std::string_view name = vtEntry(p.vt).reportName;
-    SetVTReport(l, QString::fromUtf8(name.data(), qsizetype(name.size())), {internet, p.vt});
-    loadVtFigures(l, p.vt);
-    for (const FixedMountInstall& m : buildWeaponSelectors(l, p.vt).fixedMounts)
-        (m.kind == WeaponKind::Main ? SetMainWeaponReport : SetSubWeaponReport)(l, m.slot,
-                                                                                m.reportName);
-    finishVtSelection(l);
+    chooseVt(l, p.vt);
+    if (internet)
+        SetVTReport(l, l.VTReportText, {true, p.vt});
     if (p.fuel != NotPicked)
         SetFuelReport(l, *chooseFuelTank(l, p.fuel).reportText);
     for (int s = 1; s <= 2; ++s) {
