@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -92,4 +93,8 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly) {
     t->setReadOnly(readOnly);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return t;
+}
+
+bool samePicture(const QPixmap& a, const QPixmap& b) {
+    return a.cacheKey() == b.cacheKey() || a.toImage() == b.toImage();
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QPixmap;
 class QFont;
 class QFrame;
 class QGroupBox;
@@ -37,3 +38,6 @@ QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
 QLabel* makeImage(QWidget* parent, const char* name, QRect rect);
 // The 498 x 136 text box of a page.
 QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly);
+
+// Whether two pixmaps show the same picture.
+bool samePicture(const QPixmap& a, const QPixmap& b);

@@ -294,3 +294,8 @@ QList<QWidget*> InfoPages::weaponAndPartTabOrder() const {
 QList<QWidget*> InfoPages::miscTabOrder() const {
     return {iconKey, intelText, factionButton};
 }
+
+bool operator==(const InfoPages::State& a, const InfoPages::State& b) {
+    return a.weapon == b.weapon && a.part == b.part && a.faction == b.faction &&
+           samePicture(a.flag, b.flag);
+}

@@ -52,6 +52,7 @@ public:
         PartPage part;
         std::optional<vantor::Faction> faction; // whose flag and intel the page holds
         QPixmap flag;                           // null: none
+        friend bool operator==(const State& a, const State& b);
     };
 
     // The pages' left-hand groups go into `groups`, their panels into `panels`.

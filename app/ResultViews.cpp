@@ -257,3 +257,9 @@ void ResultViews::setState(const State& s) {
 QList<QWidget*> ResultViews::tabOrder() const {
     return QList<QWidget*>(buttons.begin(), buttons.end());
 }
+
+bool operator==(const ResultViews::State& a, const ResultViews::State& b) {
+    return a.display == b.display && samePicture(a.picture, b.picture) && a.enabled == b.enabled &&
+           a.generation == b.generation && a.faction == b.faction &&
+           a.factionColour == b.factionColour;
+}

@@ -34,6 +34,7 @@ public:
         QString generation;                            // empty: "N/A"
         QString faction;                               // empty: "N/A"
         QColor factionColour;
+        friend bool operator==(const State& a, const State& b);
     };
 
     ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner);

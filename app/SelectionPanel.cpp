@@ -2,6 +2,7 @@
 
 #include "app/Components.h"
 #include "app/HandlerGuard.h"
+#include "app/LoadoutCommands.h"
 #include "app/PartIcons.h"
 #include "app/Selectors.h"
 #include "equipment/OptionalParts.h"
@@ -179,6 +180,19 @@ int SelectionPanel::heldWeapon(WeaponKind kind, int slot) const {
 
 QString SelectionPanel::weaponItemText(WeaponKind kind, int slot, int item) const {
     return weaponSelector(kind, slot)->itemText(item);
+}
+
+bool SelectionPanel::holdsPick(Selector selector) const {
+    return selectedItem(selectors[selector]) >= 0;
+}
+
+void SelectionPanel::select(int selector, int item) {
+    selectItem(selectors[selector], item);
+}
+
+void SelectionPanel::routeKeysThrough(LoadoutCommands* commands) {
+    for (QComboBox* selector : selectors)
+        commands->routeUndoKeys(selector);
 }
 
 vantor::SlotFacts SelectionPanel::partFacts(int slot) const {

@@ -60,6 +60,12 @@ public:
     // The item a weapon selector holds, also under typed text or "MM Launched".
     int heldWeapon(vantor::WeaponKind kind, int slot) const;
     QString weaponItemText(vantor::WeaponKind kind, int slot, int item) const;
+    // Whether the selector shows one of its items rather than other text.
+    bool holdsPick(Selector selector) const;
+    // Puts an item in a selector, as a pick would, but runs no handler.
+    void select(int selector, int item);
+    // Lets `filter` see the keys of every loadout selector's field first.
+    void routeKeysThrough(class LoadoutCommands* commands);
     // What the icon rules need to know of a part slot.
     vantor::SlotFacts partFacts(int slot) const;
 

@@ -22,4 +22,7 @@ struct SessionState {
     ReportPages::State reports;
     bool advancedEnabled = false; // the button that opens the advanced area
     int pictureVt = -2;           // the VT whose picture was read last; -2 for none
+
+    // Whether the advanced area is open is not compared: it is the user's view.
+    friend bool operator==(const SessionState& a, const SessionState& b);
 };

@@ -11,13 +11,17 @@
 #include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtSelection.h"
+#include "reports/LoadoutText.h"
 #include "reports/PageFile.h"
 #include "reports/Reports.h"
 #include "reports/WebAddresses.h"
 #include "weapons/WeaponSelection.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QUrl>
 
@@ -71,6 +75,7 @@ void TVantor::buildAreas() {
     };
     chart = new RangeChartPage(bottomLeftPanel, bottomPanel, guard, loadChart, this);
     reports = new ReportPages(bottomLeftPanel, bottomPanel, guard, this);
+    commands = new LoadoutCommands(this, guard);
 }
 
 // Tab moves through the window as it reads: the title row, the selection
@@ -91,13 +96,29 @@ void TVantor::connectAreas() {
     connect(navigation, &Navigation::advancedClicked, this, &TVantor::AdvFunctionButtonClick);
     connect(navigation, &Navigation::pageClicked, this, [this](Page page) { showPage(page); });
 
-    connect(selection, &SelectionPanel::vtPicked, this, &TVantor::VTSelectChange);
-    connect(selection, &SelectionPanel::fuelPicked, this, &TVantor::FTSelectChange);
-    connect(selection, &SelectionPanel::partPicked, this, &TVantor::OPSelectChange);
-    connect(selection, &SelectionPanel::levelPicked, this, &TVantor::OPLSelectChange);
-    connect(selection, &SelectionPanel::weaponPicked, this, &TVantor::weaponSelectChange);
-    connect(selection, &SelectionPanel::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
-    connect(selection, &SelectionPanel::mmLaunchClicked, this, &TVantor::F1ButtonClick);
+    // Every pick in a loadout selector, and the MM launch, is one step.
+    using S = SelectionPanel;
+    connect(selection, &S::vtPicked, this,
+            [this] { selectorStep(S::Vt, [this] { VTSelectChange(); }); });
+    connect(selection, &S::fuelPicked, this,
+            [this] { selectorStep(S::Fuel, [this] { FTSelectChange(); }); });
+    connect(selection, &S::partPicked, this, [this](int slot) {
+        selectorStep(slot == 1 ? S::Part1 : S::Part2, [this, slot] { OPSelectChange(slot); });
+    });
+    connect(selection, &S::levelPicked, this, [this](int slot) {
+        selectorStep(slot == 1 ? S::Level1 : S::Level2, [this, slot] { OPLSelectChange(slot); });
+    });
+    connect(selection, &S::weaponPicked, this, [this](WeaponKind kind, int slot) {
+        selectorStep((kind == WeaponKind::Main ? S::Main1 : S::Sub1) + slot - 1,
+                     [this, kind, slot] { weaponSelectChange(kind, slot); });
+    });
+    connect(selection, &S::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
+    connect(selection, &S::mmLaunchClicked, this, [this] { step([this] { F1ButtonClick(); }); });
+    selection->routeKeysThrough(commands);
+    connect(commands, &LoadoutCommands::triggered, this, &TVantor::runCommand);
+    connect(commands, &LoadoutCommands::aboutToShowMenu, this, &TVantor::updateCommands);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TVantor::updateCommands);
+    updateCommands();
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
     connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);
@@ -380,4 +401,119 @@ void TVantor::VTImageRadioGroupClick() {
 void TVantor::ForumGenerateButtonClick() {
     vantor::BuildForumLines(state);
     reports->showForumCode(vantor::forumLines(state));
+}
+
+void TVantor::contextMenuEvent(QContextMenuEvent* event) {
+    commands->showMenu(event->globalPos());
+}
+
+// A pick, or typed text, in one of the loadout's selectors. Typed text that
+// is not yet a pick is held back until it becomes one.
+void TVantor::selectorStep(int selector, const std::function<void()>& handler) {
+    std::optional<SessionState> before = history.takeTyping(selector);
+    if (!before) {
+        history.settleTyping(state);
+        before = captureState();
+    }
+    handler();
+    if (selection->holdsPick(SelectionPanel::Selector(selector)))
+        recordStep(std::move(*before));
+    else
+        history.holdTyping(selector, std::move(*before));
+    updateCommands();
+}
+
+void TVantor::step(const std::function<void()>& change) {
+    history.settleTyping(state);
+    SessionState before = captureState();
+    change();
+    recordStep(std::move(before));
+    updateCommands();
+}
+
+void TVantor::recordStep(SessionState before) {
+    // A pick that changed nothing is no step to take back.
+    if (!(before == captureState()))
+        history.record(std::move(before));
+}
+
+void TVantor::runCommand(LoadoutCommands::Command command) {
+    switch (command) {
+    case LoadoutCommands::Undo:
+    case LoadoutCommands::Redo: {
+        history.settleTyping(state);
+        const bool undo = command == LoadoutCommands::Undo;
+        if (undo ? history.canUndo() : history.canRedo())
+            restoreState(undo ? history.undo(captureState()) : history.redo(captureState()));
+        break;
+    }
+    case LoadoutCommands::CopyLoadout:
+        copyLoadout();
+        break;
+    case LoadoutCommands::PasteLoadout:
+        pasteLoadout();
+        break;
+    }
+    updateCommands();
+}
+
+void TVantor::updateCommands() {
+    commands->setEnabled(LoadoutCommands::Undo, history.canUndo() || history.holdsTyping());
+    commands->setEnabled(LoadoutCommands::Redo, history.canRedo());
+    commands->setEnabled(LoadoutCommands::CopyLoadout, selection->vt() >= 0);
+    commands->setEnabled(LoadoutCommands::PasteLoadout,
+                         !QGuiApplication::clipboard()->text().isEmpty());
+}
+
+// The forum code, exactly as "Generate Forum Code" and its copy button give
+// it, without touching the forum code page.
+void TVantor::copyLoadout() {
+    if (selection->vt() < 0)
+        return;
+    vantor::Loadout copy = state;
+    vantor::BuildForumLines(copy);
+    QGuiApplication::clipboard()->setText(vantor::joinCrLf(vantor::forumLines(copy)));
+}
+
+void TVantor::pasteLoadout() {
+    const auto read = vantor::readLoadoutText(QGuiApplication::clipboard()->text());
+    if (const auto* error = std::get_if<vantor::LoadoutTextError>(&read)) {
+        guard.report(error->message);
+        return;
+    }
+    const auto& picks = std::get<vantor::LoadoutPicks>(read);
+    step([this, &picks] { applyPicks(picks); });
+}
+
+// The picks as a user makes them: the VT, its fuel tanks, each part and its
+// level, then the weapons; a fixed weapon is already in place.
+void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
+    using S = SelectionPanel;
+    selection->select(S::Vt, picks.vt);
+    VTSelectChange();
+    if (picks.fuel != vantor::NotPicked) {
+        selection->select(S::Fuel, picks.fuel);
+        FTSelectChange();
+    }
+    for (int slot = 1; slot <= 2; ++slot) {
+        const vantor::PartPick& part = picks.parts[slot - 1];
+        if (part.part == vantor::NotPicked)
+            continue;
+        selection->select(slot == 1 ? S::Part1 : S::Part2, part.part);
+        OPSelectChange(slot);
+        if (part.level == vantor::NotPicked)
+            continue;
+        selection->select(slot == 1 ? S::Level1 : S::Level2, part.level);
+        OPLSelectChange(slot);
+    }
+    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub})
+        for (int slot = 1; slot <= 3; ++slot) {
+            const vantor::WeaponPick& weapon =
+                (kind == WeaponKind::Main ? picks.main : picks.sub)[slot - 1];
+            if (weapon.fixed || weapon.item == vantor::NotPicked)
+                continue;
+            selection->select((kind == WeaponKind::Main ? S::Main1 : S::Sub1) + slot - 1,
+                              weapon.item);
+            weaponSelectChange(kind, slot);
+        }
 }

@@ -6,10 +6,12 @@
 // record, and hands the result to the areas that show it.
 
 #include "app/HandlerGuard.h"
+#include "app/LoadoutCommands.h"
 #include "app/Navigation.h"
 #include "app/PictureCache.h"
 #include "app/Platform.h"
 #include "app/SessionState.h"
+#include "app/UndoHistory.h"
 #include "model/Loadout.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -20,7 +22,7 @@
 class QFrame;
 
 namespace vantor {
-struct WeaponInfo;
+struct LoadoutPicks;
 } // namespace vantor
 
 class TVantor : public QWidget {
@@ -43,6 +45,9 @@ public:
     // Shows exactly what the window showed when `session` was captured; runs
     // no handler, shows no message and opens nothing.
     void restoreState(const SessionState& session);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildAreas();
@@ -76,6 +81,16 @@ private:
     void applyIconRules();
     void FTSelectChange();
 
+    // Steps of the loadout, undo and redo, and loadouts on the clipboard.
+    void selectorStep(int selector, const std::function<void()>& handler);
+    void step(const std::function<void()>& change);
+    void recordStep(SessionState before);
+    void runCommand(LoadoutCommands::Command command);
+    void updateCommands();
+    void copyLoadout();
+    void pasteLoadout();
+    void applyPicks(const vantor::LoadoutPicks& picks);
+
     // Reports.
     void HtmlGenerateButtonClick();
     void SpeedButton6Click();
@@ -97,4 +112,6 @@ private:
     InfoPages* info = nullptr;
     RangeChartPage* chart = nullptr;
     ReportPages* reports = nullptr;
+    LoadoutCommands* commands = nullptr;
+    UndoHistory history;
 };

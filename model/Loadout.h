@@ -174,6 +174,8 @@ struct Loadout {
     WeaponColumn SubWeaponListMount{};
     WeaponColumn MainWeaponListId{};
     WeaponColumn SubWeaponListId{};
+
+    friend bool operator==(const Loadout&, const Loadout&) = default;
 };
 
 } // namespace vantor

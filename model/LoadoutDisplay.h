@@ -19,11 +19,13 @@ namespace vantor {
 struct LabelText {
     std::string_view objectName;
     QString text;
+    friend bool operator==(const LabelText&, const LabelText&) = default;
 };
 
 struct BoldMark {
     std::string_view objectName;
     bool bold = false;
+    friend bool operator==(const BoldMark&, const BoldMark&) = default;
 };
 
 // A rank label's text and band; no band (no colour) when the text has no digits.
@@ -31,11 +33,13 @@ struct RankLabel {
     std::string_view objectName;
     QString text;
     std::optional<RankBand> band;
+    friend bool operator==(const RankLabel&, const RankLabel&) = default;
 };
 
 struct GaugeValue {
     std::string_view objectName;
     int progress = 0;
+    friend bool operator==(const GaugeValue&, const GaugeValue&) = default;
 };
 
 // The value labels of the load data and statistics views, in the order of
@@ -131,6 +135,8 @@ struct LoadoutDisplay {
     std::array<RankLabel, RankCount> ranks;
     // In the order of GaugeRanges.
     std::array<GaugeValue, GaugeCount> gauges;
+
+    friend bool operator==(const LoadoutDisplay&, const LoadoutDisplay&) = default;
 };
 
 // Requires a recomputed loadout (RecomputeLoadout); reads fields only.

@@ -1,0 +1,85 @@
+#include "app/LoadoutCommands.h"
+
+#include "app/HandlerGuard.h"
+#include "app/Selectors.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QWidget>
+
+namespace {
+
+bool isUndoOrRedoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y) ||
+           QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+} // namespace
+
+LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject(window) {
+    struct Entry {
+        const char* name;
+        const char* text;
+        QList<QKeySequence> keys;
+    };
+    const Entry entries[CommandCount] = {
+        {"UndoAction", "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {"RedoAction",
+         "Redo",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
+        {"CopyLoadoutAction", "Copy Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
+        {"PasteLoadoutAction", "Paste Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
+    };
+    menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("LoadoutMenu"));
+    for (int i = 0; i < CommandCount; ++i) {
+        auto* action = new QAction(QString::fromLatin1(entries[i].text), window);
+        action->setObjectName(QString::fromLatin1(entries[i].name));
+        action->setShortcuts(entries[i].keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+        menu->addAction(action);
+        const Command command = Command(i);
+        guard.connect(action, &QAction::triggered, this,
+                      [this, command] { emit triggered(command); });
+        actions[i] = action;
+    }
+    menu->insertSeparator(actions[CopyLoadout]);
+}
+
+void LoadoutCommands::setEnabled(Command command, bool enabled) {
+    actions[command]->setEnabled(enabled);
+}
+
+bool LoadoutCommands::isEnabled(Command command) const {
+    return actions[command]->isEnabled();
+}
+
+void LoadoutCommands::showMenu(QPoint globalPos) {
+    emit aboutToShowMenu();
+    menu->popup(globalPos);
+}
+
+void LoadoutCommands::routeUndoKeys(QComboBox* selector) {
+    selector->lineEdit()->installEventFilter(this);
+}
+
+bool LoadoutCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* edit = static_cast<QLineEdit*>(watched);
+    const auto* selector = qobject_cast<const QComboBox*>(edit->parentWidget());
+    if (!selector || !isUndoOrRedoKey(static_cast<QKeyEvent*>(event)))
+        return false;
+    const bool typing =
+        selectedItem(selector) < 0 && (edit->isUndoAvailable() || edit->isRedoAvailable());
+    if (typing)
+        return false;
+    // Not taken by the field: the window's shortcut acts.
+    event->ignore();
+    return true;
+}

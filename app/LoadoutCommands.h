@@ -1,0 +1,47 @@
+#pragma once
+
+// The commands that act on the loadout as a whole: undo and redo, copying the
+// loadout as forum code and pasting one back. They are reached through their
+// shortcuts and through the window's context menu; the window carries them
+// out. The layout of the window does not change for them.
+
+#include <QKeySequence>
+#include <QObject>
+#include <QPoint>
+
+#include <array>
+
+class HandlerGuard;
+class QAction;
+class QComboBox;
+class QMenu;
+class QWidget;
+
+class LoadoutCommands : public QObject {
+    Q_OBJECT
+
+public:
+    enum Command { Undo, Redo, CopyLoadout, PasteLoadout };
+    static constexpr int CommandCount = 4;
+
+    LoadoutCommands(QWidget* window, HandlerGuard& guard);
+
+    void setEnabled(Command command, bool enabled);
+    bool isEnabled(Command command) const;
+    // Opens the context menu at `globalPos`, without waiting for a choice.
+    void showMenu(QPoint globalPos);
+    // In the selector's field, undo and redo keys edit the typed text only
+    // while it is not yet a pick; otherwise they undo and redo steps.
+    void routeUndoKeys(QComboBox* selector);
+
+signals:
+    void aboutToShowMenu();
+    void triggered(LoadoutCommands::Command command);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::array<QAction*, CommandCount> actions{};
+    QMenu* menu = nullptr;
+};
