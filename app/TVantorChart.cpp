@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -109,13 +108,13 @@ void TVantor::restoreRangePicture() {
     // kept: erasing the outline then restores it exactly, without the disk.
     if (pristineRange.isNull()) {
         const QString file = dataFile(QStringLiteral("Images"), QStringLiteral("Range.bmp"));
-        QImageReader reader(file);
-        pristineRange = reader.read().convertToFormat(QImage::Format_RGB32);
+        const PictureCache::Image read = PictureCache::read(file, RangeImage->size());
+        pristineRange = read.image.convertToFormat(QImage::Format_RGB32);
         if (pristineRange.isNull()) {
             pristineRange = builtInRange;
             showError(QStringLiteral("Cannot read the range chart %1: %2. The chart built into "
                                      "the program is shown instead.")
-                          .arg(QDir::toNativeSeparators(file), reader.errorString()));
+                          .arg(QDir::toNativeSeparators(file), read.error));
         }
     }
     if (rangePicture.cacheKey() == pristineRange.cacheKey())
@@ -190,7 +189,7 @@ void TVantor::showFaction(vantor::Faction faction) {
 
     const QString file =
         dataPath(QString::fromUtf8(record.flagFile.data(), qsizetype(record.flagFile.size())));
-    const PictureCache::Picture flag = pictures.load(file);
+    const PictureCache::Picture flag = pictures.load(file, FactionImage->size());
     if (flag.pixmap.isNull()) {
         FactionImage->clear();
         showError(QStringLiteral("Cannot show the faction flag %1: %2.")

@@ -177,7 +177,7 @@ void TVantor::LoadVTPicture() {
         return;
     const QString file =
         dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(state.VTIndex));
-    const PictureCache::Picture picture = pictures.load(file);
+    const PictureCache::Picture picture = pictures.load(file, VTImage->size());
     if (picture.pixmap.isNull()) {
         showError(QStringLiteral("Cannot show the VT picture %1: %2.")
                       .arg(QDir::toNativeSeparators(file), picture.error));
