@@ -164,7 +164,7 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
     factionPanel = makePanel(panels, "FactionPanel", QRect(545, 0, 159, 177));
     factionButton =
         makeButton(factionPanel, "FactionButton", ShowIntelCaption, QRect(17, 24, 111, 17));
-    flagImage = makeImage(factionPanel, "FactionImage", QRect(17, 63, 115, 75));
+    flagImage = makeImage(factionPanel, "FactionImage", QRect(QPoint(17, 63), FlagSize));
     flagImage->setAccessibleName(QStringLiteral("Faction flag"));
     iconKeyGroup->hide();
     intelGroup->hide();

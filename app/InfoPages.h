@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -54,6 +55,9 @@ public:
         QPixmap flag;                           // null: none
         friend bool operator==(const State& a, const State& b);
     };
+
+    // The size of the faction flag.
+    static constexpr QSize FlagSize{115, 75};
 
     // The pages' left-hand groups go into `groups`, their panels into `panels`.
     InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner);

@@ -1,12 +1,16 @@
 #pragma once
 
-// Pictures read from disk, kept decoded. A file is read again only when it
+// Pictures read from disk. Only a regular file is opened, so a special file
+// (a pipe, a device) can never block the window, and a picture far larger than
+// the box that shows it is refused from its header, before it is decoded. The
+// few pictures used last are kept decoded; a file is read again when it
 // changes on disk (size or modification time), so a replaced picture still
 // shows and a missing one still reports its error.
 
-#include <QDateTime>
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 class PictureCache {
@@ -15,14 +19,39 @@ public:
         QPixmap pixmap; // null when the file could not be read
         QString error;  // why, for the user
     };
+    struct Image {
+        QImage image; // null when the file could not be read
+        QString error;
+    };
 
-    Picture load(const QString& file);
+    // The picture in `file`, for a box of `box` pixels.
+    Picture load(const QString& file, QSize box);
+
+    // Reads the picture in `file` for a box of `box` pixels, without keeping it.
+    static Image read(const QString& file, QSize box);
+
+    // A picture may be up to this many times its box's width and height.
+    static constexpr int LargestScale = 4;
+    // The VT picture and the flag on screen, and a few shown before.
+    static constexpr qsizetype Kept = 6;
+
+    qsizetype count() const { return entries.size(); }
+
+    // When and as what a file was read, to tell whether it changed since.
+    struct Stamp {
+        qint64 device = -1;
+        qint64 inode = -1;
+        qint64 size = -1;
+        qint64 modified = -1; // nanoseconds
+        bool operator==(const Stamp&) const = default;
+    };
 
 private:
     struct Entry {
-        QDateTime modified;
-        qint64 size = -1;
+        Stamp stamp;
         QPixmap pixmap;
+        quint64 lastUse = 0;
     };
     QHash<QString, Entry> entries;
+    quint64 uses = 0;
 };

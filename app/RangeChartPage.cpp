@@ -46,7 +46,7 @@ RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& g
     : QObject(owner), loadChart(std::move(loadChart_)) {
     group =
         makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"), QRect(16, 4, 520, 164));
-    picture = makeImage(group, "RangeImage", QRect(10, 16, 498, 136));
+    picture = makeImage(group, "RangeImage", QRect(ChartOrigin, ChartSize));
     picture->setAccessibleName(QStringLiteral("Weapons Range chart"));
     builtInChart = QImage(QStringLiteral(":/art/Range.bmp")).convertToFormat(QImage::Format_RGB32);
 

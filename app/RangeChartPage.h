@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -52,6 +53,9 @@ public:
         bool chartFromFile = false;               // the chart read from disk, else the built-in one
         friend bool operator==(const State&, const State&) = default;
     };
+
+    // The size of the chart picture.
+    static constexpr QSize ChartSize{498, 136};
 
     // The page's group goes into `groups`, its panel into `panels`. `loadChart`
     // reads the chart picture from disk, or gives a null image after reporting why.

@@ -44,7 +44,7 @@ ResultViews::ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner) :
         guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { showView(i); });
     }
     // The picture lies under the four groups; the load data group covers it at start.
-    picture = makeImage(parent, "VTImage", QRect(5, 45, 248, 242));
+    picture = makeImage(parent, "VTImage", QRect(QPoint(5, 45), PictureSize));
     picture->setAccessibleName(QStringLiteral("VT picture"));
     buildLoadoutGroup(parent);
     buildStatsGroup(parent);

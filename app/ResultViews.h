@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -36,6 +37,9 @@ public:
         QColor factionColour;
         friend bool operator==(const State& a, const State& b);
     };
+
+    // The size of the VT picture.
+    static constexpr QSize PictureSize{248, 242};
 
     ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner);
 

@@ -22,7 +22,6 @@
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QUrl>
 
 using vantor::WeaponKind;
@@ -65,12 +64,12 @@ void TVantor::buildAreas() {
     info = new InfoPages(bottomLeftPanel, bottomPanel, guard, this);
     const auto loadChart = [this] {
         const QString file = dataFile(QStringLiteral("Images"), QStringLiteral("Range.bmp"));
-        QImageReader reader(file);
-        const QImage chart = reader.read().convertToFormat(QImage::Format_RGB32);
+        const PictureCache::Image read = PictureCache::read(file, RangeChartPage::ChartSize);
+        const QImage chart = read.image.convertToFormat(QImage::Format_RGB32);
         if (chart.isNull())
             guard.report(QStringLiteral("Cannot read the range chart %1: %2. The chart built into "
                                         "the program is shown instead.")
-                             .arg(QDir::toNativeSeparators(file), reader.errorString()));
+                             .arg(QDir::toNativeSeparators(file), read.error));
         return chart;
     };
     chart = new RangeChartPage(bottomLeftPanel, bottomPanel, guard, loadChart, this);
@@ -268,7 +267,7 @@ void TVantor::LoadVTPicture() {
         return;
     const QString file =
         dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(state.VTIndex));
-    const PictureCache::Picture picture = pictures.load(file);
+    const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize);
     if (picture.pixmap.isNull()) {
         guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
                          .arg(QDir::toNativeSeparators(file), picture.error));
@@ -279,7 +278,7 @@ void TVantor::LoadVTPicture() {
 
 void TVantor::showFaction(vantor::Faction faction) {
     const QString file = dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
-    const PictureCache::Picture flag = pictures.load(file);
+    const PictureCache::Picture flag = pictures.load(file, InfoPages::FlagSize);
     if (flag.pixmap.isNull())
         guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
                          .arg(QDir::toNativeSeparators(file), flag.error));

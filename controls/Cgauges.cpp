@@ -84,6 +84,21 @@ PieAngles pieAngles(const QRect& bounds, QPoint from, QPoint to) {
     return {start, span};
 }
 
+// Points on the dial are rounded to the nearest pixel: cos(pi / 2) is not exactly 0, so
+// flooring would take a pixel off a value such as 49.999999999999993.
+static QPoint dialPoint(int rx, int ry, double angle) {
+    return {int(std::lround(rx * (1 - std::cos(angle)))),
+            int(std::lround(ry * (1 - std::sin(angle))))};
+}
+
+QPoint needleTip(int centreX, int baseRow, int percent) {
+    return dialPoint(centreX, baseRow, std::numbers::pi * percent * 0.01);
+}
+
+QPoint pieStart(int mx, int my, int percent) {
+    return dialPoint(mx, my, std::numbers::pi * (percent * 0.02 + 0.5));
+}
+
 } // namespace GaugeGeometry
 
 namespace {
@@ -288,10 +303,7 @@ void TCGauge::PaintAsPie(QImage& image, const QRect& rect) const {
     if (percent > 0) {
         painter.setBrush(m_foreColor);
         const int mx = w / 2;
-        const int my = h / 2;
-        const double angle = std::numbers::pi * (percent * 0.02 + 0.5);
-        const QPoint from(int(std::floor(mx * (1 - std::cos(angle)))),
-                          int(std::floor(my * (1 - std::sin(angle)))));
+        const QPoint from = GaugeGeometry::pieStart(mx, h / 2, percent);
         const auto pie = GaugeGeometry::pieAngles(bounds, from, QPoint(mx, 0));
         painter.drawPie(bounds, pie.start, pie.span);
     }
@@ -318,10 +330,7 @@ void TCGauge::PaintAsNeedle(QImage& image, const QRect& rect) const {
     const int percent = GetPercentDone();
     if (percent > 0) {
         const int mx = width() / 2;
-        const double angle = std::numbers::pi * percent * 0.01;
-        const QPoint tip(int(std::floor(mx * (1 - std::cos(angle)))),
-                         int(std::floor((bottom - 1) * (1 - std::sin(angle)))));
-        painter.drawLine(QPoint(mx, bottom - 1), tip);
+        painter.drawLine(QPoint(mx, bottom - 1), GaugeGeometry::needleTip(mx, bottom - 1, percent));
     }
 }
 

@@ -51,6 +51,12 @@ struct PieAngles {
 };
 PieAngles pieAngles(const QRect& bounds, QPoint from, QPoint to);
 
+// Where the needle ends, for a dial centred on column `centreX` with its base on row `baseRow`.
+QPoint needleTip(int centreX, int baseRow, int percent);
+
+// Where the filled sector of a pie with half-axes `mx` and `my` starts; it ends at (mx, 0).
+QPoint pieStart(int mx, int my, int percent);
+
 } // namespace GaugeGeometry
 
 // Shows an integer between a minimum and a maximum as a bar, pie or needle dial, with the

@@ -7,9 +7,12 @@
 namespace vantor {
 
 // Writes the page text to `path`, replacing the file only once everything is
-// written, so a failure never leaves a half-written page behind. A file that
-// is write-protected is left alone. Returns nothing on success, else a message
-// for the user that names the file and the reason.
+// written and on the disk, so a failure (a full disk among them) leaves the
+// previous page exactly as it was. Only a regular file of that name inside its
+// folder is ever replaced: a symbolic link or any other kind of file there is
+// refused, never followed, and a file that is write-protected is left alone.
+// Returns nothing on success, else a message for the user that names the file
+// and the reason.
 std::optional<QString> writePageFile(const QString& path, const QString& text);
 
 } // namespace vantor

@@ -83,6 +83,8 @@ private slots:
     void textInversion();
     void otherKindsDraw_data();
     void otherKindsDraw();
+    void dialGeometry_data();
+    void dialGeometry();
     void paintEventShowsRenderedImage();
 };
 
@@ -480,6 +482,33 @@ void TestCgauges::otherKindsDraw() {
     QVERIFY(empty != filled);
     // The frame is drawn whatever the kind.
     QCOMPARE(rgbAt(filled, 0, 0), Black);
+}
+
+void TestCgauges::dialGeometry_data() {
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QPoint>("needleTip"); // turning about (50, 98), half-axes 50 and 98
+    QTest::addColumn<QPoint>("pieStart");  // half-axes 49 and 49
+    QTest::newRow("0 %") << 0 << QPoint(0, 98) << QPoint(49, 0);
+    QTest::newRow("25 %") << 25 << QPoint(15, 29) << QPoint(98, 49);
+    QTest::newRow("50 %") << 50 << QPoint(50, 0) << QPoint(49, 98);
+    QTest::newRow("75 %") << 75 << QPoint(85, 29) << QPoint(0, 49);
+    QTest::newRow("100 %") << 100 << QPoint(100, 98) << QPoint(49, 0);
+}
+
+// The needle and pie of the default 100 x 100 gauge end on the nearest pixel.
+void TestCgauges::dialGeometry() {
+    QFETCH(int, percent);
+    QFETCH(QPoint, needleTip);
+    QFETCH(QPoint, pieStart);
+    QCOMPARE(GaugeGeometry::needleTip(50, 98, percent), needleTip);
+    QCOMPARE(GaugeGeometry::pieStart(49, 49, percent), pieStart);
+    // And the needle is painted there: near the top it lies in column 50 at 50 %.
+    TCGauge gauge;
+    gauge.SeTCGaugeKind(TCGauge::gkNeedle);
+    gauge.SetShowText(false);
+    gauge.SetProgress(percent);
+    const QImage image = gauge.renderImage();
+    QCOMPARE(rgbAt(image, 50, 2) == Black && rgbAt(image, 49, 2) != Black, percent == 50);
 }
 
 void TestCgauges::paintEventShowsRenderedImage() {

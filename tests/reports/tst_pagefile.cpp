@@ -1,13 +1,17 @@
 // Saving the page: exact bytes on success, and on failure a message that
-// names the file, with nothing half-written left behind.
+// names the file and the reason, with nothing written anywhere.
 
 #include "reports/PageFile.h"
 #include "reports/Reports.h"
+#include "tests/FileTree.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace vantor;
 
@@ -29,9 +33,8 @@ private slots:
     void writesExactBytes_data();
     void writesExactBytes();
     void replacesLongerFile();
-    void missingFolder();
-    void writeProtectedFile();
-    void pathIsAFolder();
+    void refused_data();
+    void refused();
 };
 
 void TestPageFile::writesExactBytes_data() {
@@ -64,42 +67,54 @@ void TestPageFile::replacesLongerFile() {
     QCOMPARE(readAll(path), QByteArray("short"));
 }
 
-void TestPageFile::missingFolder() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Html/VantorVTConfig.html");
-    const auto message = writePageFile(path, "<html>");
-    QVERIFY(message.has_value());
-    QVERIFY2(message->contains(QDir::toNativeSeparators(path)), qPrintable(*message));
-    QVERIFY(!QFile::exists(path));
-    QVERIFY(QDir(dir.path()).isEmpty());
+void TestPageFile::refused_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing folder" << QString("No such file or directory");
+    QTest::newRow("folder in its place") << "folder" << QString("not a regular file");
+    QTest::newRow("write-protected page") << "protected" << QString("write-protected");
+    QTest::newRow("link to a file elsewhere") << "linked file" << QString("symbolic link");
+    QTest::newRow("link to no file yet") << "dangling" << QString("symbolic link");
+    // What a full disk does to a write, for any user: the write fails part way.
+    QTest::newRow("file size limit reached") << "size limit" << QString("File too large");
 }
 
-void TestPageFile::writeProtectedFile() {
+// A message naming the page and the reason, and nothing written anywhere: an
+// old page stays byte for byte, and no temporary file is left behind.
+void TestPageFile::refused() {
+    QFETCH(QString, obstacle);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = dir.filePath("VantorVTConfig.html");
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("old page");
+    QDir root(dir.path());
+    QVERIFY(root.mkdir("Html"));
+    const QString path = dir.filePath(obstacle == "missing folder" ? "Gone/VantorVTConfig.html"
+                                                                   : "Html/VantorVTConfig.html");
+    const QString elsewhere = dir.filePath("elsewhere.html");
+    if (obstacle == "folder")
+        QVERIFY(root.mkpath(path));
+    if (obstacle == "protected" || obstacle == "size limit")
+        QCOMPARE(writePageFile(path, "old page"), std::nullopt);
+    if (obstacle == "protected")
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    if (obstacle == "linked file")
+        QCOMPARE(writePageFile(elsewhere, "someone else's file"), std::nullopt);
+    if (obstacle == "linked file" || obstacle == "dangling")
+        QVERIFY(QFile::link(elsewhere, path));
+    const auto files = fileTree(dir.path());
+
+    rlimit unlimited{};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    if (obstacle == "size limit") {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{5, unlimited.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    const auto message = writePageFile(path, "new page");
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const auto message = writePageFile(path, "the new page, longer than five bytes");
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
     QVERIFY(message.has_value());
     QVERIFY2(message->contains(QDir::toNativeSeparators(path)), qPrintable(*message));
-    QCOMPARE(readAll(path), QByteArray("old page"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{"VantorVTConfig.html"});
-}
-
-void TestPageFile::pathIsAFolder() {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("VantorVTConfig.html"));
-    const QString path = dir.filePath("VantorVTConfig.html");
-    const auto message = writePageFile(path, "<html>");
-    QVERIFY(message.has_value());
-    QVERIFY2(message->contains(QDir::toNativeSeparators(path)), qPrintable(*message));
-    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY2(message->contains(reason), qPrintable(*message));
+    QCOMPARE(fileTree(dir.path()), files);
 }
 
 QTEST_MAIN(TestPageFile)

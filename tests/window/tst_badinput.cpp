@@ -3,6 +3,7 @@
 // that names what is wrong, and the load data shown stays right.
 
 #include "WindowTest.h"
+#include "tests/FileTree.h"
 
 #include "app/Appearance.h"
 #include "factions/Factions.h"
@@ -15,8 +16,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantor;
 
@@ -51,6 +58,30 @@ private:
 };
 
 const QByteArray Garbage = QByteArrayLiteral("BM this is no bitmap at all \x01\x02\x03\xff\xfe");
+
+// The ways a picture file can be unusable, and the reason its message gives.
+void unusableFileRows() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing" << QString("No such file or directory");
+    QTest::newRow("not a bitmap") << "garbage" << QString();
+    QTest::newRow("a pipe, which would block") << "fifo" << QString("Not a regular file");
+    QTest::newRow("a folder") << "folder" << QString("Not a regular file");
+    QTest::newRow("far too large") << "oversized" << QString("2000 x 8 pixels");
+}
+
+// Puts an unusable file of `kind` in place of `relative` (missing already).
+void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) {
+    const QString path = dir.path(relative);
+    QImage large(2000, 8, QImage::Format_RGB32);
+    large.fill(Qt::gray);
+    if (kind == QLatin1String("garbage"))
+        dir.write(relative, Garbage);
+    if ((kind == QLatin1String("fifo") && ::mkfifo(QFile::encodeName(path), 0600) != 0) ||
+        (kind == QLatin1String("folder") && !QDir().mkdir(path)) ||
+        (kind == QLatin1String("oversized") && !large.save(path, "BMP")))
+        qFatal("cannot make %s", qPrintable(relative));
+}
 
 int vtIndex(const char* name) {
     for (int i = 0; i < VtCount; ++i)
@@ -93,6 +124,10 @@ class TestBadInput : public QObject {
 
 private slots:
     void initTestCase() { applyVantorAppearance(*qApp); }
+    // A step that never returns (as on a file that blocks on opening) ends the
+    // test with an alarm signal, a failure, instead of hanging it.
+    void init() { ::alarm(120); }
+    void cleanup() { ::alarm(0); }
 
     void typedTextNamingNothing_data();
     void typedTextNamingNothing();
@@ -218,25 +253,23 @@ void TestBadInput::emptyImagesFolder() {
 }
 
 void TestBadInput::unusableVtPicture_data() {
-    QTest::addColumn<bool>("garbage");
-    QTest::newRow("missing") << false;
-    QTest::newRow("not a bitmap") << true;
+    unusableFileRows();
 }
 
 // One message per choice of that VT; every figure is shown all the same, and
 // the other VTs show their pictures.
 void TestBadInput::unusableVtPicture() {
-    QFETCH(bool, garbage);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     WorkingDir dir;
     const int vt = vtIndex("Decider");
     const QString file = QStringLiteral("%1.bmp").arg(vt);
     dir.copyPictures({file});
-    if (garbage)
-        dir.write(QStringLiteral("Images/") + file, Garbage);
+    spoil(dir, QStringLiteral("Images/") + file, kind);
 
     Window w;
     w.chooseVt(QStringLiteral("Decider"));
-    verifyOneMessage(w, {file});
+    verifyOneMessage(w, {file, reason});
     verifyLoadData(w, vt, 0, "VT OK");
     QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
 
@@ -257,22 +290,20 @@ void TestBadInput::unusableVtPicture() {
 }
 
 void TestBadInput::unusableRangeChart_data() {
-    QTest::addColumn<bool>("garbage");
-    QTest::newRow("missing") << false;
-    QTest::newRow("not a bitmap") << true;
+    unusableFileRows();
 }
 
 // The chart built into the program stands in, after one message.
 void TestBadInput::unusableRangeChart() {
-    QFETCH(bool, garbage);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     WorkingDir dir;
     dir.copyPictures({QStringLiteral("Range.bmp")});
-    if (garbage)
-        dir.write(QStringLiteral("Images/Range.bmp"), Garbage);
+    spoil(dir, QStringLiteral("Images/Range.bmp"), kind);
 
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
-    verifyOneMessage(w, {QStringLiteral("Range.bmp")});
+    verifyOneMessage(w, {QStringLiteral("Range.bmp"), reason});
     verifyLoadData(w, 0, 0, "VT OK");
     w.click("AdvFunctionButton");
     w.click("WeaponRangeButton");
@@ -284,24 +315,22 @@ void TestBadInput::unusableRangeChart() {
 }
 
 void TestBadInput::unusableFlag_data() {
-    QTest::addColumn<bool>("garbage");
-    QTest::newRow("missing") << false;
-    QTest::newRow("not a bitmap") << true;
+    unusableFileRows();
 }
 
 void TestBadInput::unusableFlag() {
-    QFETCH(bool, garbage);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     WorkingDir dir;
     const int vt = vtIndex("Colt");
     const QString flag =
         toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
     dir.copyPictures({flag});
-    if (garbage)
-        dir.write(QStringLiteral("Images/") + flag, Garbage);
+    spoil(dir, QStringLiteral("Images/") + flag, kind);
 
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
-    verifyOneMessage(w, {flag});
+    verifyOneMessage(w, {flag, reason});
     verifyLoadData(w, vt, 0, "VT OK");
     QCOMPARE(w.text("FactionLabel"), toQString(factionRecord(VtCatalogue[vt].faction).name));
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
@@ -314,21 +343,46 @@ void TestBadInput::unusableFlag() {
 
 void TestBadInput::pageCannotBeWritten_data() {
     QTest::addColumn<QString>("obstacle");
-    QTest::newRow("page name taken by a folder") << QStringLiteral("folder");
-    QTest::newRow("page links into a missing folder") << QStringLiteral("link");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("page name taken by a folder") << "folder" << QString("not a regular file");
+    QTest::newRow("page links into a missing folder") << "link" << QString("symbolic link");
+    QTest::newRow("page links to a file elsewhere") << "linked file" << QString("symbolic link");
+    QTest::newRow("full file system") << "full" << QString("No space left on device");
 }
 
-// One message naming the page and why; nothing is launched, the text stays.
+// One message naming the page and why; nothing is launched, the text stays,
+// and nothing is written anywhere: an old page stays as it was.
 void TestBadInput::pageCannotBeWritten() {
     QFETCH(QString, obstacle);
+    QFETCH(QString, reason);
     WorkingDir dir;
     QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Html")));
     const QString page = dir.path(QStringLiteral("Html/VantorVTConfig.html"));
+    const QByteArray html = QFile::encodeName(dir.path(QStringLiteral("Html")));
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(html, MNT_DETACH);
+    });
     if (obstacle == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(page));
-    } else {
+    } else if (obstacle == QLatin1String("link")) {
         QVERIFY(QFile::link(dir.path(QStringLiteral("no such folder/page.html")), page));
+    } else if (obstacle == QLatin1String("linked file")) {
+        dir.write(QStringLiteral("elsewhere.html"), "someone else's file");
+        QVERIFY(QFile::link(dir.path(QStringLiteral("elsewhere.html")), page));
+    } else { // a small file system, filled up after the old page (mounting needs the right to)
+        mounted = ::mount("tmpfs", html, "tmpfs", 0, "size=64k") == 0;
+        if (!mounted)
+            QSKIP(qPrintable(QStringLiteral("no file system to fill: ") + qt_error_string(errno)));
+        dir.write(QStringLiteral("Html/VantorVTConfig.html"), "<html>the old page</html>");
+        static const char block[4096] = {};
+        const int filler = ::open(html + "/filler", O_WRONLY | O_CREAT, 0600);
+        while (filler >= 0 && ::write(filler, block, sizeof block) > 0) {
+        }
+        ::close(filler);
     }
+    const auto files = fileTree(dir.path(QString()));
 
     Window w;
     w.chooseVt(QStringLiteral("Vortex"));
@@ -337,8 +391,9 @@ void TestBadInput::pageCannotBeWritten() {
     w.click("HtmlGenerateButton");
     const QString before = w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText();
     w.click("SpeedButton6");
-    verifyOneMessage(w, {QStringLiteral("VantorVTConfig.html")});
+    verifyOneMessage(w, {QStringLiteral("VantorVTConfig.html"), reason});
     QVERIFY(w.platform->opened.isEmpty());
+    QCOMPARE(fileTree(dir.path(QString())), files);
     QCOMPARE(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText(), before);
     verifyLoadData(w, vtIndex("Vortex"), 0, "VT OK");
 }

@@ -20,6 +20,8 @@ private slots:
     void pictureCacheFollowsTheFile();
 };
 
+static constexpr QSize Box(8, 8);
+
 void TestPaths::locate_data() {
     QTest::addColumn<QStringList>("folders");
     QTest::addColumn<QString>("expected");
@@ -51,20 +53,20 @@ void TestPaths::pictureCacheFollowsTheFile() {
     const QString file = dir.filePath(QStringLiteral("0.bmp"));
     PictureCache cache;
 
-    PictureCache::Picture missing = cache.load(file);
+    PictureCache::Picture missing = cache.load(file, Box);
     QVERIFY(missing.pixmap.isNull());
     QVERIFY(!missing.error.isEmpty());
 
     QImage red(4, 3, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(file, "BMP"));
-    QCOMPARE(cache.load(file).pixmap.size(), QSize(4, 3));
+    QCOMPARE(cache.load(file, Box).pixmap.size(), QSize(4, 3));
 
     // A replaced picture is read again (its size on disk changes).
     QImage blue(6, 5, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     QVERIFY(blue.save(file, "BMP"));
-    const PictureCache::Picture replaced = cache.load(file);
+    const PictureCache::Picture replaced = cache.load(file, Box);
     QCOMPARE(replaced.pixmap.size(), QSize(6, 5));
     QCOMPARE(QColor(replaced.pixmap.toImage().pixel(0, 0)), QColor(Qt::blue));
 
@@ -73,9 +75,17 @@ void TestPaths::pictureCacheFollowsTheFile() {
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("this is not a bitmap at all");
     garbage.close();
-    const PictureCache::Picture broken = cache.load(file);
+    const PictureCache::Picture broken = cache.load(file, Box);
     QVERIFY(broken.pixmap.isNull());
     QVERIFY(!broken.error.isEmpty());
+
+    // However many pictures were shown, only the few used last stay decoded.
+    for (int i = 1; i <= 3 * PictureCache::Kept; ++i) {
+        const QString other = dir.filePath(QStringLiteral("%1.bmp").arg(i));
+        QVERIFY(red.save(other, "BMP"));
+        QVERIFY(!cache.load(other, Box).pixmap.isNull());
+        QCOMPARE(cache.count(), std::min<qsizetype>(i, PictureCache::Kept));
+    }
 }
 
 QTEST_MAIN(TestPaths)
