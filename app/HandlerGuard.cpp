@@ -13,7 +13,10 @@ void HandlerGuard::run(const std::function<void()>& handler) {
     } catch (...) {
         report(QString());
     }
-    if (--running == 0 && !pending.isEmpty()) {
+    if (--running > 0)
+        return;
+    afterEach();
+    if (!pending.isEmpty()) {
         pending.removeDuplicates();
         const QString message = pending.join(QLatin1Char('\n'));
         pending.clear();

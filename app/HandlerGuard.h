@@ -13,8 +13,9 @@
 
 class HandlerGuard {
 public:
-    explicit HandlerGuard(std::function<void(const QString&)> showMessage)
-        : showMessage(std::move(showMessage)) {}
+    // `afterEach` runs when a handler has ended, before its message shows.
+    HandlerGuard(std::function<void(const QString&)> showMessage, std::function<void()> afterEach)
+        : showMessage(std::move(showMessage)), afterEach(std::move(afterEach)) {}
 
     void run(const std::function<void()>& handler);
     // An error met by the running handler; shown at once outside any handler.
@@ -30,6 +31,7 @@ public:
 
 private:
     std::function<void(const QString&)> showMessage;
+    std::function<void()> afterEach;
     int running = 0;
     QStringList pending;
     bool closed = false;

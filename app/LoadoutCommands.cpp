@@ -65,16 +65,20 @@ void LoadoutCommands::showMenu(QPoint globalPos) {
 }
 
 void LoadoutCommands::routeUndoKeys(QComboBox* selector) {
+    // The selector hands its keys to its field directly, so both are watched.
+    selector->installEventFilter(this);
     selector->lineEdit()->installEventFilter(this);
 }
 
 bool LoadoutCommands::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride)
         return false;
-    auto* edit = static_cast<QLineEdit*>(watched);
-    const auto* selector = qobject_cast<const QComboBox*>(edit->parentWidget());
-    if (!selector || !isUndoOrRedoKey(static_cast<QKeyEvent*>(event)))
+    auto* selector = qobject_cast<QComboBox*>(watched);
+    if (!selector)
+        selector = qobject_cast<QComboBox*>(static_cast<QWidget*>(watched)->parentWidget());
+    if (!selector || !selector->lineEdit() || !isUndoOrRedoKey(static_cast<QKeyEvent*>(event)))
         return false;
+    const QLineEdit* edit = selector->lineEdit();
     const bool typing =
         selectedItem(selector) < 0 && (edit->isUndoAvailable() || edit->isRedoAvailable());
     if (typing)

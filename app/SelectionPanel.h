@@ -78,6 +78,10 @@ public:
 
     State state() const;
     void setState(const State& state);
+    // Notes what the selectors show once a handler has ended: the state
+    // before the user's next pick, which changes its selector first.
+    void settle() { settled = state(); }
+    const State& settledState() const { return settled; }
 
     QList<QWidget*> tabOrder() const;
 
@@ -106,4 +110,5 @@ private:
     // MW2, SW1, SW2, SW3: the slots that may hold a fixed weapon.
     std::array<QPushButton*, 4> fixedWeaponButtons{};
     QPushButton* mmButton = nullptr;
+    State settled;
 };

@@ -29,7 +29,8 @@ using vantor::WeaponKind;
 TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     : QWidget(parent),
       platform(platform_ ? std::move(platform_) : std::make_unique<DesktopPlatform>()),
-      guard([this](const QString& message) { platform->showError(this, message); }) {
+      guard([this](const QString& message) { platform->showError(this, message); },
+            [this] { selection->settle(); }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
     setWindowIcon(QIcon(QStringLiteral(":/art/vantor-48.png")));
@@ -41,6 +42,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     setWindowHeight(330);
     vantor::ResetReport(state, {reports->internetPictures(), selection->vt()});
     connectAreas();
+    selection->settle();
 }
 
 TVantor::~TVantor() {
@@ -159,6 +161,7 @@ void TVantor::restoreState(const SessionState& session) {
     reports->setState(session.reports);
     navigation->setAdvancedEnabled(session.advancedEnabled);
     shownPicture = session.pictureVt;
+    selection->settle();
 }
 
 void TVantor::openAdvancedArea() {
@@ -412,7 +415,7 @@ void TVantor::selectorStep(int selector, const std::function<void()>& handler) {
     std::optional<SessionState> before = history.takeTyping(selector);
     if (!before) {
         history.settleTyping(state);
-        before = captureState();
+        before = stateBeforeInput();
     }
     handler();
     if (selection->holdsPick(SelectionPanel::Selector(selector)))
@@ -424,10 +427,18 @@ void TVantor::selectorStep(int selector, const std::function<void()>& handler) {
 
 void TVantor::step(const std::function<void()>& change) {
     history.settleTyping(state);
-    SessionState before = captureState();
+    SessionState before = stateBeforeInput();
     change();
     recordStep(std::move(before));
     updateCommands();
+}
+
+// The session as it was before the user's input reached the window: a pick
+// has already changed its selector when the handler hears of it.
+SessionState TVantor::stateBeforeInput() const {
+    SessionState before = captureState();
+    before.selection = selection->settledState();
+    return before;
 }
 
 void TVantor::recordStep(SessionState before) {

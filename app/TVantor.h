@@ -84,6 +84,7 @@ private:
     // Steps of the loadout, undo and redo, and loadouts on the clipboard.
     void selectorStep(int selector, const std::function<void()>& handler);
     void step(const std::function<void()>& change);
+    SessionState stateBeforeInput() const;
     void recordStep(SessionState before);
     void runCommand(LoadoutCommands::Command command);
     void updateCommands();

@@ -3,6 +3,7 @@
 #include "controls/Cgauges.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,12 @@ void Window::click(const char* name) const {
     if (!b->isEnabled() || !b->isVisible())
         qFatal("%s cannot be clicked", name);
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void Window::press(const QKeySequence& keys) const {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    const QKeyCombination key = keys[0];
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
 QStringList Window::items(const char* selector) const {

@@ -7,6 +7,7 @@
 #include "app/TVantor.h"
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -56,6 +57,8 @@ struct Window {
     void leave(const char* selector) const;
     void click(const char* name) const;
     void chooseVt(const QString& name) const { pick("VTSelect", name); }
+    // Presses keys where the keyboard focus is, as the user does.
+    void press(const QKeySequence& keys) const;
 
     QStringList items(const char* selector) const;
 

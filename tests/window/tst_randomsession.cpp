@@ -11,6 +11,7 @@
 #include "weapons/WeaponCatalogue.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -318,7 +319,7 @@ QString withCrLf(const QString& text) {
 // One random session: a window, the expectation and the actions so far.
 class Session {
 public:
-    Session(quint32 seed, const QString& htmlFolder) : rng(seed), html(htmlFolder) {}
+    Session(quint32 seed, const QString& htmlFolder) : rng(seed), html(htmlFolder) { remember(); }
 
     // Runs one random action; returns what the window shows wrongly after it.
     // Now and then the session is captured, or a capture put back, which
@@ -331,9 +332,12 @@ public:
             capture();
         else if (roll < 6 && saved)
             restore();
+        else if (roll < 10)
+            undoOrRedo(roll < 8 ? "UndoAction" : "RedoAction");
         else
             doRandomAction();
         check();
+        remember();
         return problems;
     }
 
@@ -378,6 +382,50 @@ private:
             if (shown.value(i) != saved->shown.value(i))
                 problem(QStringLiteral("after restoring: %1\n  captured: %2")
                             .arg(shown.value(i), saved->shown.value(i)));
+    }
+
+    // What the window showed after each action, with what the test expected
+    // then: undo and redo can only ever bring back one of these.
+    struct Seen {
+        QStringList shown;
+        Expected expected;
+    };
+
+    QStringList shownWithReports() const {
+        const Loadout& l = w.window->loadout();
+        return w.dump() << l.VTReportText << l.FuelReportText << l.Part1ReportText
+                        << l.Part2ReportText << l.MW1ReportText << l.MW2ReportText
+                        << l.MW3ReportText << l.SW1ReportText << l.SW2ReportText << l.SW3ReportText;
+    }
+
+    void remember() {
+        seen.push_back({shownWithReports(), e});
+        if (seen.size() > 300)
+            seen.pop_front();
+    }
+
+    // Undo or redo brings back a state shown before; undo followed by redo
+    // brings back exactly what was shown before the undo.
+    void undoOrRedo(const char* action) {
+        note(QString::fromLatin1(action));
+        const QStringList before = shownWithReports();
+        const Expected expectedBefore = e;
+        auto* command = w.window->findChild<QAction*>(QString::fromLatin1(action));
+        command->trigger();
+        const QStringList now = shownWithReports();
+        const auto match =
+            std::find_if(seen.rbegin(), seen.rend(), [&](const Seen& s) { return s.shown == now; });
+        if (match == seen.rend())
+            return problem(
+                QStringLiteral("%1 shows a state never seen").arg(QLatin1String(action)));
+        e = match->expected;
+        if (qstrcmp(action, "UndoAction") == 0 && now != before && rng.bounded(2) == 0) {
+            note(QStringLiteral("RedoAction at once"));
+            w.window->findChild<QAction*>(QStringLiteral("RedoAction"))->trigger();
+            if (shownWithReports() != before)
+                problem(QStringLiteral("redo after undo does not show the state before the undo"));
+            e = expectedBefore;
+        }
     }
 
     bool usable(QWidget* widget) const { return widget->isVisible() && widget->isEnabled(); }
@@ -692,6 +740,7 @@ private:
     Window w;
     Expected e;
     std::optional<Snapshot> saved;
+    std::deque<Seen> seen;
     std::deque<QString> log;
     QStringList problems;
 };
