@@ -99,8 +99,9 @@ private slots:
 
     void typedTextNamingNothing_data();
     void typedTextNamingNothing();
+    void picturesBesideTheProgram_data();
     void picturesBesideTheProgram();
-    void emptyImagesFolder();
+    void picturesMissingFromTheFolder();
     void unusableVtPicture_data();
     void unusableVtPicture();
     void unusableRangeChart_data();
@@ -194,28 +195,48 @@ void BadInputTests::typedTextNamingNothing() {
     }
 }
 
-// With no Images folder in the working directory, the pictures come from
-// beside the program.
+void BadInputTests::picturesBesideTheProgram_data() {
+    QTest::addColumn<QString>("images"); // the working directory's Images folder
+    QTest::newRow("no Images folder") << QString();
+    QTest::newRow("an empty Images folder") << QStringLiteral("empty");
+    QTest::newRow("a stranger's Images folder") << QStringLiteral("stranger");
+    QTest::newRow("the program's pictures but the range chart") << QStringLiteral("no chart");
+}
+
+// Unless the working directory has an Images folder holding the program's
+// pictures, they come from beside the program.
 void BadInputTests::picturesBesideTheProgram() {
+    QFETCH(QString, images);
     WorkingDir dir;
+    if (images == QLatin1String("no chart")) {
+        dir.copyPictures({QStringLiteral("Range.bmp")});
+    } else if (!images.isEmpty()) {
+        QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Images")));
+        if (images == QLatin1String("stranger")) {
+            dir.write(QStringLiteral("Images/holiday.bmp"), Garbage);
+            dir.write(QStringLiteral("Images/1.bmp"), Garbage);
+        }
+    }
     Window w;
     w.chooseVt(QStringLiteral("Behemoth"));
-    QVERIFY(w.platform->errors.isEmpty());
+    QVERIFY2(w.platform->errors.isEmpty(), qPrintable(w.platform->errors.join(u'\n')));
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
     QVERIFY(!w.find<QLabel>("FactionImage")->pixmap().isNull());
 }
 
-// An Images folder without any picture: the first VT choice needs the VT's
-// picture, its flag and the range chart, and says so in one message.
-void BadInputTests::emptyImagesFolder() {
+// The program's Images folder lacks the VT's picture and its flag, and its
+// range chart is no picture: the first choice of that VT needs all three and
+// says so in one message.
+void BadInputTests::picturesMissingFromTheFolder() {
     WorkingDir dir;
-    QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Images")));
-    Window w;
     const int vt = vtIndex("Garpike");
+    const QString picture = QStringLiteral("%1.bmp").arg(vt);
+    const QString flag = qs(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
+    dir.copyPictures({picture, flag});
+    dir.write(QStringLiteral("Images/Range.bmp"), Garbage);
+    Window w;
     w.chooseVt(QStringLiteral("Garpike"));
-    verifyOneMessage(w, {QStringLiteral("%1.bmp").arg(vt),
-                         qs(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
-                         QStringLiteral("Range.bmp")});
+    verifyOneMessage(w, {picture, flag, QStringLiteral("Range.bmp")});
     verifyLoadData(w, vt, 0, "VT OK");
 }
 
@@ -259,18 +280,18 @@ void BadInputTests::unusableVtPicture() {
 }
 
 void BadInputTests::unusableRangeChart_data() {
-    QTest::addColumn<bool>("garbage");
-    QTest::newRow("missing") << false;
-    QTest::newRow("not a bitmap") << true;
+    QTest::addColumn<QByteArray>("content");
+    // A missing chart makes the folder a stranger's (see picturesBesideTheProgram).
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("not a bitmap") << Garbage;
 }
 
 // The chart built into the program stands in, after one message.
 void BadInputTests::unusableRangeChart() {
-    QFETCH(bool, garbage);
+    QFETCH(QByteArray, content);
     WorkingDir dir;
     dir.copyPictures({QStringLiteral("Range.bmp")});
-    if (garbage)
-        dir.write(QStringLiteral("Images/Range.bmp"), Garbage);
+    dir.write(QStringLiteral("Images/Range.bmp"), content);
 
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
