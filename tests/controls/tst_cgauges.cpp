@@ -83,6 +83,8 @@ private slots:
     void textInversion();
     void otherKindsDraw_data();
     void otherKindsDraw();
+    void highDensity_data();
+    void highDensity();
     void paintEventShowsRenderedImage();
 };
 
@@ -480,6 +482,42 @@ void TestCgauges::otherKindsDraw() {
     QVERIFY(empty != filled);
     // The frame is drawn whatever the kind.
     QCOMPARE(rgbAt(filled, 0, 0), Black);
+}
+
+void TestCgauges::highDensity_data() {
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("2") << 2;
+    QTest::newRow("3") << 3;
+}
+
+// On a screen scaled by `ratio` the gauge paints the 1x colours in blocks of `ratio` pixels,
+// but its text in strokes finer than those blocks.
+void TestCgauges::highDensity() {
+    QFETCH(int, ratio);
+    const auto gauge = windowGauge(0, 100, 84);
+    const QImage one = gauge->renderImage();
+    const QImage image = gauge->renderImage(ratio);
+    QCOMPARE(image.size(), QSize(129, 14) * ratio);
+    QCOMPARE(image.devicePixelRatio(), qreal(ratio));
+    int finer = 0;
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 129; ++x) {
+            const QRgb corner = image.pixel(x * ratio, y * ratio);
+            bool uniform = true;
+            for (int d = 1; d < ratio * ratio; ++d)
+                uniform =
+                    uniform && image.pixel(x * ratio + d % ratio, y * ratio + d / ratio) == corner;
+            finer += !uniform;
+            // The frame, the bar left of the text, the background right of the bar.
+            if (x < 40 || x > 90 || y == 0)
+                QCOMPARE(corner, one.pixel(x, y));
+        }
+    QVERIFY2(finer > 10, qPrintable(QString::number(finer)));
+    // Painted on a device of that ratio, the control shows this image.
+    QImage painted(image.size(), QImage::Format_RGB32);
+    painted.setDevicePixelRatio(ratio);
+    gauge->render(&painted);
+    QCOMPARE(painted, image);
 }
 
 void TestCgauges::paintEventShowsRenderedImage() {
