@@ -25,7 +25,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     for (int i = 0; i < int(opImageList.size()); ++i)
         opImageList[i] = QPixmap(QStringLiteral(":/art/op%1.png").arg(i, 2, 10, QLatin1Char('0')));
 
-    installCaptionedValueAccessibility();
+    installVantorAccessibility();
     buildComponents();
     // The width is locked for good; the height follows the advanced area.
     setFixedWidth(ClientWidth);

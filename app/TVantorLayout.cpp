@@ -200,18 +200,18 @@ void TVantor::nameComponentsForScreenReaders() {
         {"VTSelect", "Vertical Tank Selection"},
         {"FTSelect", "Fuel Tank Selection"},
         {"FuelTankImage", "Fuel tank icon"},
-        {"OPSelect1", "Optional Part # 1"},
-        {"OPLSelect1", "Optional Part # 1 Level"},
-        {"OPSelect2", "Optional Part # 2"},
-        {"OPLSelect2", "Optional Part # 2 Level"},
+        {"OPSelect1", "Optional Part 1"},
+        {"OPLSelect1", "Optional Part 1 Level"},
+        {"OPSelect2", "Optional Part 2"},
+        {"OPLSelect2", "Optional Part 2 Level"},
         {"Op1Image", "Optional part 1 icon"},
         {"Op2Image", "Optional part 2 icon"},
-        {"MWSelect1", "Main Weapon # 1"},
-        {"MWSelect2", "Main Weapon # 2"},
-        {"MWSelect3", "Main Weapon # 3"},
-        {"SWSelect1", "Sub-Weapon # 1"},
-        {"SWSelect2", "Sub-Weapon # 2"},
-        {"SWSelect3", "Sub-Weapon # 3"},
+        {"MWSelect1", "Main Weapon 1"},
+        {"MWSelect2", "Main Weapon 2"},
+        {"MWSelect3", "Main Weapon 3"},
+        {"SWSelect1", "Sub Weapon 1"},
+        {"SWSelect2", "Sub Weapon 2"},
+        {"SWSelect3", "Sub Weapon 3"},
         {"FixedMW2Button", "Describe the fixed main weapon 2"},
         {"FixedSW1Button", "Describe the fixed sub-weapon 1"},
         {"FixedSW2Button", "Describe the fixed sub-weapon 2"},
@@ -470,7 +470,7 @@ void TVantor::buildGraphGroup() {
         makeLabel(GraphGroup, nullptr, QString::fromLatin1(r.caption), QPoint(8, y));
         auto* g = new TCGauge(GraphGroup);
         g->setObjectName(QString::fromLatin1(r.name));
-        g->setAccessibleName(QString::fromLatin1(r.caption));
+        g->setAccessibleName(QString::fromLatin1(r.caption).remove(QLatin1Char(':')));
         g->setGeometry(110, y, 129, 14);
         // Stored order: minimum before maximum, progress last.
         g->SetForeColor(r.fore);
