@@ -3,7 +3,8 @@
 # configures and builds the given CMake preset. Sourced by run.sh and test.sh.
 set -euo pipefail
 
-VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
+# The last one's metric twin, Arimo, lets the tests check the font fallback.
+VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-croscore)
 
 vantor_missing_packages() {
     local missing=()

@@ -98,6 +98,8 @@ private slots:
     void rangeBarRowsStayLight();
     void rangeSilhouetteSitsLeftOfZero();
     void opIconsAreDistinct();
+    void opIconTagOnItsOwnPlate_data();
+    void opIconTagOnItsOwnPlate();
     void blankIconIsTransparent();
     void vtPicturesAreDistinct();
     void vtPictureInFactionColours_data();
@@ -292,6 +294,26 @@ void TestArt::opIconsAreDistinct() {
             QVERIFY2(differing > 60, qPrintable(QStringLiteral("icons %1 and %2").arg(i).arg(j)));
         }
     }
+}
+
+void TestArt::opIconTagOnItsOwnPlate_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 1; i < art::OpIconCount; ++i)
+        QTest::addRow("op%02d", i) << i;
+}
+
+// The tag reads on any background: it is opaque, dark letters on a light plate.
+void TestArt::opIconTagOnItsOwnPlate() {
+    QFETCH(int, index);
+    const QImage icon = art::opIcon(index).convertToFormat(QImage::Format_ARGB32);
+    qreal darkest = 255, lightest = 0;
+    for (int y = 16; y <= 24; ++y) // the letters, centred on row 20 right of the badge
+        for (int x = 42; x <= 68; ++x) {
+            QCOMPARE(qAlpha(icon.pixel(x, y)), 255);
+            darkest = std::min(darkest, lightness(icon.pixel(x, y)));
+            lightest = std::max(lightest, lightness(icon.pixel(x, y)));
+        }
+    QVERIFY(darkest < 60 && lightest > 230);
 }
 
 void TestArt::blankIconIsTransparent() {

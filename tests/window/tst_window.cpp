@@ -12,13 +12,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace vantor;
 
@@ -117,6 +122,12 @@ private slots:
     void screenReader_data();
     void screenReader();
     void keyboardOrder();
+    void desktopTheme_data();
+    void desktopTheme();
+    void fontFamily_data();
+    void fontFamily();
+    void fontFolder_data();
+    void fontFolder();
 };
 
 void WindowTests::startState() {
@@ -892,5 +903,101 @@ void WindowTests::keyboardOrder() {
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
 }
 
-QTEST_MAIN(WindowTests)
+void WindowTests::desktopTheme_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("dark palette") << true << QString();
+    QTest::newRow("Windows style") << false << QStringLiteral("Windows");
+}
+
+// Whatever style and palette the desktop sets before the program applies its
+// look, the window shows the same pixels.
+void WindowTests::desktopTheme() {
+    QFETCH(bool, dark);
+    QFETCH(QString, style);
+    const auto render = [] {
+        Window w;
+        w.chooseVt(QStringLiteral("Garpike"));
+        w.click("AdvFunctionButton");
+        w.click("WeaponRangeButton");
+        return w.window->grab().toImage();
+    };
+    const QImage expected = render();
+    if (!style.isEmpty())
+        QApplication::setStyle(style);
+    if (dark)
+        QApplication::setPalette(QPalette(QColor(53, 53, 53), QColor(40, 40, 40)));
+    applyVantorAppearance(*qApp);
+    QCOMPARE(render(), expected);
+}
+
+void WindowTests::fontFamily_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Liberation Sans first")
+        << QStringList{"DejaVu Sans", "Arimo", "Nimbus Sans", "Liberation Sans"}
+        << "Liberation Sans";
+    QTest::newRow("then Nimbus Sans") << QStringList{"Arimo", "Nimbus Sans"} << "Nimbus Sans";
+    QTest::newRow("Arial") << QStringList{"Verdana", "Arial"} << "Arial";
+    QTest::newRow("with a foundry") << QStringList{"Nimbus Sans [UKWN]"} << "Nimbus Sans [UKWN]";
+    QTest::newRow("narrow is other widths")
+        << QStringList{"Liberation Sans Narrow", "DejaVu Sans"} << "sans-serif";
+    QTest::newRow("nothing") << QStringList{} << "sans-serif";
+}
+
+void WindowTests::fontFamily() {
+    QFETCH(QStringList, installed);
+    QFETCH(QString, expected);
+    QCOMPARE(uiFontFamily(installed), expected);
+}
+
+void WindowTests::fontFolder_data() {
+    QTest::addColumn<QStringList>("fonts"); // the only font files there are
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Nimbus Sans") << QStringList{"DejaVuSans.ttf", "NimbusSans-Regular.otf"}
+                                 << "Nimbus Sans";
+    QTest::newRow("Arimo") << QStringList{"DejaVuSans.ttf", "Arimo-Regular.ttf"} << "Arimo";
+    QTest::newRow("no Arial widths") << QStringList{"DejaVuSans.ttf"} << "DejaVu Sans";
+}
+
+// The font the program gets on a machine with the system's font rules but
+// only `fonts` installed; run in a process of its own, see main().
+void WindowTests::fontFolder() {
+    QFETCH(QStringList, fonts);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const QString& font : fonts) {
+        QDirIterator found(QStringLiteral("/usr/share/fonts"), {font}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        if (!found.hasNext())
+            QSKIP(qPrintable(font + QStringLiteral(" is not installed")));
+        QVERIFY(QFile::copy(found.next(), dir.filePath(font)));
+    }
+    QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral("<fontconfig><dir>%1</dir><cachedir>%1/cache</cachedir>"
+                                "<include>/etc/fonts/conf.d</include></fontconfig>")
+                     .arg(dir.path())
+                     .toUtf8());
+    config.close();
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--font")});
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), expected);
+}
+
+// With --font, prints the family the program's font resolves to.
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--font") == 0) {
+        applyVantorAppearance(app);
+        return std::printf("%s\n", qPrintable(QFontInfo(QApplication::font()).family())) < 0;
+    }
+    WindowTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
 #include "tst_window.moc"
