@@ -49,3 +49,10 @@ void applyVantorAppearance(QApplication& app) {
     // Buttons 17 pixels high leave no room for the style's own padding.
     app.setStyleSheet(QStringLiteral("QPushButton { padding: 0px 2px; }"));
 }
+
+QIcon vantorIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/art/vantor-%1.png").arg(size));
+    return icon;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QStringList>
 
 class QApplication;
@@ -19,3 +20,6 @@ QString uiFontFamily(const QStringList& installedFamilies);
 
 // The generic family uiFontFamily() falls back to.
 inline constexpr char GenericSansFamily[] = "sans-serif";
+
+// The application icon at every size it is drawn in.
+QIcon vantorIcon();

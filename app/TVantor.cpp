@@ -21,7 +21,6 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
       platform(platform_ ? std::move(platform_) : std::make_unique<DesktopPlatform>()) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/vantor-48.png")));
     for (int i = 0; i < int(opImageList.size()); ++i)
         opImageList[i] = QPixmap(QStringLiteral(":/art/op%1.png").arg(i, 2, 10, QLatin1Char('0')));
 

@@ -188,6 +188,7 @@ void WindowTests::startState() {
     QVERIFY(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().isEmpty());
     QCOMPARE(w.combo("RangeWeaponSelect")->currentText(), QStringLiteral("Unarmed"));
     QCOMPARE(w.combo("RangeWeaponSelect")->count(), 54);
+    QCOMPARE(vantorIcon().availableSizes().size(), 7);
 }
 
 void WindowTests::iconKey() {
