@@ -997,6 +997,7 @@ int main(int argc, char* argv[]) {
         applyVantorAppearance(app);
         return std::printf("%s\n", qPrintable(QFontInfo(QApplication::font()).family())) < 0;
     }
+    app.setAttribute(Qt::AA_Use96Dpi, true); // as QTEST_MAIN does
     WindowTests tests;
     return QTest::qExec(&tests, argc, argv);
 }
