@@ -1,7 +1,10 @@
 #include "app/Accessibility.h"
 
+#include "controls/Cgauges.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 
 namespace {
@@ -25,11 +28,87 @@ public:
     }
 };
 
-// Every label of the window gets this interface: a label is asked for one as
-// soon as it has a text, before its caption can be attached.
-QAccessibleInterface* captionedValueFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QLabel") && object && object->isWidgetType())
+// A drop-down named by its accessible name, its value the text it shows
+// (typed text included), and an action that opens its list.
+class Selector final : public QAccessibleWidget {
+public:
+    explicit Selector(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return combo()->accessibleName().isEmpty() ? combo()->currentText()
+                                                       : combo()->accessibleName();
+        case QAccessible::Value:
+            return combo()->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = combo()->isEditable();
+        s.expandable = true;
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// A gauge as a progress bar: its value is the percentage it writes, as text
+// ("84%") and as a number from 0 to 100 that cannot be set.
+class Gauge final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit Gauge(TCGauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return QString::number(gauge()->GetPercentDone()) + QLatin1Char('%');
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return gauge()->GetPercentDone(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 0; }
+
+private:
+    TCGauge* gauge() const { return static_cast<TCGauge*>(widget()); }
+};
+
+// Every label of the window gets the captioned interface (a label is asked
+// for one as soon as it has a text, before its caption can be attached), every
+// drop-down and gauge its own. Factories installed later are asked first, so
+// these take the place of Qt's.
+QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QLabel"))
         return new CaptionedValue(static_cast<QLabel*>(object));
+    if (className == QLatin1String("QComboBox"))
+        return new Selector(static_cast<QComboBox*>(object));
+    if (className == QLatin1String("TCGauge"))
+        return new Gauge(static_cast<TCGauge*>(object));
     return nullptr;
 }
 
@@ -39,9 +118,9 @@ void announceWithCaption(QLabel* value, const QString& caption) {
     value->setProperty(CaptionProperty, caption);
 }
 
-void installCaptionedValueAccessibility() {
+void installVantorAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(captionedValueFactory);
+        QAccessible::installFactory(vantorFactory);
         return true;
     }();
     Q_UNUSED(installed);

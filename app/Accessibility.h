@@ -1,7 +1,10 @@
 #pragma once
 
-// Screen readers announce a value label together with the caption beside it
-// ("Total Load: 14"), not as a bare number.
+// What a screen reader hears. Qt's own interfaces name a drop-down after its
+// current text on Linux and give the gauges neither name nor value; these
+// announce a selector as "Main Weapon 1, Unarmed, combo box", a gauge as
+// "Speed, 84 percent, progress bar", and a value label together with the
+// caption beside it ("Total Load: 14"), not as a bare number.
 
 class QLabel;
 class QString;
@@ -9,5 +12,6 @@ class QString;
 // Gives `value` the caption a screen reader reads before its text.
 void announceWithCaption(QLabel* value, const QString& caption);
 
-// Registers the accessible interface that does so; safe to call repeatedly.
-void installCaptionedValueAccessibility();
+// Registers the accessible interfaces of the selectors, gauges and labels;
+// safe to call repeatedly.
+void installVantorAccessibility();

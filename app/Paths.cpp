@@ -6,17 +6,43 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+
+const QString Images = QStringLiteral("Images");
+const QString Html = QStringLiteral("Html");
+
+// The places a data folder may be, most local first.
+QStringList candidates(const QString& name, const QString& workingDir, const QString& programDir) {
+    return {QDir(workingDir).filePath(name), QDir(programDir).filePath(name),
+            QDir(programDir).filePath(QStringLiteral("../share/vantor/") + name)};
+}
+
+// A folder of that name is the program's own: Images must hold the range
+// chart and the first VT's picture, which every installation ships. Their
+// names are enough (nothing is opened here): a broken picture in the
+// program's own folder is reported when it is read.
+bool isProgramFolder(const QString& name, const QString& path) {
+    if (!QFileInfo(path).isDir())
+        return false;
+    if (name != Images)
+        return true;
+    const QDir dir(path);
+    return QFileInfo::exists(dir.filePath(QStringLiteral("Range.bmp"))) &&
+           QFileInfo::exists(dir.filePath(QStringLiteral("0.bmp")));
+}
+
+QString absolute(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
 QString locateDataFolder(const QString& name, const QString& workingDir,
                          const QString& programDir) {
-    const QString candidates[] = {
-        QDir(workingDir).filePath(name),
-        QDir(programDir).filePath(name),
-        QDir(programDir).filePath(QStringLiteral("../share/vantor/") + name),
-    };
-    for (const QString& candidate : candidates)
-        if (QFileInfo(candidate).isDir())
-            return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
-    // None exists: name the usual place, so a message can say what is missing.
+    for (const QString& candidate : candidates(name, workingDir, programDir))
+        if (isProgramFolder(name, candidate))
+            return absolute(candidate);
+    // None is there: name the usual place, so a message can say what is missing.
     return QDir::cleanPath(QDir(workingDir).absoluteFilePath(name));
 }
 
@@ -34,16 +60,36 @@ QString dataFile(const QString& folder, const QString& file) {
     return QDir(dataFolder(folder)).filePath(file);
 }
 
-QString pageFolder() {
-    const QString html = dataFolder(QStringLiteral("Html"));
-    const QFileInfo found(html);
-    if (!found.isDir() || found.isWritable())
-        return html;
-    const QString own = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                            .filePath(QStringLiteral("Html"));
+QString locatePageFolder(const QString& workingDir, const QString& programDir,
+                         const QString& userDataDir) {
+    // Only the working directory's and the build's Html folders take the page.
+    for (const QString& candidate : candidates(Html, workingDir, programDir).mid(0, 2)) {
+        const QFileInfo folder(candidate);
+        if (folder.isDir() && folder.isWritable())
+            return absolute(candidate);
+    }
+    const QString own = QDir(userDataDir).filePath(Html);
     QDir().mkpath(own);
-    const QString pictures = QDir(own).filePath(QStringLiteral("Images"));
-    if (!QFileInfo::exists(pictures))
-        QFile::link(QDir(html).filePath(QStringLiteral("Images")), pictures);
-    return own;
+    // The page names its pictures Images/N.jpg: a link leads to the first
+    // Html folder that holds them, normally the installed one. A link left
+    // behind by a program since moved is made again.
+    const QString pictures = QDir(own).filePath(Images);
+    const QFileInfo link(pictures);
+    if (link.isSymLink() && !link.exists())
+        QFile::remove(pictures);
+    if (!QFileInfo::exists(pictures)) {
+        for (const QString& candidate : candidates(Html, workingDir, programDir)) {
+            const QString shipped = QDir(candidate).filePath(Images);
+            if (QFileInfo(shipped).isDir()) {
+                QFile::link(absolute(shipped), pictures);
+                break;
+            }
+        }
+    }
+    return absolute(own);
+}
+
+QString pageFolder() {
+    return locatePageFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

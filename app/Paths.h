@@ -5,7 +5,9 @@
 // The program reads its pictures from an Images folder and writes its page
 // into an Html folder. A folder is looked up in the working directory first,
 // then beside the executable (the build's layout), then in the installed data
-// folder ../share/vantor beside the executable's folder.
+// folder ../share/vantor beside the executable's folder. An Images folder
+// counts only if it holds the program's pictures: a home folder may well have
+// an unrelated folder of that name.
 QString locateDataFolder(const QString& name, const QString& workingDir, const QString& programDir);
 
 // locateDataFolder for this process.
@@ -17,8 +19,13 @@ QString dataPath(const QString& relative);
 // A file below one of those folders, e.g. dataFile("Images", "0.bmp").
 QString dataFile(const QString& folder, const QString& file);
 
-// Where the HTML page is saved: the Html folder found as above when the user
-// may write there; otherwise (an installed program) an Html folder in the
-// user's application data, which gets a link to the installed VT pictures so
-// that the page shows them.
+// Where the HTML page is saved: a writable Html folder in the working
+// directory, else one beside the executable; otherwise an Html folder in
+// `userDataDir`, which gets a link to the pictures the page shows. An
+// installed program's own share/vantor/Html is never written to, even where
+// the user may write there.
+QString locatePageFolder(const QString& workingDir, const QString& programDir,
+                         const QString& userDataDir);
+
+// locatePageFolder for this process, with the user's application data folder.
 QString pageFolder();

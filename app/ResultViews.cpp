@@ -147,7 +147,7 @@ void ResultViews::buildGraphGroup(QWidget* parent) {
         makeLabel(group, nullptr, QString::fromLatin1(captions[i]), QPoint(8, y));
         auto* g = new TCGauge(group);
         g->setObjectName(toQString(range.objectName));
-        g->setAccessibleName(QString::fromLatin1(captions[i]));
+        g->setAccessibleName(QString::fromLatin1(captions[i]).remove(QLatin1Char(':')));
         g->setGeometry(110, y, 129, 14);
         // Stored order: minimum before maximum, progress last.
         g->SetForeColor(i < 2 ? silver : i >= 9 ? navy : QColor(Qt::black));

@@ -66,8 +66,8 @@ void SelectionPanel::buildParts(QWidget* parent) {
             makeSelector(group, levelNames[i], QPoint(64, 44 + y), 73, levels, NotAvailable);
         part->setEnabled(false);
         level->setEnabled(false);
-        part->setAccessibleName(QStringLiteral("Optional Part # %1").arg(i + 1));
-        level->setAccessibleName(QStringLiteral("Optional Part # %1 Level").arg(i + 1));
+        part->setAccessibleName(QStringLiteral("Optional Part %1").arg(i + 1));
+        level->setAccessibleName(QStringLiteral("Optional Part %1 Level").arg(i + 1));
         selectors[i == 0 ? Part1 : Part2] = part;
         selectors[i == 0 ? Level1 : Level2] = level;
         partIcons[i] = makeImage(group, iconNames[i], QRect(147, 22 + y, 73, 41));
@@ -92,8 +92,8 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
                                       QStringLiteral("Sub-Weapon # %1").arg(i + 1));
         main->setEnabled(false);
         sub->setEnabled(false);
-        main->setAccessibleName(QStringLiteral("Main Weapon # %1").arg(i + 1));
-        sub->setAccessibleName(QStringLiteral("Sub-Weapon # %1").arg(i + 1));
+        main->setAccessibleName(QStringLiteral("Main Weapon %1").arg(i + 1));
+        sub->setAccessibleName(QStringLiteral("Sub Weapon %1").arg(i + 1));
         selectors[Main1 + i] = main;
         selectors[Sub1 + i] = sub;
         fixedWeaponButtons[i + 1] =

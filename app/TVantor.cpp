@@ -33,8 +33,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
             [this] { selection->settle(); }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/vantor-48.png")));
-    installCaptionedValueAccessibility();
+    installVantorAccessibility();
     buildAreas();
     setKeyboardOrder();
     // The width is locked for good; the height follows the advanced area.

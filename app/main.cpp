@@ -28,7 +28,9 @@ int main(int argc, char* argv[]) {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Vantor"));
         QApplication::setApplicationVersion(QStringLiteral("3.2"));
-        QApplication::setDesktopFileName(QStringLiteral("vantor"));
+        // The desktop entry, the AppStream data and the icons share this id.
+        QApplication::setDesktopFileName(QStringLiteral("net.corvane.Vantor"));
+        QApplication::setWindowIcon(vantorIcon());
         applyVantorAppearance(app);
         try {
             TVantor window;

@@ -1,8 +1,10 @@
 #include "controls/Cgauges.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <climits>
@@ -13,6 +15,7 @@
 
 void TBltBitmap::MatchSize(const QImage& tmpl) {
     *this = TBltBitmap(tmpl.size(), QImage::Format_RGB32);
+    setDevicePixelRatio(tmpl.devicePixelRatio());
     fill(WindowFrameColor);
 }
 
@@ -115,10 +118,19 @@ QPen linePen(const QColor& color) {
     return QPen(color, 1, Qt::SolidLine, Qt::FlatCap);
 }
 
+// Both images have the same size in pixels; they are combined pixel for pixel, whatever their
+// device pixel ratio, so that no scaling blurs the exclusive-or.
 void xorInto(QImage& image, const QImage& overlay) {
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawImage(0, 0, overlay);
+    const qreal ratio = image.devicePixelRatio();
+    QImage pixels = overlay;
+    image.setDevicePixelRatio(1);
+    pixels.setDevicePixelRatio(1);
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.drawImage(0, 0, pixels);
+    }
+    image.setDevicePixelRatio(ratio);
 }
 
 std::out_of_range boundError(int low, int high) {
@@ -229,8 +241,12 @@ int TCGauge::GetPercentDone() const {
     return GaugeGeometry::percentDone(m_minValue, m_maxValue, m_progress);
 }
 
-QImage TCGauge::renderImage() const {
-    QImage work(size(), QImage::Format_RGB32);
+QImage TCGauge::renderImage(qreal devicePixelRatio) const {
+    // Drawn in the control's own coordinates on an image of device pixels, so that the text is
+    // as sharp as the screen allows; at a ratio of one every pixel is as before.
+    QImage work(QSize(qCeil(width() * devicePixelRatio), qCeil(height() * devicePixelRatio)),
+                QImage::Format_RGB32);
+    work.setDevicePixelRatio(devicePixelRatio);
     PaintBackground(work);
     const QRect rect = GaugeGeometry::paintRect(size(), m_borderStyle == bsSingle);
 
@@ -264,7 +280,11 @@ QImage TCGauge::renderImage() const {
 
 void TCGauge::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, renderImage());
+    // The device painted on (the window's backing store, or an image the control is rendered
+    // into) says how many of its pixels make one of the control's.
+    const QPaintDevice* target =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : this;
+    painter.drawImage(QPointF(0, 0), renderImage(target ? target->devicePixelRatio() : 1));
 }
 
 void TCGauge::PaintBackground(QImage& image) const {

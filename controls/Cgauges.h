@@ -7,7 +7,8 @@
 #include <QSize>
 #include <QWidget>
 
-// A bitmap that can take the size of another and start out in the window-frame colour.
+// A bitmap that can take the size (and device pixel ratio) of another and start out in the
+// window-frame colour.
 class TBltBitmap : public QImage {
 public:
     using QImage::QImage;
@@ -107,8 +108,9 @@ public:
     void AddProgress(int value);
     int GetPercentDone() const;
 
-    // The whole control as it is drawn, one pixel per pixel of the control.
-    QImage renderImage() const;
+    // The whole control as it is drawn, `devicePixelRatio` image pixels per pixel of the control
+    // (one by default); the image carries that ratio, so it paints at the control's size.
+    QImage renderImage(qreal devicePixelRatio = 1) const;
     // How often the control has asked to be repainted since it was created.
     int repaintRequests() const { return m_repaintRequests; }
 

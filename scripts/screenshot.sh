@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the window for the README: docs/screenshot.png (a chosen loadout
-# with the range chart page open) and docs/screenshot-start.png.
+# with the range chart page open), docs/screenshot-start.png, and
+# docs/screenshot-dark.png (the same loadout on a desktop with a dark palette).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -10,4 +11,5 @@ root=$PWD
 cd build/dev/bin
 ./vantor_screenshot "$root/docs/screenshot.png" page
 ./vantor_screenshot "$root/docs/screenshot-start.png" start
-echo "Wrote docs/screenshot.png and docs/screenshot-start.png"
+./vantor_screenshot "$root/docs/screenshot-dark.png" dark
+echo "Wrote docs/screenshot.png, docs/screenshot-start.png and docs/screenshot-dark.png"

@@ -3,7 +3,11 @@
 # configures and builds the given CMake preset. Sourced by run.sh and test.sh.
 set -euo pipefail
 
-VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
+# The first line builds and runs the program; the tests also draw the scalable
+# icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo), and
+# validate the installed desktop entry and AppStream data.
+VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2
+    libqt6svg6 fonts-croscore appstream desktop-file-utils)
 
 vantor_missing_packages() {
     local missing=()

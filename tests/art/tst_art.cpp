@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QtTest>
 
 #include <array>
@@ -98,6 +99,9 @@ private slots:
     void rangeBarRowsStayLight();
     void rangeSilhouetteSitsLeftOfZero();
     void opIconsAreDistinct();
+    void opIconTagOnItsOwnPlate_data();
+    void opIconTagOnItsOwnPlate();
+    void scalableIconShowsTheDesign();
     void blankIconIsTransparent();
     void vtPicturesAreDistinct();
     void vtPictureInFactionColours_data();
@@ -159,8 +163,10 @@ void TestArt::resourceFile_data() {
     QTest::newRow("corvane") << "corvane.png" << QSize(25, 25);
     QTest::newRow("kerrow") << "kerrow.png" << QSize(25, 25);
     QTest::newRow("pellum") << "pellum.png" << QSize(25, 25);
-    QTest::newRow("vantor") << "vantor.png" << QSize(256, 256);
-    QTest::newRow("vantor-48") << "vantor-48.png" << QSize(48, 48);
+    for (int size : art::AppIconSizes) {
+        const QString name = QStringLiteral("vantor-%1.png").arg(size);
+        QTest::newRow(qPrintable(name)) << name << QSize(size, size);
+    }
     QTest::newRow("Range.bmp") << "Range.bmp" << QSize(498, 136);
 }
 
@@ -182,7 +188,10 @@ void TestArt::embeddedResource_data() {
     QTest::newRow(":/art/corvane.png") << ":/art/corvane.png" << QSize(25, 25);
     QTest::newRow(":/art/kerrow.png") << ":/art/kerrow.png" << QSize(25, 25);
     QTest::newRow(":/art/pellum.png") << ":/art/pellum.png" << QSize(25, 25);
-    QTest::newRow(":/art/vantor.png") << ":/art/vantor.png" << QSize(256, 256);
+    for (int size : art::AppIconSizes) {
+        const QString path = QStringLiteral(":/art/vantor-%1.png").arg(size);
+        QTest::newRow(qPrintable(path)) << path << QSize(size, size);
+    }
     QTest::newRow(":/art/Range.bmp") << ":/art/Range.bmp" << QSize(498, 136);
 }
 
@@ -292,6 +301,42 @@ void TestArt::opIconsAreDistinct() {
             QVERIFY2(differing > 60, qPrintable(QStringLiteral("icons %1 and %2").arg(i).arg(j)));
         }
     }
+}
+
+void TestArt::opIconTagOnItsOwnPlate_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 1; i < art::OpIconCount; ++i)
+        QTest::addRow("op%02d", i) << i;
+}
+
+// The tag reads on any background: it is opaque, dark letters on a light plate.
+void TestArt::opIconTagOnItsOwnPlate() {
+    QFETCH(int, index);
+    const QImage icon = art::opIcon(index).convertToFormat(QImage::Format_ARGB32);
+    qreal darkest = 255, lightest = 0;
+    for (int y = 16; y <= 24; ++y) // the letters, centred on row 20 right of the badge
+        for (int x = 42; x <= 68; ++x) {
+            QCOMPARE(qAlpha(icon.pixel(x, y)), 255);
+            darkest = std::min(darkest, lightness(icon.pixel(x, y)));
+            lightest = std::max(lightest, lightness(icon.pixel(x, y)));
+        }
+    QVERIFY(darkest < 60 && lightest > 230);
+}
+
+// An SVG renderer draws the scalable icon as the pictures show it.
+void TestArt::scalableIconShowsTheDesign() {
+    if (!QImageReader::supportedImageFormats().contains("svg"))
+        QSKIP("Qt's SVG image plugin is not installed (Debian package libqt6svg6)");
+    const QImage svg(QDir(QStringLiteral(VANTOR_ART_DIR)).filePath(QStringLiteral("vantor.svg")));
+    QCOMPARE(svg.size(), QSize(256, 256));
+    const QImage png = art::appIcon(256);
+    int differing = 0; // by more than an antialiased edge
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            for (int shift : {0, 8, 16, 24})
+                differing += std::abs(int(svg.pixel(x, y) >> shift & 0xFF) -
+                                      int(png.pixel(x, y) >> shift & 0xFF)) > 64;
+    QVERIFY2(differing < 256 * 256 / 100, qPrintable(QString::number(differing)));
 }
 
 void TestArt::blankIconIsTransparent() {

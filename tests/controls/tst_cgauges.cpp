@@ -85,6 +85,8 @@ private slots:
     void otherKindsDraw();
     void dialGeometry_data();
     void dialGeometry();
+    void highDensity_data();
+    void highDensity();
     void paintEventShowsRenderedImage();
 };
 
@@ -509,6 +511,42 @@ void TestCgauges::dialGeometry() {
     gauge.SetProgress(percent);
     const QImage image = gauge.renderImage();
     QCOMPARE(rgbAt(image, 50, 2) == Black && rgbAt(image, 49, 2) != Black, percent == 50);
+}
+
+void TestCgauges::highDensity_data() {
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("2") << 2;
+    QTest::newRow("3") << 3;
+}
+
+// On a screen scaled by `ratio` the gauge paints the 1x colours in blocks of `ratio` pixels,
+// but its text in strokes finer than those blocks.
+void TestCgauges::highDensity() {
+    QFETCH(int, ratio);
+    const auto gauge = windowGauge(0, 100, 84);
+    const QImage one = gauge->renderImage();
+    const QImage image = gauge->renderImage(ratio);
+    QCOMPARE(image.size(), QSize(129, 14) * ratio);
+    QCOMPARE(image.devicePixelRatio(), qreal(ratio));
+    int finer = 0;
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 129; ++x) {
+            const QRgb corner = image.pixel(x * ratio, y * ratio);
+            bool uniform = true;
+            for (int d = 1; d < ratio * ratio; ++d)
+                uniform =
+                    uniform && image.pixel(x * ratio + d % ratio, y * ratio + d / ratio) == corner;
+            finer += !uniform;
+            // The frame, the bar left of the text, the background right of the bar.
+            if (x < 40 || x > 90 || y == 0)
+                QCOMPARE(corner, one.pixel(x, y));
+        }
+    QVERIFY2(finer > 10, qPrintable(QString::number(finer)));
+    // Painted on a device of that ratio, the control shows this image.
+    QImage painted(image.size(), QImage::Format_RGB32);
+    painted.setDevicePixelRatio(ratio);
+    gauge->render(&painted);
+    QCOMPARE(painted, image);
 }
 
 void TestCgauges::paintEventShowsRenderedImage() {

@@ -60,10 +60,13 @@ private:
 const QByteArray Garbage = QByteArrayLiteral("BM this is no bitmap at all \x01\x02\x03\xff\xfe");
 
 // The ways a picture file can be unusable, and the reason its message gives.
-void unusableFileRows() {
+void unusableFileRows(bool missing = true) {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing" << QString("No such file or directory");
+    if (missing)
+        QTest::newRow("missing") << "missing" << QString("No such file or directory");
+    else
+        QTest::newRow("empty file") << "empty" << QString();
     QTest::newRow("not a bitmap") << "garbage" << QString();
     QTest::newRow("a pipe, which would block") << "fifo" << QString("Not a regular file");
     QTest::newRow("a folder") << "folder" << QString("Not a regular file");
@@ -77,6 +80,8 @@ void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) 
     large.fill(Qt::gray);
     if (kind == QLatin1String("garbage"))
         dir.write(relative, Garbage);
+    if (kind == QLatin1String("empty"))
+        dir.write(relative, QByteArray());
     if ((kind == QLatin1String("fifo") && ::mkfifo(QFile::encodeName(path), 0600) != 0) ||
         (kind == QLatin1String("folder") && !QDir().mkdir(path)) ||
         (kind == QLatin1String("oversized") && !large.save(path, "BMP")))
@@ -131,8 +136,9 @@ private slots:
 
     void typedTextNamingNothing_data();
     void typedTextNamingNothing();
+    void picturesBesideTheProgram_data();
     void picturesBesideTheProgram();
-    void emptyImagesFolder();
+    void picturesMissingFromTheFolder();
     void unusableVtPicture_data();
     void unusableVtPicture();
     void unusableRangeChart_data();
@@ -226,29 +232,49 @@ void TestBadInput::typedTextNamingNothing() {
     }
 }
 
-// With no Images folder in the working directory, the pictures come from
-// beside the program.
+void TestBadInput::picturesBesideTheProgram_data() {
+    QTest::addColumn<QString>("images"); // the working directory's Images folder
+    QTest::newRow("no Images folder") << QString();
+    QTest::newRow("an empty Images folder") << QStringLiteral("empty");
+    QTest::newRow("a stranger's Images folder") << QStringLiteral("stranger");
+    QTest::newRow("the program's pictures but the range chart") << QStringLiteral("no chart");
+}
+
+// Unless the working directory has an Images folder holding the program's
+// pictures, they come from beside the program.
 void TestBadInput::picturesBesideTheProgram() {
+    QFETCH(QString, images);
     WorkingDir dir;
+    if (images == QLatin1String("no chart")) {
+        dir.copyPictures({QStringLiteral("Range.bmp")});
+    } else if (!images.isEmpty()) {
+        QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Images")));
+        if (images == QLatin1String("stranger")) {
+            dir.write(QStringLiteral("Images/holiday.bmp"), Garbage);
+            dir.write(QStringLiteral("Images/1.bmp"), Garbage);
+        }
+    }
     Window w;
     w.chooseVt(QStringLiteral("Behemoth"));
-    QVERIFY(w.platform->errors.isEmpty());
+    QVERIFY2(w.platform->errors.isEmpty(), qPrintable(w.platform->errors.join(u'\n')));
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
     QVERIFY(!w.find<QLabel>("FactionImage")->pixmap().isNull());
 }
 
-// An Images folder without any picture: the first VT choice needs the VT's
-// picture, its flag and the range chart, and says so in one message.
-void TestBadInput::emptyImagesFolder() {
+// The program's Images folder lacks the VT's picture and its flag, and its
+// range chart is no picture: the first choice of that VT needs all three and
+// says so in one message.
+void TestBadInput::picturesMissingFromTheFolder() {
     WorkingDir dir;
-    QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Images")));
-    Window w;
     const int vt = vtIndex("Garpike");
+    const QString picture = QStringLiteral("%1.bmp").arg(vt);
+    const QString flag =
+        toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1);
+    dir.copyPictures({picture, flag});
+    dir.write(QStringLiteral("Images/Range.bmp"), Garbage);
+    Window w;
     w.chooseVt(QStringLiteral("Garpike"));
-    verifyOneMessage(w,
-                     {QStringLiteral("%1.bmp").arg(vt),
-                      toQString(factionRecord(VtCatalogue[vt].faction).flagFile).section(u'/', 1),
-                      QStringLiteral("Range.bmp")});
+    verifyOneMessage(w, {picture, flag, QStringLiteral("Range.bmp")});
     verifyLoadData(w, vt, 0, "VT OK");
 }
 
@@ -290,7 +316,8 @@ void TestBadInput::unusableVtPicture() {
 }
 
 void TestBadInput::unusableRangeChart_data() {
-    unusableFileRows();
+    // A missing chart makes the folder a stranger's (see picturesBesideTheProgram).
+    unusableFileRows(false);
 }
 
 // The chart built into the program stands in, after one message.

@@ -1,13 +1,14 @@
 // Where the program looks for its pictures (the working directory, beside
-// the executable, or the installed data folder), and how it keeps them.
+// the executable, or the installed data folder), where it saves its page,
+// and how it keeps the pictures.
 
 #include "app/Paths.h"
 #include "app/PictureCache.h"
 
-#include <QFile>
-#include <QImage>
-
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,35 +18,91 @@ class TestPaths : public QObject {
 private slots:
     void locate_data();
     void locate();
+    void pageFolder_data();
+    void pageFolder();
     void pictureCacheFollowsTheFile();
 };
 
 static constexpr QSize Box(8, 8);
 
+namespace {
+
+// The files by which an Images folder counts as the program's.
+QStringList pictures(const QString& folder) {
+    return {folder + QStringLiteral("/Range.bmp"), folder + QStringLiteral("/0.bmp")};
+}
+
+// A temporary root holding work/, prefix/bin/ and `files`: "a/" makes a
+// folder, "a -> b" a link.
+struct Root {
+    explicit Root(const QStringList& files) {
+        for (const QString& file : files + QStringList{"work/", "prefix/bin/"}) {
+            const QStringList link = file.split(QStringLiteral(" -> "));
+            QDir().mkpath(file.endsWith(u'/') ? path(file) : QFileInfo(path(link[0])).path());
+            if (link.size() == 2)
+                QFile::link(path(link[1]), path(link[0]));
+            else if (!file.endsWith(u'/'))
+                QFile(path(file)).open(QIODevice::WriteOnly);
+        }
+    }
+    QString path(const QString& relative) const { return QDir::cleanPath(dir.filePath(relative)); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
 void TestPaths::locate_data() {
-    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("expected");
-    // Folders are relative to a temporary root holding work/ and prefix/bin/.
     QTest::newRow("working directory first")
-        << QStringList{"work/Images", "prefix/bin/Images", "prefix/share/vantor/Images"}
+        << pictures("work/Images") + pictures("prefix/bin/Images") +
+               pictures("prefix/share/vantor/Images")
         << "work/Images";
-    QTest::newRow("beside the program") << QStringList{"prefix/bin/Images"} << "prefix/bin/Images";
+    QTest::newRow("beside the program") << pictures("prefix/bin/Images") << "prefix/bin/Images";
     QTest::newRow("installed data")
-        << QStringList{"prefix/share/vantor/Images"} << "prefix/share/vantor/Images";
+        << pictures("prefix/share/vantor/Images") << "prefix/share/vantor/Images";
     QTest::newRow("nowhere: names the working directory's") << QStringList{} << "work/Images";
+    QTest::newRow("a stranger's Images in the working directory")
+        << QStringList{"work/Images/holiday.jpg", "work/Images/0.bmp"} +
+               pictures("prefix/share/vantor/Images")
+        << "prefix/share/vantor/Images";
 }
 
 void TestPaths::locate() {
-    QFETCH(QStringList, folders);
+    QFETCH(QStringList, files);
     QFETCH(QString, expected);
-    QTemporaryDir root;
-    QDir dir(root.path());
-    QVERIFY(dir.mkpath(QStringLiteral("work")) && dir.mkpath(QStringLiteral("prefix/bin")));
-    for (const QString& folder : folders)
-        QVERIFY(dir.mkpath(folder));
-    QCOMPARE(locateDataFolder(QStringLiteral("Images"), dir.filePath(QStringLiteral("work")),
-                              dir.filePath(QStringLiteral("prefix/bin"))),
-             QDir::cleanPath(dir.filePath(expected)));
+    const Root root(files);
+    QCOMPARE(locateDataFolder(QStringLiteral("Images"), root.path("work"), root.path("prefix/bin")),
+             root.path(expected));
+}
+
+void TestPaths::pageFolder_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("picturesLink"); // where data/Html/Images leads, if anywhere
+    const QString installed = QStringLiteral("prefix/share/vantor/Html/Images");
+    QTest::newRow("working directory's Html")
+        << QStringList{"work/Html/", "prefix/bin/Html/", installed + '/'} << "work/Html"
+        << "";
+    QTest::newRow("the build's Html") << QStringList{"prefix/bin/Html/Images/"} << "prefix/bin/Html"
+                                      << "";
+    // An installation's Html is writable in the home folder, or for root.
+    QTest::newRow("installed: the user's data")
+        << QStringList{installed + '/'} << "data/Html" << installed;
+    QTest::newRow("link to a moved installation renewed")
+        << QStringList{installed + '/', "data/Html/Images -> gone"} << "data/Html" << installed;
+}
+
+void TestPaths::pageFolder() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+    QFETCH(QString, picturesLink);
+    const Root root(files);
+    QCOMPARE(locatePageFolder(root.path("work"), root.path("prefix/bin"), root.path("data")),
+             root.path(expected));
+    QVERIFY(QFileInfo(root.path(expected)).isDir());
+    const QString link = QFileInfo(root.path("data/Html/Images")).symLinkTarget();
+    QCOMPARE(link, picturesLink.isEmpty() ? QString() : root.path(picturesLink));
 }
 
 void TestPaths::pictureCacheFollowsTheFile() {

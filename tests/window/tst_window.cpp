@@ -14,11 +14,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace vantor;
 
@@ -110,8 +115,15 @@ private slots:
     void rangeChart();
     void factionIntel();
     void aboutAndLinks();
-    void screenReaderNames();
+    void screenReader_data();
+    void screenReader();
     void keyboardOrder();
+    void desktopTheme_data();
+    void desktopTheme();
+    void fontFamily_data();
+    void fontFamily();
+    void fontFolder_data();
+    void fontFolder();
 };
 
 void TestWindow::startState() {
@@ -172,6 +184,7 @@ void TestWindow::startState() {
     QVERIFY(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText().isEmpty());
     QCOMPARE(w.combo("RangeWeaponSelect")->currentText(), QStringLiteral("Unarmed"));
     QCOMPARE(w.combo("RangeWeaponSelect")->count(), 54);
+    QCOMPARE(vantorIcon().availableSizes().size(), 7);
 }
 
 void TestWindow::iconKey() {
@@ -807,31 +820,54 @@ void TestWindow::aboutAndLinks() {
                           QUrl(QStringLiteral("http://www.pellum.net/forum"))}));
 }
 
-void TestWindow::screenReaderNames() {
+void TestWindow::screenReader_data() {
+    QTest::addColumn<QString>("component");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QAccessible::Role>("role");
+    const auto row = [](const char* component, const char* name, const char* value,
+                        QAccessible::Role role) {
+        QTest::newRow(component) << QString::fromLatin1(component) << QString::fromLatin1(name)
+                                 << QString::fromLatin1(value) << role;
+    };
+    // A Colt with a 140-MG: selectors, gauges (128 of 200 km/h...), labels and buttons.
+    row("VTSelect", "Vertical Tank Selection", "Colt", QAccessible::ComboBox);
+    row("MWSelect1", "Main Weapon 1", "140-MG", QAccessible::ComboBox);
+    row("MWSelect2", "Main Weapon 2", "Unarmed", QAccessible::ComboBox);
+    row("SWSelect3", "Sub Weapon 3", "Unarmed", QAccessible::ComboBox);
+    row("SpeedGauge", "Speed", "64%", QAccessible::ProgressBar);
+    row("FuelGauge", "Fuel Efficiency", "36%", QAccessible::ProgressBar);
+    row("TotalLoadLabel", "Total Load: 3", "", QAccessible::StaticText);
+    row("FixedSW2Button", "Describe the fixed sub-weapon 2", "", QAccessible::Button);
+}
+
+// What the accessibility interface reports is what a screen reader says.
+void TestWindow::screenReader() {
+    QFETCH(QString, component);
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QAccessible::Role, role);
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.pick("MWSelect1", QStringLiteral("140-MG"));
-    const auto name = [&](const char* component) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.find(component));
-        return a ? a->text(QAccessible::Name) : QString();
-    };
-    QCOMPARE(name("TotalLoadLabel"), QStringLiteral("Total Load: 3"));
-    QCOMPARE(name("Label9"), QStringLiteral("Load status: VT OK"));
-    QCOMPARE(name("TurnRankLabel"), QStringLiteral("Turn: 28th"));
-    QCOMPARE(name("VTTurnSpeedLabel"), QStringLiteral("Turn Speed (seconds): 37.4"));
-    QCOMPARE(name("DamageLabel"), QStringLiteral("Damage: 60"));
-    QCOMPARE(name("FixedSW2Button"), QStringLiteral("Describe the fixed sub-weapon 2"));
-    QCOMPARE(w.find("VTSelect")->accessibleName(), QStringLiteral("Vertical Tank Selection"));
-    // Every button says what it is, and every selector has a name of its own.
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.find(component.toLatin1()));
+    QCOMPARE(a->text(QAccessible::Name), name);
+    QCOMPARE(a->text(QAccessible::Value), value);
+    QCOMPARE(a->role(), role);
+    if (QAccessibleValueInterface* gauge = a->valueInterface())
+        QCOMPARE(gauge->currentValue().toString() + u'%', value);
+    // Every button and gauge has a name, and every selector one of its own.
+    QStringList names;
     for (QWidget* widget : w.window->findChildren<QWidget*>()) {
-        if (qobject_cast<QComboBox*>(widget))
-            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
-        if (qobject_cast<QAbstractButton*>(widget)) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
-            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(),
+        a = QAccessible::queryAccessibleInterface(widget);
+        if (a->role() == QAccessible::ComboBox)
+            names << a->text(QAccessible::Name);
+        if (QList{QAccessible::ComboBox, QAccessible::Button, QAccessible::ProgressBar}.contains(
+                a->role()))
+            QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(),
                      qPrintable(widget->objectName()));
-        }
     }
+    QCOMPARE(names.removeDuplicates(), 0);
 }
 
 void TestWindow::keyboardOrder() {
@@ -864,5 +900,102 @@ void TestWindow::keyboardOrder() {
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
 }
 
-QTEST_MAIN(TestWindow)
+void TestWindow::desktopTheme_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("dark palette") << true << QString();
+    QTest::newRow("Windows style") << false << QStringLiteral("Windows");
+}
+
+// Whatever style and palette the desktop sets before the program applies its
+// look, the window shows the same pixels.
+void TestWindow::desktopTheme() {
+    QFETCH(bool, dark);
+    QFETCH(QString, style);
+    const auto render = [] {
+        Window w;
+        w.chooseVt(QStringLiteral("Garpike"));
+        w.click("AdvFunctionButton");
+        w.click("WeaponRangeButton");
+        return w.window->grab().toImage();
+    };
+    const QImage expected = render();
+    if (!style.isEmpty())
+        QApplication::setStyle(style);
+    if (dark)
+        QApplication::setPalette(QPalette(QColor(53, 53, 53), QColor(40, 40, 40)));
+    applyVantorAppearance(*qApp);
+    QCOMPARE(render(), expected);
+}
+
+void TestWindow::fontFamily_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Liberation Sans first")
+        << QStringList{"DejaVu Sans", "Arimo", "Nimbus Sans", "Liberation Sans"}
+        << "Liberation Sans";
+    QTest::newRow("then Nimbus Sans") << QStringList{"Arimo", "Nimbus Sans"} << "Nimbus Sans";
+    QTest::newRow("Arial") << QStringList{"Verdana", "Arial"} << "Arial";
+    QTest::newRow("with a foundry") << QStringList{"Nimbus Sans [UKWN]"} << "Nimbus Sans [UKWN]";
+    QTest::newRow("narrow is other widths")
+        << QStringList{"Liberation Sans Narrow", "DejaVu Sans"} << "sans-serif";
+    QTest::newRow("nothing") << QStringList{} << "sans-serif";
+}
+
+void TestWindow::fontFamily() {
+    QFETCH(QStringList, installed);
+    QFETCH(QString, expected);
+    QCOMPARE(uiFontFamily(installed), expected);
+}
+
+void TestWindow::fontFolder_data() {
+    QTest::addColumn<QStringList>("fonts"); // the only font files there are
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Nimbus Sans") << QStringList{"DejaVuSans.ttf", "NimbusSans-Regular.otf"}
+                                 << "Nimbus Sans";
+    QTest::newRow("Arimo") << QStringList{"DejaVuSans.ttf", "Arimo-Regular.ttf"} << "Arimo";
+    QTest::newRow("no Arial widths") << QStringList{"DejaVuSans.ttf"} << "DejaVu Sans";
+}
+
+// The font the program gets on a machine with the system's font rules but
+// only `fonts` installed; run in a process of its own, see main().
+void TestWindow::fontFolder() {
+    QFETCH(QStringList, fonts);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const QString& font : fonts) {
+        QDirIterator found(QStringLiteral("/usr/share/fonts"), {font}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        if (!found.hasNext())
+            QSKIP(qPrintable(font + QStringLiteral(" is not installed")));
+        QVERIFY(QFile::copy(found.next(), dir.filePath(font)));
+    }
+    QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral("<fontconfig><dir>%1</dir><cachedir>%1/cache</cachedir>"
+                                "<include>/etc/fonts/conf.d</include></fontconfig>")
+                     .arg(dir.path())
+                     .toUtf8());
+    config.close();
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--font")});
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), expected);
+}
+
+// With --font, prints the family the program's font resolves to.
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--font") == 0) {
+        applyVantorAppearance(app);
+        return std::printf("%s\n", qPrintable(QFontInfo(QApplication::font()).family())) < 0;
+    }
+    app.setAttribute(Qt::AA_Use96Dpi, true); // as QTEST_MAIN does
+    TestWindow tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
 #include "tst_window.moc"

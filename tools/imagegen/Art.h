@@ -7,10 +7,13 @@
 #include "model/VtCatalogue.h"
 #include "rangechart/RangeChart.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 namespace vantor::art {
 
@@ -21,7 +24,8 @@ inline constexpr QSize OpIconSize{73, 41};
 inline constexpr QSize LogoSize{25, 25};
 inline constexpr int OpIconCount = 18;
 inline constexpr int AppIconSize = 256;
-inline constexpr int AppIconSmallSize = 48;
+// The sizes the application icon is drawn in, for the desktop's icon theme.
+inline constexpr std::array<int, 7> AppIconSizes{16, 24, 32, 48, 64, 128, 256};
 
 // Range chart: the program's distance scale (chartX), marks every 500 m.
 inline constexpr int RangeMarkCount = 6;
@@ -47,6 +51,8 @@ QImage opIcon(int index);
 QImage logo(Logo which);
 // The application icon, square, transparent corners.
 QImage appIcon(int size);
+// The same design as an SVG document of 256 x 256 units.
+QByteArray appIconSvg();
 // Every picture at real size on one sheet with captions, for review.
 QImage contactSheet();
 

@@ -221,61 +221,171 @@ QImage logo(Logo which) {
     return image;
 }
 
+namespace {
+
+// One filled or stroked figure of the application icon.
+struct IconShape {
+    QPainterPath path;
+    QPen pen;
+    QBrush brush;
+};
+
+// The application icon's design on a 256-unit square, back to front: a VT
+// walking on a dark blue tile. The pictures and the scalable file are drawn
+// from this one list.
+QList<IconShape> appIconShapes() {
+    QList<IconShape> shapes;
+    const QColor ink(16, 22, 36);
+    const QPen outline(ink, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(8, 8, 240, 240), 52, 52);
+    QLinearGradient bg(0, 8, 0, 248);
+    bg.setColorAt(0, QColor(70, 96, 136));
+    bg.setColorAt(1, QColor(26, 36, 58));
+    shapes.append({tile, QPen(ink, 4), bg});
+
+    // Ground and a horizon glow.
+    QPainterPath glow;
+    glow.addEllipse(QPointF(128, 206), 92, 14);
+    shapes.append({glow, Qt::NoPen, QColor(255, 255, 255, 26)});
+
+    const QColor body(236, 240, 246), shadow(176, 188, 204), accent(246, 160, 48);
+    const auto leg = [&](QPointF hip, QPointF knee, QPointF foot, const QColor& c) {
+        QPainterPath path;
+        path.moveTo(hip);
+        path.lineTo(knee);
+        path.lineTo(foot);
+        shapes.append(
+            {path, QPen(ink, 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), Qt::NoBrush});
+        shapes.append({path, QPen(c, 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), Qt::NoBrush});
+        shapes.append({polygon({{foot.x() - 20, 206},
+                                {foot.x() - 14, foot.y() - 4},
+                                {foot.x() + 14, foot.y() - 4},
+                                {foot.x() + 24, 206}}),
+                       outline, c});
+    };
+    leg({104, 140}, {122, 168}, {102, 194}, shadow);
+    // Gun, hull and turret.
+    shapes.append({polygon({{150, 94}, {222, 94}, {222, 106}, {150, 106}}), outline, shadow});
+    shapes.append(
+        {polygon({{60, 112}, {72, 98}, {166, 98}, {196, 122}, {190, 146}, {70, 146}, {60, 136}}),
+         outline, body});
+    shapes.append({polygon({{92, 98}, {98, 72}, {146, 72}, {162, 88}, {162, 98}}), outline, body});
+    QPainterPath hatch;
+    hatch.addRoundedRect(QRectF(138, 80, 16, 6), 3, 3);
+    shapes.append({hatch, Qt::NoPen, accent});
+    shapes.append({polygon({{84, 116}, {96, 116}, {106, 126}, {96, 136}, {84, 136}, {94, 126}}),
+                   Qt::NoPen, accent});
+    leg({124, 140}, {146, 170}, {130, 194}, body);
+    return shapes;
+}
+
+QString number(qreal value) {
+    return QString::number(value, 'g', 6);
+}
+
+QString svgColour(const QColor& colour) {
+    return colour.name(QColor::HexRgb);
+}
+
+// The outline as SVG path data; a figure that ends where it began is closed.
+QString svgPathData(const QPainterPath& path) {
+    QStringList parts;
+    QPointF subpathStart;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const QString point = number(e.x) + QLatin1Char(' ') + number(e.y);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            subpathStart = e;
+            parts << QStringLiteral("M") + point;
+            break;
+        case QPainterPath::LineToElement:
+            parts << QStringLiteral("L") + point;
+            break;
+        case QPainterPath::CurveToElement:
+            parts << QStringLiteral("C") + point;
+            break;
+        case QPainterPath::CurveToDataElement:
+            parts << point;
+            break;
+        }
+        const bool lastOfSubpath = i + 1 == path.elementCount() ||
+                                   path.elementAt(i + 1).type == QPainterPath::MoveToElement;
+        if (lastOfSubpath && e.type != QPainterPath::MoveToElement && QPointF(e) == subpathStart)
+            parts << QStringLiteral("Z");
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
 QImage appIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p;
     beginPainter(p, image);
     p.scale(size / 256.0, size / 256.0);
-
-    const QRectF tile(8, 8, 240, 240);
-    QLinearGradient bg(0, 8, 0, 248);
-    bg.setColorAt(0, QColor(70, 96, 136));
-    bg.setColorAt(1, QColor(26, 36, 58));
-    p.setPen(QPen(QColor(16, 22, 36), 4));
-    p.setBrush(bg);
-    p.drawRoundedRect(tile, 52, 52);
-
-    // Ground and a horizon glow.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 26));
-    p.drawEllipse(QPointF(128, 206), 92, 14);
-
-    const QColor body(236, 240, 246), shadow(176, 188, 204), accent(246, 160, 48);
-    auto fill = [&p](const QPainterPath& path, const QColor& c) {
-        p.setPen(QPen(QColor(16, 22, 36), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(c);
-        p.drawPath(path);
-    };
-    auto leg = [&](QPointF hip, QPointF knee, QPointF foot, const QColor& c) {
-        QPainterPath path;
-        path.moveTo(hip);
-        path.lineTo(knee);
-        path.lineTo(foot);
-        p.setPen(QPen(QColor(16, 22, 36), 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(path);
-        p.setPen(QPen(c, 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(path);
-        fill(polygon({{foot.x() - 20, 206},
-                      {foot.x() - 14, foot.y() - 4},
-                      {foot.x() + 14, foot.y() - 4},
-                      {foot.x() + 24, 206}}),
-             c);
-    };
-    leg({104, 140}, {122, 168}, {102, 194}, shadow);
-    // Gun, hull and turret.
-    fill(polygon({{150, 94}, {222, 94}, {222, 106}, {150, 106}}), shadow);
-    fill(polygon({{60, 112}, {72, 98}, {166, 98}, {196, 122}, {190, 146}, {70, 146}, {60, 136}}),
-         body);
-    fill(polygon({{92, 98}, {98, 72}, {146, 72}, {162, 88}, {162, 98}}), body);
-    p.setPen(Qt::NoPen);
-    p.setBrush(accent);
-    p.drawRoundedRect(QRectF(138, 80, 16, 6), 3, 3);
-    p.drawPath(polygon({{84, 116}, {96, 116}, {106, 126}, {96, 136}, {84, 136}, {94, 126}}));
-    leg({124, 140}, {146, 170}, {130, 194}, body);
+    for (const IconShape& shape : appIconShapes()) {
+        p.setPen(shape.pen);
+        p.setBrush(shape.brush);
+        p.drawPath(shape.path);
+    }
     p.end();
     return image;
+}
+
+QByteArray appIconSvg() {
+    QString svg =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                       "viewBox=\"0 0 256 256\">\n");
+    QString defs;
+    QString body;
+    int gradients = 0;
+    for (const IconShape& shape : appIconShapes()) {
+        QStringList attributes;
+        const auto attribute = [&attributes](const char* name, const QString& value) {
+            attributes << QStringLiteral("%1=\"%2\"").arg(QLatin1String(name), value);
+        };
+        attribute("d", svgPathData(shape.path));
+        if (const QGradient* gradient = shape.brush.gradient()) {
+            const auto* linear = static_cast<const QLinearGradient*>(gradient);
+            const QString id = QStringLiteral("g%1").arg(++gradients);
+            defs += QStringLiteral("<linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                                   "x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">\n")
+                        .arg(id, number(linear->start().x()), number(linear->start().y()),
+                             number(linear->finalStop().x()), number(linear->finalStop().y()));
+            for (const auto& [offset, colour] : linear->stops())
+                defs += QStringLiteral("<stop offset=\"%1\" stop-color=\"%2\"/>\n")
+                            .arg(number(offset), svgColour(colour));
+            defs += QStringLiteral("</linearGradient>\n");
+            attribute("fill", QStringLiteral("url(#%1)").arg(id));
+        } else if (shape.brush.style() != Qt::NoBrush) {
+            attribute("fill", svgColour(shape.brush.color()));
+            if (shape.brush.color().alpha() < 255)
+                attribute("fill-opacity", number(shape.brush.color().alphaF()));
+        } else {
+            attribute("fill", QStringLiteral("none"));
+        }
+        if (shape.pen.style() != Qt::NoPen) {
+            attribute("stroke", svgColour(shape.pen.color()));
+            attribute("stroke-width", number(shape.pen.widthF()));
+            attribute("stroke-linecap", shape.pen.capStyle() == Qt::RoundCap    ? "round"
+                                        : shape.pen.capStyle() == Qt::SquareCap ? "square"
+                                                                                : "butt");
+            attribute("stroke-linejoin", shape.pen.joinStyle() == Qt::RoundJoin   ? "round"
+                                         : shape.pen.joinStyle() == Qt::BevelJoin ? "bevel"
+                                                                                  : "miter");
+        }
+        body +=
+            QStringLiteral("<path ") + attributes.join(QLatin1Char(' ')) + QStringLiteral("/>\n");
+    }
+    if (!defs.isEmpty())
+        svg += QStringLiteral("<defs>\n") + defs + QStringLiteral("</defs>\n");
+    svg += body + QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 } // namespace vantor::art

@@ -1,7 +1,8 @@
 // The optional-part icons: a coloured badge with a white symbol (what the part
-// improves) and a short tag beside it. Colours group the icons: amber for
-// load, blue for the VT's figures, green for points, their own colour for the
-// added features, brown for fuel. A small plus marks an increase.
+// improves) and a short tag on a pale plate beside it. Colours group the
+// icons: amber for load, blue for the VT's figures, green for points, their
+// own colour for the added features, brown for fuel. A small plus marks an
+// increase.
 
 #include "tools/imagegen/Art.h"
 #include "tools/imagegen/ArtKit.h"
@@ -10,6 +11,7 @@
 #include <QtMath>
 
 #include <array>
+#include <cmath>
 
 namespace vantor::art {
 
@@ -67,6 +69,7 @@ constexpr std::array<IconSpec, OpIconCount> Specs{{
 // clang-format on
 
 const QColor SymbolColour{255, 255, 255};
+const QColor TagPlateColour{250, 250, 246};
 
 QPainterPath poly(std::initializer_list<QPointF> points) {
     QPainterPath path;
@@ -342,16 +345,25 @@ QImage opIcon(int index) {
         p.drawLine(c + QPointF(0, -3), c + QPointF(0, 3));
     }
 
-    // The tag, as large as fits beside the badge.
+    // The tag, as large as fits beside the badge, on a pale plate of its own
+    // so that it reads on any background: the icons are shown on the
+    // window's face, in the icon key's list and on the saved page.
     const QString tag = QString::fromLatin1(spec.tag);
-    const QRectF tagBox(badge.right() + 4, 0, OpIconSize.width() - badge.right() - 4.5,
-                        OpIconSize.height());
+    const qreal plateLeft = badge.right() + 2.5;
+    const qreal plateWidth = OpIconSize.width() - 0.5 - plateLeft;
+    const qreal textWidth = plateWidth - 4;
     qreal size = 14;
-    while (size > 8 && QFontMetricsF(artFont(size, true)).horizontalAdvance(tag) > tagBox.width())
+    while (size > 8 && QFontMetricsF(artFont(size, true)).horizontalAdvance(tag) > textWidth)
         size -= 1;
+    const QFontMetricsF metrics(artFont(size, true));
+    const qreal plateHeight = std::ceil(metrics.height()) + 3;
+    const QRectF plate(plateLeft, (OpIconSize.height() - plateHeight) / 2, plateWidth, plateHeight);
+    p.setPen(QPen(mix(colour, Qt::black, 0.2), 1));
+    p.setBrush(TagPlateColour);
+    p.drawRoundedRect(plate, 3, 3);
     p.setFont(artFont(size, true));
     p.setPen(InkColour);
-    p.drawText(tagBox, Qt::AlignLeft | Qt::AlignVCenter, tag);
+    p.drawText(plate.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, tag);
     p.end();
     return image;
 }

@@ -4,6 +4,7 @@
 #include "tools/imagegen/ArtKit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -25,6 +26,10 @@ QString vtJpegPath(int index) {
 QString opIconPath(int index) {
     return QStringLiteral("op%1.png").arg(index, 2, 10, QLatin1Char('0'));
 }
+QString appIconPath(int size) {
+    return QStringLiteral("vantor-%1.png").arg(size);
+}
+const QString AppIconSvgPath = QStringLiteral("vantor.svg");
 
 bool save(const QImage& image, const QString& path, const char* format, int quality,
           QString* error) {
@@ -77,8 +82,10 @@ QStringList resourceFiles() {
     for (int i = 0; i < OpIconCount; ++i)
         files << opIconPath(i);
     files << QStringLiteral("corvane.png") << QStringLiteral("kerrow.png")
-          << QStringLiteral("pellum.png") << QStringLiteral("vantor.png")
-          << QStringLiteral("vantor-48.png") << QStringLiteral("Range.bmp");
+          << QStringLiteral("pellum.png");
+    for (int size : AppIconSizes)
+        files << appIconPath(size);
+    files << AppIconSvgPath << QStringLiteral("Range.bmp");
     return files;
 }
 
@@ -111,10 +118,18 @@ bool writeAll(const QString& programDir, const QString& resourceDir, QString* er
     for (const auto& [which, name] : logos)
         if (!save(logo(which), res.filePath(QLatin1String(name)), "png", -1, error))
             return false;
-    return save(appIcon(AppIconSize), res.filePath(QStringLiteral("vantor.png")), "png", -1,
-                error) &&
-           save(appIcon(AppIconSmallSize), res.filePath(QStringLiteral("vantor-48.png")), "png", -1,
-                error);
+    for (int size : AppIconSizes)
+        if (!save(appIcon(size), res.filePath(appIconPath(size)), "png", -1, error))
+            return false;
+    QFile svg(res.filePath(AppIconSvgPath));
+    const QByteArray document = appIconSvg();
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        svg.write(document) != document.size() || !svg.flush()) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(svg.fileName(), svg.errorString());
+        return false;
+    }
+    return true;
 }
 
 // ---- contact sheet ----------------------------------------------------------
@@ -212,11 +227,11 @@ QImage contactSheet() {
         s.caption(x, s.y + 31, 30, QLatin1String(name));
         x += 30 + 4 * gap;
     }
-    p.drawImage(x, s.y, appIcon(AppIconSize));
-    s.caption(x, s.y + AppIconSize + 1, AppIconSize, QStringLiteral("vantor.png"));
-    x += AppIconSize + 3 * gap;
-    p.drawImage(x, s.y, appIcon(AppIconSmallSize));
-    s.caption(x, s.y + AppIconSmallSize + 1, AppIconSmallSize, QStringLiteral("vantor-48"));
+    for (int size : AppIconSizes) {
+        p.drawImage(x, s.y, appIcon(size));
+        s.caption(x, s.y + size + 1, size, QString::number(size));
+        x += size + 3 * gap;
+    }
     p.end();
     return sheet;
 }

@@ -1,6 +1,9 @@
 // Renders the window as a user would see it after a few picks and writes it
 // to a PNG, for the README. Run from the build's bin folder:
-//   vantor_screenshot <out.png> [start|closed|page] [button to click last]
+//   vantor_screenshot <out.png> [start|closed|page|dark] [button to click last]
+// "dark" shows the page's loadout on a desktop with a dark palette: the
+// palette is set before the program applies its own look, as a desktop theme
+// would be, and the window is shown on that desktop's background.
 
 #include "app/Appearance.h"
 #include "app/TVantor.h"
@@ -8,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -23,16 +27,43 @@ void click(TVantor& window, const char* button) {
     window.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
 }
 
+// A dark desktop theme's palette.
+QPalette darkDesktopPalette() {
+    QPalette dark(QColor(60, 63, 65), QColor(43, 43, 43));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(220, 220, 220));
+    dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
+    dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+    return dark;
+}
+
+// The window on the desktop's background, with a caption in its text colour.
+QImage onDesktop(const QImage& window, const QPalette& desktop) {
+    constexpr int margin = 24;
+    constexpr int caption = 28;
+    QImage image(window.width() + 2 * margin, window.height() + 2 * margin + caption,
+                 QImage::Format_RGB32);
+    image.fill(desktop.color(QPalette::Window));
+    QPainter p(&image);
+    p.setPen(desktop.color(QPalette::WindowText));
+    p.drawText(QRect(margin, margin / 2, window.width(), caption), Qt::AlignVCenter,
+               QStringLiteral("Vantor on a desktop with a dark palette"));
+    p.drawImage(margin, margin + caption, window);
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    applyVantorAppearance(app);
     if (argc < 2)
         return 2;
     const QString mode = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("page");
+    const bool darkDesktop = mode == QLatin1String("dark");
+    if (darkDesktop)
+        QApplication::setPalette(darkDesktopPalette());
+    applyVantorAppearance(app);
 
     TVantor window;
     window.show();
@@ -45,7 +76,7 @@ int main(int argc, char* argv[]) {
         pick(window, "FTSelect", QStringLiteral("1 Fuel Tank"));
         pick(window, "OPSelect1", QStringLiteral("Advanced Armour"));
     }
-    if (mode == QLatin1String("page")) {
+    if (mode == QLatin1String("page") || darkDesktop) {
         click(window, "AdvFunctionButton");
         click(window, "WeaponRangeButton");
         click(window, "RangeAllOnButton");
@@ -53,7 +84,9 @@ int main(int argc, char* argv[]) {
     if (argc > 3)
         click(window, argv[3]);
     QTimer::singleShot(0, &window, [&] {
-        window.grab().save(QString::fromLocal8Bit(argv[1]));
+        const QImage shown = window.grab().toImage();
+        (darkDesktop ? onDesktop(shown, darkDesktopPalette()) : shown)
+            .save(QString::fromLocal8Bit(argv[1]));
         QApplication::quit();
     });
     return QApplication::exec();
