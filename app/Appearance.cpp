@@ -56,3 +56,12 @@ QIcon vantorIcon() {
         icon.addFile(QStringLiteral(":/art/vantor-%1.png").arg(size));
     return icon;
 }
+
+void prepareVantorApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    // The desktop entry, the AppStream data and the icons share this id.
+    QApplication::setDesktopFileName(QStringLiteral("net.corvane.Vantor"));
+    QApplication::setWindowIcon(vantorIcon());
+    applyVantorAppearance(app);
+}

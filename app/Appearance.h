@@ -23,3 +23,7 @@ inline constexpr char GenericSansFamily[] = "sans-serif";
 
 // The application icon at every size it is drawn in.
 QIcon vantorIcon();
+
+// Everything the program sets on its application before it builds its
+// window: names, the desktop id, the icon and the look.
+void prepareVantorApplication(QApplication& app);

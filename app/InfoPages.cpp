@@ -63,8 +63,8 @@ const std::pair<int, const char*> IconKeyEntries[] = {
 
 } // namespace
 
-InfoPages::InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner)
-    : QObject(owner) {
+InfoPages::InfoPages(QWidget* groups_, QWidget* panels_, HandlerGuard& guard_, QObject* owner)
+    : QObject(owner), groups(groups_), panels(panels_), guard(guard_) {
     current.weapon = {NotAvailable,
                       {NotAvailable, NotAvailable, NotAvailable, NotAvailable, NotAvailable},
                       NotAvailable,
@@ -72,10 +72,18 @@ InfoPages::InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObj
     current.part = {NotAvailable, NotAvailable,
                     NotAvailable, {NotAvailable, NotAvailable, NotAvailable},
                     NotAvailable, QString()};
+}
+
+void InfoPages::build() {
+    if (built())
+        return;
     buildWeaponPage(groups, panels);
     buildPartsPage(groups, panels);
     buildMiscPage(groups, panels);
     guard.connect(factionButton, &QPushButton::clicked, this, [this] { toggleFactionIntel(); });
+    renderWeapon();
+    renderPart();
+    renderFlag();
 }
 
 void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
@@ -171,6 +179,8 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
 }
 
 void InfoPages::renderWeapon() {
+    if (!built())
+        return;
     const WeaponPage& w = current.weapon;
     setBoxText(weaponText, w.description);
     weaponName->setText(w.name);
@@ -180,6 +190,8 @@ void InfoPages::renderWeapon() {
 }
 
 void InfoPages::renderPart() {
+    if (!built())
+        return;
     const PartPage& p = current.part;
     partName->setText(p.name);
     partBonus->setText(p.bonus);
@@ -191,6 +203,8 @@ void InfoPages::renderPart() {
 }
 
 void InfoPages::renderFlag() {
+    if (!built())
+        return;
     if (current.flag.isNull())
         flagImage->clear();
     else
@@ -224,7 +238,7 @@ void InfoPages::showFaction(vantor::Faction faction, const QPixmap& flag) {
     current.faction = faction;
     current.flag = flag;
     renderFlag();
-    if (intelGroup->isVisible())
+    if (built() && intelGroup->isVisible())
         showFactionIntel();
 }
 
@@ -235,7 +249,7 @@ void InfoPages::setState(const State& s) {
     renderPart();
     if (flagChanged)
         renderFlag();
-    if (intelGroup->isVisible())
+    if (built() && intelGroup->isVisible())
         showFactionIntel();
 }
 
@@ -262,6 +276,8 @@ void InfoPages::toggleFactionIntel() {
 }
 
 void InfoPages::hidePages(Page except) {
+    if (!built())
+        return;
     const std::pair<QWidget*, Page> pages[] = {
         {weaponGroup, Page::Weapon}, {weaponPanel, Page::Weapon}, {partGroup, Page::Parts},
         {partPanel, Page::Parts},    {iconKeyGroup, Page::Misc},  {factionPanel, Page::Misc},
@@ -274,6 +290,7 @@ void InfoPages::hidePages(Page except) {
 }
 
 void InfoPages::showPage(Page page) {
+    build();
     if (page == Page::Weapon) {
         weaponGroup->show();
         weaponPanel->show();
@@ -288,10 +305,14 @@ void InfoPages::showPage(Page page) {
 }
 
 QList<QWidget*> InfoPages::weaponAndPartTabOrder() const {
+    if (!built())
+        return {};
     return {weaponText, partText};
 }
 
 QList<QWidget*> InfoPages::miscTabOrder() const {
+    if (!built())
+        return {};
     return {iconKey, intelText, factionButton};
 }
 

@@ -59,8 +59,11 @@ public:
     // The size of the faction flag.
     static constexpr QSize FlagSize{115, 75};
 
-    // The pages' left-hand groups go into `groups`, their panels into `panels`.
+    // The pages' left-hand groups will go into `groups`, their panels into
+    // `panels`; nothing is built until build() or the first page shown.
     InfoPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner);
+    void build();
+    bool built() const { return weaponGroup != nullptr; }
 
     void showWeapon(const vantor::WeaponInfo& info);
     // A part's bonus and amount; nothing leaves a label as it is.
@@ -89,6 +92,9 @@ private:
 
     State current;
     std::optional<vantor::Faction> shownIntel; // whose intel the text box holds
+    QWidget* groups;
+    QWidget* panels;
+    HandlerGuard& guard;
 
     QGroupBox* weaponGroup = nullptr;
     QFrame* weaponPanel = nullptr;

@@ -41,9 +41,17 @@ void styleToggle(QPushButton* button, bool on, QColor colour) {
 
 } // namespace
 
-RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& guard,
+RangeChartPage::RangeChartPage(QWidget* groups_, QWidget* panels_, HandlerGuard& guard_,
                                std::function<QImage()> loadChart_, QObject* owner)
-    : QObject(owner), loadChart(std::move(loadChart_)) {
+    : QObject(owner), loadChart(std::move(loadChart_)), groups(groups_), panels(panels_),
+      guard(guard_) {
+    current.captions.fill(QStringLiteral("Unarmed"));
+    current.compareText = toQString(comparisonWeapons()[0].ListText);
+}
+
+void RangeChartPage::build() {
+    if (built())
+        return;
     group =
         makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"), QRect(16, 4, 520, 164));
     picture = makeImage(group, "RangeImage", QRect(ChartOrigin, ChartSize));
@@ -74,8 +82,8 @@ RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& g
         makeButton(panel, "RangeAllOffButton", QStringLiteral("All Off"), QRect(73, 7, 52, 17));
     const int buttonY[] = {24, 42, 60, 99, 117, 135};
     for (int i = 0; i < 6; ++i) {
-        buttons[i] = makeButton(panel, RangeBars[barOfButton(i)].controlName,
-                                QStringLiteral("Unarmed"), QRect(20, buttonY[i], 105, 17));
+        buttons[i] = makeButton(panel, RangeBars[barOfButton(i)].controlName, current.captions[i],
+                                QRect(20, buttonY[i], 105, 17));
         guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { toggleBar(i); });
     }
     QStringList weapons;
@@ -83,8 +91,8 @@ RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& g
         weapons << toQString(weapon.ListText);
     compareSelect = makeSelector(panel, "RangeWeaponSelect", QPoint(21, 77), 104, weapons, {});
     compareSelect->setAccessibleName(QStringLiteral("Comparison weapon"));
-    selectItem(compareSelect, 0);
-    current.compareText = compareSelect->currentText();
+    compareSelect->setCurrentIndex(current.compareIndex);
+    compareSelect->setEditText(current.compareText);
     outlineButton = makeButton(panel, "RangeDistanceModifierButton",
                                QStringLiteral("Distance Modifier"), QRect(20, 152, 105, 17));
     group->hide();
@@ -98,8 +106,6 @@ RangeChartPage::RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& g
         resolveTypedText(compareSelect);
         compareWeaponPicked();
     });
-    for (int i = 0; i < 6; ++i)
-        current.captions[i] = buttons[i]->text();
     render();
 }
 
@@ -122,14 +128,16 @@ void RangeChartPage::setRanges(const std::array<Range, 6>& ranges) {
 
 void RangeChartPage::setCaptions(const std::array<QString, 6>& captions) {
     current.captions = captions;
-    for (int i = 0; i < 6; ++i)
-        buttons[i]->setText(captions[i]);
+    if (built())
+        for (int i = 0; i < 6; ++i)
+            buttons[i]->setText(captions[i]);
 }
 
 void RangeChartPage::setSlotWeapon(int button, const QString& caption) {
     current.bars[barOfButton(button)].reset();
     current.captions[button] = caption;
-    buttons[button]->setText(caption);
+    if (built())
+        buttons[button]->setText(caption);
     renderBars();
 }
 
@@ -195,15 +203,18 @@ void RangeChartPage::allOff() {
     current.bars.fill(std::nullopt);
     current.outline.reset();
     current.chartFromFile = true;
-    selectItem(compareSelect, 0);
     current.compareIndex = 0;
-    current.compareText = compareSelect->currentText();
+    current.compareText = toQString(comparisonWeapons()[0].ListText);
+    if (built())
+        selectItem(compareSelect, 0);
     renderBars();
     renderOutline();
 }
 
 void RangeChartPage::setState(const State& s) {
     current = s;
+    if (!built())
+        return;
     for (int i = 0; i < 6; ++i)
         buttons[i]->setText(s.captions[i]);
     compareSelect->setCurrentIndex(s.compareIndex);
@@ -217,6 +228,8 @@ void RangeChartPage::render() {
 }
 
 void RangeChartPage::renderBars() {
+    if (!built())
+        return;
     for (int bar = 0; bar < int(bars.size()); ++bar) {
         const std::optional<QRect>& rect = current.bars[bar];
         if (rect)
@@ -231,6 +244,8 @@ void RangeChartPage::renderBars() {
 }
 
 void RangeChartPage::renderOutline() {
+    if (!built())
+        return;
     styleToggle(outlineButton, current.outline.has_value(), QColor::fromRgb(ModifierRed));
     const auto shown = std::make_pair(current.chartFromFile, current.outline);
     if (drawn == shown)
@@ -273,7 +288,7 @@ void RangeChartPage::renderOutline() {
 }
 
 void RangeChartPage::hidePages(Page except) {
-    if (except != Page::Range) {
+    if (built() && except != Page::Range) {
         group->hide();
         panel->hide();
     }
@@ -281,12 +296,15 @@ void RangeChartPage::hidePages(Page except) {
 
 void RangeChartPage::showPage(Page page) {
     if (page == Page::Range) {
+        build();
         group->show();
         panel->show();
     }
 }
 
 QList<QWidget*> RangeChartPage::tabOrder() const {
+    if (!built())
+        return {};
     return {allOnButton,   allOffButton, buttons[0], buttons[1], buttons[2],
             compareSelect, buttons[3],   buttons[4], buttons[5], outlineButton};
 }

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class HandlerGuard;
@@ -57,10 +58,13 @@ public:
     // The size of the chart picture.
     static constexpr QSize ChartSize{498, 136};
 
-    // The page's group goes into `groups`, its panel into `panels`. `loadChart`
-    // reads the chart picture from disk, or gives a null image after reporting why.
+    // The page's group will go into `groups`, its panel into `panels`; nothing
+    // is built until build() or the page is first shown. `loadChart` reads the
+    // chart picture from disk, or gives a null image after reporting why.
     RangeChartPage(QWidget* groups, QWidget* panels, HandlerGuard& guard,
                    std::function<QImage()> loadChart, QObject* owner);
+    void build();
+    bool built() const { return group != nullptr; }
 
     // The slots' ranges as the loadout holds them; bars already on stay as drawn.
     void setRanges(const std::array<Range, 6>& ranges);
@@ -92,6 +96,9 @@ private:
 
     State current;
     std::function<QImage()> loadChart;
+    QWidget* groups;
+    QWidget* panels;
+    HandlerGuard& guard;
     QImage builtInChart;
     QImage fileChart;                                             // Images/Range.bmp, read once
     std::optional<std::pair<bool, std::optional<Outline>>> drawn; // what the picture shows

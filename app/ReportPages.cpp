@@ -29,10 +29,15 @@ QPlainTextEdit* reportBox(QWidget* group, const char* name, const char* spokenNa
 
 } // namespace
 
-ReportPages::ReportPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner)
-    : QObject(owner) {
+ReportPages::ReportPages(QWidget* groups_, QWidget* panels_, HandlerGuard& guard_, QObject* owner)
+    : QObject(owner), groups(groups_), panels(panels_), guard(guard_) {}
+
+void ReportPages::build() {
+    if (built())
+        return;
     buildHtmlPage(groups, panels, guard);
     buildForumPage(groups, panels, guard);
+    setInternetPictures(internet);
 }
 
 void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
@@ -59,7 +64,6 @@ void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& 
         r->setGeometry(10, 22 + 20 * i, 100, 17);
         pictureChoice->addButton(r, i);
     }
-    pictureChoice->button(0)->setChecked(true);
     htmlGroup->hide();
     htmlPanel->hide();
 
@@ -69,8 +73,10 @@ void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& 
     guard.connect(htmlButtons[2], &QPushButton::clicked, this,
                   [this] { QGuiApplication::clipboard()->setText(htmlText()); });
     guard.connect(htmlButtons[3], &QPushButton::clicked, this, [this] { emit launchClicked(); });
-    guard.connect(pictureChoice, &QButtonGroup::idClicked, this,
-                  [this] { emit pictureSourceClicked(); });
+    guard.connect(pictureChoice, &QButtonGroup::idClicked, this, [this] {
+        internet = pictureChoice->checkedId() == 1;
+        emit pictureSourceClicked();
+    });
 }
 
 void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
@@ -109,22 +115,22 @@ void ReportPages::showForumCode(const QStringList& lines) {
 }
 
 QString ReportPages::htmlText() const {
-    return boxText(htmlBox);
+    return built() ? boxText(htmlBox) : QString();
 }
 
 QString ReportPages::forumText() const {
-    return boxText(forumBox);
+    return built() ? boxText(forumBox) : QString();
 }
 
-bool ReportPages::internetPictures() const {
-    return pictureChoice->checkedId() == 1;
-}
-
-void ReportPages::setInternetPictures(bool internet) {
-    pictureChoice->button(internet ? 1 : 0)->setChecked(true);
+void ReportPages::setInternetPictures(bool internetPictures) {
+    internet = internetPictures;
+    if (built())
+        pictureChoice->button(internet ? 1 : 0)->setChecked(true);
 }
 
 void ReportPages::hidePages(Page except) {
+    if (!built())
+        return;
     if (except != Page::Forum) {
         forumGroup->hide();
         forumPanel->hide();
@@ -136,6 +142,8 @@ void ReportPages::hidePages(Page except) {
 }
 
 void ReportPages::showPage(Page page) {
+    if (page == Page::Forum || page == Page::Html)
+        build();
     if (page == Page::Forum) {
         forumGroup->show();
         forumPanel->show();
@@ -146,6 +154,8 @@ void ReportPages::showPage(Page page) {
 }
 
 QList<QWidget*> ReportPages::forumTabOrder() const {
+    if (!built())
+        return {};
     QList<QWidget*> order{forumBox};
     for (QPushButton* b : forumButtons)
         order << b;
@@ -153,6 +163,8 @@ QList<QWidget*> ReportPages::forumTabOrder() const {
 }
 
 QList<QWidget*> ReportPages::htmlTabOrder() const {
+    if (!built())
+        return {};
     QList<QWidget*> order{htmlBox};
     for (QPushButton* b : htmlButtons)
         order << b;

@@ -29,7 +29,11 @@ public:
         friend bool operator==(const State&, const State&) = default;
     };
 
+    // The pages' groups will go into `groups`, their panels into `panels`;
+    // nothing is built until build() or a page is first shown.
     ReportPages(QWidget* groups, QWidget* panels, HandlerGuard& guard, QObject* owner);
+    void build();
+    bool built() const { return htmlGroup != nullptr; }
 
     void showHtml(const QStringList& lines);
     void showForumCode(const QStringList& lines);
@@ -37,7 +41,7 @@ public:
     QString htmlText() const;
     QString forumText() const;
 
-    bool internetPictures() const;
+    bool internetPictures() const { return internet; }
     void setInternetPictures(bool internet);
 
     State state() const { return {internetPictures()}; }
@@ -58,6 +62,11 @@ signals:
 private:
     void buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& guard);
     void buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard& guard);
+
+    QWidget* groups;
+    QWidget* panels;
+    HandlerGuard& guard;
+    bool internet = false; // the page's VT picture comes from the maker's site
 
     QGroupBox* htmlGroup = nullptr;
     QFrame* htmlPanel = nullptr;

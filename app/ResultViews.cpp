@@ -47,13 +47,23 @@ ResultViews::ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner) :
     picture = makeImage(parent, "VTImage", QRect(QPoint(5, 45), PictureSize));
     picture->setAccessibleName(QStringLiteral("VT picture"));
     buildLoadoutGroup(parent);
+    views[4] = picture;
+    buttons[0]->setFlat(true);
+}
+
+// The statistics, rankings and gauges lie under the load data until their
+// buttons are clicked; they are built when first needed.
+void ResultViews::buildHiddenViews() {
+    if (views[1])
+        return;
+    QWidget* parent = views[0]->parentWidget();
     buildStatsGroup(parent);
     buildRankGroup(parent);
     buildGraphGroup(parent);
-    views[4] = picture;
     for (int i = 1; i < 4; ++i)
         views[i]->hide();
-    buttons[0]->setFlat(true);
+    renderFigures();
+    renderOrigin();
 }
 
 void ResultViews::buildLoadoutGroup(QWidget* parent) {
@@ -160,6 +170,7 @@ void ResultViews::buildGraphGroup(QWidget* parent) {
 }
 
 void ResultViews::showView(int view) {
+    buildHiddenViews();
     for (int i = 0; i < 5; ++i) {
         if (i == view)
             continue;
@@ -171,17 +182,32 @@ void ResultViews::showView(int view) {
     views[view]->raise();
 }
 
-void ResultViews::show(const LoadoutDisplay& d) {
-    status->setText(d.statusText);
-    setColour(status, QPalette::WindowText, d.statusColour);
+void ResultViews::show(const LoadoutDisplay& display) {
+    current.display = display;
+    renderFigures();
+}
+
+// Every figure the views show, from the display or "N/A" without one; only
+// the views built so far.
+void ResultViews::renderFigures() {
+    const LoadoutDisplay* d = current.display ? &*current.display : nullptr;
+    status->setText(d ? d->statusText : NotAvailable);
+    if (d)
+        setColour(status, QPalette::WindowText, d->statusColour);
+    else
+        resetColours(status);
     for (int i = 0; i < ValueLabelCount; ++i)
-        values[i]->setText(d.values[i].text);
+        if (values[i])
+            values[i]->setText(d ? d->values[i].text : NotAvailable);
     for (int i = 0; i < BoldLabelCount; ++i)
-        setBold(values[BoldValues[i]], d.bold[i].bold);
+        if (QLabel* l = values[BoldValues[i]])
+            setBold(l, d && d->bold[i].bold);
     for (int i = 0; i < RankCount; ++i) {
         QLabel* l = ranks[i];
-        l->setText(d.ranks[i].text);
-        if (const auto band = d.ranks[i].band) {
+        if (!l)
+            continue;
+        l->setText(d ? d->ranks[i].text : NotAvailable);
+        if (const auto band = d ? d->ranks[i].band : std::nullopt) {
             setColour(l, QPalette::Window, rankBackground(*band));
             setColour(l, QPalette::WindowText, rankFontColour(*band));
             l->setAutoFillBackground(true);
@@ -190,24 +216,8 @@ void ResultViews::show(const LoadoutDisplay& d) {
         }
     }
     for (int i = 0; i < GaugeCount; ++i)
-        gauges[i]->SetProgress(d.gauges[i].progress);
-    current.display = d;
-}
-
-void ResultViews::showNothing() {
-    status->setText(NotAvailable);
-    resetColours(status);
-    for (QLabel* l : values) {
-        l->setText(NotAvailable);
-        setBold(l, false);
-    }
-    for (QLabel* l : ranks) {
-        l->setText(NotAvailable);
-        resetColours(l);
-    }
-    for (int i = 0; i < GaugeCount; ++i)
-        gauges[i]->SetProgress(GaugeRanges[i].minimum);
-    current.display.reset();
+        if (gauges[i])
+            gauges[i]->SetProgress(d ? d->gauges[i].progress : GaugeRanges[i].minimum);
 }
 
 void ResultViews::showPicture(const QPixmap& pixmap) {
@@ -226,32 +236,32 @@ void ResultViews::setButtonsEnabled(bool enabled) {
 
 void ResultViews::showVtOrigin(const QString& generationText, const QString& factionName,
                                const QColor& colour) {
-    generation->setText(generationText);
-    faction->setText(factionName);
-    setColour(faction, QPalette::WindowText, colour);
     current.generation = generationText;
     current.faction = factionName;
     current.factionColour = colour;
+    renderOrigin();
+}
+
+void ResultViews::renderOrigin() {
+    if (!generation)
+        return;
+    const bool known = !current.faction.isEmpty();
+    generation->setText(known ? current.generation : NotAvailable);
+    faction->setText(known ? current.faction : NotAvailable);
+    if (known)
+        setColour(faction, QPalette::WindowText, current.factionColour);
+    else
+        resetColours(faction);
 }
 
 void ResultViews::setState(const State& s) {
-    if (s.display)
-        show(*s.display);
-    else
-        showNothing();
-    if (s.picture.cacheKey() != current.picture.cacheKey())
+    const bool pictureChanged = s.picture.cacheKey() != current.picture.cacheKey();
+    current.display = s.display;
+    renderFigures();
+    if (pictureChanged)
         showPicture(s.picture);
     setButtonsEnabled(s.enabled);
-    if (s.faction.isEmpty()) {
-        generation->setText(NotAvailable);
-        faction->setText(NotAvailable);
-        resetColours(faction);
-        current.generation.clear();
-        current.faction.clear();
-        current.factionColour = QColor();
-    } else {
-        showVtOrigin(s.generation, s.faction, s.factionColour);
-    }
+    showVtOrigin(s.generation, s.faction, s.factionColour);
 }
 
 QList<QWidget*> ResultViews::tabOrder() const {

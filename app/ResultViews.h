@@ -41,7 +41,10 @@ public:
     // The size of the VT picture.
     static constexpr QSize PictureSize{248, 242};
 
+    // Builds the view buttons, the picture and the load data; the other
+    // views follow with buildHiddenViews(), or when first shown.
     ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner);
+    void buildHiddenViews();
 
     void show(const vantor::LoadoutDisplay& display);
     void showPicture(const QPixmap& picture);
@@ -59,7 +62,8 @@ private:
     void buildRankGroup(QWidget* parent);
     void buildGraphGroup(QWidget* parent);
     void showView(int view);
-    void showNothing();
+    void renderFigures();
+    void renderOrigin();
 
     State current;
     std::array<QPushButton*, 5> buttons{};

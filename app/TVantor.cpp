@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QUrl>
 
 using vantor::WeaponKind;
@@ -164,6 +165,7 @@ void TVantor::restoreState(const SessionState& session) {
 }
 
 void TVantor::openAdvancedArea() {
+    buildHiddenAreas();
     setWindowHeight(363);
     navigation->showAdvancedOpen(true);
     state.AdvancedOpen = true;
@@ -183,6 +185,7 @@ void TVantor::AdvFunctionButtonClick() {
 }
 
 void TVantor::showPage(Page page, int height) {
+    buildHiddenAreas();
     navigation->markPage(page);
     setWindowHeight(height);
     info->hidePages(page);
@@ -402,6 +405,26 @@ void TVantor::VTImageRadioGroupClick() {
 void TVantor::ForumGenerateButtonClick() {
     vantor::BuildForumLines(state);
     reports->showForumCode(vantor::forumLines(state));
+}
+
+bool TVantor::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !firstPaintSeen) {
+        firstPaintSeen = true;
+        // Runs once the whole first paint has reached the screen.
+        QTimer::singleShot(0, this, [this] { guard.run([this] { buildHiddenAreas(); }); });
+    }
+    return QWidget::event(event);
+}
+
+void TVantor::buildHiddenAreas() {
+    if (hiddenAreasBuilt)
+        return;
+    hiddenAreasBuilt = true;
+    views->buildHiddenViews();
+    info->build();
+    chart->build();
+    reports->build();
+    setKeyboardOrder();
 }
 
 void TVantor::contextMenuEvent(QContextMenuEvent* event) {

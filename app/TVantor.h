@@ -47,10 +47,14 @@ public:
     void restoreState(const SessionState& session);
 
 protected:
+    bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildAreas();
+    // What is not on screen at start is built once the window has first been
+    // painted, or earlier when it is needed.
+    void buildHiddenAreas();
     void setKeyboardOrder();
     void connectAreas();
     void setWindowHeight(int wholeWindowHeight);
@@ -104,6 +108,8 @@ private:
     PictureCache pictures; // VT pictures and flags as read from disk
     static constexpr int NoPicture = -2;
     int shownPicture = NoPicture; // VT whose picture the picture view holds
+    bool hiddenAreasBuilt = false;
+    bool firstPaintSeen = false;
 
     QFrame* middlePanel = nullptr; // the page buttons
     QFrame* bottomPanel = nullptr; // the pages

@@ -26,12 +26,7 @@ int showStartupError(const QString& message) {
 int main(int argc, char* argv[]) {
     try {
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Vantor"));
-        QApplication::setApplicationVersion(QStringLiteral("3.2"));
-        // The desktop entry, the AppStream data and the icons share this id.
-        QApplication::setDesktopFileName(QStringLiteral("net.corvane.Vantor"));
-        QApplication::setWindowIcon(vantorIcon());
-        applyVantorAppearance(app);
+        prepareVantorApplication(app);
         try {
             TVantor window;
             if (const QScreen* screen = QGuiApplication::primaryScreen())

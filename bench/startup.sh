@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of the program against an empty Qt Widgets
-# window built with the same Qt and flags, side by side: the two probes run
-# alternately, N times each, under the offscreen platform, and the medians
-# and their ratios are printed.
+# Start-up time and peak memory of the program against three yardsticks built
+# with the same Qt and flags, side by side: an empty window; a window with one
+# label in the program's font (the floor of any window with text, which must
+# load the font system); and a window of about 300 plain widgets. The probes
+# run in turn, N times each, under the offscreen platform, and the medians and
+# the program's ratios to each yardstick are printed.
 #
 #   bench/startup.sh [BIN_DIR] [N]
 #
-# BIN_DIR holds vantor_startup_probe and vantor_empty_window (default: the
-# bench preset's build/bench/bin, else build-bench/bin); N defaults to 20.
+# BIN_DIR holds vantor_startup_probe, vantor_empty_window, vantor_label_window
+# and vantor_plain_window (default: the bench preset's build/bench/bin, else
+# build-bench/bin); N defaults to 20.
 #
 # Start-up is the wall time from just before the process is started to the
 # end of the first paint of its window (the probe prints the realtime clock
@@ -27,7 +30,8 @@ if [[ ! -x /usr/bin/time ]]; then
     echo "needs /usr/bin/time: apt-get install time" >&2
     exit 1
 fi
-for probe in vantor_empty_window vantor_startup_probe; do
+probes=(vantor_empty_window vantor_label_window vantor_plain_window vantor_startup_probe)
+for probe in "${probes[@]}"; do
     if [[ ! -x "$bin/$probe" ]]; then
         echo "no $bin/$probe; build the bench preset first" >&2
         exit 1
@@ -57,12 +61,10 @@ run() {
     }' >>"$work/$probe"
 }
 
-# Two untimed runs first, so both start with warm file caches.
-run vantor_empty_window; run vantor_startup_probe
-: >"$work/vantor_empty_window"; : >"$work/vantor_startup_probe"
+# Two untimed runs of each first, so all start with warm file caches.
+for probe in "${probes[@]}"; do run "$probe"; run "$probe"; : >"$work/$probe"; done
 for ((i = 0; i < runs; i++)); do
-    run vantor_empty_window
-    run vantor_startup_probe
+    for probe in "${probes[@]}"; do run "$probe"; done
 done
 
 median() { # column of $work/<probe>
@@ -70,12 +72,17 @@ median() { # column of $work/<probe>
         if (NR % 2) print a[(NR + 1) / 2]; else print (a[NR / 2] + a[NR / 2 + 1]) / 2 }'
 }
 
-e_ms=$(median vantor_empty_window 1); v_ms=$(median vantor_startup_probe 1)
-e_kb=$(median vantor_empty_window 2); v_kb=$(median vantor_startup_probe 2)
-e_main=$(median vantor_empty_window 3); v_main=$(median vantor_startup_probe 3)
-
-echo "runs: $runs each, alternating; medians"
-printf '%-22s %14s %14s %8s\n' "" "empty window" "Vantor" "ratio"
-awk -v a="$e_ms" -v b="$v_ms" 'BEGIN { printf "%-22s %11.1f ms %11.1f ms %7.2fx\n", "start to first paint", a, b, b / a }'
-awk -v a="$e_main" -v b="$v_main" 'BEGIN { printf "%-22s %11.1f ms %11.1f ms %7.2fx\n", "  of which in main()", a, b, b / a }'
-awk -v a="$e_kb" -v b="$v_kb" 'BEGIN { printf "%-22s %11.1f MB %11.1f MB %7.2fx\n", "peak memory (RSS)", a / 1024, b / 1024, b / a }'
+echo "runs: $runs each, in turn; medians"
+printf '%-22s %12s %12s %12s %12s\n' "" "empty" "one label" "300 widgets" "Vantor"
+row() { # title column unit divisor
+    local values=()
+    for probe in "${probes[@]}"; do values+=("$(median "$probe" "$2")"); done
+    awk -v t="$1" -v u="$3" -v d="$4" -v a="${values[0]}" -v b="${values[1]}" -v c="${values[2]}" \
+        -v v="${values[3]}" 'BEGIN { printf "%-22s %9.1f %s %9.1f %s %9.1f %s %9.1f %s\n", t,
+            a / d, u, b / d, u, c / d, u, v / d, u }'
+    awk -v t="$1" -v a="${values[0]}" -v b="${values[1]}" -v c="${values[2]}" -v v="${values[3]}" \
+        'BEGIN { printf "%-22s %10.2fx %10.2fx %10.2fx\n", "  Vantor to each", v / a, v / b, v / c }'
+}
+row "start to first paint" 1 ms 1
+row "  of which in main()" 3 ms 1
+row "peak memory (RSS)" 2 MB 1024

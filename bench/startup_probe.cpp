@@ -13,10 +13,7 @@
 int main(int argc, char* argv[]) {
     const auto mainStart = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantor"));
-    QApplication::setApplicationVersion(QStringLiteral("3.2"));
-    QApplication::setDesktopFileName(QStringLiteral("vantor"));
-    applyVantorAppearance(app);
+    prepareVantorApplication(app);
     TVantor window;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());

@@ -11,14 +11,23 @@
 #include <QSet>
 #include <QTest>
 
-Window::Window() {
+Window::Window(bool shown) {
     auto fake = std::make_unique<FakePlatform>();
     platform = fake.get();
     window = std::make_unique<TVantor>(nullptr, std::move(fake));
+    if (shown)
+        show();
+}
+
+void Window::show() const {
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("window not active");
+    // What is not on screen at start is built once the window has been
+    // painted; the user meets it built.
+    if (!QTest::qWaitFor([this] { return window->findChild<QWidget*>("RangeGroup"); }))
+        qWarning("the advanced pages were not built");
 }
 
 Window::~Window() = default;

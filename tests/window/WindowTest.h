@@ -35,7 +35,10 @@ public:
 };
 
 struct Window {
-    Window();
+    // The window shown and active, with everything built that it builds once
+    // painted; `shown` false leaves it hidden and unpainted, until show().
+    explicit Window(bool shown = true);
+    void show() const;
     ~Window();
 
     template <typename T = QWidget> T* find(const char* name) const {

@@ -118,6 +118,8 @@ private slots:
     void screenReader_data();
     void screenReader();
     void keyboardOrder();
+    void pagesBuiltLate_data();
+    void pagesBuiltLate();
     void desktopTheme_data();
     void desktopTheme();
     void fontFamily_data();
@@ -898,6 +900,51 @@ void TestWindow::keyboardOrder() {
     w.button("ImageButton")->setFocus();
     QTest::keyClick(w.button("ImageButton"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
+}
+
+void TestWindow::pagesBuiltLate_data() {
+    // Typed picks, selector=text, in order; then the page opened.
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("nothing picked") << QStringList{} << "WeaponRangeButton";
+    QTest::newRow("a VT") << QStringList{"VTSelect=Garpike"} << "WeaponRangeButton";
+    QTest::newRow("weapons and armour")
+        << QStringList{"VTSelect=Quasar", "OPSelect1=Advanced Armour", "MWSelect1=355-SB",
+                       "SWSelect2=DL-GM"}
+        << "WeaponPageButton";
+    QTest::newRow("parts with levels") << QStringList{"VTSelect=Colt", "OPSelect2=Power Cell",
+                                                      "OPLSelect2=3", "FTSelect=1 Fuel Tank"}
+                                       << "PartsPageButton";
+    QTest::newRow("two VTs, a faction")
+        << QStringList{"VTSelect=Macabre", "VTSelect=Vitzh"} << "MiscPageButton";
+    QTest::newRow("typed text that names nothing")
+        << QStringList{"VTSelect=Blade", "OPSelect1=Radar"} << "HtmlPageButton";
+    QTest::newRow("no VT after all") << QStringList{"VTSelect=Blade", "VTSelect=Bl"} << QString();
+}
+
+// The pages are built once the window has first been painted. Picks made
+// before that show on the pages exactly as if the pages had been there.
+void TestWindow::pagesBuiltLate() {
+    QFETCH(QStringList, picks);
+    QFETCH(QString, page);
+    Window early;
+    Window late(false);
+    for (const Window* w : {&early, &late})
+        for (const QString& pick : picks) {
+            const QByteArray selector = pick.section(u'=', 0, 0).toLatin1();
+            w->type(selector, pick.section(u'=', 1));
+            w->leave(selector);
+        }
+    QVERIFY(!late.window->findChild<QWidget*>(QStringLiteral("RangeGroup")));
+    late.show();
+    // Without a VT the advanced area stays shut; the pages are built all the same.
+    for (const Window* w : {&early, &late})
+        if (w->button("AdvFunctionButton")->isEnabled()) {
+            w->click("AdvFunctionButton");
+            w->click(qPrintable(page));
+        }
+    QCOMPARE(late.dump(), early.dump());
+    QVERIFY(late.platform->errors.isEmpty());
 }
 
 void TestWindow::desktopTheme_data() {
