@@ -62,11 +62,9 @@ struct Decimal {
 constexpr qint64 UnitLimit = 1'000'000'000'000'000'000;
 constexpr int MaxScale = 18;
 
-// A plain decimal text: an optional minus, digits, an optional point followed by digits.
+// A shown figure: digits, and an optional point followed by digits. Any other
+// text ("N/A") is no figure.
 std::optional<Decimal> readDecimal(QStringView text) {
-    const bool negative = text.startsWith(u'-');
-    if (negative)
-        text = text.mid(1);
     if (text.isEmpty() || text.startsWith(u'.') || text.endsWith(u'.'))
         return std::nullopt;
     Decimal d;
@@ -81,20 +79,19 @@ std::optional<Decimal> readDecimal(QStringView text) {
         d.units = d.units * 10 + (c.unicode() - u'0');
         d.scale += point ? 1 : 0;
     }
-    if (negative)
-        d.units = -d.units;
     return d;
 }
 
 std::optional<qint64> unitsAt(Decimal d, int scale) {
     for (; d.scale < scale; ++d.scale) {
-        if (std::llabs(d.units) >= UnitLimit / 10)
+        if (d.units >= UnitLimit / 10)
             return std::nullopt;
         d.units *= 10;
     }
     return d.units;
 }
 
+// current - pinned, exact to the decimals the texts show (no float rounding).
 std::optional<Decimal> difference(QStringView pinned, QStringView current) {
     const auto from = readDecimal(pinned);
     const auto to = readDecimal(current);
@@ -178,13 +175,6 @@ std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout&
     for (const Figure& figure : StatisticFigures)
         rows.push_back(figureRow(figure, a, b));
     return rows;
-}
-
-std::optional<QString> decimalChange(QStringView pinned, QStringView current) {
-    const auto change = difference(pinned, current);
-    if (!change)
-        return std::nullopt;
-    return signedText(*change);
 }
 
 QString comparisonText(const std::vector<ComparisonRow>& rows) {

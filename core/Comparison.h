@@ -9,7 +9,6 @@
 
 #include <QColor>
 #include <QString>
-#include <QStringView>
 
 #include <array>
 #include <optional>
@@ -24,8 +23,9 @@ struct ComparisonRow {
     QString figure; // "VT", "Main Weapon 2", "Total Load", "Load Status", "Turn Speed"...
     QString pinned;
     QString current;
-    // current - pinned for the figures ("+2", "−0.5" with the minus sign
-    // U+2212); empty when they are equal and in the rows that are no figure.
+    // current - pinned for the figures, exact to their decimals ("+2", "−0.5"
+    // with the minus sign U+2212); empty when they are equal and in the rows
+    // that are no figure.
     QString change;
     ChangeVerdict verdict = ChangeVerdict::Neither;
     bool differs = false; // an item row whose two sides name different things
@@ -47,11 +47,6 @@ inline constexpr std::array<const char*, 4> ComparisonColumns = {"Figure", "Pinn
 // from "Max Speed" to "Sortie Point Cost". A smaller turn speed and smaller
 // costs are better, a larger figure elsewhere; the total load is neither.
 std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout& current);
-
-// The signed difference current - pinned of two decimal texts ("37.4",
-// "1900", "12.25"), exact to their decimals; "" when they are equal, nothing
-// when either text is no decimal number or has more than 18 digits.
-std::optional<QString> decimalChange(QStringView pinned, QStringView current);
 
 // The comparison as plain text for a spreadsheet or a chat: the column
 // captions, then one line per row, cells separated by tabs and lines by

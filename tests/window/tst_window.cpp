@@ -3,6 +3,7 @@
 #include "WindowTest.h"
 
 #include "app/Appearance.h"
+#include "app/CompareWindow.h"
 #include "controls/Cgauges.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
@@ -17,6 +18,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,6 +115,8 @@ private slots:
     void aboutAndLinks();
     void screenReaderNames();
     void keyboardOrder();
+    void compareWindow_data();
+    void compareWindow();
 };
 
 void TestWindow::startState() {
@@ -862,6 +867,65 @@ void TestWindow::keyboardOrder() {
     w.button("ImageButton")->setFocus();
     QTest::keyClick(w.button("ImageButton"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
+}
+
+// Two loadouts the user built, compared; swapped, copied and closed from the keyboard.
+void TestWindow::compareWindow_data() {
+    QTest::addColumn<QString>("currentVt"); // none: the MM is launched instead
+    QTest::addColumn<QStringList>("marks"); // a figure shown green, one red, then the bold rows
+    QTest::newRow("other VT") << QString("Colt Executive")
+                              << QStringList{"Max Speed", "Balancer Rating", "VT"};
+    QTest::newRow("MM launched") << QString() << QStringList{"Turn Speed", "Durability"};
+}
+
+void TestWindow::compareWindow() {
+    QFETCH(QString, currentVt);
+    QFETCH(QStringList, marks);
+    Window w;
+    w.chooseVt(currentVt.isEmpty() ? "Prominence M2" : "Colt");
+    const Loadout pinned = w.window->loadout();
+    currentVt.isEmpty() ? w.click("F1Button") : w.chooseVt(currentVt);
+    HandlerGuard guard([](const QString& message) { QFAIL(qPrintable(message)); });
+    CompareWindow compare(w.window.get(), guard);
+    const std::vector<ComparisonRow> rows = compareLoadouts(pinned, w.window->loadout());
+    compare.showRows(rows);
+    compare.present();
+    // A tool window counts as active with its main window; wait for the focus itself.
+    QVERIFY(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == compare.windowHandle(); }));
+    QVERIFY(compare.windowFlags().testFlag(Qt::Tool) && !compare.isModal());
+
+    auto* table = compare.findChild<QTableWidget*>("CompareTable");
+    QStringList lines{"Figure\tPinned\tCurrent\tChange"}, bold;
+    QMap<QString, QColor> colours; // of the change; of the current text for the status
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << table->item(r, c)->text();
+        QCOMPARE(cells,
+                 (QStringList{rows[r].figure, rows[r].pinned, rows[r].current, rows[r].change}));
+        lines << cells.join(u'\t');
+        if (table->item(r, 0)->font().bold() && table->item(r, 2)->font().bold())
+            bold << cells[0];
+        const QBrush brush = table->item(r, cells[0] == "Load Status" ? 2 : 3)->foreground();
+        colours[cells[0]] = brush.style() == Qt::NoBrush ? QColor() : brush.color();
+    }
+    QCOMPARE(colours[marks[0]], CompareWindow::BetterColour);
+    QCOMPARE(colours[marks[1]], CompareWindow::WorseColour);
+    QCOMPARE(bold, marks.mid(2));
+    QCOMPARE(colours["Load Status"], w.find("Label9")->palette().color(QPalette::WindowText));
+
+    QCOMPARE(QApplication::focusWidget(), table);
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.button("CompareSwapButton"));
+    QSignalSpy swaps(&compare, &CompareWindow::swapRequested);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(swaps.count(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(compare.isHidden());
 }
 
 QTEST_MAIN(TestWindow)
