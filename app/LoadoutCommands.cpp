@@ -33,6 +33,11 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
         {"CopyLoadoutAction", "Copy Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
         {"PasteLoadoutAction", "Paste Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
+        {"PinAction", "Pin for Comparison", {QKeySequence(Qt::CTRL | Qt::Key_D)}},
+        {"ShowComparisonAction", "Show Comparison", {}},
+        {"SwapAction",
+         "Swap with the Pinned Loadout",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
     };
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("LoadoutMenu"));
@@ -49,6 +54,13 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject
         actions[i] = action;
     }
     menu->insertSeparator(actions[CopyLoadout]);
+    menu->insertSeparator(actions[Pin]);
+    // Swapping is done from the comparison window or by its keys.
+    menu->removeAction(actions[Swap]);
+}
+
+void LoadoutCommands::shareShortcutsWith(QWidget* window) {
+    window->addActions(QList<QAction*>(actions.begin(), actions.end()));
 }
 
 void LoadoutCommands::setEnabled(Command command, bool enabled) {

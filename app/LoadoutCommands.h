@@ -1,7 +1,8 @@
 #pragma once
 
 // The commands that act on the loadout as a whole: undo and redo, copying the
-// loadout as forum code and pasting one back. They are reached through their
+// loadout as forum code and pasting one back, pinning it for comparison and
+// swapping it with the pinned one. They are reached through their
 // shortcuts and through the window's context menu; the window carries them
 // out. The layout of the window does not change for them.
 
@@ -21,8 +22,8 @@ class LoadoutCommands : public QObject {
     Q_OBJECT
 
 public:
-    enum Command { Undo, Redo, CopyLoadout, PasteLoadout };
-    static constexpr int CommandCount = 4;
+    enum Command { Undo, Redo, CopyLoadout, PasteLoadout, Pin, ShowComparison, Swap };
+    static constexpr int CommandCount = 7;
 
     LoadoutCommands(QWidget* window, HandlerGuard& guard);
 
@@ -33,6 +34,8 @@ public:
     // In the selector's field, undo and redo keys edit the typed text only
     // while it is not yet a pick; otherwise they undo and redo steps.
     void routeUndoKeys(QComboBox* selector);
+    // Makes the shortcuts work in another window of the program as well.
+    void shareShortcutsWith(QWidget* window);
 
 signals:
     void aboutToShowMenu();

@@ -6,12 +6,11 @@
 // record, and hands the result to the areas that show it.
 
 #include "app/HandlerGuard.h"
-#include "app/LoadoutCommands.h"
 #include "app/Navigation.h"
 #include "app/PictureCache.h"
 #include "app/Platform.h"
+#include "app/SessionController.h"
 #include "app/SessionState.h"
-#include "app/UndoHistory.h"
 #include "model/Loadout.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -21,11 +20,7 @@
 
 class QFrame;
 
-namespace vantor {
-struct LoadoutPicks;
-} // namespace vantor
-
-class TVantor : public QWidget {
+class TVantor : public QWidget, private SessionHost {
     Q_OBJECT
 
 public:
@@ -37,14 +32,14 @@ public:
     explicit TVantor(QWidget* parent = nullptr, std::unique_ptr<Platform> platform = {});
     ~TVantor() override;
 
-    const vantor::Loadout& loadout() const { return state; }
+    const vantor::Loadout& loadout() const override { return state; }
     // The designed whole-window height the window is locked at.
     int windowHeight() const { return height() + FrameHeight; }
 
-    SessionState captureState() const;
+    SessionState captureState() const override;
     // Shows exactly what the window showed when `session` was captured; runs
     // no handler, shows no message and opens nothing.
-    void restoreState(const SessionState& session);
+    void restoreState(const SessionState& session) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -85,16 +80,11 @@ private:
     void applyIconRules();
     void FTSelectChange();
 
-    // Steps of the loadout, undo and redo, and loadouts on the clipboard.
-    void selectorStep(int selector, const std::function<void()>& handler);
-    void step(const std::function<void()>& change);
-    SessionState stateBeforeInput() const;
-    void recordStep(SessionState before);
-    void runCommand(LoadoutCommands::Command command);
-    void updateCommands();
-    void copyLoadout();
-    void pasteLoadout();
-    void applyPicks(const vantor::LoadoutPicks& picks);
+    // What the session around the loadout needs of the window.
+    SessionState stateBeforeInput() const override;
+    bool vtChosen() const override;
+    bool holdsPick(int selector) const override;
+    void applyPicks(const vantor::LoadoutPicks& picks) override;
 
     // Reports.
     void HtmlGenerateButtonClick();
@@ -119,6 +109,5 @@ private:
     InfoPages* info = nullptr;
     RangeChartPage* chart = nullptr;
     ReportPages* reports = nullptr;
-    LoadoutCommands* commands = nullptr;
-    UndoHistory history;
+    SessionController* session = nullptr;
 };

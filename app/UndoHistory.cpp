@@ -1,7 +1,7 @@
 #include "app/UndoHistory.h"
 
-void UndoHistory::record(SessionState before) {
-    undoStates.push_back(std::move(before));
+void UndoHistory::record(SessionState before, bool swap) {
+    undoStates.push_back({std::move(before), swap});
     if (undoStates.size() > Limit)
         undoStates.pop_front();
     redoStates.clear();
@@ -30,16 +30,16 @@ void UndoHistory::settleTyping(const vantor::Loadout& now) {
     typing.reset();
 }
 
-SessionState UndoHistory::undo(SessionState current) {
-    SessionState previous = std::move(undoStates.back());
+UndoHistory::Step UndoHistory::undo(SessionState current) {
+    Step previous = std::move(undoStates.back());
     undoStates.pop_back();
-    redoStates.push_back(std::move(current));
+    redoStates.push_back({std::move(current), previous.swap});
     return previous;
 }
 
-SessionState UndoHistory::redo(SessionState current) {
-    SessionState next = std::move(redoStates.back());
+UndoHistory::Step UndoHistory::redo(SessionState current) {
+    Step next = std::move(redoStates.back());
     redoStates.pop_back();
-    undoStates.push_back(std::move(current));
+    undoStates.push_back({std::move(current), next.swap});
     return next;
 }

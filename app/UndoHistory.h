@@ -15,8 +15,9 @@ class UndoHistory {
 public:
     static constexpr std::size_t Limit = 500;
 
-    // A finished step and the state before it.
-    void record(SessionState before);
+    // A finished step and the state before it; `swap` for a step that swapped
+    // the loadout with the pinned one, which its undo and redo swap again.
+    void record(SessionState before, bool swap = false);
 
     // Typing into selector `selector` began with the window in `before`.
     void holdTyping(int selector, SessionState before);
@@ -29,16 +30,20 @@ public:
 
     bool canUndo() const { return !undoStates.empty(); }
     bool canRedo() const { return !redoStates.empty(); }
+    struct Step {
+        SessionState state; // to show
+        bool swap = false;  // the step swapped the loadout with the pinned one
+    };
     // The state to show instead of `current`; `current` is kept for redo (undo).
-    SessionState undo(SessionState current);
-    SessionState redo(SessionState current);
+    Step undo(SessionState current);
+    Step redo(SessionState current);
 
 private:
     struct Typing {
         int selector;
         SessionState before;
     };
-    std::deque<SessionState> undoStates;
-    std::deque<SessionState> redoStates;
+    std::deque<Step> undoStates;
+    std::deque<Step> redoStates;
     std::optional<Typing> typing;
 };

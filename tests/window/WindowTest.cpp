@@ -158,7 +158,8 @@ QStringList Window::dump() const {
     };
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         const QString name = w->objectName();
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+        // The comparison is a window of its own, not part of the session.
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || w->window() != window.get())
             continue;
         if (ViewComponents.contains(name))
             continue;

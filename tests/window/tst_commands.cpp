@@ -226,8 +226,8 @@ void TestCommands::manyStepsBackAndForth() {
     verifyShows(w, fuel);
 }
 
-// A right-click on a group opens the menu with the four commands, each with
-// its shortcut, and disabled where it cannot act.
+// A right-click on a group opens the menu with the loadout's commands, each
+// with its shortcut, and disabled where it cannot act.
 void TestCommands::contextMenu() {
     Window w;
     QGuiApplication::clipboard()->clear();
@@ -245,8 +245,9 @@ void TestCommands::contextMenu() {
             enabled << a->isEnabled();
         }
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
-                                 "Paste Loadout\tCtrl+Shift+V"}));
-    QCOMPARE(enabled, (QList<bool>{false, false, false, false}));
+                                 "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
+                                 "Show Comparison\t"}));
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -256,7 +257,7 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false}));
     menu->actions().constFirst()->trigger();
     QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("VT"));
 }

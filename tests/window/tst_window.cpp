@@ -3,6 +3,7 @@
 #include "WindowTest.h"
 
 #include "app/Appearance.h"
+#include "app/CompareWindow.h"
 #include "controls/Cgauges.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
@@ -11,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,6 +129,8 @@ private slots:
     void fontFamily();
     void fontFolder_data();
     void fontFolder();
+    void compareWindow_data();
+    void compareWindow();
 };
 
 void TestWindow::startState() {
@@ -1031,6 +1036,86 @@ void TestWindow::fontFolder() {
     program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--font")});
     QVERIFY(program.waitForFinished());
     QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), expected);
+}
+
+// Two loadouts the user built, compared; swapped, copied and closed from the keyboard.
+void TestWindow::compareWindow_data() {
+    QTest::addColumn<QString>("currentVt"); // none: the MM is launched instead
+    QTest::addColumn<QStringList>("marks"); // a figure shown green, one red, then the bold rows
+    QTest::newRow("other VT") << QString("Colt Executive")
+                              << QStringList{"Max Speed", "Balancer Rating", "VT"};
+    QTest::newRow("MM launched") << QString() << QStringList{"Turn Speed", "Durability"};
+}
+
+// Pinned with Ctrl+D, the comparison follows the current loadout live; all
+// of it works from the keyboard: Swap (undone by Ctrl+Z), Copy, Escape.
+void TestWindow::compareWindow() {
+    QFETCH(QString, currentVt);
+    QFETCH(QStringList, marks);
+    Window w;
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D)); // nothing to pin yet
+    QVERIFY(!w.window->findChild<CompareWindow*>());
+    w.chooseVt(currentVt.isEmpty() ? "Prominence M2" : "Colt");
+    const SessionState pinned = w.window->captureState();
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D));
+    auto* compare = w.window->findChild<CompareWindow*>(QStringLiteral("CompareWindow"));
+    QVERIFY(compare && compare->isVisible());
+    QVERIFY(compare->windowFlags().testFlag(Qt::Tool) && !compare->isModal());
+    QCOMPARE(compare->windowTitle(), QStringLiteral("Vantor - Comparison"));
+    currentVt.isEmpty() ? w.click("F1Button") : w.chooseVt(currentVt);
+    const SessionState current = w.window->captureState();
+
+    auto* table = compare->findChild<QTableWidget*>("CompareTable");
+    const auto verifyTable = [&](const vantor::Loadout& left, const vantor::Loadout& right) {
+        const std::vector<ComparisonRow> rows = compareLoadouts(left, right);
+        QCOMPARE(table->rowCount(), int(rows.size()));
+        for (int r = 0; r < table->rowCount(); ++r)
+            QCOMPARE(
+                (QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(),
+                             table->item(r, 2)->text(), table->item(r, 3)->text()}),
+                (QStringList{rows[r].figure, rows[r].pinned, rows[r].current, rows[r].change}));
+    };
+    verifyTable(pinned.loadout, current.loadout);
+    QStringList lines{"Figure\tPinned\tCurrent\tChange"}, bold;
+    QMap<QString, QColor> colours; // of the change; of the current text for the status
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << table->item(r, c)->text();
+        lines << cells.join(u'\t');
+        if (table->item(r, 0)->font().bold() && table->item(r, 2)->font().bold())
+            bold << cells[0];
+        const QBrush brush = table->item(r, cells[0] == "Load Status" ? 2 : 3)->foreground();
+        colours[cells[0]] = brush.style() == Qt::NoBrush ? QColor() : brush.color();
+    }
+    QCOMPARE(colours[marks[0]], CompareWindow::BetterColour);
+    QCOMPARE(colours[marks[1]], CompareWindow::WorseColour);
+    QCOMPARE(bold, marks.mid(2));
+    QCOMPARE(colours["Load Status"], w.find("Label9")->palette().color(QPalette::WindowText));
+
+    // From the keyboard, in the comparison window.
+    compare->activateWindow();
+    QVERIFY(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == compare->windowHandle(); }));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.button("CompareSwapButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(w.window->captureState() == pinned);
+    verifyTable(current.loadout, pinned.loadout);
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_Z)); // swaps back
+    QVERIFY(w.window->captureState() == current);
+    verifyTable(pinned.loadout, current.loadout);
+    QTest::keyClick(w.button("CompareSwapButton"), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(compare->isHidden());
+    // Closed, it keeps the pinned loadout and follows the picks all the same.
+    w.pick("MWSelect1", 1);
+    verifyTable(pinned.loadout, w.window->loadout());
+    w.window->findChild<QAction*>(QStringLiteral("ShowComparisonAction"))->trigger();
+    QVERIFY(compare->isVisible());
 }
 
 // With --font, prints the family the program's font resolves to.

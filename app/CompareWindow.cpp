@@ -1,0 +1,146 @@
+#include "app/CompareWindow.h"
+
+#include "app/HandlerGuard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using vantor::ChangeVerdict;
+using vantor::ComparisonRow;
+
+namespace {
+
+enum Column { FigureColumn, PinnedColumn, CurrentColumn, ChangeColumn };
+
+QTableWidgetItem* cell(const QString& text, bool bold, const QColor& colour) {
+    auto* item = new QTableWidgetItem(text);
+    if (bold) {
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
+    }
+    if (colour.isValid())
+        item->setForeground(colour);
+    return item;
+}
+
+} // namespace
+
+CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
+    : QWidget(mainWindow, Qt::Tool) {
+    setObjectName(QStringLiteral("CompareWindow"));
+    setWindowTitle(QStringLiteral("Vantor - Comparison"));
+
+    table = new QTableWidget(0, int(vantor::ComparisonColumns.size()), this);
+    table->setObjectName(QStringLiteral("CompareTable"));
+    table->setAccessibleName(QStringLiteral("Pinned and current loadout compared"));
+    QStringList captions;
+    for (const char* caption : vantor::ComparisonColumns)
+        captions << QLatin1String(caption);
+    table->setHorizontalHeaderLabels(captions);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setWordWrap(false);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // Tab leaves the table for the buttons instead of walking its cells.
+    table->setTabKeyNavigation(false);
+
+    swapButton = new QPushButton(QStringLiteral("Swap"), this);
+    swapButton->setObjectName(QStringLiteral("CompareSwapButton"));
+    swapButton->setAccessibleName(QStringLiteral("Swap pinned and current loadout"));
+    copyButton = new QPushButton(QStringLiteral("Copy"), this);
+    copyButton->setObjectName(QStringLiteral("CompareCopyButton"));
+    copyButton->setAccessibleName(QStringLiteral("Copy the comparison"));
+    guard.connect(swapButton, &QPushButton::clicked, this, [this] { emit swapRequested(); });
+    guard.connect(copyButton, &QPushButton::clicked, this, [this] { copyTable(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(swapButton);
+    buttons->addWidget(copyButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table);
+    layout->addLayout(buttons);
+    setTabOrder(table, swapButton);
+    setTabOrder(swapButton, copyButton);
+    table->setFocus();
+}
+
+void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
+    table->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const ComparisonRow& row = rows[std::size_t(r)];
+        table->setItem(r, FigureColumn, cell(row.figure, row.differs, {}));
+        table->setItem(r, PinnedColumn, cell(row.pinned, row.differs, row.pinnedColour));
+        table->setItem(r, CurrentColumn, cell(row.current, row.differs, row.currentColour));
+        const bool better = row.verdict == ChangeVerdict::Better;
+        const bool worse = row.verdict == ChangeVerdict::Worse;
+        auto* change = cell(row.change, false,
+                            better  ? BetterColour
+                            : worse ? WorseColour
+                                    : QColor());
+        // The colour's meaning, for those who do not see it.
+        if (better || worse)
+            change->setData(Qt::AccessibleTextRole,
+                            row.change +
+                                (better ? QStringLiteral(", better") : QStringLiteral(", worse")));
+        table->setItem(r, ChangeColumn, change);
+    }
+    shown = rows;
+}
+
+void CompareWindow::present() {
+    if (!placed) {
+        placeBesideMainWindow();
+        placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+// The whole table in sight, to the right of the main window where the
+// screen has room, else to its left.
+void CompareWindow::placeBesideMainWindow() {
+    adjustSize();
+
+    const QWidget* main = parentWidget();
+    if (!main)
+        return;
+    const QRect beside = main->frameGeometry();
+    const int gap = 8;
+    QPoint at(beside.right() + 1 + gap, beside.top());
+    if (const QScreen* screen = main->screen()) {
+        const QRect room = screen->availableGeometry();
+        if (QRect(at, size()).right() > room.right())
+            at.setX(std::max(room.left(), beside.left() - gap - width()));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    }
+    move(at);
+}
+
+void CompareWindow::copyTable() {
+    QGuiApplication::clipboard()->setText(vantor::comparisonText(shown));
+}
+
+void CompareWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+// A pinned loadout and the current one side by side: the items as the
+// reports name them, then the load data and the statistics exactly as the
+// result views show them, each figure with its change and whether that
+// change is for the better.
+
+#include "model/Loadout.h"
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vantor {
+
+// What a figure's change means for the current loadout.
+enum class ChangeVerdict { Neither, Better, Worse };
+
+struct ComparisonRow {
+    QString figure; // "VT", "Main Weapon 2", "Total Load", "Load Status", "Turn Speed"...
+    QString pinned;
+    QString current;
+    // current - pinned for the figures, exact to their decimals ("+2", "−0.5"
+    // with the minus sign U+2212); empty when they are equal and in the rows
+    // that are no figure.
+    QString change;
+    ChangeVerdict verdict = ChangeVerdict::Neither;
+    bool differs = false; // an item row whose two sides name different things
+    // The load status texts' own colours; invalid (the usual text colour) elsewhere.
+    QColor pinnedColour;
+    QColor currentColour;
+
+    friend bool operator==(const ComparisonRow&, const ComparisonRow&) = default;
+};
+
+// The column captions of the comparison, in the order of a row's texts.
+inline constexpr std::array<const char*, 4> ComparisonColumns = {"Figure", "Pinned", "Current",
+                                                                 "Change"};
+
+// Both loadouts as the window holds them, recomputed; a loadout never
+// recomputed (no VT chosen yet) shows "N/A" for its figures, as the views do.
+// The rows: the ten items, "VT Standard Load", "VT Maximum Load",
+// "Total Load", "Load Status", then the nine statistics of the Stats view
+// from "Max Speed" to "Sortie Point Cost". A smaller turn speed and smaller
+// costs are better, a larger figure elsewhere; the total load is neither.
+std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout& current);
+
+// The comparison as plain text for a spreadsheet or a chat: the column
+// captions, then one line per row, cells separated by tabs and lines by
+// line feeds, none after the last.
+QString comparisonText(const std::vector<ComparisonRow>& rows);
+
+} // namespace vantor

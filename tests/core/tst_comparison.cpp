@@ -1,0 +1,124 @@
+// Comparing a pinned loadout with the current one, on loadouts built with the
+// steps the window takes: the rows, the exact signed changes, better or worse.
+
+#include "core/Comparison.h"
+#include "core/VtChoice.h"
+#include "equipment/OptionalParts.h"
+#include "model/Recompute.h"
+#include "model/VtSelection.h"
+#include "reports/Reports.h"
+#include "weapons/WeaponSelection.h"
+
+#include <QTest>
+
+using namespace vantor;
+using Pair = std::pair<Loadout, Loadout>;
+Q_DECLARE_METATYPE(Pair)
+
+namespace {
+
+// Picked as the window's handlers pick: the VT, the parts ({slot, part, level
+// index}), then the weapons MW1..SW3 by name ("" leaves a slot).
+Loadout build(int vt, const QStringList& weapons,
+              std::initializer_list<std::array<int, 3>> parts = {}) {
+    Loadout l;
+    const VtChoice choice = chooseVt(l, vt);
+    int picked[2] = {PartUnarmed, PartUnarmed};
+    for (const auto [slot, k, level] : parts) {
+        picked[slot - 1] = k;
+        const bool levels = choosePart(l, slot, k).levelEnabled;
+        chooseLevel(l, slot, k, level);
+        SetPartReport(l, slot, ShowOptionalPart(l, slot, k, level).name, levels);
+        RecomputeLoadout(l, {vt, picked[0], picked[1]});
+    }
+    for (int i = 0; i < weapons.size(); ++i) {
+        const bool main = i < 3;
+        const int slot = i % 3 + 1;
+        const int row = (main ? choice.main : choice.sub)[i % 3].items.indexOf(weapons[i]);
+        if (weapons[i].isEmpty())
+            continue;
+        if (!(main ? selectMainWeapon(l, slot, row) : selectSubWeapon(l, slot, row)))
+            qFatal("no %s in slot %d", qPrintable(weapons[i]), i);
+        const auto info = main ? ShowMainWeaponInfo(l, slot, row) : ShowSubWeaponInfo(l, slot, row);
+        if (info && info->report)
+            (main ? SetMainWeaponReport : SetSubWeaponReport)(l, slot, info->name);
+        main ? SumMainWeaponLoad(l) : SumSubWeaponLoad(l);
+        RecomputeLoadout(l, {vt, picked[0], picked[1]});
+    }
+    return l;
+}
+
+// Bold, better or worse, and the status texts' colours, as one short text.
+QString marksOf(const ComparisonRow& row) {
+    QStringList marks;
+    if (row.differs)
+        marks << QStringLiteral("bold");
+    if (row.verdict != ChangeVerdict::Neither)
+        marks << (row.verdict == ChangeVerdict::Better ? "better" : "worse");
+    for (const QColor& c : {row.pinnedColour, row.currentColour})
+        if (row.pinnedColour.isValid() || row.currentColour.isValid())
+            marks << (c.isValid() ? c.name() : QStringLiteral("plain"));
+    return marks.join(u' ');
+}
+
+} // namespace
+
+class TestComparison : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rows_data() {
+        for (const char* column : {"figure", "pinned", "current", "change", "marks"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<Pair>("pair");
+        QTest::addColumn<int>("at");
+
+        const QString overloaded = "270-RI 270-RI 270-RI 67-CG DP-MIS"; // 13 on a Colt's 12
+        const Pair weapons{build(0, {"270-RI", "", "", "67-CG"}), build(0, {"4A-REC", "77-REC"})};
+        const Pair vts{build(0, {}), build(1, {})};
+        const Pair mount{
+            build(0, overloaded.split(u' ')),
+            build(0, overloaded.split(u' '), {{1, PartAdvancedMount, 1}, {2, PartPowerCell, 1}})};
+        Loadout launched = build(ProminenceM2, {});
+        launchMM(launched);
+        RecomputeLoadout(launched, {ProminenceM2, PartUnarmed, PartUnarmed});
+        const Pair mm{build(ProminenceM2, {}), launched};
+        Loadout start; // the window's before any VT is chosen
+        ResetReport(start, {});
+        const Pair none{build(0, {}), start};
+        const QString minus(QChar(0x2212));
+        const auto row = [](const char* name, const Pair& pair, int at, const char* figure,
+                            const char* pinned, const char* current, const QString& change,
+                            const char* marks) {
+            QTest::newRow(name) << figure << pinned << current << change << marks << pair << at;
+        };
+        row("weapons: MW1", weapons, 4, "Main Weapon 1", "270-RI", "4A-REC", "", "bold");
+        row("weapons: total", weapons, 12, "Total Load", "5", "4", minus + "1", "");
+        row("VTs: VT", vts, 0, "VT", "Colt", "Colt Exective", "", "bold");
+        row("VTs: balancer", vts, 16, "Balancer Rating", "16", "12.5", minus + "3.5", "worse");
+        row("VTs: turn", vts, 17, "Turn Speed", "37.4", "33", minus + "4.4", "better");
+        row("VTs: supply", vts, 21, "Supply Point Cost", "1500", "1800", "+300", "worse");
+        row("mount: part 1", mount, 2, "Optional Part 1", "Unarmed", "Advanced Mount Level 2", "",
+            "bold");
+        row("mount: standard", mount, 10, "VT Standard Load", "12", "16", "+4", "better");
+        row("mount: status", mount, 13, "Load Status", "STD OVER", "VT OK", "", "#ffff00 #000000");
+        row("mount: turn", mount, 17, "Turn Speed", "42.2", "37.4", minus + "4.8", "better");
+        row("mount: veering", mount, 18, "Veering Efficiency", "7", "8.4", "+1.4", "better");
+        row("MM: durability", mm, 15, "Durability", "4000", "3000", minus + "1000", "worse");
+        row("none: status", none, 13, "Load Status", "VT OK", "N/A", "", "#000000 plain");
+    }
+    void rows() {
+        QFETCH(Pair, pair);
+        QFETCH(int, at);
+        const std::vector<ComparisonRow> rows = compareLoadouts(pair.first, pair.second);
+        QCOMPARE(rows.size(), 23u);
+        QTEST(rows[at].figure, "figure");
+        QTEST(rows[at].pinned, "pinned");
+        QTEST(rows[at].current, "current");
+        QTEST(rows[at].change, "change");
+        QTEST(marksOf(rows[at]), "marks");
+    }
+};
+
+QTEST_MAIN(TestComparison)
+#include "tst_comparison.moc"
