@@ -1,9 +1,16 @@
 #include "app/Components.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,10 +74,16 @@ QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
     // Typed text is resolved by the handlers, so nothing is inserted and no
-    // completion rewrites what was typed.
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
+    // completion rewrites what was typed. The selector is made editable by
+    // giving it its field, which already has a completer: setEditable() would
+    // build a drop-down list and a completer over the items at once, only for
+    // the completer to be thrown away; the list is built when first opened.
+    auto* field = new QLineEdit(c);
+    field->setPalette(c->palette());
+    field->setCompleter(new QCompleter(field));
+    c->setLineEdit(field);
     c->setCompleter(nullptr);
+    c->setInsertPolicy(QComboBox::NoInsert);
     c->setGeometry(at.x(), at.y(), width, 21);
     c->addItems(items);
     c->setCurrentIndex(-1);
@@ -97,4 +110,57 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly) {
 
 bool samePicture(const QPixmap& a, const QPixmap& b) {
     return a.cacheKey() == b.cacheKey() || a.toImage() == b.toImage();
+}
+
+namespace {
+
+// Reading a picture costs the start of the program more than building a
+// widget, and a desktop may never ask for most of an icon's sizes.
+class ResourceIconEngine final : public QIconEngine {
+public:
+    ResourceIconEngine(QString pattern, QList<int> sizes)
+        : pattern(std::move(pattern)), sizes(std::move(sizes)), pictures(this->sizes.size()) {}
+
+    QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> available;
+        for (int size : sizes)
+            available << QSize(size, size);
+        return available;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min({size.width(), size.height(), sizes.last()});
+        return QSize(side, side);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // The smallest picture at least as large, else the largest.
+        const int wanted = std::max(size.width(), size.height());
+        qsizetype i = 0;
+        while (i + 1 < sizes.size() && sizes[i] < wanted)
+            ++i;
+        if (pictures[i].isNull())
+            pictures[i] = QPixmap(sizes.size() > 1 ? pattern.arg(sizes[i]) : pattern);
+        const QPixmap& picture = pictures[i];
+        return picture.size() == size
+                   ? picture
+                   : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, picture);
+    }
+
+private:
+    QString pattern;
+    QList<int> sizes;
+    QList<QPixmap> pictures;
+};
+
+} // namespace
+
+QIcon resourceIcon(const QString& pattern, const QList<int>& sizes) {
+    return QIcon(new ResourceIconEngine(pattern, sizes));
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QIcon;
 class QPixmap;
 class QFont;
 class QFrame;
@@ -41,3 +42,8 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly);
 
 // Whether two pixmaps show the same picture.
 bool samePicture(const QPixmap& a, const QPixmap& b);
+
+// An icon whose pictures are read from the resources only when first drawn:
+// `pattern` names them, with "%1" standing for the size where there are
+// several (given in `sizes`, smallest first).
+QIcon resourceIcon(const QString& pattern, const QList<int>& sizes);

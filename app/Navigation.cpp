@@ -55,7 +55,7 @@ Navigation::Navigation(QWidget* titleRow, QWidget* pageRow, HandlerGuard& guard,
         {fanLogo, ":/art/pellum.png", "Open the Pellum fan site", Site::Fan},
     };
     for (const auto& logo : logos) {
-        logo.button->setIcon(QIcon(QString::fromLatin1(logo.picture)));
+        logo.button->setIcon(resourceIcon(QString::fromLatin1(logo.picture), {25}));
         logo.button->setIconSize(QSize(25, 25));
         logo.button->setFlat(true);
         logo.button->setCursor(Qt::PointingHandCursor);
