@@ -49,7 +49,8 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     table->setHorizontalHeaderLabels(captions);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit their texts when the rows change, not at every cell.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -81,9 +82,22 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
 }
 
 void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
-    table->setRowCount(int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r) {
-        const ComparisonRow& row = rows[std::size_t(r)];
+    rowsToShow = rows;
+    // A closed window is brought up to date when it opens.
+    if (isVisible())
+        renderRows();
+}
+
+void CompareWindow::renderRows() {
+    const bool sameFigures = shown.size() == rowsToShow.size();
+    table->setRowCount(int(rowsToShow.size()));
+    bool changed = !sameFigures;
+    for (int r = 0; r < int(rowsToShow.size()); ++r) {
+        const ComparisonRow& row = rowsToShow[std::size_t(r)];
+        // Only the rows whose texts or marks changed are set again.
+        if (sameFigures && shown[std::size_t(r)] == row)
+            continue;
+        changed = true;
         table->setItem(r, FigureColumn, cell(row.figure, row.differs, {}));
         table->setItem(r, PinnedColumn, cell(row.pinned, row.differs, row.pinnedColour));
         table->setItem(r, CurrentColumn, cell(row.current, row.differs, row.currentColour));
@@ -100,10 +114,13 @@ void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
                                 (better ? QStringLiteral(", better") : QStringLiteral(", worse")));
         table->setItem(r, ChangeColumn, change);
     }
-    shown = rows;
+    shown = rowsToShow;
+    if (changed)
+        table->resizeColumnsToContents();
 }
 
 void CompareWindow::present() {
+    renderRows();
     if (!placed) {
         placeBesideMainWindow();
         placed = true;

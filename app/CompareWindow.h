@@ -48,6 +48,9 @@ private:
     QTableWidget* table = nullptr;
     QPushButton* swapButton = nullptr;
     QPushButton* copyButton = nullptr;
-    std::vector<vantor::ComparisonRow> shown;
+    void renderRows();
+
+    std::vector<vantor::ComparisonRow> rowsToShow;
+    std::vector<vantor::ComparisonRow> shown; // what the table holds
     bool placed = false;
 };

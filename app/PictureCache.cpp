@@ -86,18 +86,27 @@ PictureCache::Picture PictureCache::load(const QString& file, QSize box) {
         found->lastUse = ++uses;
         return {found->pixmap, {}};
     }
-    entries.remove(file);
+    if (found != entries.end()) {
+        keptBytes -= found->bytes;
+        entries.erase(found);
+    }
 
     Entry entry;
     const Image read = readRegularFile(file, box, entry.stamp);
     if (read.image.isNull())
         return {{}, read.error};
-    if (entries.size() >= Kept)
-        entries.erase(
+    entry.bytes = read.image.sizeInBytes();
+    // The pictures used longest ago go first.
+    while (!entries.isEmpty() && (entries.size() >= Kept || keptBytes + entry.bytes > KeptBytes)) {
+        const auto oldest =
             std::min_element(entries.begin(), entries.end(),
-                             [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; }));
+                             [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
+        keptBytes -= oldest->bytes;
+        entries.erase(oldest);
+    }
     entry.pixmap = QPixmap::fromImage(read.image);
     entry.lastUse = ++uses;
+    keptBytes += entry.bytes;
     entries.insert(file, entry);
     return {entry.pixmap, {}};
 }

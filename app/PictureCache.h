@@ -32,10 +32,14 @@ public:
 
     // A picture may be up to this many times its box's width and height.
     static constexpr int LargestScale = 4;
-    // The VT picture and the flag on screen, and a few shown before.
-    static constexpr qsizetype Kept = 6;
+    // The decoded pictures kept: every VT's picture and flag as the program
+    // ships them fit, so choosing a VT reads no file twice, but pictures far
+    // larger than their boxes can never take the memory with them.
+    static constexpr qsizetype Kept = 64;
+    static constexpr qsizetype KeptBytes = 16 * 1024 * 1024;
 
     qsizetype count() const { return entries.size(); }
+    qsizetype bytes() const { return keptBytes; }
 
     // When and as what a file was read, to tell whether it changed since.
     struct Stamp {
@@ -50,8 +54,10 @@ private:
     struct Entry {
         Stamp stamp;
         QPixmap pixmap;
+        qsizetype bytes = 0;
         quint64 lastUse = 0;
     };
     QHash<QString, Entry> entries;
     quint64 uses = 0;
+    qsizetype keptBytes = 0;
 };

@@ -217,8 +217,10 @@ void RangeChartPage::setState(const State& s) {
         return;
     for (int i = 0; i < 6; ++i)
         buttons[i]->setText(s.captions[i]);
-    compareSelect->setCurrentIndex(s.compareIndex);
-    compareSelect->setEditText(s.compareText);
+    if (compareSelect->currentIndex() != s.compareIndex)
+        compareSelect->setCurrentIndex(s.compareIndex);
+    if (compareSelect->currentText() != s.compareText)
+        compareSelect->setEditText(s.compareText);
     render();
 }
 

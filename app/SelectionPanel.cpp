@@ -294,9 +294,12 @@ void SelectionPanel::setState(const State& s) {
             c->clear();
             c->addItems(in.items);
         }
-        // An index of -1 clears the text, so the text comes after it.
-        c->setCurrentIndex(in.index);
-        c->setEditText(in.text);
+        // An index of -1 clears the text, so the text comes after it. What
+        // is already shown is not set again: it would be painted again.
+        if (!sameItems || c->currentIndex() != in.index)
+            c->setCurrentIndex(in.index);
+        if (c->currentText() != in.text)
+            c->setEditText(in.text);
         c->setEnabled(in.enabled);
     }
     const auto restoreIcon = [](QLabel* image, int& shown, int picture) {

@@ -33,7 +33,6 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <algorithm>
@@ -71,8 +70,11 @@ public:
         m_window = std::make_unique<TVantor>(nullptr, std::move(platform));
         m_window->show();
         m_window->activateWindow();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
-            qFatal("the window was never exposed");
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qFatal("the window never became active");
+        // What is not on screen at start is built once the window is painted.
+        if (!QTest::qWaitFor([this] { return m_window->findChild<QWidget*>("RangeGroup"); }))
+            qFatal("the pages were never built");
         settle();
     }
 
@@ -105,6 +107,20 @@ public:
         openList(selector, index);
         commitPick(selector);
         paint();
+    }
+    // The window active with the focus in a selector, as after a pick; the
+    // offscreen platform does not give the activation back after a list closes.
+    void activate() const {
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qFatal("the window did not become active");
+        combo("MWSelect1")->setFocus();
+    }
+    // Keys pressed where the keyboard focus is.
+    void press(QKeyCombination keys) const {
+        QWidget* target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get();
+        QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
     }
     void click(const char* name) const {
         QPushButton* b = button(name);
@@ -359,6 +375,62 @@ void registerAll() {
         },
         500);
 
+    // Undo and redo of a pick, in turn: of a weapon (a recomputation), and of
+    // a VT (everything the window shows changes).
+    for (const bool vt : {false, true})
+        add(
+            vt ? "UndoRedoVt" : "UndoRedoWeapon",
+            [vt](benchmark::State& st) {
+                Session s;
+                loadoutSetUp(s);
+                if (vt)
+                    s.pick("VTSelect", LoadoutVt + 1);
+                else
+                    s.pick("MWSelect1", 1);
+                s.activate();
+                Session::settle();
+                int presses = 0;
+                measure(
+                    st, s, [](int) {},
+                    [&](int) {
+                        s.press(presses++ % 2 ? Qt::CTRL | Qt::SHIFT | Qt::Key_Z
+                                              : Qt::CTRL | Qt::Key_Z);
+                    });
+            },
+            500);
+    // A loadout pasted from the clipboard as forum code: every pick a user
+    // would make, as one step.
+    add(
+        "PasteLoadout",
+        [](benchmark::State& st) {
+            Session s;
+            loadoutSetUp(s);
+            s.pick("FTSelect", 2);
+            s.pick("OPSelect1", 2);
+            s.pick("OPLSelect1", 1);
+            s.pick("MWSelect1", 1);
+            s.pick("SWSelect1", 2);
+            s.activate();
+            s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+            s.pick("VTSelect", 0);
+            s.activate();
+            Session::settle();
+            measure(
+                st, s, [](int) {}, [&](int) { s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_V); });
+        },
+        300);
+    // A weapon pick while a loadout is pinned: the comparison follows it.
+    add(
+        "PickMainWeaponPinned",
+        [](benchmark::State& st) {
+            Alternate(st, "MWSelect1", 1, 2, [](const Session& s) {
+                loadoutSetUp(s);
+                s.activate();
+                s.press(Qt::CTRL | Qt::Key_D);
+            });
+        },
+        500);
+
     add(
         "GenerateHtml",
         [](benchmark::State& st) {
@@ -399,7 +471,6 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     applyVantorAppearance(app);
     PaintCounter counter;
     paintCounter = &counter;

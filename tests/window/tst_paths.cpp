@@ -136,13 +136,23 @@ void TestPaths::pictureCacheFollowsTheFile() {
     QVERIFY(broken.pixmap.isNull());
     QVERIFY(!broken.error.isEmpty());
 
-    // However many pictures were shown, only the few used last stay decoded.
+    // However many pictures were shown, only so many stay decoded, and only
+    // so many bytes of them.
     for (int i = 1; i <= 3 * PictureCache::Kept; ++i) {
         const QString other = dir.filePath(QStringLiteral("%1.bmp").arg(i));
         QVERIFY(red.save(other, "BMP"));
         QVERIFY(!cache.load(other, Box).pixmap.isNull());
-        QCOMPARE(cache.count(), std::min<qsizetype>(i, PictureCache::Kept));
+        QCOMPARE(cache.count(), std::min<qsizetype>(i + 1, PictureCache::Kept));
     }
+    QImage large(1000, 1000, QImage::Format_RGB32);
+    large.fill(Qt::green);
+    for (int i = 1; i <= 10; ++i) {
+        const QString other = dir.filePath(QStringLiteral("large%1.bmp").arg(i));
+        QVERIFY(large.save(other, "BMP"));
+        QVERIFY(!cache.load(other, QSize(250, 250)).pixmap.isNull());
+        QVERIFY(cache.bytes() <= PictureCache::KeptBytes);
+    }
+    QVERIFY(cache.count() < 10);
 }
 
 QTEST_MAIN(TestPaths)
