@@ -17,9 +17,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,8 +40,38 @@ bool textFits(const QLabel* l) {
     return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
 }
 
-// Every single-line label and every button of the window shows its text whole.
+// The line QLineEdit lays its text out on: its contents within the style's
+// frame, less its text margins and the 2 pixels it keeps on either side.
+QRect textLine(const QLineEdit* edit) {
+    QStyleOptionFrame panel;
+    panel.initFrom(edit);
+    panel.rect = edit->contentsRect();
+    panel.lineWidth = edit->hasFrame()
+                          ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, edit)
+                          : 0;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &panel, edit);
+    return contents.marginsRemoved(edit->textMargins()).adjusted(2, 0, -2, 0);
+}
+
+// Every single-line label and every button of the window shows its text
+// whole, and so does every selector for each of its items: QLineEdit does
+// not scroll the text (it and the cursor's pixel fit the line) and the line
+// holds it within the field the text is drawn in.
 void verifyNothingClipped(const TVantor& window) {
+    for (const QComboBox* c : window.findChildren<QComboBox*>()) {
+        const QLineEdit* edit = c->lineEdit();
+        const QRect line = textLine(edit);
+        for (int item = 0; item < c->count(); ++item) {
+            const int width = edit->fontMetrics().horizontalAdvance(c->itemText(item));
+            QVERIFY2(width + 1 <= line.width() && line.left() >= 0 &&
+                         line.left() + width <= edit->width(),
+                     qPrintable(QStringLiteral("%1: %2 needs %3 pixels from %4 in a field of %5")
+                                    .arg(c->objectName(), c->itemText(item))
+                                    .arg(width + 1)
+                                    .arg(line.left())
+                                    .arg(edit->width())));
+        }
+    }
     for (const QLabel* l : window.findChildren<QLabel*>())
         if (!l->text().contains(QLatin1Char('\n')))
             QVERIFY2(textFits(l), qPrintable(l->objectName() + QLatin1String(": ") + l->text()));
@@ -118,6 +150,8 @@ private slots:
     void screenReader_data();
     void screenReader();
     void keyboardOrder();
+    void tabLeavesTextBox_data();
+    void tabLeavesTextBox();
     void desktopTheme_data();
     void desktopTheme();
     void fontFamily_data();
@@ -898,6 +932,40 @@ void TestWindow::keyboardOrder() {
     w.button("ImageButton")->setFocus();
     QTest::keyClick(w.button("ImageButton"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
+}
+
+void TestWindow::tabLeavesTextBox_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("Html Code") << "HtmlPageButton"
+                               << "HtmlRichEdit"
+                               << "HtmlGenerateButton";
+    QTest::newRow("Forum Code") << "ForumPageButton"
+                                << "ForumRichEdit"
+                                << "ForumGenerateButton";
+    QTest::newRow("weapon description") << "WeaponPageButton"
+                                        << "WeaponInfoRichEdit"
+                                        << "AboutButton";
+}
+
+// Tab in a page's text box moves on to the page's buttons, as everywhere
+// else in the window, and types nothing into the box.
+void TestWindow::tabLeavesTextBox() {
+    QFETCH(QString, page);
+    QFETCH(QString, box);
+    QFETCH(QString, next);
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.click("AdvFunctionButton");
+    w.click(page.toLatin1());
+    auto* text = w.find<QPlainTextEdit>(box.toLatin1());
+    const QString before = text->toPlainText();
+    text->setFocus();
+    QCOMPARE(QApplication::focusWidget(), text);
+    QTest::keyClick(text, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.find(next.toLatin1()));
+    QCOMPARE(text->toPlainText(), before);
 }
 
 void TestWindow::desktopTheme_data() {
