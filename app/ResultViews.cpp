@@ -173,14 +173,18 @@ void ResultViews::showView(int view) {
 
 void ResultViews::show(const LoadoutDisplay& d) {
     status->setText(d.statusText);
+    status->setToolTip(d.statusTip);
     setColour(status, QPalette::WindowText, d.statusColour);
-    for (int i = 0; i < ValueLabelCount; ++i)
+    for (int i = 0; i < ValueLabelCount; ++i) {
         values[i]->setText(d.values[i].text);
+        values[i]->setToolTip(d.values[i].tip);
+    }
     for (int i = 0; i < BoldLabelCount; ++i)
         setBold(values[BoldValues[i]], d.bold[i].bold);
     for (int i = 0; i < RankCount; ++i) {
         QLabel* l = ranks[i];
         l->setText(d.ranks[i].text);
+        l->setToolTip(d.ranks[i].tip);
         if (const auto band = d.ranks[i].band) {
             setColour(l, QPalette::Window, rankBackground(*band));
             setColour(l, QPalette::WindowText, rankFontColour(*band));
@@ -189,24 +193,31 @@ void ResultViews::show(const LoadoutDisplay& d) {
             resetColours(l);
         }
     }
-    for (int i = 0; i < GaugeCount; ++i)
+    for (int i = 0; i < GaugeCount; ++i) {
         gauges[i]->SetProgress(d.gauges[i].progress);
+        gauges[i]->setToolTip(d.gauges[i].tip);
+    }
     current.display = d;
 }
 
 void ResultViews::showNothing() {
     status->setText(NotAvailable);
+    status->setToolTip({});
     resetColours(status);
     for (QLabel* l : values) {
         l->setText(NotAvailable);
+        l->setToolTip({});
         setBold(l, false);
     }
     for (QLabel* l : ranks) {
         l->setText(NotAvailable);
+        l->setToolTip({});
         resetColours(l);
     }
-    for (int i = 0; i < GaugeCount; ++i)
+    for (int i = 0; i < GaugeCount; ++i) {
         gauges[i]->SetProgress(GaugeRanges[i].minimum);
+        gauges[i]->setToolTip({});
+    }
     current.display.reset();
 }
 
