@@ -85,6 +85,12 @@ QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
     c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setGeometry(at.x(), at.y(), width, 21);
+    // QLineEdit keeps 2 pixels clear on either side of its text and scrolls a
+    // text that leaves no pixel for the cursor after it: in the 98-pixel field
+    // of a 121-pixel selector, "Generals Inspection" (98 pixels) would lose its
+    // first letters. The field's whole width goes to the text instead; only
+    // the cursor after the widest items falls past its edge.
+    c->lineEdit()->setTextMargins(-2, 0, -3, 0);
     c->addItems(items);
     c->setCurrentIndex(-1);
     c->setEditText(text);
@@ -104,6 +110,8 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly) {
     t->setObjectName(QString::fromLatin1(name));
     t->setGeometry(10, 16, 498, 136);
     t->setReadOnly(readOnly);
+    // Tab leaves the box for the page's buttons rather than typing a tab.
+    t->setTabChangesFocus(true);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return t;
 }

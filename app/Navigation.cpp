@@ -35,6 +35,8 @@ Navigation::Navigation(QWidget* titleRow, QWidget* pageRow, HandlerGuard& guard,
     aboutButton = makeButton(titleRow, "AboutButton", QStringLiteral("?"), QRect(16, 16, 22, 17));
     aboutButton->setFont(boldFont(aboutButton));
     aboutButton->setAccessibleName(QStringLiteral("About Vantor"));
+    aboutButton->setToolTip(QStringLiteral("Shows the About box: the release, the thanks, and what "
+                                           "* and ~ next to a rank mean."));
 
     titleLabel = makeLabel(titleRow, "TitleLabel", QString(), QPoint(78, 16));
     QFont title = boldFont(titleLabel, 13);
@@ -48,11 +50,14 @@ Navigation::Navigation(QWidget* titleRow, QWidget* pageRow, HandlerGuard& guard,
         QPushButton* button;
         const char* picture;
         const char* name;
+        const char* host;
         Site site;
     } logos[] = {
-        {makerLogo, ":/art/corvane.png", "Open the Corvane web site", Site::Maker},
-        {researchLogo, ":/art/kerrow.png", "Open the Kerrow research site", Site::Research},
-        {fanLogo, ":/art/pellum.png", "Open the Pellum fan site", Site::Fan},
+        {makerLogo, ":/art/corvane.png", "Open the Corvane web site", vantor::MakerHost,
+         Site::Maker},
+        {researchLogo, ":/art/kerrow.png", "Open the Kerrow research site", vantor::ResearchHost,
+         Site::Research},
+        {fanLogo, ":/art/pellum.png", "Open the Pellum fan site", vantor::FanHost, Site::Fan},
     };
     for (const auto& logo : logos) {
         logo.button->setIcon(resourceIcon(QString::fromLatin1(logo.picture), {25}));
@@ -60,6 +65,8 @@ Navigation::Navigation(QWidget* titleRow, QWidget* pageRow, HandlerGuard& guard,
         logo.button->setFlat(true);
         logo.button->setCursor(Qt::PointingHandCursor);
         logo.button->setAccessibleName(QString::fromLatin1(logo.name));
+        logo.button->setToolTip(
+            QStringLiteral("Opens %1 in your web browser.").arg(QLatin1String(logo.host)));
         const Site site = logo.site;
         guard.connect(logo.button, &QPushButton::clicked, this,
                       [this, site] { emit siteClicked(site); });

@@ -80,10 +80,18 @@ void RangeChartPage::build() {
         makeButton(panel, "RangeAllOnButton", QStringLiteral("All On"), QRect(20, 7, 52, 17));
     allOffButton =
         makeButton(panel, "RangeAllOffButton", QStringLiteral("All Off"), QRect(73, 7, 52, 17));
+    allOnButton->setToolTip(
+        QStringLiteral("Shows the range bars of all six weapon slots and the distance modifiers."));
+    allOffButton->setToolTip(QStringLiteral("Hides every range bar and the distance modifiers, and "
+                                            "sets the comparison weapon back to Unarmed."));
     const int buttonY[] = {24, 42, 60, 99, 117, 135};
+    const char* const slotNames[] = {"main weapon 1", "main weapon 2", "main weapon 3",
+                                     "sub-weapon 1",  "sub-weapon 2",  "sub-weapon 3"};
     for (int i = 0; i < 6; ++i) {
         buttons[i] = makeButton(panel, RangeBars[barOfButton(i)].controlName, current.captions[i],
                                 QRect(20, buttonY[i], 105, 17));
+        buttons[i]->setToolTip(
+            QStringLiteral("Shows or hides the range bar of %1.").arg(QLatin1String(slotNames[i])));
         guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { toggleBar(i); });
     }
     QStringList weapons;
@@ -95,6 +103,8 @@ void RangeChartPage::build() {
     compareSelect->setEditText(current.compareText);
     outlineButton = makeButton(panel, "RangeDistanceModifierButton",
                                QStringLiteral("Distance Modifier"), QRect(20, 152, 105, 17));
+    outlineButton->setToolTip(
+        QStringLiteral("Shows or hides the VT's distance modifiers: the outline and its figures."));
     group->hide();
     panel->hide();
 

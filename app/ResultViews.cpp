@@ -187,18 +187,21 @@ void ResultViews::show(const LoadoutDisplay& display) {
     renderFigures();
 }
 
-// Every figure the views show, from the display or "N/A" without one; only
-// the views built so far.
+// Every figure the views show, with the tip that explains it, from the
+// display, or "N/A" without one; only the views built so far.
 void ResultViews::renderFigures() {
     const LoadoutDisplay* d = current.display ? &*current.display : nullptr;
     status->setText(d ? d->statusText : NotAvailable);
+    status->setToolTip(d ? d->statusTip : QString());
     if (d)
         setColour(status, QPalette::WindowText, d->statusColour);
     else
         resetColours(status);
     for (int i = 0; i < ValueLabelCount; ++i)
-        if (values[i])
+        if (values[i]) {
             values[i]->setText(d ? d->values[i].text : NotAvailable);
+            values[i]->setToolTip(d ? d->values[i].tip : QString());
+        }
     for (int i = 0; i < BoldLabelCount; ++i)
         if (QLabel* l = values[BoldValues[i]])
             setBold(l, d && d->bold[i].bold);
@@ -207,6 +210,7 @@ void ResultViews::renderFigures() {
         if (!l)
             continue;
         l->setText(d ? d->ranks[i].text : NotAvailable);
+        l->setToolTip(d ? d->ranks[i].tip : QString());
         if (const auto band = d ? d->ranks[i].band : std::nullopt) {
             setColour(l, QPalette::Window, rankBackground(*band));
             setColour(l, QPalette::WindowText, rankFontColour(*band));
@@ -216,8 +220,10 @@ void ResultViews::renderFigures() {
         }
     }
     for (int i = 0; i < GaugeCount; ++i)
-        if (gauges[i])
+        if (gauges[i]) {
             gauges[i]->SetProgress(d ? d->gauges[i].progress : GaugeRanges[i].minimum);
+            gauges[i]->setToolTip(d ? d->gauges[i].tip : QString());
+        }
 }
 
 void ResultViews::showPicture(const QPixmap& pixmap) {

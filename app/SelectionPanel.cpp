@@ -5,6 +5,7 @@
 #include "app/LoadoutCommands.h"
 #include "app/PartIcons.h"
 #include "app/Selectors.h"
+#include "equipment/IconKey.h"
 #include "equipment/OptionalParts.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
@@ -16,6 +17,25 @@
 #include <QPushButton>
 
 using vantor::WeaponKind;
+
+namespace {
+
+// Replaces a selector's items, each with its tip.
+void fillSelector(QComboBox* selector, const QStringList& items, const QStringList& tips) {
+    selector->clear();
+    selector->addItems(items);
+    for (int item = 0; item < tips.size() && item < selector->count(); ++item)
+        if (!tips[item].isEmpty())
+            selector->setItemData(item, tips[item], Qt::ToolTipRole);
+}
+
+// A part or fuel tank icon with its picture and the icon key's caption for it.
+void showIcon(QLabel* image, int picture) {
+    image->setPixmap(partIcon(picture)); // a null pixmap for none clears it
+    image->setToolTip(vantor::iconCaption(picture));
+}
+
+} // namespace
 
 SelectionPanel::SelectionPanel(QWidget* parent, HandlerGuard& guard, QObject* owner)
     : QObject(owner) {
@@ -100,12 +120,18 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
             makeButton(subGroup, fixedNames[i], QStringLiteral("?"), QRect(149, fixedY[i], 22, 20));
         fixedWeaponButtons[i + 1]->setAccessibleName(
             QStringLiteral("Describe the fixed sub-weapon %1").arg(i + 1));
+        fixedWeaponButtons[i + 1]->setToolTip(
+            QStringLiteral("Shows the fixed sub-weapon %1 on the weapon page.").arg(i + 1));
     }
     fixedWeaponButtons[0] =
         makeButton(mainGroup, "FixedMW2Button", QStringLiteral("?"), QRect(149, 52, 22, 20));
     fixedWeaponButtons[0]->setAccessibleName(QStringLiteral("Describe the fixed main weapon 2"));
+    fixedWeaponButtons[0]->setToolTip(
+        QStringLiteral("Shows the fixed main weapon 2 on the weapon page."));
     mmButton = makeButton(subGroup, "F1Button", QStringLiteral("F1"), QRect(3, 53, 20, 19));
     mmButton->setAccessibleName(QStringLiteral("Launch the MM"));
+    mmButton->setToolTip(QStringLiteral("Launches the MM: the VT then turns faster and has less "
+                                        "durability, and both ranks become estimates."));
     for (QPushButton* b : fixedWeaponButtons) {
         b->setFlat(true);
         b->hide();
@@ -221,8 +247,7 @@ void SelectionPanel::showVtChoice(const vantor::VtChoice& choice) {
             const vantor::WeaponSelectorChoice& s =
                 (kind == WeaponKind::Main ? choice.main : choice.sub)[slot - 1];
             QComboBox* selector = weaponSelector(kind, slot);
-            selector->clear();
-            selector->addItems(s.items);
+            fillSelector(selector, s.items, s.tips);
             if (s.index >= 0)
                 selectItem(selector, s.index);
             selector->setEnabled(chosen && !s.fixed);
@@ -231,10 +256,9 @@ void SelectionPanel::showVtChoice(const vantor::VtChoice& choice) {
 }
 
 void SelectionPanel::drawIcon(QLabel* image, int& shown, int picture) {
-    const QPixmap icon = partIcon(picture);
-    if (icon.isNull() || shown == picture)
+    if (partIcon(picture).isNull() || shown == picture)
         return;
-    image->setPixmap(icon);
+    showIcon(image, picture);
     shown = picture;
 }
 
@@ -269,8 +293,10 @@ SelectionPanel::State SelectionPanel::state() const {
         const QComboBox* c = selectors[i];
         SelectorState& out = s.selectors[i];
         out.items.reserve(c->count());
-        for (int item = 0; item < c->count(); ++item)
+        for (int item = 0; item < c->count(); ++item) {
             out.items << c->itemText(item);
+            out.tips << c->itemData(item, Qt::ToolTipRole).toString();
+        }
         out.index = c->currentIndex();
         out.text = c->currentText();
         out.enabled = c->isEnabled();
@@ -289,11 +315,10 @@ void SelectionPanel::setState(const State& s) {
         const SelectorState& in = s.selectors[i];
         bool sameItems = c->count() == in.items.size();
         for (int item = 0; sameItems && item < c->count(); ++item)
-            sameItems = c->itemText(item) == in.items[item];
-        if (!sameItems) {
-            c->clear();
-            c->addItems(in.items);
-        }
+            sameItems = c->itemText(item) == in.items[item] &&
+                        c->itemData(item, Qt::ToolTipRole).toString() == in.tips.value(item);
+        if (!sameItems)
+            fillSelector(c, in.items, in.tips);
         // An index of -1 clears the text, so the text comes after it. What
         // is already shown is not set again: it would be painted again.
         if (!sameItems || c->currentIndex() != in.index)
@@ -305,7 +330,7 @@ void SelectionPanel::setState(const State& s) {
     const auto restoreIcon = [](QLabel* image, int& shown, int picture) {
         if (shown == picture)
             return;
-        image->setPixmap(partIcon(picture)); // a null pixmap for none clears it
+        showIcon(image, picture);
         shown = picture;
     };
     restoreIcon(fuelIcon, shownFuelIcon, s.fuelIcon);

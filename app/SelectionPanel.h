@@ -26,11 +26,12 @@ class SelectionPanel : public QObject {
     Q_OBJECT
 
 public:
-    // What a selector shows: its items, the current item, the text in its
-    // field (an item's, typed, or a text of the program's such as "Fuel") and
-    // whether it can be used.
+    // What a selector shows: its items with their tips, the current item, the
+    // text in its field (an item's, typed, or a text of the program's such as
+    // "Fuel") and whether it can be used.
     struct SelectorState {
         QStringList items;
+        QStringList tips; // one per item, empty where an item has none
         int index = -1;
         QString text;
         bool enabled = false;

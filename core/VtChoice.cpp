@@ -10,6 +10,21 @@
 
 namespace vantor {
 
+namespace {
+
+// Item r of every selector of a kind stands for row r of the kind's list columns.
+QStringList itemTips(const Loadout& l, WeaponKind kind, qsizetype items) {
+    const WeaponColumn& ids = kind == WeaponKind::Main ? l.MainWeaponListId : l.SubWeaponListId;
+    QStringList tips;
+    for (qsizetype row = 0; row < items && row < WeaponListRows; ++row) {
+        const WeaponEntry* entry = weaponById(kind, ids[std::size_t(row)]);
+        tips << (entry ? weaponItemTip(*entry) : QString());
+    }
+    return tips;
+}
+
+} // namespace
+
 std::array<QString, 6> VtChoice::rangeCaptions() const {
     std::array<QString, 6> captions;
     for (int i = 0; i < 3; ++i) {
@@ -40,7 +55,9 @@ VtChoice chooseVt(Loadout& l, int vt) {
         const WeaponSelectors lists = buildWeaponSelectors(l, vt);
         for (int i = 0; i < 3; ++i) {
             choice.main[i].items = lists.main[i];
+            choice.main[i].tips = itemTips(l, WeaponKind::Main, lists.main[i].size());
             choice.sub[i].items = lists.sub[i];
+            choice.sub[i].tips = itemTips(l, WeaponKind::Sub, lists.sub[i].size());
         }
         // Fixed weapons: shown, reported and locked; their slots stay at load 0.
         for (const FixedMountInstall& fixed : lists.fixedMounts) {

@@ -19,6 +19,7 @@ namespace vantor {
 // What one weapon selector shows after the choice.
 struct WeaponSelectorChoice {
     QStringList items;
+    QStringList tips;   // one per item: the weapon's weight, range and damage
     int index = -1;     // the item shown: the fixed weapon, else the first item (-1: none)
     bool fixed = false; // holds a fixed weapon: selected and locked
 };

@@ -1,5 +1,6 @@
 #include "model/LoadoutDisplay.h"
 
+#include "model/LoadoutTips.h"
 #include "model/Recompute.h"
 
 #include <cstdlib>
@@ -7,21 +8,22 @@
 namespace vantor {
 
 int TurnGaugeValue(const Loadout& l) {
-    return std::abs(TextWholePart(floatText(l.VTTurnSpeed)) - 55);
+    return std::abs(TextWholePart(floatText(l.VTTurnSpeed)) - TurnGaugePivot);
 }
 
 int SupplyGaugeValue(const Loadout& l) {
-    return int(std::llabs(static_cast<long long>(l.SupplyPointCost / 1000) - 401));
+    return int(std::llabs(static_cast<long long>(l.SupplyPointCost / 1000) - SupplyGaugePivot));
 }
 
 int SortieGaugeValue(const Loadout& l) {
-    return int(std::llabs(static_cast<long long>(l.SortiePointCost) - 110));
+    return int(std::llabs(static_cast<long long>(l.SortiePointCost) - SortieGaugePivot));
 }
 
 LoadoutDisplay displayOf(const Loadout& l) {
     LoadoutDisplay d;
     d.statusText = loadStatusText(l.LoadStatus);
     d.statusColour = loadStatusColour(l.LoadStatus);
+    d.statusTip = statusTip(l);
 
     const auto whole = [](std::uint32_t n) { return QString::number(n); };
     const std::array<QString, ValueLabelCount> texts = {
@@ -45,7 +47,7 @@ LoadoutDisplay displayOf(const Loadout& l) {
         whole(l.SupplyPointCost),
     };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        d.values[i] = {ValueLabelNames[i], texts[i]};
+        d.values[i] = {ValueLabelNames[i], texts[i], {}};
 
     // A figure is bold when a part's bonus moved it off the VT's own.
     const std::array<bool, BoldLabelCount> raised = {
@@ -55,8 +57,11 @@ LoadoutDisplay displayOf(const Loadout& l) {
         l.BalancerText != floatText(l.VTBalancerRating),
         l.VeeringText != floatText(l.VTVeeringEfficiency),
     };
-    for (std::size_t i = 0; i < raised.size(); ++i)
+    for (std::size_t i = 0; i < raised.size(); ++i) {
         d.bold[i] = {ValueLabelNames[BoldValues[i]], raised[i]};
+        if (raised[i])
+            d.values[std::size_t(BoldValues[i])].tip = raisedFigureTip(l, int(i));
+    }
 
     const std::array<const QString*, RankCount> rankTexts = {
         &l.StandardRankText, &l.MaximumRankText, &l.SpeedRankText,   &l.DurabilityRankText,
@@ -69,6 +74,7 @@ LoadoutDisplay displayOf(const Loadout& l) {
         r.text = *rankTexts[i];
         if (const auto n = rankNumber(r.text))
             r.band = rankBand(*n);
+        r.tip = rankTip(l, int(i), r.text);
     }
 
     // Float figures fill their gauge with the fraction dropped.
@@ -80,8 +86,10 @@ LoadoutDisplay displayOf(const Loadout& l) {
         int(l.VTFuelEfficiency),       SupplyGaugeValue(l),
         SortieGaugeValue(l),
     };
-    for (std::size_t i = 0; i < progress.size(); ++i)
-        d.gauges[i] = {GaugeRanges[i].objectName, progress[i]};
+    for (std::size_t i = 0; i < progress.size(); ++i) {
+        d.gauges[i] = {GaugeRanges[i].objectName, progress[i], {}};
+        d.gauges[i].tip = gaugeTip(d, int(i));
+    }
     return d;
 }
 

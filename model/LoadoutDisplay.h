@@ -19,6 +19,7 @@ namespace vantor {
 struct LabelText {
     std::string_view objectName;
     QString text;
+    QString tip; // what raised a figure shown in bold; empty for the others
     friend bool operator==(const LabelText&, const LabelText&) = default;
 };
 
@@ -33,12 +34,14 @@ struct RankLabel {
     std::string_view objectName;
     QString text;
     std::optional<RankBand> band;
+    QString tip; // the position among the VTs, who shares it, or why it is estimated
     friend bool operator==(const RankLabel&, const RankLabel&) = default;
 };
 
 struct GaugeValue {
     std::string_view objectName;
     int progress = 0;
+    QString tip; // the percentage, the figure on its scale and which way is better
     friend bool operator==(const GaugeValue&, const GaugeValue&) = default;
 };
 
@@ -127,6 +130,7 @@ struct LoadoutDisplay {
     // Label9, the load status.
     QString statusText;
     QColor statusColour;
+    QString statusTip; // why the status reads what it reads, with the figures
     // In the order of ValueLabel.
     std::array<LabelText, ValueLabelCount> values;
     // In the order of BoldValues.
@@ -139,14 +143,21 @@ struct LoadoutDisplay {
     friend bool operator==(const LoadoutDisplay&, const LoadoutDisplay&) = default;
 };
 
+// The turn, supply and sortie gauges fill more for a smaller figure: each
+// shows how far its figure lies below a pivot (whole seconds, thousands of
+// supply points, sortie points).
+inline constexpr int TurnGaugePivot = 55;
+inline constexpr int SupplyGaugePivot = 401;
+inline constexpr int SortieGaugePivot = 110;
+
 // Requires a recomputed loadout (RecomputeLoadout); reads fields only.
 LoadoutDisplay displayOf(const Loadout& loadout);
 
-// |whole seconds of the turn speed - 55|: a faster turn fills more of the gauge.
+// |whole seconds of the turn speed - TurnGaugePivot|: a faster turn fills more of the gauge.
 int TurnGaugeValue(const Loadout& loadout);
-// |SupplyPointCost / 1000 - 401|: a cheaper VT fills more.
+// |SupplyPointCost / 1000 - SupplyGaugePivot|: a cheaper VT fills more.
 int SupplyGaugeValue(const Loadout& loadout);
-// |SortiePointCost - 110|.
+// |SortiePointCost - SortieGaugePivot|.
 int SortieGaugeValue(const Loadout& loadout);
 
 } // namespace vantor

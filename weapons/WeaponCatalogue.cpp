@@ -25,4 +25,11 @@ QString weaponDescription(const WeaponEntry& entry, WeaponKind kind) {
     return readText(folder + toQString(entry.ListText) + QStringLiteral(".txt"));
 }
 
+QString weaponItemTip(const WeaponEntry& entry) {
+    if (entry.Id == 0)
+        return QStringLiteral("No weapon: weight 0.");
+    return QStringLiteral("Weight %1, range %2 m, damage %3.")
+        .arg(QString::number(entry.Load), toQString(entry.RangeText), toQString(entry.DamageText));
+}
+
 } // namespace vantor

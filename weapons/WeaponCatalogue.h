@@ -153,6 +153,10 @@ static_assert(detail::tableIsConsistent(SubWeapons, true),
 // The prose of the weapon page; "UNARMED" for the two "Unarmed" entries.
 QString weaponDescription(const WeaponEntry& entry, WeaponKind kind);
 
+// The tip of a weapon selector's item: the weapon's weight, range and damage,
+// so that a weapon can be chosen without opening the weapon page.
+QString weaponItemTip(const WeaponEntry& entry);
+
 // An item of the range chart's comparison list.
 struct ComparisonWeapon {
     std::string_view ListText;

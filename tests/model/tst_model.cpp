@@ -2,12 +2,14 @@
 // bonuses, turn speed under overload, gauges, rank colours and VT selection.
 
 #include "core/VtChoice.h"
+#include "equipment/OptionalParts.h"
 #include "model/Format.h"
 #include "model/LoadoutDisplay.h"
 #include "model/Overload.h"
 #include "model/Recompute.h"
 #include "model/VtCatalogue.h"
 #include "model/VtSelection.h"
+#include "reports/Reports.h"
 
 #include <QTest>
 
@@ -44,6 +46,30 @@ bool isBold(const LoadoutDisplay& d, std::string_view name) {
             return b.bold;
     qWarning("no bold mark for %s", name.data());
     return false;
+}
+
+// Part `part` at level index `level` (-1: none picked) in slot 1 or 2, as the
+// window's handlers fit it: the part, its level, its panel and its report row.
+void fitPart(Loadout& l, int slot, int part, int level) {
+    choosePart(l, slot, part);
+    if (level >= 0)
+        chooseLevel(l, slot, part, level);
+    const PartInfo info = ShowOptionalPart(l, slot, part, level);
+    SetPartReport(l, slot, info.name, optionalPart(part)->levelled);
+}
+
+// The tip of the value label, rank label or gauge named `name`.
+QString tipOf(const LoadoutDisplay& d, const QString& name) {
+    for (const auto& v : d.values)
+        if (name == QLatin1String(v.objectName))
+            return v.tip;
+    for (const auto& r : d.ranks)
+        if (name == QLatin1String(r.objectName))
+            return r.tip;
+    for (const auto& g : d.gauges)
+        if (name == QLatin1String(g.objectName))
+            return g.tip;
+    return QStringLiteral("<no component %1>").arg(name);
 }
 
 int gauge(const LoadoutDisplay& d, std::string_view name) {
@@ -226,42 +252,68 @@ private slots:
         QTest::addColumn<int>("mounts"); // bit 0..2: SW1Mount..SW3Mount
         QTest::addColumn<QString>("status");
         QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("tip");
         const QColor red(255, 0, 0), yellow(255, 255, 0), black(0, 0, 0);
         // Colt: standard 12, maximum 15.
-        QTest::newRow("empty") << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 0 << "VT OK" << black;
+        QTest::newRow("empty")
+            << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 0 << "VT OK" << black
+            << "Total load 0 is within the standard load of 12; 12 more can be carried.";
         QTest::newRow("equal to standard")
-            << 0 << 0 << 4u << 6u << 2u << 0u << 0u << 0 << "VT OK" << black;
+            << 0 << 0 << 4u << 6u << 2u << 0u << 0u << 0 << "VT OK" << black
+            << "Total load 12 fills the standard load of 12 exactly.";
         QTest::newRow("one above standard")
-            << 0 << 0 << 4u << 6u << 3u << 0u << 0u << 0 << "STD OVER" << yellow;
+            << 0 << 0 << 4u << 6u << 3u << 0u << 0u << 0 << "STD OVER" << yellow
+            << "Total load 13 is 1 over the standard load of 12; 2 more reach the maximum of 15.";
         QTest::newRow("equal to maximum")
-            << 0 << 0 << 0u << 15u << 0u << 0u << 0u << 0 << "STD OVER" << yellow;
+            << 0 << 0 << 0u << 15u << 0u << 0u << 0u << 0 << "STD OVER" << yellow
+            << "Total load 15 is 3 over the standard load of 12 and reaches the maximum of 15.";
+        QTest::newRow("one short of maximum")
+            << 0 << 0 << 4u << 6u << 4u << 0u << 0u << 0 << "STD OVER" << yellow
+            << "Total load 14 is 2 over the standard load of 12; 1 more reaches the maximum of 15.";
         QTest::newRow("one above maximum")
-            << 0 << 0 << 2u << 14u << 0u << 0u << 0u << 0 << "MAX OVER" << red;
+            << 0 << 0 << 2u << 14u << 0u << 0u << 0u << 0 << "MAX OVER" << red
+            << "Total load 16 is 1 over the maximum load of 15.";
         QTest::newRow("raised standard holds")
-            << 0 << 0 << 0u << 14u << 0u << 2u << 2u << 0 << "VT OK" << black;
+            << 0 << 0 << 0u << 14u << 0u << 2u << 2u << 0 << "VT OK" << black
+            << "Total load 14 fills the standard load of 14 exactly.";
         QTest::newRow("raised standard exceeded")
-            << 0 << 0 << 0u << 15u << 0u << 2u << 2u << 0 << "STD OVER" << yellow;
+            << 0 << 0 << 0u << 15u << 0u << 2u << 2u << 0 << "STD OVER" << yellow
+            << "Total load 15 is 1 over the standard load of 14; 2 more reach the maximum of 17.";
         QTest::newRow("raised maximum holds")
-            << 0 << 0 << 0u << 17u << 0u << 2u << 2u << 0 << "STD OVER" << yellow;
+            << 0 << 0 << 0u << 17u << 0u << 2u << 2u << 0 << "STD OVER" << yellow
+            << "Total load 17 is 3 over the standard load of 14 and reaches the maximum of 17.";
         QTest::newRow("three mounts within load")
-            << 0 << 0 << 0u << 0u << 3u << 0u << 0u << 7 << "MOUNT OVER" << red;
+            << 0 << 0 << 0u << 0u << 3u << 0u << 0u << 7 << "MOUNT OVER" << red
+            << "All three sub-weapon slots hold mount weapons (AVTM, SL-GM, RAIL-B). Total load 3 "
+               "is within the standard load of 12; 9 more can be carried.";
         QTest::newRow("mount over beats max over")
-            << 0 << 0 << 0u << 20u << 0u << 0u << 0u << 7 << "MOUNT OVER" << red;
+            << 0 << 0 << 0u << 20u << 0u << 0u << 0u << 7 << "MOUNT OVER" << red
+            << "All three sub-weapon slots hold mount weapons (AVTM, SL-GM, RAIL-B). Total load 20 "
+               "is 5 over the maximum load of 15.";
         QTest::newRow("two mounts")
-            << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 3 << "VT OK" << black;
+            << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 3 << "VT OK" << black
+            << "Total load 0 is within the standard load of 12; 12 more can be carried.";
         // Garpike: BANG-N fixed in sub-weapon slot 2.
         QTest::newRow("Garpike mounts 1 and 3")
-            << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 5 << "MOUNT OVER" << red;
+            << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 5 << "MOUNT OVER" << red
+            << "All three sub-weapon slots hold mount weapons (AVTM, BANG-N, RAIL-B). Total load 2 "
+               "is within the standard load of 15; 13 more can be carried.";
         QTest::newRow("Garpike mount 1 only")
-            << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 1 << "VT OK" << black;
+            << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 1 << "VT OK" << black
+            << "Total load 2 is within the standard load of 15; 13 more can be carried.";
         // Prominence M3: fixed slots 1 and 2 still leave room for a mount in 3.
         QTest::newRow("Prominence M3 exempt")
-            << 20 << 20 << 0u << 0u << 2u << 0u << 0u << 4 << "VT OK" << black;
+            << 20 << 20 << 0u << 0u << 2u << 0u << 0u << 4 << "VT OK" << black
+            << "Total load 2 is within the standard load of 12; 10 more can be carried.";
         QTest::newRow("Prominence M2 not exempt")
-            << 19 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red;
+            << 19 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red
+            << "All three sub-weapon slots hold mount weapons (RAIL-A, MM, RAIL-B). Total load 2 "
+               "is within the standard load of 8; 6 more can be carried.";
         // The exemption follows the selector's position, as the status does.
         QTest::newRow("M3 fixed flags, other position")
-            << 20 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red;
+            << 20 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red
+            << "All three sub-weapon slots hold mount weapons (RAIL-A, MM, RAIL-B). Total load 2 "
+               "is within the standard load of 12; 10 more can be carried.";
     }
     void loadStatus() {
         QFETCH(int, vt);
@@ -274,6 +326,7 @@ private slots:
         QFETCH(int, mounts);
         QFETCH(QString, status);
         QFETCH(QColor, colour);
+        QFETCH(QString, tip);
         Loadout l = selectVt(vt);
         l.FuelTankLoad = fuel;
         l.MainWeapon1Load = main;
@@ -285,17 +338,23 @@ private slots:
         l.SW1Mount = mounts & 1;
         l.SW2Mount = mounts & 2;
         l.SW3Mount = mounts & 4;
+        QString* reports[] = {&l.SW1ReportText, &l.SW2ReportText, &l.SW3ReportText};
+        for (int slot = 0; slot < 3; ++slot) // the mount weapons the slots' reports name
+            if (mounts & (1 << slot))
+                *reports[slot] = QStringList{"AVTM", "SL-GM", "RAIL-B"}[slot];
         RecomputeLoadout(l, {selectorIndex, 0, 0});
         QCOMPARE(l.TotalLoad, fuel + main + sub);
         const LoadoutDisplay d = displayOf(l);
         QCOMPARE(d.statusText, status);
         QCOMPARE(d.statusColour, colour);
         QCOMPARE(loadStatusText(l.LoadStatus), status);
+        QCOMPARE(d.statusTip, tip);
     }
 
     void noStatusYet() {
         const LoadoutDisplay d = displayOf(Loadout{});
         QCOMPARE(d.statusText, QString());
+        QCOMPARE(d.statusTip, QString());
     }
 
     void loadBonuses_data() {
@@ -548,6 +607,70 @@ private slots:
         QCOMPARE(gauge(d, "TurnGauge"), turn);
         QCOMPARE(gauge(d, "SupplyPointGauge"), supply);
         QCOMPARE(gauge(d, "SortieCostGauge"), sortie);
+    }
+
+    // A rank names its position and the VTs sharing it, or why it is an
+    // estimate; a bold figure the part and level that raised it, the larger of
+    // two bonuses counting; a gauge its percentage, its figure on the scale
+    // from empty to full, and which way is better.
+    void tips_data() {
+        QTest::addColumn<int>("vt");           // -1: typed text after a Colt
+        QTest::addColumn<QList<int>>("parts"); // part and level index of slot 1, then of slot 2
+        QTest::addColumn<int>("overload");     // load units above the standard load
+        QTest::addColumn<bool>("launch");      // the MM
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("tip");
+        const auto row = [](const char* name, int vt, QList<int> parts, int overload, bool launch,
+                            const char* component, const char* tip) {
+            QTest::newRow(name) << vt << parts << overload << launch << component << tip;
+        };
+        const int m2 = ProminenceM2;
+        row("rank shared, marked", 12, {}, 0, false, "StandardRankLabel",
+            "16th of 31 VTs, shared with Scareface and Rapier.");
+        row("rank shared, unmarked", 0, {}, 0, false, "StandardRankLabel",
+            "22nd of 31 VTs, shared with Decider Volcanic, Scareface A1, Blade and Prominence M3.");
+        row("rank alone", 26, {}, 0, false, "DurabilityRankLabel", "1st of 31 VTs.");
+        row("rank without a VT", -1, {}, 0, false, "StandardRankLabel", "22nd of 31 VTs.");
+        row("turn rank under overload", 12, {}, 3, false, "TurnRankLabel",
+            "~23rd: estimated, as the turn slows under overload.");
+        row("turn rank after the MM launch", m2, {}, 2, true, "TurnRankLabel",
+            "~23rd: estimated after the MM launch.");
+        row("durability rank after the MM launch", m2, {}, 0, true, "DurabilityRankLabel",
+            "~16th: estimated after the MM launch.");
+        row("standard load", 12, {PartAdvancedMount, 1, 0, -1}, 0, false, "VTStandardLoadLabel",
+            "Standard load 15 + 4 from Advanced Mount Level 2.");
+        row("the larger maximum bonus", 12, {PartAdditionalMount, 0, PartAdditionalMount, 2}, 0,
+            false, "VTMaximumLoadLabel", "Maximum load 18 + 6 from Additional Mount Level 3.");
+        row("balancer in slot 2", 0, {0, -1, PartAdvancedBalancer, 1}, 0, false,
+            "VTBalancerRatingLabel", "Balancer rating 16 + 20% from Advanced Balancer Level 2.");
+        row("durability", 26, {PartMechanicalUnit, 2, 0, -1}, 0, false, "VTDurabilityLabel",
+            "Durability 15000 + 30% from Mechanical Unit Level 3.");
+        row("not raised", 0, {PartPowerCell, 0, 0, -1}, 0, false, "VTStandardLoadLabel", "");
+        row("turn gauge", 12, {}, 0, false, "TurnGauge",
+            "Turn: 64%; 24.2 seconds on a scale of 40 to 15; a shorter turn time scores higher.");
+        row("turn gauge beyond its scale", m2, {}, 0, false, "TurnGauge",
+            "Turn: 0%; 40.3 seconds on a scale of 40 to 15; a shorter turn time scores higher.");
+        row("supply gauge", 12, {}, 0, false, "SupplyPointGauge",
+            "Supply Cost: 93%; 26000 supply points on a scale of 400000 to 1000; a cheaper VT "
+            "scores higher.");
+    }
+    void tips() {
+        QFETCH(int, vt);
+        QFETCH(QList<int>, parts);
+        QFETCH(int, overload);
+        QFETCH(bool, launch);
+        QFETCH(QString, component);
+        QFETCH(QString, tip);
+        Loadout l = selectVt(std::max(vt, 0));
+        if (vt < 0)
+            chooseVt(l, -1);
+        parts.resize(4, PartUnarmed);
+        fitPart(l, 1, parts[0], parts[1]);
+        fitPart(l, 2, parts[2], parts[3]);
+        if (launch)
+            launchMM(l);
+        carry(l, l.VTStandardLoad + std::uint32_t(overload), {vt, parts[0], parts[2]});
+        QCOMPARE(tipOf(displayOf(l), component), tip);
     }
 
     // Right after choosing each VT: its own figures, no bold, coloured ranks.

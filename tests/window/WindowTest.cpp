@@ -180,7 +180,8 @@ QStringList Window::dump() const {
         } else if (const auto* c = qobject_cast<const QComboBox*>(w)) {
             QStringList items;
             for (int i = 0; i < c->count(); ++i)
-                items << c->itemText(i);
+                items << c->itemText(i) + QStringLiteral(" (") +
+                             c->itemData(i, Qt::ToolTipRole).toString() + QLatin1Char(')');
             line += QStringLiteral(" items=[%1] index=%2 text=\"%3\"")
                         .arg(items.join(QLatin1Char('|')))
                         .arg(c->currentIndex())
@@ -197,6 +198,8 @@ QStringList Window::dump() const {
         } else if (const auto* r = qobject_cast<const QAbstractButton*>(w)) {
             line += QStringLiteral(" checked=%1").arg(r->isChecked());
         }
+        if (!w->toolTip().isEmpty())
+            line += QStringLiteral(" tip=\"%1\"").arg(w->toolTip());
         lines << line;
     }
     // Raising a view reorders the components, so they are listed by name.

@@ -66,9 +66,9 @@ struct Window {
     QStringList items(const char* selector) const;
 
     // One line per named component with everything it shows that the loadout
-    // decides: texts, items, pictures, colours, fonts, places and whether it
-    // is shown and usable. The user's view (the chosen view and page, the
-    // title, the window's height, the report boxes) is left out.
+    // decides: texts, items, pictures, colours, fonts, places, tips and
+    // whether it is shown and usable. The user's view (the chosen view and
+    // page, the title, the window's height, the report boxes) is left out.
     QStringList dump() const;
 
     FakePlatform* platform = nullptr;

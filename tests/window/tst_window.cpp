@@ -5,6 +5,8 @@
 #include "app/Appearance.h"
 #include "app/CompareWindow.h"
 #include "controls/Cgauges.h"
+#include "equipment/IconKey.h"
+#include "equipment/OptionalParts.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
@@ -19,6 +21,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -41,8 +44,23 @@ bool textFits(const QLabel* l) {
     return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
 }
 
-// Every single-line label and every button of the window shows its text whole.
+// Every single-line label and every button of the window shows its text
+// whole, and every selector each of its items: QLineEdit lays the text out in
+// its contents rectangle (a selector's field has no frame) less its text
+// margins and 2 pixels either side, scrolls a text that leaves no pixel there
+// for the cursor, and draws nothing outside the field.
 void verifyNothingClipped(const TVantor& window) {
+    for (const QComboBox* c : window.findChildren<QComboBox*>()) {
+        const QLineEdit* edit = c->lineEdit();
+        const QRect line =
+            edit->contentsRect().marginsRemoved(edit->textMargins()).adjusted(2, 0, -2, 0);
+        for (int item = 0; item < c->count(); ++item) {
+            const int width = edit->fontMetrics().horizontalAdvance(c->itemText(item));
+            QVERIFY2(!edit->hasFrame() && width + 1 <= line.width() && line.left() >= 0 &&
+                         line.left() + width <= edit->width(),
+                     qPrintable(c->objectName() + QLatin1String(": ") + c->itemText(item)));
+        }
+    }
     for (const QLabel* l : window.findChildren<QLabel*>())
         if (!l->text().contains(QLatin1Char('\n')))
             QVERIFY2(textFits(l), qPrintable(l->objectName() + QLatin1String(": ") + l->text()));
@@ -277,8 +295,9 @@ void TestWindow::everyVt() {
     QVERIFY(w.platform->errors.isEmpty());
 }
 
-// Item r of every weapon selector stands for row r of its kind: the last item
-// of each enabled selector shows that weapon's catalogue weight.
+// Item r of every weapon selector stands for row r of its kind: each item's
+// tip gives its weapon's figures, and the last item of each enabled selector
+// shows that weapon's catalogue weight.
 void TestWindow::everyWeaponSelector() {
     QFETCH(int, index);
     Window w;
@@ -288,11 +307,16 @@ void TestWindow::everyWeaponSelector() {
     for (int s = 0; s < 6; ++s) {
         QComboBox* combo = w.combo(selectors[s]);
         QCOMPARE(combo->itemText(0), QStringLiteral("Unarmed"));
+        const auto kind = s < 3 ? WeaponKind::Main : WeaponKind::Sub;
+        for (int item = 0; item < combo->count(); ++item) {
+            const WeaponEntry* weapon = findWeapon(kind, combo->itemText(item).toStdString());
+            QVERIFY(weapon);
+            QCOMPARE(combo->itemData(item, Qt::ToolTipRole).toString(), weaponItemTip(*weapon));
+        }
         if (!combo->isEnabled())
             continue; // a fixed mount
         const int last = combo->count() - 1;
         w.pick(selectors[s], last);
-        const auto kind = s < 3 ? WeaponKind::Main : WeaponKind::Sub;
         const WeaponEntry* weapon = findWeapon(kind, combo->itemText(last).toStdString());
         QVERIFY(weapon);
         QCOMPARE(w.text("WeaponWeightLabel"), QString::number(weapon->Load));
@@ -832,35 +856,53 @@ void TestWindow::screenReader_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("tip"); // also the description a screen reader gives
     const auto row = [](const char* component, const char* name, const char* value,
-                        QAccessible::Role role) {
+                        QAccessible::Role role, const QString& tip = {}) {
         QTest::newRow(component) << QString::fromLatin1(component) << QString::fromLatin1(name)
-                                 << QString::fromLatin1(value) << role;
+                                 << QString::fromLatin1(value) << role << tip;
     };
-    // A Colt with a 140-MG: selectors, gauges (128 of 200 km/h...), labels and buttons.
+    // A Colt with a 140-MG and a fuel tank: selectors, gauges (128 of 200
+    // km/h...), labels, icons and buttons.
     row("VTSelect", "Vertical Tank Selection", "Colt", QAccessible::ComboBox);
     row("MWSelect1", "Main Weapon 1", "140-MG", QAccessible::ComboBox);
     row("MWSelect2", "Main Weapon 2", "Unarmed", QAccessible::ComboBox);
     row("SWSelect3", "Sub Weapon 3", "Unarmed", QAccessible::ComboBox);
-    row("SpeedGauge", "Speed", "64%", QAccessible::ProgressBar);
-    row("FuelGauge", "Fuel Efficiency", "36%", QAccessible::ProgressBar);
-    row("TotalLoadLabel", "Total Load: 3", "", QAccessible::StaticText);
-    row("FixedSW2Button", "Describe the fixed sub-weapon 2", "", QAccessible::Button);
+    row("SpeedGauge", "Speed", "64%", QAccessible::ProgressBar,
+        "Speed: 64%; 128 mph on a scale of 0 to 200; a faster VT scores higher.");
+    row("FuelGauge", "Fuel Efficiency", "36%", QAccessible::ProgressBar,
+        "Fuel Efficiency: 36%; fuel efficiency 7 on a scale of 0 to 19; a higher efficiency "
+        "scores higher.");
+    row("TotalLoadLabel", "Total Load: 5", "", QAccessible::StaticText);
+    row("Label9", "Load status: VT OK", "", QAccessible::StaticText,
+        "Total load 5 is within the standard load of 12; 7 more can be carried.");
+    row("StandardRankLabel", "Standard Capacity: 22nd", "", QAccessible::StaticText,
+        "22nd of 31 VTs, shared with Decider Volcanic, Scareface A1, Blade and Prominence M3.");
+    row("FuelTankImage", "Fuel tank icon", "", QAccessible::StaticText,
+        iconCaption(IconOneFuelTank));
+    row("FixedSW2Button", "Describe the fixed sub-weapon 2", "", QAccessible::Button,
+        "Shows the fixed sub-weapon 2 on the weapon page.");
+    row("CorvaneButton", "Open the Corvane web site", "", QAccessible::Button,
+        "Opens www.corvane.net in your web browser.");
 }
 
-// What the accessibility interface reports is what a screen reader says.
+// What the accessibility interface reports is what a screen reader says; the
+// description is the component's tip.
 void TestWindow::screenReader() {
     QFETCH(QString, component);
     QFETCH(QString, name);
     QFETCH(QString, value);
     QFETCH(QAccessible::Role, role);
+    QFETCH(QString, tip);
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.pick("MWSelect1", QStringLiteral("140-MG"));
+    w.pick("FTSelect", QStringLiteral("1 Fuel Tank"));
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.find(component.toLatin1()));
     QCOMPARE(a->text(QAccessible::Name), name);
     QCOMPARE(a->text(QAccessible::Value), value);
     QCOMPARE(a->role(), role);
+    QCOMPARE(a->text(QAccessible::Description), tip);
     if (QAccessibleValueInterface* gauge = a->valueInterface())
         QCOMPARE(gauge->currentValue().toString() + u'%', value);
     // Every button and gauge has a name, and every selector one of its own.
@@ -905,6 +947,18 @@ void TestWindow::keyboardOrder() {
     w.button("ImageButton")->setFocus();
     QTest::keyClick(w.button("ImageButton"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.find("WeaponPageButton"));
+
+    // Tab leaves a report box for its page's buttons and types nothing.
+    for (const auto& [page, box, next] :
+         {std::tuple{"HtmlPageButton", "HtmlRichEdit", "HtmlGenerateButton"},
+          std::tuple{"ForumPageButton", "ForumRichEdit", "ForumGenerateButton"}}) {
+        w.click(page);
+        auto* text = w.find<QPlainTextEdit>(box);
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.find(next));
+        QCOMPARE(text->toPlainText(), QString());
+    }
 }
 
 void TestWindow::pagesBuiltLate_data() {
