@@ -10,10 +10,13 @@
 #include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 QFont boldFont(const QWidget* w, int pixelSize) {
     QFont f = w->font();
@@ -40,8 +43,60 @@ QFrame* makePanel(QWidget* parent, const char* name, QRect rect) {
     return p;
 }
 
+namespace {
+
+// A group box that draws its frame and title once and keeps the picture:
+// whenever a component inside it changes, the part of the group behind it is
+// painted again, and the style's frame and title cost more to draw than most
+// components do.
+class FramedGroup final : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = size() * ratio;
+        if (drawn.size() != pixels || drawn.devicePixelRatio() != ratio || drawnTitle != title()) {
+            drawnTitle = title();
+            drawn = QPixmap(pixels);
+            drawn.setDevicePixelRatio(ratio);
+            drawn.fill(palette().color(backgroundRole()));
+            QStylePainter painter(&drawn, this);
+            QStyleOptionGroupBox option;
+            initStyleOption(&option);
+            painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        }
+        QPainter painter(this);
+        const QRect area = event->rect();
+        painter.drawPixmap(area, drawn,
+                           QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    }
+    void changeEvent(QEvent* event) override {
+        // What the frame and title look like follows these.
+        switch (event->type()) {
+        case QEvent::EnabledChange:
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::StyleChange:
+        case QEvent::LayoutDirectionChange:
+            drawn = QPixmap();
+            break;
+        default:
+            break;
+        }
+        QGroupBox::changeEvent(event);
+    }
+
+private:
+    QPixmap drawn;
+    QString drawnTitle;
+};
+
+} // namespace
+
 QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QRect rect) {
-    auto* g = new QGroupBox(title, parent);
+    auto* g = new FramedGroup(title, parent);
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(rect);
     g->setAutoFillBackground(true);
