@@ -91,13 +91,11 @@ void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
 void CompareWindow::renderRows() {
     const bool sameFigures = shown.size() == rowsToShow.size();
     table->setRowCount(int(rowsToShow.size()));
-    bool changed = !sameFigures;
     for (int r = 0; r < int(rowsToShow.size()); ++r) {
         const ComparisonRow& row = rowsToShow[std::size_t(r)];
         // Only the rows whose texts or marks changed are set again.
         if (sameFigures && shown[std::size_t(r)] == row)
             continue;
-        changed = true;
         table->setItem(r, FigureColumn, cell(row.figure, row.differs, {}));
         table->setItem(r, PinnedColumn, cell(row.pinned, row.differs, row.pinnedColour));
         table->setItem(r, CurrentColumn, cell(row.current, row.differs, row.currentColour));
@@ -113,10 +111,19 @@ void CompareWindow::renderRows() {
                             row.change +
                                 (better ? QStringLiteral(", better") : QStringLiteral(", worse")));
         table->setItem(r, ChangeColumn, change);
+        // A column widens when a new text needs more room; only the new
+        // texts are measured.
+        if (sameFigures)
+            for (int column = 0; column < ChangeColumn; ++column) {
+                const int wanted =
+                    table->sizeHintForIndex(table->model()->index(r, column)).width();
+                if (wanted > table->columnWidth(column))
+                    table->setColumnWidth(column, wanted);
+            }
     }
-    shown = rowsToShow;
-    if (changed)
+    if (!sameFigures)
         table->resizeColumnsToContents();
+    shown = rowsToShow;
 }
 
 void CompareWindow::present() {

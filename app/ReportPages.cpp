@@ -106,12 +106,24 @@ void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard&
                   [this] { emit forumSiteClicked(); });
 }
 
+namespace {
+
+// The whole text at once; a box that already shows it is left as it is, so
+// that generating again lays nothing out anew and keeps the reader's place.
+void showText(QPlainTextEdit* box, const QStringList& lines) {
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (box->toPlainText() != text)
+        box->setPlainText(text);
+}
+
+} // namespace
+
 void ReportPages::showHtml(const QStringList& lines) {
-    htmlBox->setPlainText(lines.join(QLatin1Char('\n')));
+    showText(htmlBox, lines);
 }
 
 void ReportPages::showForumCode(const QStringList& lines) {
-    forumBox->setPlainText(lines.join(QLatin1Char('\n')));
+    showText(forumBox, lines);
 }
 
 QString ReportPages::htmlText() const {
