@@ -12,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -108,12 +111,34 @@ void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard&
 
 namespace {
 
-// The whole text at once; a box that already shows it is left as it is, so
-// that generating again lays nothing out anew and keeps the reader's place.
+// Shows the lines in the box. A new report mostly repeats the last one: when
+// the box holds as many lines, only the lines that differ are replaced, so
+// that only they are laid out again and the reader keeps his place.
 void showText(QPlainTextEdit* box, const QStringList& lines) {
-    const QString text = lines.join(QLatin1Char('\n'));
-    if (box->toPlainText() != text)
-        box->setPlainText(text);
+    QTextDocument* document = box->document();
+    if (document->blockCount() != lines.size()) {
+        box->setPlainText(lines.join(QLatin1Char('\n')));
+        return;
+    }
+    QTextCursor cursor(document);
+    bool changed = false;
+    QTextBlock block = document->begin();
+    for (const QString& line : lines) {
+        if (block.text() != line) {
+            if (!changed)
+                cursor.beginEditBlock();
+            changed = true;
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.insertText(line);
+        }
+        block = block.next();
+    }
+    if (changed) {
+        cursor.endEditBlock();
+        // As with a text set anew, the generated text is not an edit to undo.
+        document->clearUndoRedoStacks();
+    }
 }
 
 } // namespace
