@@ -150,7 +150,9 @@ void InfoPages::renderWeapon() {
     if (!built())
         return;
     const WeaponPage& w = current.weapon;
-    setBoxText(weaponText, w.description);
+    // A description is laid out when its page is seen.
+    if (weaponGroup->isVisible())
+        setBoxText(weaponText, w.description);
     weaponName->setText(w.name);
     for (std::size_t i = 0; i < w.figures.size(); ++i)
         weaponFigures[i]->setText(w.figures[i]);
@@ -167,7 +169,8 @@ void InfoPages::renderPart() {
     for (std::size_t i = 0; i < p.levels.size(); ++i)
         partLevels[i]->setText(p.levels[i]);
     partUnit->setText(p.unit);
-    setBoxText(partText, p.description);
+    if (partGroup->isVisible())
+        setBoxText(partText, p.description);
 }
 
 void InfoPages::renderFlag() {
@@ -260,9 +263,11 @@ void InfoPages::hidePages(Page except) {
 void InfoPages::showPage(Page page) {
     build();
     if (page == Page::Weapon) {
+        setBoxText(weaponText, current.weapon.description);
         weaponGroup->show();
         weaponPanel->show();
     } else if (page == Page::Parts) {
+        setBoxText(partText, current.part.description);
         partGroup->show();
         partPanel->show();
     } else if (page == Page::Misc) {

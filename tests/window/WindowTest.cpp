@@ -129,8 +129,10 @@ const QSet<QString> ViewComponents = {
     QStringLiteral("MiscPageButton"),
     QStringLiteral("HtmlRichEdit"),
     QStringLiteral("ForumRichEdit"),
-    // The intel follows the faction that the flag and the faction label show,
-    // and is laid out when it is seen.
+    // The descriptions and the intel follow the weapon, part and faction that
+    // the labels and the flag show, and are laid out when they are seen.
+    QStringLiteral("WeaponInfoRichEdit"),
+    QStringLiteral("PartInfoRichEdit"),
     QStringLiteral("FactionRichEdit"),
 };
 

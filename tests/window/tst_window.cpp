@@ -464,6 +464,9 @@ void TestWindow::weaponPicksAndLoads() {
     QCOMPARE(w.text("MainWeaponLoadLabel"), QStringLiteral("6"));
     QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("UNARMED"));
     QCOMPARE(w.text("DamageLabel"), QStringLiteral("N/A"));
+    // The description is laid out when its page is seen.
+    w.click("AdvFunctionButton");
+    w.click("WeaponPageButton");
     QCOMPARE(w.find<QPlainTextEdit>("WeaponInfoRichEdit")->toPlainText(),
              QStringLiteral("UNARMED"));
     QCOMPARE(w.text("Label9"), QStringLiteral("VT OK"));
@@ -1003,6 +1006,14 @@ void TestWindow::pagesBuiltLate() {
             w->click(qPrintable(page));
         }
     QCOMPARE(late.dump(), early.dump());
+    // The descriptions, laid out when seen, show on the page that is open.
+    for (const char* box : {"WeaponInfoRichEdit", "PartInfoRichEdit"})
+        if (early.find(box)->isVisible()) {
+            QVERIFY(late.find(box)->isVisible());
+            QCOMPARE(late.find<QPlainTextEdit>(box)->toPlainText(),
+                     early.find<QPlainTextEdit>(box)->toPlainText());
+            QVERIFY(!early.find<QPlainTextEdit>(box)->toPlainText().isEmpty());
+        }
     QVERIFY(late.platform->errors.isEmpty());
 }
 
