@@ -12,10 +12,13 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -28,6 +31,52 @@ void setBoxText(QPlainTextEdit* box, const QString& text) {
     box->clear();
     box->appendPlainText(text);
 }
+
+// The icon key's entries never change, and their captions wrap over several
+// lines, which costs more to lay out than all the rest of the page: each
+// entry is drawn once for each look it takes (its size, its state) and kept.
+// The picture carries the list's background, on which the entries stand.
+class KeptItemDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const Look look{index.row(),        option.rect.size(),
+                        int(option.state),  option.palette.cacheKey(),
+                        qHash(option.font), ratio};
+        QPixmap& picture = kept[look];
+        if (picture.isNull()) {
+            picture = QPixmap(option.rect.size() * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(option.palette.color(QPalette::Base));
+            QPainter drawing(&picture);
+            drawing.setFont(painter->font());
+            drawing.setPen(painter->pen());
+            QStyleOptionViewItem atOrigin = option;
+            atOrigin.rect.moveTopLeft(QPoint(0, 0));
+            QStyledItemDelegate::paint(&drawing, atOrigin, index);
+        }
+        painter->drawPixmap(option.rect.topLeft(), picture);
+    }
+
+private:
+    struct Look {
+        int row;
+        QSize size;
+        int state;
+        qint64 palette;
+        size_t font;
+        qreal ratio;
+        bool operator==(const Look&) const = default;
+    };
+    friend size_t qHash(const Look& look, size_t seed = 0) {
+        return qHashMulti(seed, look.row, look.size.width(), look.size.height(), look.state,
+                          look.palette, look.font, look.ratio);
+    }
+    mutable QHash<Look, QPixmap> kept;
+};
 
 } // namespace
 
@@ -126,6 +175,7 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
     // Long captions wrap within the one column instead of scrolling sideways.
     iconKey->setWordWrap(true);
     iconKey->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    iconKey->setItemDelegate(new KeptItemDelegate(iconKey));
     // Each caption starts on a new line so it sits beside the middle of its picture.
     for (const auto& [picture, caption] : vantor::IconKey)
         new QListWidgetItem(QIcon(partIcon(picture)),

@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -241,6 +242,21 @@ void TestWindow::iconKey() {
     QCOMPARE(list->item(0)->text(),
              QStringLiteral("\n STD Increased:  Signifies that your VT is receiving a bonus to "
                             "it's load bearing cababilities"));
+
+    // The entries are drawn once and kept: they look as drawn afresh, also
+    // scrolled and drawn again.
+    w.chooseVt(QStringLiteral("Colt"));
+    w.click("AdvFunctionButton");
+    w.click("MiscPageButton");
+    for (int scroll : {0, 3, 0}) {
+        list->scrollToItem(list->item(scroll), QAbstractItemView::PositionAtTop);
+        const QImage kept = list->grab().toImage();
+        QAbstractItemDelegate* own = list->itemDelegate();
+        QStyledItemDelegate plain;
+        list->setItemDelegate(&plain);
+        QCOMPARE(list->grab().toImage(), kept);
+        list->setItemDelegate(own);
+    }
 }
 
 void TestWindow::everyVt_data() {
