@@ -343,6 +343,26 @@ void registerAll() {
         },
         600);
 
+    // Each page shown, coming each time from the page before it.
+    static const char* const pageButtons[] = {"WeaponPageButton", "WeaponRangeButton",
+                                              "PartsPageButton",  "ForumPageButton",
+                                              "HtmlPageButton",   "MiscPageButton"};
+    for (int page = 0; page < 6; ++page)
+        add(
+            std::string("ShowPage/") + pageButtons[page],
+            [page](benchmark::State& st) {
+                Session s;
+                pagesSetUp(s);
+                measure(
+                    st, s,
+                    [&](int) {
+                        s.click(pageButtons[(page + 5) % 6]);
+                        s.paint();
+                    },
+                    [&](int) { s.click(pageButtons[page]); });
+            },
+            300);
+
     const auto rangeSetUp = [](const Session& s) {
         loadoutSetUp(s);
         s.pick("MWSelect1", 1);

@@ -140,6 +140,7 @@ private slots:
     void screenReader_data();
     void screenReader();
     void keyboardOrder();
+    void labelsLookAsQLabelDraws();
     void pagesBuiltLate_data();
     void pagesBuiltLate();
     void desktopTheme_data();
@@ -978,6 +979,42 @@ void TestWindow::keyboardOrder() {
         QCOMPARE(QApplication::focusWidget(), w.find(next));
         QCOMPARE(text->toPlainText(), QString());
     }
+}
+
+// The labels keep their text's layout between paints: every label of every
+// view and page looks exactly as a QLabel of the same text, font, colours and
+// place draws it.
+void TestWindow::labelsLookAsQLabelDraws() {
+    Window w;
+    w.chooseVt(QStringLiteral("Prominence M2"));
+    w.pick("OPSelect1", QStringLiteral("Advanced Balancer"));
+    w.pick("OPLSelect1", 2);
+    w.pick("MWSelect1", 1);
+    w.click("AdvFunctionButton");
+    int compared = 0;
+    const auto compareAll = [&] {
+        for (QLabel* label : w.window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            QLabel twin(label->text(), label->parentWidget());
+            twin.setGeometry(label->geometry());
+            twin.setFont(label->font());
+            twin.setPalette(label->palette());
+            twin.setAlignment(label->alignment());
+            twin.setAutoFillBackground(label->autoFillBackground());
+            QCOMPARE(label->grab().toImage(), twin.grab().toImage());
+            ++compared;
+        }
+    };
+    for (const char* view : {"LoadoutButton", "StatsButton", "RankButton", "GraphButton"}) {
+        w.click(view);
+        for (const char* page : {"WeaponPageButton", "WeaponRangeButton", "PartsPageButton",
+                                 "MiscPageButton"}) {
+            w.click(page);
+            compareAll();
+        }
+    }
+    QVERIFY(compared > 200);
 }
 
 void TestWindow::pagesBuiltLate_data() {
