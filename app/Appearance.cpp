@@ -3,12 +3,17 @@
 #include "app/Components.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStaticText>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+
+#include <cmath>
 
 namespace {
 
@@ -18,7 +23,9 @@ namespace {
 // of the window slower to build and to paint.)
 class VantorStyle final : public QProxyStyle {
 public:
-    VantorStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    explicit VantorStyle(bool keepTextLayouts)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))),
+          keepTextLayouts(keepTextLayouts) {}
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
@@ -38,6 +45,74 @@ public:
             proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
         }
     }
+
+    // Captions keep their layout: laying text out is most of what painting a
+    // button or a radio button costs, and captions seldom change. A caption
+    // is drawn exactly where and as Fusion draws it.
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                      bool enabled, const QString& text,
+                      QPalette::ColorRole textRole) const override {
+        if (!keepTextLayouts || text.isEmpty() || text.contains(QLatin1Char('&')) ||
+            text.contains(QLatin1Char('\n')) || (flags & Qt::TextWordWrap) ||
+            painter->font().underline() || painter->font().strikeOut() ||
+            painter->font().overline()) {
+            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+            return;
+        }
+        const Caption key{text, painter->font(), flags, rect, painter->transform()};
+        const LaidOut* laidOut = captions.object(key);
+        if (!laidOut) {
+            auto* made = new LaidOut;
+            made->text.setText(text);
+            made->text.setTextFormat(Qt::PlainText);
+            made->text.prepare(QTransform(), painter->font());
+            const QRectF place = painter->boundingRect(QRectF(rect), flags, text);
+            made->place = place.topLeft();
+            made->clip = !QRectF(rect).contains(place);
+            // Kept text is drawn from a whole pixel; a caption that starts
+            // between two is drawn as Fusion draws it, glyph by glyph.
+            made->whole = place.x() == std::floor(place.x()) && place.y() == std::floor(place.y());
+            captions.insert(key, made);
+            laidOut = made;
+        }
+        if (!laidOut->whole) {
+            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+            return;
+        }
+        const QPen savedPen = painter->pen();
+        if (textRole != QPalette::NoRole)
+            painter->setPen(QPen(palette.brush(textRole), savedPen.widthF()));
+        if (laidOut->clip) {
+            painter->save();
+            painter->setClipRect(rect, Qt::IntersectClip);
+        }
+        painter->drawStaticText(laidOut->place, laidOut->text);
+        if (laidOut->clip)
+            painter->restore();
+        painter->setPen(savedPen);
+    }
+
+private:
+    struct Caption {
+        QString text;
+        QFont font;
+        int flags;
+        QRect rect;
+        QTransform transform;
+        bool operator==(const Caption&) const = default;
+    };
+    friend size_t qHash(const Caption& c, size_t seed = 0) {
+        return qHashMulti(seed, c.text, c.font, c.flags, c.rect.x(), c.rect.y(), c.rect.width(),
+                          c.rect.height(), c.transform.dx(), c.transform.dy());
+    }
+    struct LaidOut {
+        QStaticText text;
+        QPointF place; // the text's top left
+        bool clip = false;
+        bool whole = false;
+    };
+    bool keepTextLayouts;
+    mutable QCache<Caption, LaidOut> captions{1024};
 };
 
 // Metric-compatible with Arial, most faithful first: Liberation Sans and
@@ -64,10 +139,14 @@ QString uiFontFamily(const QStringList& installedFamilies) {
     return QString::fromLatin1(GenericSansFamily);
 }
 
+QStyle* vantorStyle(bool keepTextLayouts) {
+    return new VantorStyle(keepTextLayouts);
+}
+
 void applyVantorAppearance(QApplication& app) {
     // A desktop's own style and palette would cut captions and put the
     // figures' fixed colours on a background they were not chosen for.
-    app.setStyle(new VantorStyle);
+    app.setStyle(vantorStyle());
     QApplication::setPalette(QApplication::style()->standardPalette());
 
     // The family is named exactly as installed: a list of wishes with a style

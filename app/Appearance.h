@@ -4,12 +4,18 @@
 #include <QStringList>
 
 class QApplication;
+class QStyle;
 
 // The look the window's pixel geometry and its fixed colours were designed
 // for, whatever the desktop's theme: the Fusion style with its standard light
 // palette, one sans-serif font at 11 pixels with the widths of Arial, and
 // compact push buttons.
 void applyVantorAppearance(QApplication& app);
+
+// The window's style: Fusion, with push buttons that leave their captions
+// the room they need, and captions that keep their layout between paints
+// (`keepTextLayouts` false draws them as Fusion does, to compare).
+QStyle* vantorStyle(bool keepTextLayouts = true);
 
 // The family the window writes in, from the families installed: the first
 // with Arial's widths (Liberation Sans, Nimbus Sans, Arimo, Arial, then the

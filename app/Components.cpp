@@ -1,6 +1,7 @@
 #include "app/Components.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QComboBox>
 #include <QCompleter>
@@ -128,6 +129,9 @@ protected:
             laidOut.setTextFormat(Qt::PlainText);
             laidOut.prepare(QTransform(), font());
             place = painter.boundingRect(QRectF(area), flags, shown);
+            // Kept text is drawn from a whole pixel; a text that starts
+            // between two is drawn as QLabel draws it, glyph by glyph.
+            whole = place.x() == std::floor(place.x()) && place.y() == std::floor(place.y());
             laidOutFont = font();
             laidOutArea = area;
             laidOutFlags = flags;
@@ -146,6 +150,7 @@ private:
     QRect laidOutArea;
     int laidOutFlags = 0;
     QRectF place;
+    bool whole = false;
 };
 
 } // namespace

@@ -981,9 +981,8 @@ void TestWindow::keyboardOrder() {
     }
 }
 
-// The labels keep their text's layout between paints: every label of every
-// view and page looks exactly as a QLabel of the same text, font, colours and
-// place draws it.
+// Labels and captions keep their text's layout between paints: every label
+// and button of every view and page looks exactly as drawn afresh.
 void TestWindow::labelsLookAsQLabelDraws() {
     Window w;
     w.chooseVt(QStringLiteral("Prominence M2"));
@@ -1003,6 +1002,18 @@ void TestWindow::labelsLookAsQLabelDraws() {
             twin.setAlignment(label->alignment());
             twin.setAutoFillBackground(label->autoFillBackground());
             QCOMPARE(label->grab().toImage(), twin.grab().toImage());
+            ++compared;
+        }
+        // Buttons' captions as well, against the style drawing them afresh.
+        static QStyle* const afresh = vantorStyle(false);
+        for (QAbstractButton* button : w.window->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible() || button->text().isEmpty())
+                continue;
+            const QImage kept = button->grab().toImage();
+            QStyle* own = button->style();
+            button->setStyle(afresh);
+            QCOMPARE(button->grab().toImage(), kept);
+            button->setStyle(own);
             ++compared;
         }
     };
