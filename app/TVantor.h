@@ -65,6 +65,7 @@ private:
     // VT selection and recomputation.
     void VTSelectChange();
     void RecomputeLoadout();
+    void showLoadout();
     void LoadVTPicture();
     void showFaction(vantor::Faction faction);
     void pushRanges();
@@ -98,6 +99,9 @@ private:
     PictureCache pictures; // VT pictures and flags as read from disk
     static constexpr int NoPicture = -2;
     int shownPicture = NoPicture; // VT whose picture the picture view holds
+    // While a pasted loadout is picked step by step, the views wait for the
+    // last step instead of showing every loadout on the way.
+    bool holdLoadoutDisplay = false;
     bool hiddenAreasBuilt = false;
     bool firstPaintSeen = false;
 

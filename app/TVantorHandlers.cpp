@@ -20,6 +20,7 @@
 #include "weapons/WeaponSelection.h"
 
 #include <QDir>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 using vantor::WeaponKind;
@@ -57,6 +58,11 @@ void TVantor::pushRanges() {
 
 void TVantor::RecomputeLoadout() {
     vantor::RecomputeLoadout(state, {selection->vt(), selection->part(1), selection->part(2)});
+    if (!holdLoadoutDisplay)
+        showLoadout();
+}
+
+void TVantor::showLoadout() {
     views->show(vantor::displayOf(state));
     selection->showFixedWeaponButtons(
         {state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
@@ -212,6 +218,10 @@ void TVantor::ForumGenerateButtonClick() {
 // level, then the weapons; a fixed weapon is already in place.
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     using S = SelectionPanel;
+    // The picks go through the handlers one by one, as the user would make
+    // them, so that every list is filtered as it would be; the loadout is
+    // shown once, when all are made.
+    QScopedValueRollback hold(holdLoadoutDisplay, true);
     selection->select(S::Vt, picks.vt);
     VTSelectChange();
     if (picks.fuel != vantor::NotPicked) {
@@ -239,4 +249,6 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
                               weapon.item);
             weaponSelectChange(kind, slot);
         }
+    holdLoadoutDisplay = false;
+    showLoadout();
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace vantor {
 
@@ -88,14 +90,27 @@ QString estimateReason(const Loadout& l) {
                         : QStringLiteral("estimated, as the turn slows under overload");
 }
 
+// The position every VT's catalogue rank names, read from the rank texts once:
+// each tip compares with all 31 VTs, and the tips are written on every pick.
+using CataloguePositions = std::array<std::array<std::optional<int>, RankCount>, VtCount>;
+const CataloguePositions& cataloguePositions() {
+    static const CataloguePositions positions = [] {
+        CataloguePositions p{};
+        for (std::size_t vt = 0; vt < p.size(); ++vt)
+            for (std::size_t rank = 0; rank < RankCount; ++rank)
+                p[vt][rank] = rankNumber(toQString(VtCatalogue[vt].ranks[rank]));
+        return p;
+    }();
+    return positions;
+}
+
 // The other VTs whose catalogue rank `rank` names position `position`.
 QStringList sharers(int vt, int rank, int position) {
     QStringList names;
-    for (int other = 0; other < VtCount; ++other) {
-        const VtEntry& e = VtCatalogue[std::size_t(other)];
-        if (other != vt && rankNumber(toQString(e.ranks[std::size_t(rank)])) == position)
-            names << toQString(e.selectorName);
-    }
+    const CataloguePositions& positions = cataloguePositions();
+    for (int other = 0; other < VtCount; ++other)
+        if (other != vt && positions[std::size_t(other)][std::size_t(rank)] == position)
+            names << toQString(VtCatalogue[std::size_t(other)].selectorName);
     return names;
 }
 
