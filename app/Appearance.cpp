@@ -8,10 +8,10 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QStaticText>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -48,14 +48,18 @@ public:
 
     // Captions keep their layout: laying text out is most of what painting a
     // button or a radio button costs, and captions seldom change. A caption
-    // is drawn exactly where and as Fusion draws it.
+    // is drawn exactly where and as Fusion draws it: one line laid out as
+    // QPainter::drawText() lays it out, drawn from the same point.
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
                       bool enabled, const QString& text,
                       QPalette::ColorRole textRole) const override {
+        const int horizontal = flags & Qt::AlignHorizontal_Mask;
         if (!keepTextLayouts || text.isEmpty() || text.contains(QLatin1Char('&')) ||
-            text.contains(QLatin1Char('\n')) || (flags & Qt::TextWordWrap) ||
-            painter->font().underline() || painter->font().strikeOut() ||
-            painter->font().overline()) {
+            text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\t')) ||
+            (flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere | Qt::TextJustificationForced)) ||
+            (horizontal & ~(Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignAbsolute)) ||
+            painter->layoutDirection() == Qt::RightToLeft || painter->font().underline() ||
+            painter->font().strikeOut() || painter->font().overline()) {
             QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
             return;
         }
@@ -63,21 +67,27 @@ public:
         const LaidOut* laidOut = captions.object(key);
         if (!laidOut) {
             auto* made = new LaidOut;
-            made->text.setText(text);
-            made->text.setTextFormat(Qt::PlainText);
-            made->text.prepare(QTransform(), painter->font());
-            const QRectF place = painter->boundingRect(QRectF(rect), flags, text);
-            made->place = place.topLeft();
-            made->clip = !QRectF(rect).contains(place);
-            // Kept text is drawn from a whole pixel; a caption that starts
-            // between two is drawn as Fusion draws it, glyph by glyph.
-            made->whole = place.x() == std::floor(place.x()) && place.y() == std::floor(place.y());
+            made->layout.setText(text);
+            made->layout.setFont(painter->font());
+            made->layout.setCacheEnabled(true);
+            QTextOption option;
+            option.setTextDirection(painter->layoutDirection());
+            option.setAlignment(Qt::AlignLeft);
+            made->layout.setTextOption(option);
+            made->layout.beginLayout();
+            QTextLine line = made->layout.createLine();
+            line.setLineWidth(0x01000000);
+            line.setPosition(QPointF(0, 0));
+            made->layout.endLayout();
+            // Where drawText() puts the text: the top from its bounding
+            // rectangle, the left from the line's advance.
+            const QRectF bounds = painter->boundingRect(QRectF(rect), flags, text);
+            const qreal left =
+                (horizontal & Qt::AlignHCenter) ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
+            made->origin = QPointF(rect.x() + left, bounds.y());
+            made->clip = !QRectF(rect).contains(bounds);
             captions.insert(key, made);
             laidOut = made;
-        }
-        if (!laidOut->whole) {
-            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
-            return;
         }
         const QPen savedPen = painter->pen();
         if (textRole != QPalette::NoRole)
@@ -86,7 +96,7 @@ public:
             painter->save();
             painter->setClipRect(rect, Qt::IntersectClip);
         }
-        painter->drawStaticText(laidOut->place, laidOut->text);
+        laidOut->layout.lineAt(0).draw(painter, laidOut->origin);
         if (laidOut->clip)
             painter->restore();
         painter->setPen(savedPen);
@@ -106,10 +116,9 @@ private:
                           c.rect.height(), c.transform.dx(), c.transform.dy());
     }
     struct LaidOut {
-        QStaticText text;
-        QPointF place; // the text's top left
+        QTextLayout layout;
+        QPointF origin; // where the line is drawn from
         bool clip = false;
-        bool whole = false;
     };
     bool keepTextLayouts;
     mutable QCache<Caption, LaidOut> captions{1024};

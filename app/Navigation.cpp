@@ -128,7 +128,13 @@ void Navigation::showTitleFor(std::optional<Page> page) {
     }
     titleLabel->move(left, titleLabel->y());
     titleLabel->setText(text);
-    titleLabel->adjustSize();
+    // Measuring a text lays it out; the three titles are measured once.
+    if (const auto size = titleSizes.constFind(text); size != titleSizes.cend()) {
+        titleLabel->resize(*size);
+    } else {
+        titleLabel->adjustSize();
+        titleSizes.insert(text, titleLabel->size());
+    }
     for (QPushButton* b : {makerLogo, researchLogo, fanLogo})
         b->setVisible(b == logo);
 }

@@ -7,8 +7,10 @@
 
 #include "app/Pages.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSize>
 
 #include <optional>
 
@@ -53,6 +55,7 @@ signals:
 private:
     QPushButton* aboutButton = nullptr;
     QLabel* titleLabel = nullptr;
+    QHash<QString, QSize> titleSizes;    // each title's size, measured once
     QPushButton* makerLogo = nullptr;    // CorvaneButton
     QPushButton* researchLogo = nullptr; // KerrowButton
     QPushButton* fanLogo = nullptr;      // PellumButton
