@@ -58,7 +58,8 @@ public:
             text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\t')) ||
             (flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere | Qt::TextJustificationForced)) ||
             (horizontal & ~(Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignAbsolute)) ||
-            painter->layoutDirection() == Qt::RightToLeft || painter->font().underline() ||
+            painter->layoutDirection() == Qt::RightToLeft ||
+            painter->transform().type() > QTransform::TxTranslate || painter->font().underline() ||
             painter->font().strikeOut() || painter->font().overline()) {
             QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
             return;
@@ -79,13 +80,23 @@ public:
             line.setLineWidth(0x01000000);
             line.setPosition(QPointF(0, 0));
             made->layout.endLayout();
-            // Where drawText() puts the text: the top from its bounding
-            // rectangle, the left from the line's advance.
-            const QRectF bounds = painter->boundingRect(QRectF(rect), flags, text);
+            // Where drawText() puts the line: centred or at the bottom on a
+            // whole pixel, its left from the line's advance.
+            const qreal height = line.height();
+            const int vertical = flags & Qt::AlignVertical_Mask;
+            qreal top = 0;
+            if (vertical & Qt::AlignBottom)
+                top = rect.height() - height;
+            else if (vertical & Qt::AlignVCenter)
+                top = -qRound(-(rect.height() - height) / 2); // a half rounds down, as there
             const qreal left =
                 (horizontal & Qt::AlignHCenter) ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
-            made->origin = QPointF(rect.x() + left, bounds.y());
-            made->clip = !QRectF(rect).contains(bounds);
+            made->origin = QPointF(rect.x() + left, rect.y() + top);
+            // Text that may reach the rectangle's edge is clipped to it.
+            made->clip =
+                !QRectF(rect)
+                     .adjusted(1, 1, -1, -1)
+                     .contains(QRectF(made->origin, QSizeF(line.naturalTextWidth(), height)));
             captions.insert(key, made);
             laidOut = made;
         }
