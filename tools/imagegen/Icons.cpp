@@ -38,7 +38,7 @@ enum class Symbol {
     TwoCans
 };
 
-struct IconSpec {
+struct IconDesign {
     Symbol symbol;
     const char* tag;
     QRgb colour;
@@ -46,7 +46,7 @@ struct IconSpec {
 };
 
 // clang-format off
-constexpr std::array<IconSpec, OpIconCount> Specs{{
+constexpr std::array<IconDesign, OpIconCount> Designs{{
     {Symbol::None,          "",     0x000000, false}, // 0 no part
     {Symbol::WeightCeiling, "MAX",  0xd2801e, true},  // 1 maximum load
     {Symbol::WeightPair,    "S+M",  0xd2801e, true},  // 2 standard and maximum load
@@ -319,13 +319,13 @@ void drawSymbol(QPainter& p, Symbol symbol, QPointF c, const QColor& badge) {
 QImage opIcon(int index) {
     QImage image(OpIconSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const IconSpec& spec = Specs[size_t(std::clamp(index, 0, OpIconCount - 1))];
-    if (spec.symbol == Symbol::None)
+    const IconDesign& design = Designs[size_t(std::clamp(index, 0, OpIconCount - 1))];
+    if (design.symbol == Symbol::None)
         return image;
 
     QPainter p;
     beginPainter(p, image);
-    const QColor colour = QColor::fromRgb(spec.colour);
+    const QColor colour = QColor::fromRgb(design.colour);
     const QRectF badge(2.5, 4.5, 33, 32);
     QLinearGradient fill(badge.topLeft(), badge.bottomLeft());
     fill.setColorAt(0, mix(colour, Qt::white, 0.22));
@@ -333,9 +333,9 @@ QImage opIcon(int index) {
     p.setPen(QPen(mix(colour, Qt::black, 0.45), 1));
     p.setBrush(fill);
     p.drawRoundedRect(badge, 6, 6);
-    drawSymbol(p, spec.symbol, badge.center(), colour);
+    drawSymbol(p, design.symbol, badge.center(), colour);
 
-    if (spec.increase) {
+    if (design.increase) {
         const QPointF c(badge.right() - 1, badge.top() + 1);
         p.setPen(QPen(QColor(20, 90, 36), 1));
         p.setBrush(QColor(120, 214, 96));
@@ -348,7 +348,7 @@ QImage opIcon(int index) {
     // The tag, as large as fits beside the badge, on a pale plate of its own
     // so that it reads on any background: the icons are shown on the
     // window's face, in the icon key's list and on the saved page.
-    const QString tag = QString::fromLatin1(spec.tag);
+    const QString tag = QString::fromLatin1(design.tag);
     const qreal plateLeft = badge.right() + 2.5;
     const qreal plateWidth = OpIconSize.width() - 0.5 - plateLeft;
     const qreal textWidth = plateWidth - 4;
