@@ -6,13 +6,16 @@
 #include <QCache>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTextLayout>
+#include <qdrawutil.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,9 +26,32 @@ namespace {
 // of the window slower to build and to paint.)
 class VantorStyle final : public QProxyStyle {
 public:
-    explicit VantorStyle(bool keepTextLayouts)
-        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))),
-          keepTextLayouts(keepTextLayouts) {}
+    explicit VantorStyle(bool kept)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), kept(kept) {}
+
+    // Fusion's group frame, drawn from Fusion's own picture as Fusion draws
+    // it. Fusion reads the picture at every frame it draws, and Qt, before
+    // reading a picture whose format it may detect, loads every image plugin
+    // installed to ask whether it would rather read it: at start-up that was
+    // the only reason to load them.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox || !kept) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        if (groupFrame.isNull())
+            groupFrame = QPixmap::fromImage(
+                builtInImage(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
+                                            "fusion_groupbox.png")));
+        int top = GroupBoxTopMargin;
+        const auto* group = qobject_cast<const QGroupBox*>(widget);
+        if (!group || group->isCheckable() || !group->title().isEmpty())
+            top += std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                            option->fontMetrics.height());
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                          groupFrame);
+    }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
@@ -54,7 +80,7 @@ public:
                       bool enabled, const QString& text,
                       QPalette::ColorRole textRole) const override {
         const int horizontal = flags & Qt::AlignHorizontal_Mask;
-        if (!keepTextLayouts || text.isEmpty() || text.contains(QLatin1Char('&')) ||
+        if (!kept || text.isEmpty() || text.contains(QLatin1Char('&')) ||
             text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\t')) ||
             (flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere | Qt::TextJustificationForced)) ||
             (horizontal & ~(Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignAbsolute)) ||
@@ -131,7 +157,9 @@ private:
         QPointF origin; // where the line is drawn from
         bool clip = false;
     };
-    bool keepTextLayouts;
+    static constexpr int GroupBoxTopMargin = 3; // Fusion's
+    bool kept;
+    mutable QPixmap groupFrame;
     mutable QCache<Caption, LaidOut> captions{1024};
 };
 
@@ -159,8 +187,8 @@ QString uiFontFamily(const QStringList& installedFamilies) {
     return QString::fromLatin1(GenericSansFamily);
 }
 
-QStyle* vantorStyle(bool keepTextLayouts) {
-    return new VantorStyle(keepTextLayouts);
+QStyle* vantorStyle(bool kept) {
+    return new VantorStyle(kept);
 }
 
 void applyVantorAppearance(QApplication& app) {

@@ -5,10 +5,12 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -262,7 +264,8 @@ public:
         while (i + 1 < sizes.size() && sizes[i] < wanted)
             ++i;
         if (pictures[i].isNull())
-            pictures[i] = QPixmap(sizes.size() > 1 ? pattern.arg(sizes[i]) : pattern);
+            pictures[i] = QPixmap::fromImage(
+                builtInImage(sizes.size() > 1 ? pattern.arg(sizes[i]) : pattern));
         const QPixmap& picture = pictures[i];
         return picture.size() == size
                    ? picture
@@ -283,6 +286,15 @@ private:
 };
 
 } // namespace
+
+QImage builtInImage(const QString& resource) {
+    // Where it may detect a picture's format, Qt first loads every image
+    // plugin installed to ask whether it would read the picture instead of
+    // Qt's own reader; these pictures are known to be what their names say.
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QIcon resourceIcon(const QString& pattern, const QList<int>& sizes) {
     return QIcon(new ResourceIconEngine(pattern, sizes));

@@ -4,6 +4,7 @@
 // tests and screen readers find it by), its place in pixels and its start
 // text, so that the area classes read like the layout they build.
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -42,6 +43,10 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly);
 
 // Whether two pixmaps show the same picture.
 bool samePicture(const QPixmap& a, const QPixmap& b);
+
+// A picture built into the program or into Qt, read as the format its name
+// ends in.
+QImage builtInImage(const QString& resource);
 
 // An icon whose pictures are read from the resources only when first drawn:
 // `pattern` names them, with "%1" standing for the size where there are

@@ -1,5 +1,7 @@
 #include "app/PartIcons.h"
 
+#include "app/Components.h"
+
 #include <QPixmapCache>
 #include <QString>
 
@@ -9,7 +11,7 @@ QPixmap partIcon(int picture) {
     const QString resource = QStringLiteral(":/art/op%1.png").arg(picture, 2, 10, QLatin1Char('0'));
     QPixmap icon;
     if (!QPixmapCache::find(resource, &icon)) {
-        icon = QPixmap(resource);
+        icon = QPixmap::fromImage(builtInImage(resource));
         QPixmapCache::insert(resource, icon);
     }
     return icon;

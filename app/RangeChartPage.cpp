@@ -56,7 +56,8 @@ void RangeChartPage::build() {
         makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"), QRect(16, 4, 520, 164));
     picture = makeImage(group, "RangeImage", QRect(ChartOrigin, ChartSize));
     picture->setAccessibleName(QStringLiteral("Weapons Range chart"));
-    builtInChart = QImage(QStringLiteral(":/art/Range.bmp")).convertToFormat(QImage::Format_RGB32);
+    builtInChart =
+        builtInImage(QStringLiteral(":/art/Range.bmp")).convertToFormat(QImage::Format_RGB32);
 
     for (int i = 0; i < int(bars.size()); ++i) {
         bars[i] = makeImage(group, RangeBars[i].labelName,

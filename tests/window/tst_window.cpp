@@ -21,6 +21,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -1007,15 +1008,21 @@ void TestWindow::labelsLookAsQLabelDraws() {
             QCOMPARE(label->grab().toImage(), twin.grab().toImage());
             ++compared;
         }
-        // Buttons' captions as well.
-        for (QAbstractButton* button : w.window->findChildren<QAbstractButton*>()) {
-            if (!button->isVisible() || button->text().isEmpty())
+        // Buttons' captions and group boxes' frames as well.
+        QList<QWidget*> drawnByStyle;
+        for (QAbstractButton* button : w.window->findChildren<QAbstractButton*>())
+            if (!button->text().isEmpty())
+                drawnByStyle << button;
+        for (QGroupBox* group : w.window->findChildren<QGroupBox*>())
+            drawnByStyle << group;
+        for (QWidget* widget : drawnByStyle) {
+            if (!widget->isVisible())
                 continue;
-            const QImage kept = button->grab().toImage();
-            QStyle* own = button->style();
-            button->setStyle(afresh);
-            QCOMPARE(button->grab().toImage(), kept);
-            button->setStyle(own);
+            const QImage kept = widget->grab().toImage();
+            QStyle* own = widget->style();
+            widget->setStyle(afresh);
+            QCOMPARE(widget->grab().toImage(), kept);
+            widget->setStyle(own);
             ++compared;
         }
     };
