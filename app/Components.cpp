@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStaticText>
 #include <QStyle>
@@ -195,9 +197,14 @@ QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
     // giving it its field, which already has a completer: setEditable() would
     // build a drop-down list and a completer over the items at once, only for
     // the completer to be thrown away; the list is built when first opened.
+    // One placeholder serves every selector: it leaves each field again at
+    // once, and making a completer costs as much as a small widget.
+    static QPointer<QCompleter> placeholder;
+    if (!placeholder)
+        placeholder = new QCompleter(QCoreApplication::instance());
     auto* field = new QLineEdit(c);
     field->setPalette(c->palette());
-    field->setCompleter(new QCompleter(field));
+    field->setCompleter(placeholder);
     c->setLineEdit(field);
     c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
