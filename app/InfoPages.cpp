@@ -104,13 +104,12 @@ void InfoPages::build() {
 }
 
 void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
-    weaponGroup =
-        makeGroup(groups, "WeaponInfoGroup", QStringLiteral("Last Selected Weapon Description"),
-                  QRect(16, 4, 520, 164));
+    weaponGroup = makeGroup(groups, "WeaponInfoGroup",
+                            QStringLiteral("Last Selected Weapon Description"), PageGroupRect);
     weaponText = makeTextBox(weaponGroup, "WeaponInfoRichEdit", true);
     weaponText->setAccessibleName(QStringLiteral("Last Selected Weapon Description"));
 
-    weaponPanel = makePanel(panels, "WeaponStatsPanel", QRect(545, 0, 159, 177));
+    weaponPanel = makePanel(panels, "WeaponStatsPanel", PagePanelRect);
     weaponName = makeLabel(weaponPanel, "WeaponNameLabel", NotAvailable, QPoint(8, 8), 148, 28);
     weaponName->setFont(boldFont(weaponName, 24));
     announceWithCaption(weaponName, QStringLiteral("Weapon:"));
@@ -132,13 +131,12 @@ void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
 }
 
 void InfoPages::buildPartsPage(QWidget* groups, QWidget* panels) {
-    partGroup =
-        makeGroup(groups, "PartsGroup", QStringLiteral("Last Selected Optional Part Description"),
-                  QRect(16, 4, 520, 164));
+    partGroup = makeGroup(groups, "PartsGroup",
+                          QStringLiteral("Last Selected Optional Part Description"), PageGroupRect);
     partText = makeTextBox(partGroup, "PartInfoRichEdit", true);
     partText->setAccessibleName(QStringLiteral("Last Selected Optional Part Description"));
 
-    partPanel = makePanel(panels, "PartStatsPanel", QRect(545, 0, 159, 177));
+    partPanel = makePanel(panels, "PartStatsPanel", PagePanelRect);
     partName = makeLabel(partPanel, "PartNameLabel", NotAvailable, QPoint(8, 8), 150, 18);
     partName->setFont(boldFont(partName, 13));
     announceWithCaption(partName, QStringLiteral("Optional part:"));
@@ -163,8 +161,7 @@ void InfoPages::buildPartsPage(QWidget* groups, QWidget* panels) {
 }
 
 void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
-    iconKeyGroup =
-        makeGroup(groups, "IconKeyGroup", QStringLiteral("Icon Key"), QRect(16, 4, 520, 164));
+    iconKeyGroup = makeGroup(groups, "IconKeyGroup", QStringLiteral("Icon Key"), PageGroupRect);
     iconKey = new QListWidget(iconKeyGroup);
     iconKey->setObjectName(QStringLiteral("IconKeyListView"));
     iconKey->setAccessibleName(QStringLiteral("Icon Key"));
@@ -181,13 +178,12 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
         new QListWidgetItem(QIcon(partIcon(picture)),
                             QStringLiteral("\n ") + vantor::toQString(caption), iconKey);
 
-    intelGroup =
-        makeGroup(groups, "MiscGroup", QStringLiteral("Faction Intel"), QRect(16, 4, 520, 164));
+    intelGroup = makeGroup(groups, "MiscGroup", QStringLiteral("Faction Intel"), PageGroupRect);
     intelText = makeTextBox(intelGroup, "FactionRichEdit", true);
     intelText->setAccessibleName(QStringLiteral("Faction Intel"));
 
     // The panel stays shown, out of sight below the window, until a page is chosen.
-    factionPanel = makePanel(panels, "FactionPanel", QRect(545, 0, 159, 177));
+    factionPanel = makePanel(panels, "FactionPanel", PagePanelRect);
     factionButton =
         makeButton(factionPanel, "FactionButton", ShowIntelCaption, QRect(17, 24, 111, 17));
     flagImage = makeImage(factionPanel, "FactionImage", QRect(QPoint(17, 63), FlagSize));

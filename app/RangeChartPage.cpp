@@ -52,8 +52,7 @@ RangeChartPage::RangeChartPage(QWidget* groups_, QWidget* panels_, HandlerGuard&
 void RangeChartPage::build() {
     if (built())
         return;
-    group =
-        makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"), QRect(16, 4, 520, 164));
+    group = makeGroup(groups, "RangeGroup", QStringLiteral("Weapons Range"), PageGroupRect);
     picture = makeImage(group, "RangeImage", QRect(ChartOrigin, ChartSize));
     picture->setAccessibleName(QStringLiteral("Weapons Range chart"));
     builtInChart =
@@ -76,7 +75,7 @@ void RangeChartPage::build() {
         modifierLabels[i] = label;
     }
 
-    panel = makePanel(panels, "RangePanel", QRect(545, 0, 159, 177));
+    panel = makePanel(panels, "RangePanel", PagePanelRect);
     allOnButton =
         makeButton(panel, "RangeAllOnButton", QStringLiteral("All On"), QRect(20, 7, 52, 17));
     allOffButton =

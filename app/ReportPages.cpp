@@ -44,9 +44,9 @@ void ReportPages::build() {
 }
 
 void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
-    htmlGroup = makeGroup(groups, "HtmlGroup", QStringLiteral("Html Code"), QRect(16, 4, 520, 164));
+    htmlGroup = makeGroup(groups, "HtmlGroup", QStringLiteral("Html Code"), PageGroupRect);
     htmlBox = reportBox(htmlGroup, "HtmlRichEdit", "Html Code");
-    htmlPanel = makePanel(panels, "HtmlPanel", QRect(545, 0, 159, 177));
+    htmlPanel = makePanel(panels, "HtmlPanel", PagePanelRect);
     const std::pair<const char*, const char*> buttons[] = {
         {"HtmlGenerateButton", "Generate Html"},
         {"HtmlClearButton", "Clear Html"},
@@ -83,10 +83,9 @@ void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& 
 }
 
 void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
-    forumGroup =
-        makeGroup(groups, "ForumGroup", QStringLiteral("Forum Code"), QRect(16, 4, 520, 164));
+    forumGroup = makeGroup(groups, "ForumGroup", QStringLiteral("Forum Code"), PageGroupRect);
     forumBox = reportBox(forumGroup, "ForumRichEdit", "Forum Code");
-    forumPanel = makePanel(panels, "ForumPanel", QRect(545, 0, 159, 177));
+    forumPanel = makePanel(panels, "ForumPanel", PagePanelRect);
     const std::pair<const char*, const char*> buttons[] = {
         {"ForumGenerateButton", "Generate Forum Code"},
         {"ForumRichEditClearButton", "Clear Forum Code"},
