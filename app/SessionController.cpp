@@ -16,8 +16,8 @@ SessionController::SessionController(QWidget* window_, SessionHost& host_, Handl
     connect(commandList, &LoadoutCommands::aboutToShowMenu, this,
             &SessionController::updateCommands);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &SessionController::updateCommands);
-    updateCommands();
+            &SessionController::clipboardChanged);
+    clipboardChanged();
 }
 
 void SessionController::selectorStep(int selector, const std::function<void()>& handler) {
@@ -88,11 +88,15 @@ void SessionController::updateCommands() {
     commandList->setEnabled(LoadoutCommands::Undo, history.canUndo() || history.holdsTyping());
     commandList->setEnabled(LoadoutCommands::Redo, history.canRedo());
     commandList->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
-    commandList->setEnabled(LoadoutCommands::PasteLoadout,
-                            !QGuiApplication::clipboard()->text().isEmpty());
+    commandList->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
     commandList->setEnabled(LoadoutCommands::Pin, vtChosen);
     commandList->setEnabled(LoadoutCommands::ShowComparison, pinned.has_value());
     commandList->setEnabled(LoadoutCommands::Swap, pinned.has_value());
+}
+
+void SessionController::clipboardChanged() {
+    clipboardHoldsText = !QGuiApplication::clipboard()->text().isEmpty();
+    updateCommands();
 }
 
 void SessionController::undoOrRedo(bool undo) {

@@ -64,6 +64,7 @@ public:
 private:
     void run(LoadoutCommands::Command command);
     void updateCommands();
+    void clipboardChanged();
     void recordStep(SessionState before);
     void undoOrRedo(bool undo);
     void copyLoadout();
@@ -78,4 +79,7 @@ private:
     UndoHistory history;
     std::optional<SessionState> pinned; // the loadout compared with, once pinned
     CompareWindow* compare = nullptr;   // built when first pinned
+    // Read when the clipboard changes, not at every pick: on some desktops
+    // asking another program for the clipboard's text takes a round trip.
+    bool clipboardHoldsText = false;
 };
