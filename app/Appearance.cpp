@@ -106,15 +106,16 @@ public:
             line.setLineWidth(0x01000000);
             line.setPosition(QPointF(0, 0));
             made->layout.endLayout();
-            // Where drawText() puts the line: centred or at the bottom on a
-            // whole pixel, its left from the line's advance.
-            const qreal height = line.height();
+            // Where drawText() puts the line: centred or at the bottom, its
+            // left from the line's advance.
+            // The line's own height: QTextLine::height() rounds it up.
+            const qreal height = line.ascent() + line.descent();
             const int vertical = flags & Qt::AlignVertical_Mask;
             qreal top = 0;
             if (vertical & Qt::AlignBottom)
                 top = rect.height() - height;
             else if (vertical & Qt::AlignVCenter)
-                top = -qRound(-(rect.height() - height) / 2); // a half rounds down, as there
+                top = (rect.height() - height) / 2;
             const qreal left =
                 (horizontal & Qt::AlignHCenter) ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
             made->origin = QPointF(rect.x() + left, rect.y() + top);

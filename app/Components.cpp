@@ -1,7 +1,6 @@
 #include "app/Components.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QComboBox>
 #include <QCompleter>
@@ -20,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStaticText>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
@@ -100,63 +98,6 @@ private:
     QString drawnTitle;
 };
 
-// A label that lays its text out once, when the text, the font or the size
-// changes, and keeps the layout: a window of figures repaints its labels far
-// more often than it changes them, and laying out text is most of a label's
-// paint. It draws exactly where QLabel draws.
-class TextLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        const QString shown = text();
-        // Anything but a plain line of text is QLabel's to draw.
-        // (Lines through or under the text are placed a pixel apart.)
-        if (!pixmap().isNull() || wordWrap() || frameWidth() > 0 || margin() > 0 ||
-            font().underline() || font().strikeOut() || font().overline() || indent() > 0 ||
-            textFormat() == Qt::RichText || shown.contains(QLatin1Char('\n')) ||
-            (textFormat() == Qt::AutoText && Qt::mightBeRichText(shown))) {
-            QLabel::paintEvent(event);
-            return;
-        }
-        if (shown.isEmpty())
-            return;
-        QPainter painter(this);
-        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
-                          (layoutDirection() == Qt::LeftToRight ? Qt::TextForceLeftToRight
-                                                                : Qt::TextForceRightToLeft);
-        const QRect area = contentsRect();
-        if (laidOut.text() != shown || laidOutFont != font() || laidOutArea != area ||
-            laidOutFlags != flags) {
-            laidOut.setText(shown);
-            laidOut.setTextFormat(Qt::PlainText);
-            laidOut.prepare(QTransform(), font());
-            place = painter.boundingRect(QRectF(area), flags, shown);
-            // Kept text is drawn from a whole pixel; a text that starts
-            // between two is drawn as QLabel draws it, glyph by glyph.
-            whole = place.x() == std::floor(place.x()) && place.y() == std::floor(place.y());
-            laidOutFont = font();
-            laidOutArea = area;
-            laidOutFlags = flags;
-        }
-        painter.setPen(QPen(
-            palette().brush(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()),
-            painter.pen().widthF()));
-        if (!QRectF(area).contains(place))
-            painter.setClipRect(area, Qt::IntersectClip);
-        painter.drawStaticText(place.topLeft(), laidOut);
-    }
-
-private:
-    QStaticText laidOut;
-    QFont laidOutFont;
-    QRect laidOutArea;
-    int laidOutFlags = 0;
-    QRectF place;
-    bool whole = false;
-};
-
 } // namespace
 
 QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QRect rect) {
@@ -169,7 +110,7 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QR
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, int width,
                   int height) {
-    auto* l = new TextLabel(text, parent);
+    auto* l = new QLabel(text, parent);
     if (name)
         l->setObjectName(QString::fromLatin1(name));
     l->move(at);
