@@ -4,6 +4,8 @@
 // tests and screen readers find it by), its place in pixels and its start
 // text, so that the area classes read like the layout they build.
 
+#include "model/Text.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -21,8 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
-// The text of every value before there is a value to show.
-inline const QString NotAvailable = QStringLiteral("N/A");
+using vantor::NotAvailable;
 
 QFont boldFont(const QWidget* w, int pixelSize = 0);
 void setBold(QWidget* w, bool bold);

@@ -1,6 +1,7 @@
 #include "core/Comparison.h"
 
 #include "model/LoadoutDisplay.h"
+#include "model/Text.h"
 #include "reports/Reports.h"
 
 #include <QStringList>
@@ -48,9 +49,6 @@ constexpr std::array<Figure, 9> StatisticFigures = {{
     {"Supply Point Cost", ValueSupplyCost, Better::Smaller},
     {"Sortie Point Cost", ValueSortieCost, Better::Smaller},
 }};
-
-// What the views show before any VT was chosen.
-const QString NotShown = QStringLiteral("N/A");
 
 // A decimal number as whole units of 10^-scale.
 struct Decimal {
@@ -134,8 +132,8 @@ ComparisonRow figureRow(const Figure& figure, const std::optional<LoadoutDisplay
                         const std::optional<LoadoutDisplay>& current) {
     ComparisonRow row;
     row.figure = QLatin1String(figure.name);
-    row.pinned = pinned ? pinned->values[figure.value].text : NotShown;
-    row.current = current ? current->values[figure.value].text : NotShown;
+    row.pinned = pinned ? pinned->values[figure.value].text : NotAvailable;
+    row.current = current ? current->values[figure.value].text : NotAvailable;
     const auto change = difference(row.pinned, row.current);
     if (!change || change->units == 0)
         return row;
@@ -167,8 +165,8 @@ std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout&
         rows.push_back(figureRow(figure, a, b));
     ComparisonRow status;
     status.figure = QStringLiteral("Load Status");
-    status.pinned = a ? a->statusText : NotShown;
-    status.current = b ? b->statusText : NotShown;
+    status.pinned = a ? a->statusText : NotAvailable;
+    status.current = b ? b->statusText : NotAvailable;
     status.pinnedColour = a ? a->statusColour : QColor();
     status.currentColour = b ? b->statusColour : QColor();
     rows.push_back(std::move(status));

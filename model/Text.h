@@ -13,4 +13,7 @@ inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// The text of every figure or item before there is one to show.
+inline const QString NotAvailable = QStringLiteral("N/A");
+
 } // namespace vantor

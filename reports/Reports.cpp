@@ -3,6 +3,7 @@
 #include "reports/WebAddresses.h"
 
 #include "model/Recompute.h"
+#include "model/Text.h"
 
 #include <array>
 
@@ -188,7 +189,7 @@ QStringList htmlPageLines(Loadout& loadout) {
 QString forumStatusText(int loadStatus) {
     // The forum shows the status as the window's status label does.
     const QString text = loadStatusText(loadStatus);
-    return text.isEmpty() ? QStringLiteral("N/A") : text;
+    return text.isEmpty() ? NotAvailable : text;
 }
 
 QString forumStatusColour(int loadStatus) {

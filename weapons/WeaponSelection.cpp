@@ -16,7 +16,7 @@ const WeaponColumn& loadColumn(const Loadout& l, WeaponKind kind) {
 }
 
 WeaponInfo notAvailable() {
-    const QString na = QStringLiteral("N/A");
+    const QString& na = NotAvailable;
     return {na, {na, na, na, na, na}, {}, na, false};
 }
 
