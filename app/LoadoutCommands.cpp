@@ -8,28 +8,20 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QUndoStack>
 #include <QWidget>
 
-namespace {
-
-bool isUndoOrRedoKey(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-           QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y) ||
-           QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-}
-
-} // namespace
-
-LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject(window) {
+LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUndoStack& history)
+    : QObject(window) {
     struct Entry {
         const char* name;
         const char* text;
         QList<QKeySequence> keys;
     };
     const Entry entries[CommandCount] = {
-        {"UndoAction", "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {"UndoAction", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
         {"RedoAction",
-         "Redo",
+         nullptr,
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
         {"CopyLoadoutAction", "Copy Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
         {"PasteLoadoutAction", "Paste Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
@@ -42,7 +34,15 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("LoadoutMenu"));
     for (int i = 0; i < CommandCount; ++i) {
-        auto* action = new QAction(QString::fromLatin1(entries[i].text), window);
+        QAction* action = nullptr;
+        if (i == Undo || i == Redo) {
+            action =
+                i == Undo ? history.createUndoAction(window) : history.createRedoAction(window);
+            // The owner settles typed text before the stack takes a step back.
+            QObject::disconnect(action, nullptr, &history, nullptr);
+        } else {
+            action = new QAction(QString::fromLatin1(entries[i].text), window);
+        }
         action->setObjectName(QString::fromLatin1(entries[i].name));
         action->setShortcuts(entries[i].keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -80,6 +80,14 @@ void LoadoutCommands::routeUndoKeys(QComboBox* selector) {
     // The selector hands its keys to its field directly, so both are watched.
     selector->installEventFilter(this);
     selector->lineEdit()->installEventFilter(this);
+}
+
+bool LoadoutCommands::isUndoOrRedoKey(const QKeyEvent* key) const {
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : {actions[Undo], actions[Redo]})
+        if (action->shortcuts().contains(pressed))
+            return true;
+    return false;
 }
 
 bool LoadoutCommands::eventFilter(QObject* watched, QEvent* event) {

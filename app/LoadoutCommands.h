@@ -15,7 +15,9 @@
 class HandlerGuard;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QMenu;
+class QUndoStack;
 class QWidget;
 
 class LoadoutCommands : public QObject {
@@ -25,7 +27,9 @@ public:
     enum Command { Undo, Redo, CopyLoadout, PasteLoadout, Pin, ShowComparison, Swap };
     static constexpr int CommandCount = 7;
 
-    LoadoutCommands(QWidget* window, HandlerGuard& guard);
+    // Undo and Redo are the stack's own actions: their state and text
+    // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.
+    LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUndoStack& history);
 
     void setEnabled(Command command, bool enabled);
     bool isEnabled(Command command) const;
@@ -45,6 +49,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool isUndoOrRedoKey(const QKeyEvent* key) const;
+
     std::array<QAction*, CommandCount> actions{};
     QMenu* menu = nullptr;
 };

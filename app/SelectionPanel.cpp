@@ -88,8 +88,8 @@ void SelectionPanel::buildParts(QWidget* parent) {
         level->setEnabled(false);
         part->setAccessibleName(QStringLiteral("Optional Part %1").arg(i + 1));
         level->setAccessibleName(QStringLiteral("Optional Part %1 Level").arg(i + 1));
-        selectors[i == 0 ? Part1 : Part2] = part;
-        selectors[i == 0 ? Level1 : Level2] = level;
+        selectors[partSelector(i + 1)] = part;
+        selectors[levelSelector(i + 1)] = level;
         partIcons[i] = makeImage(group, iconNames[i], QRect(147, 22 + y, 73, 41));
         partIcons[i]->setAccessibleName(QStringLiteral("Optional part %1 icon").arg(i + 1));
     }
@@ -114,8 +114,8 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
         sub->setEnabled(false);
         main->setAccessibleName(QStringLiteral("Main Weapon %1").arg(i + 1));
         sub->setAccessibleName(QStringLiteral("Sub Weapon %1").arg(i + 1));
-        selectors[Main1 + i] = main;
-        selectors[Sub1 + i] = sub;
+        selectors[weaponSelector(WeaponKind::Main, i + 1)] = main;
+        selectors[weaponSelector(WeaponKind::Sub, i + 1)] = sub;
         fixedWeaponButtons[i + 1] =
             makeButton(subGroup, fixedNames[i], QStringLiteral("?"), QRect(149, fixedY[i], 22, 20));
         fixedWeaponButtons[i + 1]->setAccessibleName(
@@ -143,7 +143,7 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
 void SelectionPanel::connectPicks(HandlerGuard& guard) {
     // A selector's pick counts on a choice from its list and on typed text,
     // which is a pick when it equals an item's text.
-    const auto onPick = [this, &guard](int selector, auto announce) {
+    const auto onPick = [this, &guard](Selector selector, auto announce) {
         QComboBox* c = selectors[selector];
         guard.connect(c, &QComboBox::activated, this, announce);
         guard.connect(c->lineEdit(), &QLineEdit::textEdited, this, [c, announce] {
@@ -158,11 +158,14 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
     onPick(Level1, [this] { emit levelPicked(1); });
     onPick(Level2, [this] { emit levelPicked(2); });
     for (int slot = 1; slot <= 3; ++slot) {
-        onPick(Main1 + slot - 1, [this, slot] { emit weaponPicked(WeaponKind::Main, slot); });
-        onPick(Sub1 + slot - 1, [this, slot] { emit weaponPicked(WeaponKind::Sub, slot); });
+        onPick(weaponSelector(WeaponKind::Main, slot),
+               [this, slot] { emit weaponPicked(WeaponKind::Main, slot); });
+        onPick(weaponSelector(WeaponKind::Sub, slot),
+               [this, slot] { emit weaponPicked(WeaponKind::Sub, slot); });
         // Typed text that names no weapon changes nothing; on leaving, the
         // selector shows the weapon its slot holds again.
-        for (QComboBox* c : {selectors[Main1 + slot - 1], selectors[Sub1 + slot - 1]})
+        for (QComboBox* c :
+             {weaponCombo(WeaponKind::Main, slot), weaponCombo(WeaponKind::Sub, slot)})
             guard.connect(c->lineEdit(), &QLineEdit::editingFinished, this, [c] {
                 if (c->isEnabled() && selectedItem(c) < 0 && c->currentIndex() >= 0)
                     c->setEditText(c->itemText(c->currentIndex()));
@@ -176,8 +179,8 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
     guard.connect(mmButton, &QPushButton::clicked, this, [this] { emit mmLaunchClicked(); });
 }
 
-QComboBox* SelectionPanel::weaponSelector(WeaponKind kind, int slot) const {
-    return selectors[(kind == WeaponKind::Main ? Main1 : Sub1) + slot - 1];
+QComboBox* SelectionPanel::weaponCombo(WeaponKind kind, int slot) const {
+    return selectors[weaponSelector(kind, slot)];
 }
 
 int SelectionPanel::vt() const {
@@ -189,30 +192,30 @@ int SelectionPanel::fuel() const {
 }
 
 int SelectionPanel::part(int slot) const {
-    return selectedItem(selectors[slot == 1 ? Part1 : Part2]);
+    return selectedItem(selectors[partSelector(slot)]);
 }
 
 int SelectionPanel::level(int slot) const {
-    return selectedItem(selectors[slot == 1 ? Level1 : Level2]);
+    return selectedItem(selectors[levelSelector(slot)]);
 }
 
 int SelectionPanel::weapon(WeaponKind kind, int slot) const {
-    return selectedItem(weaponSelector(kind, slot));
+    return selectedItem(weaponCombo(kind, slot));
 }
 
 int SelectionPanel::heldWeapon(WeaponKind kind, int slot) const {
-    return weaponSelector(kind, slot)->currentIndex();
+    return weaponCombo(kind, slot)->currentIndex();
 }
 
 QString SelectionPanel::weaponItemText(WeaponKind kind, int slot, int item) const {
-    return weaponSelector(kind, slot)->itemText(item);
+    return weaponCombo(kind, slot)->itemText(item);
 }
 
 bool SelectionPanel::holdsPick(Selector selector) const {
     return selectedItem(selectors[selector]) >= 0;
 }
 
-void SelectionPanel::select(int selector, int item) {
+void SelectionPanel::select(Selector selector, int item) {
     selectItem(selectors[selector], item);
 }
 
@@ -222,7 +225,7 @@ void SelectionPanel::routeKeysThrough(LoadoutCommands* commands) {
 }
 
 vantor::SlotFacts SelectionPanel::partFacts(int slot) const {
-    const QComboBox* level = selectors[slot == 1 ? Level1 : Level2];
+    const QComboBox* level = selectors[levelSelector(slot)];
     return {part(slot), selectedItem(level), level->currentText() != QLatin1String("Set Level"),
             level->isEnabled()};
 }
@@ -246,7 +249,7 @@ void SelectionPanel::showVtChoice(const vantor::VtChoice& choice) {
         for (int slot = 1; slot <= 3; ++slot) {
             const vantor::WeaponSelectorChoice& s =
                 (kind == WeaponKind::Main ? choice.main : choice.sub)[slot - 1];
-            QComboBox* selector = weaponSelector(kind, slot);
+            QComboBox* selector = weaponCombo(kind, slot);
             fillSelector(selector, s.items, s.tips);
             if (s.index >= 0)
                 selectItem(selector, s.index);
@@ -271,9 +274,9 @@ void SelectionPanel::showPartIcon(int slot, int picture) {
 }
 
 void SelectionPanel::showLevel(int slot, const QString& text, bool enabled) {
-    QComboBox* level = selectors[slot == 1 ? Level1 : Level2];
+    QComboBox* level = selectors[levelSelector(slot)];
     showNoItemText(level, text);
-    level->setEnabled(enabled && selectors[slot == 1 ? Part1 : Part2]->isEnabled());
+    level->setEnabled(enabled && selectors[partSelector(slot)]->isEnabled());
 }
 
 void SelectionPanel::showFixedWeaponButtons(const std::array<bool, 4>& visible) {

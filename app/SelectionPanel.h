@@ -39,6 +39,12 @@ public:
     };
     enum Selector { Vt, Fuel, Part1, Level1, Part2, Level2, Main1, Main2, Main3, Sub1, Sub2, Sub3 };
     static constexpr int SelectorCount = 12;
+    // The selector of optional part slot 1 or 2, of its level, of a weapon slot 1 to 3.
+    static constexpr Selector partSelector(int slot) { return slot == 1 ? Part1 : Part2; }
+    static constexpr Selector levelSelector(int slot) { return slot == 1 ? Level1 : Level2; }
+    static constexpr Selector weaponSelector(vantor::WeaponKind kind, int slot) {
+        return Selector((kind == vantor::WeaponKind::Main ? Main1 : Sub1) + slot - 1);
+    }
 
     struct State {
         std::array<SelectorState, SelectorCount> selectors;
@@ -64,7 +70,7 @@ public:
     // Whether the selector shows one of its items rather than other text.
     bool holdsPick(Selector selector) const;
     // Puts an item in a selector, as a pick would, but runs no handler.
-    void select(int selector, int item);
+    void select(Selector selector, int item);
     // Lets `filter` see the keys of every loadout selector's field first.
     void routeKeysThrough(class LoadoutCommands* commands);
     // What the icon rules need to know of a part slot.
@@ -100,7 +106,7 @@ private:
     void buildParts(QWidget* parent);
     void buildWeapons(QWidget* parent);
     void connectPicks(HandlerGuard& guard);
-    QComboBox* weaponSelector(vantor::WeaponKind kind, int slot) const;
+    QComboBox* weaponCombo(vantor::WeaponKind kind, int slot) const;
     void drawIcon(QLabel* image, int& shown, int picture);
 
     std::array<QComboBox*, SelectorCount> selectors{};

@@ -10,8 +10,8 @@
 #include <QGuiApplication>
 
 SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
-    : QObject(window_), window(window_), host(host_), guard(guard_) {
-    commandList = new LoadoutCommands(window, guard);
+    : QObject(window_), window(window_), host(host_), guard(guard_), history(host_) {
+    commandList = new LoadoutCommands(window, guard, history.stack());
     connect(commandList, &LoadoutCommands::triggered, this, &SessionController::run);
     connect(commandList, &LoadoutCommands::aboutToShowMenu, this,
             &SessionController::updateCommands);
@@ -20,37 +20,31 @@ SessionController::SessionController(QWidget* window_, SessionHost& host_, Handl
     clipboardChanged();
 }
 
-void SessionController::selectorStep(int selector, const std::function<void()>& handler) {
-    std::optional<SessionState> before = history.takeTyping(selector);
+void SessionController::selectorStep(SelectionPanel::Selector selector,
+                                     const std::function<void()>& handler) {
+    // Typing in the selector that is under way keeps the state before it.
+    std::optional<SessionState> before = history.typingBefore(selector);
     if (!before) {
-        history.settleTyping(host.loadout());
+        history.settleTyping();
         before = host.stateBeforeInput();
     }
     handler();
-    if (host.holdsPick(selector))
-        recordStep(std::move(*before));
-    else
-        history.holdTyping(selector, std::move(*before));
+    history.recordInput(selector, std::move(*before), host.captureState(),
+                        host.holdsPick(selector));
     updateCommands();
 }
 
-void SessionController::step(const std::function<void()>& change) {
-    history.settleTyping(host.loadout());
+void SessionController::step(const QString& text, const std::function<void()>& change) {
+    history.settleTyping();
     SessionState before = host.stateBeforeInput();
     change();
-    recordStep(std::move(before));
+    history.record(std::move(before), host.captureState(), text);
     updateCommands();
-}
-
-void SessionController::recordStep(SessionState before) {
-    // A pick that changed nothing is no step to take back.
-    if (!(before == host.captureState()))
-        history.record(std::move(before));
 }
 
 void SessionController::handlerEnded() {
-    if (pinned && compare)
-        compare->showRows(vantor::compareLoadouts(pinned->loadout, host.loadout()));
+    if (history.pinned() && compare)
+        compare->showRows(vantor::compareLoadouts(history.pinned()->loadout, host.loadout()));
 }
 
 void SessionController::showMenu(QPoint globalPos) {
@@ -60,8 +54,10 @@ void SessionController::showMenu(QPoint globalPos) {
 void SessionController::run(LoadoutCommands::Command command) {
     switch (command) {
     case LoadoutCommands::Undo:
+        history.undo();
+        break;
     case LoadoutCommands::Redo:
-        undoOrRedo(command == LoadoutCommands::Undo);
+        history.redo();
         break;
     case LoadoutCommands::CopyLoadout:
         copyLoadout();
@@ -73,7 +69,7 @@ void SessionController::run(LoadoutCommands::Command command) {
         pin();
         break;
     case LoadoutCommands::ShowComparison:
-        if (pinned)
+        if (history.pinned())
             compare->present();
         break;
     case LoadoutCommands::Swap:
@@ -85,30 +81,16 @@ void SessionController::run(LoadoutCommands::Command command) {
 
 void SessionController::updateCommands() {
     const bool vtChosen = host.vtChosen();
-    commandList->setEnabled(LoadoutCommands::Undo, history.canUndo() || history.holdsTyping());
-    commandList->setEnabled(LoadoutCommands::Redo, history.canRedo());
     commandList->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
     commandList->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
     commandList->setEnabled(LoadoutCommands::Pin, vtChosen);
-    commandList->setEnabled(LoadoutCommands::ShowComparison, pinned.has_value());
-    commandList->setEnabled(LoadoutCommands::Swap, pinned.has_value());
+    commandList->setEnabled(LoadoutCommands::ShowComparison, history.pinned().has_value());
+    commandList->setEnabled(LoadoutCommands::Swap, history.pinned().has_value());
 }
 
 void SessionController::clipboardChanged() {
     clipboardHoldsText = !QGuiApplication::clipboard()->text().isEmpty();
     updateCommands();
-}
-
-void SessionController::undoOrRedo(bool undo) {
-    history.settleTyping(host.loadout());
-    if (!(undo ? history.canUndo() : history.canRedo()))
-        return;
-    const SessionState leaving = host.captureState();
-    const UndoHistory::Step step = undo ? history.undo(leaving) : history.redo(leaving);
-    host.restoreState(step.state);
-    // A swap taken back or made again swaps the pinned loadout with it.
-    if (step.swap)
-        pinned = leaving;
 }
 
 // The forum code, exactly as "Generate Forum Code" and its copy button give
@@ -128,14 +110,14 @@ void SessionController::pasteLoadout() {
         return;
     }
     const auto& picks = std::get<vantor::LoadoutPicks>(read);
-    step([this, &picks] { host.applyPicks(picks); });
+    step(QStringLiteral("Paste Loadout"), [this, &picks] { host.applyPicks(picks); });
 }
 
 // The current loadout becomes the pinned one, and the comparison shows.
 void SessionController::pin() {
     if (!host.vtChosen())
         return;
-    pinned = host.captureState();
+    history.pin(host.captureState());
     if (!compare) {
         compare = new CompareWindow(window, guard);
         commandList->shareShortcutsWith(compare);
@@ -149,11 +131,5 @@ void SessionController::pin() {
 // The pinned loadout becomes the current one and the current one pinned, as
 // one step.
 void SessionController::swapWithPinned() {
-    if (!pinned)
-        return;
-    history.settleTyping(host.loadout());
-    SessionState before = host.captureState();
-    host.restoreState(*pinned);
-    pinned = before;
-    history.record(std::move(before), true);
+    history.swapWithPinned();
 }

@@ -8,8 +8,8 @@
 // and runs the commands.
 
 #include "app/LoadoutCommands.h"
+#include "app/LoadoutHistory.h"
 #include "app/SessionState.h"
-#include "app/UndoHistory.h"
 
 #include <QObject>
 #include <QPoint>
@@ -26,17 +26,15 @@ struct LoadoutPicks;
 } // namespace vantor
 
 // What the controller needs of the window.
-class SessionHost {
+class SessionHost : public HistoryHost {
 public:
-    virtual SessionState captureState() const = 0;
-    virtual void restoreState(const SessionState& session) = 0;
     // The session as it was before the user's input reached the window: a
     // pick has already changed its selector when the handler hears of it.
     virtual SessionState stateBeforeInput() const = 0;
     virtual const vantor::Loadout& loadout() const = 0;
     virtual bool vtChosen() const = 0;
     // Whether the selector shows one of its items rather than typed text.
-    virtual bool holdsPick(int selector) const = 0;
+    virtual bool holdsPick(SelectionPanel::Selector selector) const = 0;
     // Makes the picks as a user would, running the handlers.
     virtual void applyPicks(const vantor::LoadoutPicks& picks) = 0;
 
@@ -52,9 +50,9 @@ public:
 
     // A pick, or typed text, in loadout selector `selector`: one step once
     // it is a pick. Typed text that is not yet a pick is held back.
-    void selectorStep(int selector, const std::function<void()>& handler);
-    // Any other change of the loadout by the user, as one step.
-    void step(const std::function<void()>& change);
+    void selectorStep(SelectionPanel::Selector selector, const std::function<void()>& handler);
+    // Any other change of the loadout by the user, as one step named `text`.
+    void step(const QString& text, const std::function<void()>& change);
     // After every handler: the comparison follows the loadout.
     void handlerEnded();
 
@@ -65,8 +63,6 @@ private:
     void run(LoadoutCommands::Command command);
     void updateCommands();
     void clipboardChanged();
-    void recordStep(SessionState before);
-    void undoOrRedo(bool undo);
     void copyLoadout();
     void pasteLoadout();
     void pin();
@@ -76,9 +72,8 @@ private:
     SessionHost& host;
     HandlerGuard& guard;
     LoadoutCommands* commandList = nullptr;
-    UndoHistory history;
-    std::optional<SessionState> pinned; // the loadout compared with, once pinned
-    CompareWindow* compare = nullptr;   // built when first pinned
+    LoadoutHistory history;           // the steps and the pinned loadout
+    CompareWindow* compare = nullptr; // built when first pinned
     // Read when the clipboard changes, not at every pick: on some desktops
     // asking another program for the clipboard's text takes a round trip.
     bool clipboardHoldsText = false;

@@ -93,20 +93,18 @@ void TVantor::connectAreas() {
     connect(selection, &S::fuelPicked, this,
             [this] { session->selectorStep(S::Fuel, [this] { FTSelectChange(); }); });
     connect(selection, &S::partPicked, this, [this](int slot) {
-        session->selectorStep(slot == 1 ? S::Part1 : S::Part2,
-                              [this, slot] { OPSelectChange(slot); });
+        session->selectorStep(S::partSelector(slot), [this, slot] { OPSelectChange(slot); });
     });
     connect(selection, &S::levelPicked, this, [this](int slot) {
-        session->selectorStep(slot == 1 ? S::Level1 : S::Level2,
-                              [this, slot] { OPLSelectChange(slot); });
+        session->selectorStep(S::levelSelector(slot), [this, slot] { OPLSelectChange(slot); });
     });
     connect(selection, &S::weaponPicked, this, [this](WeaponKind kind, int slot) {
-        session->selectorStep((kind == WeaponKind::Main ? S::Main1 : S::Sub1) + slot - 1,
+        session->selectorStep(S::weaponSelector(kind, slot),
                               [this, kind, slot] { weaponSelectChange(kind, slot); });
     });
     connect(selection, &S::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
     connect(selection, &S::mmLaunchClicked, this,
-            [this] { session->step([this] { F1ButtonClick(); }); });
+            [this] { session->step(QStringLiteral("Launch MM"), [this] { F1ButtonClick(); }); });
     selection->routeKeysThrough(&session->commands());
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
@@ -239,8 +237,8 @@ bool TVantor::vtChosen() const {
     return selection->vt() >= 0;
 }
 
-bool TVantor::holdsPick(int selector) const {
-    return selection->holdsPick(SelectionPanel::Selector(selector));
+bool TVantor::holdsPick(SelectionPanel::Selector selector) const {
+    return selection->holdsPick(selector);
 }
 
 SessionState TVantor::stateBeforeInput() const {

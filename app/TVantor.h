@@ -84,7 +84,7 @@ private:
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
     bool vtChosen() const override;
-    bool holdsPick(int selector) const override;
+    bool holdsPick(SelectionPanel::Selector selector) const override;
     void applyPicks(const vantor::LoadoutPicks& picks) override;
 
     // Reports.

@@ -232,11 +232,11 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
         const vantor::PartPick& part = picks.parts[slot - 1];
         if (part.part == vantor::NotPicked)
             continue;
-        selection->select(slot == 1 ? S::Part1 : S::Part2, part.part);
+        selection->select(S::partSelector(slot), part.part);
         OPSelectChange(slot);
         if (part.level == vantor::NotPicked)
             continue;
-        selection->select(slot == 1 ? S::Level1 : S::Level2, part.level);
+        selection->select(S::levelSelector(slot), part.level);
         OPLSelectChange(slot);
     }
     for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub})
@@ -245,8 +245,7 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
                 (kind == WeaponKind::Main ? picks.main : picks.sub)[slot - 1];
             if (weapon.fixed || weapon.item == vantor::NotPicked)
                 continue;
-            selection->select((kind == WeaponKind::Main ? S::Main1 : S::Sub1) + slot - 1,
-                              weapon.item);
+            selection->select(S::weaponSelector(kind, slot), weapon.item);
             weaponSelectChange(kind, slot);
         }
     holdLoadoutDisplay = false;
