@@ -258,7 +258,10 @@ void TestCommands::contextMenu() {
         if (!a->isSeparator())
             enabled << a->isEnabled();
     QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false}));
+    // Undo and Redo name the step they take back or make again.
+    QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Undo Pick Colt"));
     menu->actions().constFirst()->trigger();
+    QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Redo Pick Colt"));
     QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("VT"));
 }
 
