@@ -9,48 +9,27 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-using vantor::ChangeVerdict;
 using vantor::ComparisonRow;
-
-namespace {
-
-enum Column { FigureColumn, PinnedColumn, CurrentColumn, ChangeColumn };
-
-QTableWidgetItem* cell(const QString& text, bool bold, const QColor& colour) {
-    auto* item = new QTableWidgetItem(text);
-    if (bold) {
-        QFont font = item->font();
-        font.setBold(true);
-        item->setFont(font);
-    }
-    if (colour.isValid())
-        item->setForeground(colour);
-    return item;
-}
-
-} // namespace
 
 CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     : QWidget(mainWindow, Qt::Tool) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(QStringLiteral("Vantor - Comparison"));
 
-    table = new QTableWidget(0, int(vantor::ComparisonColumns.size()), this);
+    model = new ComparisonModel(this);
+    table = new QTableView(this);
     table->setObjectName(QStringLiteral("CompareTable"));
     table->setAccessibleName(QStringLiteral("Pinned and current loadout compared"));
-    QStringList captions;
-    for (const char* caption : vantor::ComparisonColumns)
-        captions << QLatin1String(caption);
-    table->setHorizontalHeaderLabels(captions);
+    table->setModel(model);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    // Columns fit their texts when the rows change, not at every cell.
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The columns fit their texts, measured again only where rows changed.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -82,52 +61,16 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
 }
 
 void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
-    rowsToShow = rows;
     // A closed window is brought up to date when it opens.
     if (isVisible())
-        renderRows();
-}
-
-void CompareWindow::renderRows() {
-    const bool sameFigures = shown.size() == rowsToShow.size();
-    table->setRowCount(int(rowsToShow.size()));
-    for (int r = 0; r < int(rowsToShow.size()); ++r) {
-        const ComparisonRow& row = rowsToShow[std::size_t(r)];
-        // Only the rows whose texts or marks changed are set again.
-        if (sameFigures && shown[std::size_t(r)] == row)
-            continue;
-        table->setItem(r, FigureColumn, cell(row.figure, row.differs, {}));
-        table->setItem(r, PinnedColumn, cell(row.pinned, row.differs, row.pinnedColour));
-        table->setItem(r, CurrentColumn, cell(row.current, row.differs, row.currentColour));
-        const bool better = row.verdict == ChangeVerdict::Better;
-        const bool worse = row.verdict == ChangeVerdict::Worse;
-        auto* change = cell(row.change, false,
-                            better  ? BetterColour
-                            : worse ? WorseColour
-                                    : QColor());
-        // The colour's meaning, for those who do not see it.
-        if (better || worse)
-            change->setData(Qt::AccessibleTextRole,
-                            row.change +
-                                (better ? QStringLiteral(", better") : QStringLiteral(", worse")));
-        table->setItem(r, ChangeColumn, change);
-        // A column widens when a new text needs more room; only the new
-        // texts are measured.
-        if (sameFigures)
-            for (int column = 0; column < ChangeColumn; ++column) {
-                const int wanted =
-                    table->sizeHintForIndex(table->model()->index(r, column)).width();
-                if (wanted > table->columnWidth(column))
-                    table->setColumnWidth(column, wanted);
-            }
-    }
-    if (!sameFigures)
-        table->resizeColumnsToContents();
-    shown = rowsToShow;
+        model->setRows(rows);
+    else
+        rowsToShow = rows;
 }
 
 void CompareWindow::present() {
-    renderRows();
+    if (!isVisible())
+        model->setRows(rowsToShow);
     if (!placed) {
         placeBesideMainWindow();
         placed = true;
@@ -158,7 +101,7 @@ void CompareWindow::placeBesideMainWindow() {
 }
 
 void CompareWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(vantor::comparisonText(shown));
+    QGuiApplication::clipboard()->setText(vantor::comparisonText(model->rows()));
 }
 
 void CompareWindow::keyPressEvent(QKeyEvent* event) {

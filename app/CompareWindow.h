@@ -5,7 +5,7 @@
 // the rows it is given and asks for a swap; what is pinned and what the swap
 // does is the main window's business. Closing it only hides it.
 
-#include "core/Comparison.h"
+#include "app/ComparisonModel.h"
 
 #include <QWidget>
 
@@ -13,17 +13,12 @@
 
 class HandlerGuard;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 class CompareWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Readable on the light palette: green where the current loadout is
-    // better, red where it is worse.
-    static inline const QColor BetterColour{0, 120, 0};
-    static inline const QColor WorseColour{192, 0, 0};
-
     // Every click runs inside `guard`, as the main window's do.
     CompareWindow(QWidget* mainWindow, HandlerGuard& guard);
 
@@ -45,12 +40,11 @@ private:
     void placeBesideMainWindow();
     void copyTable();
 
-    QTableWidget* table = nullptr;
+    ComparisonModel* model = nullptr;
+    QTableView* table = nullptr;
     QPushButton* swapButton = nullptr;
     QPushButton* copyButton = nullptr;
-    void renderRows();
 
-    std::vector<vantor::ComparisonRow> rowsToShow;
-    std::vector<vantor::ComparisonRow> shown; // what the table holds
+    std::vector<vantor::ComparisonRow> rowsToShow; // given while the window is closed
     bool placed = false;
 };

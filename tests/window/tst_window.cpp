@@ -27,7 +27,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -1203,31 +1203,36 @@ void TestWindow::compareWindow() {
     currentVt.isEmpty() ? w.click("F1Button") : w.chooseVt(currentVt);
     const SessionState current = w.window->captureState();
 
-    auto* table = compare->findChild<QTableWidget*>("CompareTable");
+    auto* table = compare->findChild<QTableView*>("CompareTable");
+    const QAbstractItemModel* model = table->model();
+    const auto cell = [model](int r, int c, int role = Qt::DisplayRole) {
+        return model->index(r, c).data(role);
+    };
     const auto verifyTable = [&](const vantor::Loadout& left, const vantor::Loadout& right) {
         const std::vector<ComparisonRow> rows = compareLoadouts(left, right);
-        QCOMPARE(table->rowCount(), int(rows.size()));
-        for (int r = 0; r < table->rowCount(); ++r)
+        QCOMPARE(model->rowCount(), int(rows.size()));
+        for (int r = 0; r < model->rowCount(); ++r)
             QCOMPARE(
-                (QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(),
-                             table->item(r, 2)->text(), table->item(r, 3)->text()}),
+                (QStringList{cell(r, 0).toString(), cell(r, 1).toString(), cell(r, 2).toString(),
+                             cell(r, 3).toString()}),
                 (QStringList{rows[r].figure, rows[r].pinned, rows[r].current, rows[r].change}));
     };
     verifyTable(pinned.loadout, current.loadout);
     QStringList lines{"Figure\tPinned\tCurrent\tChange"}, bold;
     QMap<QString, QColor> colours; // of the change; of the current text for the status
-    for (int r = 0; r < table->rowCount(); ++r) {
+    for (int r = 0; r < model->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < 4; ++c)
-            cells << table->item(r, c)->text();
+            cells << cell(r, c).toString();
         lines << cells.join(u'\t');
-        if (table->item(r, 0)->font().bold() && table->item(r, 2)->font().bold())
+        if (cell(r, 0, Qt::FontRole).value<QFont>().bold() &&
+            cell(r, 2, Qt::FontRole).value<QFont>().bold())
             bold << cells[0];
-        const QBrush brush = table->item(r, cells[0] == "Load Status" ? 2 : 3)->foreground();
-        colours[cells[0]] = brush.style() == Qt::NoBrush ? QColor() : brush.color();
+        colours[cells[0]] =
+            cell(r, cells[0] == "Load Status" ? 2 : 3, Qt::ForegroundRole).value<QColor>();
     }
-    QCOMPARE(colours[marks[0]], CompareWindow::BetterColour);
-    QCOMPARE(colours[marks[1]], CompareWindow::WorseColour);
+    QCOMPARE(colours[marks[0]], ComparisonModel::BetterColour);
+    QCOMPARE(colours[marks[1]], ComparisonModel::WorseColour);
     QCOMPARE(bold, marks.mid(2));
     QCOMPARE(colours["Load Status"], w.find("Label9")->palette().color(QPalette::WindowText));
 

@@ -1,10 +1,14 @@
-// The undo history on its own, without a window: which changes are steps,
-// how typed text joins the pick it becomes, the limit, and swapping with the
-// pinned loadout.
+// The session around the loadout, without a window: the undo history (which
+// changes are steps, how typed text joins the pick it becomes, the limit,
+// swapping with the pinned loadout) and the comparison's table model.
 
+#include "app/ComparisonModel.h"
 #include "app/LoadoutHistory.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
+#include <QFont>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -50,7 +54,7 @@ struct Harness {
 
 } // namespace
 
-class TestHistory : public QObject {
+class TestSession : public QObject {
     Q_OBJECT
 
 private slots:
@@ -60,11 +64,15 @@ private slots:
     void limit();
     void typedTextJoinsItsPick();
     void swapBackAndForth();
+    void comparisonModel_data();
+    void comparisonModel();
+    void comparisonMarks_data();
+    void comparisonMarks();
 };
 
 // Each row: the VT (or, for typing, selector text) after each input in a
 // fresh history that starts at VT 0; then how many steps can be taken back.
-void TestHistory::whatIsAStep_data() {
+void TestSession::whatIsAStep_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("steps");
     QTest::addColumn<QString>("undoText");
@@ -86,7 +94,7 @@ void TestHistory::whatIsAStep_data() {
     QTest::newRow("the advanced area opened") << "a" << 0 << "Undo";
 }
 
-void TestHistory::whatIsAStep() {
+void TestSession::whatIsAStep() {
     QFETCH(QString, script);
     QFETCH(int, steps);
     QFETCH(QString, undoText);
@@ -122,7 +130,7 @@ void TestHistory::whatIsAStep() {
     QCOMPARE(h.vt(), 0);
 }
 
-void TestHistory::limit_data() {
+void TestSession::limit_data() {
     QTest::addColumn<int>("picks");
     QTest::addColumn<int>("backTo");
     QTest::newRow("at the limit") << LoadoutHistory::Limit << 0;
@@ -131,7 +139,7 @@ void TestHistory::limit_data() {
 }
 
 // Only the last 500 steps can be taken back; all of them come again.
-void TestHistory::limit() {
+void TestSession::limit() {
     QFETCH(int, picks);
     QFETCH(int, backTo);
     Harness h;
@@ -148,7 +156,7 @@ void TestHistory::limit() {
 
 // A pick after typing in the same selector is one step with the typing;
 // Undo takes it back to before the typing, Redo to the pick.
-void TestHistory::typedTextJoinsItsPick() {
+void TestSession::typedTextJoinsItsPick() {
     Harness h;
     h.window.shown = state(0);
     h.input(S::Fuel, state(0, QStringLiteral("1"), S::Fuel));
@@ -176,7 +184,7 @@ void TestHistory::typedTextJoinsItsPick() {
 
 // Swapping brings the pinned loadout in and pins the current one; undo and
 // redo swap again, whatever was shown meanwhile without being a step.
-void TestHistory::swapBackAndForth() {
+void TestSession::swapBackAndForth() {
     Harness h;
     h.window.shown = state(1);
     h.history.pin(h.window.shown);
@@ -199,5 +207,81 @@ void TestHistory::swapBackAndForth() {
     QCOMPARE(h.history.pinned()->loadout.VTIndex, 1);
 }
 
-QTEST_MAIN(TestHistory)
-#include "tst_history.moc"
+// Each row: which rows of a comparison change; the model reports just those.
+void TestSession::comparisonModel_data() {
+    QTest::addColumn<QList<int>>("changed");
+    QTest::newRow("none") << QList<int>{};
+    QTest::newRow("one") << QList<int>{3};
+    QTest::newRow("first and last") << QList<int>{0, 22};
+    QTest::newRow("all") << [] {
+        QList<int> all;
+        for (int r = 0; r < 23; ++r)
+            all << r;
+        return all;
+    }();
+}
+
+void TestSession::comparisonModel() {
+    QFETCH(QList<int>, changed);
+    vantor::Loadout pinned;
+    pinned.VTIndex = 0;
+    vantor::Loadout current;
+    std::vector<vantor::ComparisonRow> rows = vantor::compareLoadouts(pinned, current);
+    QCOMPARE(rows.size(), std::size_t(23));
+    ComparisonModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setRows(rows);
+    QCOMPARE(model.rowCount(), 23);
+    QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Change"));
+
+    QSignalSpy spy(&model, &QAbstractItemModel::dataChanged);
+    for (int r : changed)
+        rows[std::size_t(r)].current += QStringLiteral("!");
+    model.setRows(rows);
+    QList<int> reported;
+    for (const QList<QVariant>& signal : spy) {
+        const auto from = signal[0].toModelIndex(), to = signal[1].toModelIndex();
+        QCOMPARE(from.column(), 0);
+        QCOMPARE(to.column(), 3);
+        for (int r = from.row(); r <= to.row(); ++r)
+            reported << r;
+    }
+    QCOMPARE(reported, changed);
+    QCOMPARE(model.index(changed.value(0), 2).data().toString(),
+             rows[std::size_t(changed.value(0))].current);
+}
+
+// What a row's marks become: bold for differing items, the verdict's colour
+// and, for a screen reader, its word.
+void TestSession::comparisonMarks_data() {
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<bool>("differs");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("heard");
+    using V = vantor::ChangeVerdict;
+    QTest::newRow("better") << int(V::Better) << false << ComparisonModel::BetterColour
+                            << "+2, better";
+    QTest::newRow("worse") << int(V::Worse) << false << ComparisonModel::WorseColour << "+2, worse";
+    QTest::newRow("neither") << int(V::Neither) << true << QColor() << "+2";
+}
+
+void TestSession::comparisonMarks() {
+    QFETCH(int, verdict);
+    QFETCH(bool, differs);
+    QFETCH(QColor, colour);
+    QFETCH(QString, heard);
+    vantor::ComparisonRow row{"Total Load", "1", "3", "+2", vantor::ChangeVerdict(verdict),
+                              differs,      {},  {}};
+    ComparisonModel model;
+    model.setRows({row});
+    const QModelIndex change = model.index(0, ComparisonModel::ChangeColumn);
+    QCOMPARE(change.data(Qt::ForegroundRole).value<QColor>(), colour);
+    QCOMPARE(change.data(Qt::AccessibleTextRole).toString().isEmpty()
+                 ? change.data().toString()
+                 : change.data(Qt::AccessibleTextRole).toString(),
+             heard);
+    QCOMPARE(model.index(0, 0).data(Qt::FontRole).value<QFont>().bold(), differs);
+}
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
