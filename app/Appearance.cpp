@@ -3,20 +3,15 @@
 #include "app/Components.h"
 
 #include <QApplication>
-#include <QCache>
 #include <QFont>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QTextLayout>
-#include <qdrawutil.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -26,32 +21,7 @@ namespace {
 // of the window slower to build and to paint.)
 class VantorStyle final : public QProxyStyle {
 public:
-    explicit VantorStyle(bool kept)
-        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), kept(kept) {}
-
-    // Fusion's group frame, drawn from Fusion's own picture as Fusion draws
-    // it. Fusion reads the picture at every frame it draws, and Qt, before
-    // reading a picture whose format it may detect, loads every image plugin
-    // installed to ask whether it would rather read it: at start-up that was
-    // the only reason to load them.
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        if (element != PE_FrameGroupBox || !kept) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
-            return;
-        }
-        if (groupFrame.isNull())
-            groupFrame = QPixmap::fromImage(
-                builtInImage(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
-                                            "fusion_groupbox.png")));
-        int top = GroupBoxTopMargin;
-        const auto* group = qobject_cast<const QGroupBox*>(widget);
-        if (!group || group->isCheckable() || !group->title().isEmpty())
-            top += std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
-                            option->fontMetrics.height());
-        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                          groupFrame);
-    }
+    VantorStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
@@ -71,97 +41,6 @@ public:
             proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
         }
     }
-
-    // Captions keep their layout: laying text out is most of what painting a
-    // button or a radio button costs, and captions seldom change. A caption
-    // is drawn exactly where and as Fusion draws it: one line laid out as
-    // QPainter::drawText() lays it out, drawn from the same point.
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
-                      bool enabled, const QString& text,
-                      QPalette::ColorRole textRole) const override {
-        const int horizontal = flags & Qt::AlignHorizontal_Mask;
-        if (!kept || text.isEmpty() || text.contains(QLatin1Char('&')) ||
-            text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\t')) ||
-            (flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere | Qt::TextJustificationForced)) ||
-            (horizontal & ~(Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignAbsolute)) ||
-            painter->layoutDirection() == Qt::RightToLeft ||
-            painter->transform().type() > QTransform::TxTranslate || painter->font().underline() ||
-            painter->font().strikeOut() || painter->font().overline()) {
-            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
-            return;
-        }
-        const Caption key{text, painter->font(), flags, rect, painter->transform()};
-        const LaidOut* laidOut = captions.object(key);
-        if (!laidOut) {
-            auto* made = new LaidOut;
-            made->layout.setText(text);
-            made->layout.setFont(painter->font());
-            made->layout.setCacheEnabled(true);
-            QTextOption option;
-            option.setTextDirection(painter->layoutDirection());
-            option.setAlignment(Qt::AlignLeft);
-            made->layout.setTextOption(option);
-            made->layout.beginLayout();
-            QTextLine line = made->layout.createLine();
-            line.setLineWidth(0x01000000);
-            line.setPosition(QPointF(0, 0));
-            made->layout.endLayout();
-            // Where drawText() puts the line: centred or at the bottom, its
-            // left from the line's advance.
-            // The line's own height: QTextLine::height() rounds it up.
-            const qreal height = line.ascent() + line.descent();
-            const int vertical = flags & Qt::AlignVertical_Mask;
-            qreal top = 0;
-            if (vertical & Qt::AlignBottom)
-                top = rect.height() - height;
-            else if (vertical & Qt::AlignVCenter)
-                top = (rect.height() - height) / 2;
-            const qreal left =
-                (horizontal & Qt::AlignHCenter) ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
-            made->origin = QPointF(rect.x() + left, rect.y() + top);
-            // Text that may reach the rectangle's edge is clipped to it.
-            made->clip =
-                !QRectF(rect)
-                     .adjusted(1, 1, -1, -1)
-                     .contains(QRectF(made->origin, QSizeF(line.naturalTextWidth(), height)));
-            captions.insert(key, made);
-            laidOut = made;
-        }
-        const QPen savedPen = painter->pen();
-        if (textRole != QPalette::NoRole)
-            painter->setPen(QPen(palette.brush(textRole), savedPen.widthF()));
-        if (laidOut->clip) {
-            painter->save();
-            painter->setClipRect(rect, Qt::IntersectClip);
-        }
-        laidOut->layout.lineAt(0).draw(painter, laidOut->origin);
-        if (laidOut->clip)
-            painter->restore();
-        painter->setPen(savedPen);
-    }
-
-private:
-    struct Caption {
-        QString text;
-        QFont font;
-        int flags;
-        QRect rect;
-        QTransform transform;
-        bool operator==(const Caption&) const = default;
-    };
-    friend size_t qHash(const Caption& c, size_t seed = 0) {
-        return qHashMulti(seed, c.text, c.font, c.flags, c.rect.x(), c.rect.y(), c.rect.width(),
-                          c.rect.height(), c.transform.dx(), c.transform.dy());
-    }
-    struct LaidOut {
-        QTextLayout layout;
-        QPointF origin; // where the line is drawn from
-        bool clip = false;
-    };
-    static constexpr int GroupBoxTopMargin = 3; // Fusion's
-    bool kept;
-    mutable QPixmap groupFrame;
-    mutable QCache<Caption, LaidOut> captions{1024};
 };
 
 // Metric-compatible with Arial, most faithful first: Liberation Sans and
@@ -188,8 +67,8 @@ QString uiFontFamily(const QStringList& installedFamilies) {
     return QString::fromLatin1(GenericSansFamily);
 }
 
-QStyle* vantorStyle(bool kept) {
-    return new VantorStyle(kept);
+QStyle* vantorStyle() {
+    return new VantorStyle;
 }
 
 void applyVantorAppearance(QApplication& app) {

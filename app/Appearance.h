@@ -13,10 +13,8 @@ class QStyle;
 void applyVantorAppearance(QApplication& app);
 
 // The window's style: Fusion, with push buttons that leave their captions
-// the room they need, captions that keep their layout between paints, and
-// group frames drawn from Fusion's picture read once (`kept` false draws
-// captions and frames as Fusion does, to compare).
-QStyle* vantorStyle(bool kept = true);
+// the room they need.
+QStyle* vantorStyle();
 
 // The family the window writes in, from the families installed: the first
 // with Arial's widths (Liberation Sans, Nimbus Sans, Arimo, Arial, then the
