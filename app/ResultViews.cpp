@@ -121,18 +121,26 @@ void ResultViews::buildStatsGroup(QWidget* parent) {
     views[1] = group;
 }
 
+namespace {
+
+// The captions of the eleven ranked figures, beside their ranks and their
+// gauges alike (in the order of RankIndex, which the gauges share).
+const char* const FigureCaptions[RankCount] = {
+    "Standard Capacity:", "Maximum Capacity:", "Speed:",
+    "Durability:",        "Balancer:",         "Turn:",
+    "Veering:",           "Torque:",           "Fuel Efficiency:",
+    "Supply Cost:",       "Sortie Cost:",
+};
+static_assert(RankCount == GaugeCount);
+
+} // namespace
+
 void ResultViews::buildRankGroup(QWidget* parent) {
     auto* group = makeGroup(parent, "RankGroup", QStringLiteral("Rankings (out of 31)"),
                             QRect(5, 40, 249, 248));
-    static const char* const captions[RankCount] = {
-        "Standard Capacity:", "Maximum Capacity:", "Speed:",
-        "Durability:",        "Balancer:",         "Turn:",
-        "Veering:",           "Torque:",           "Fuel Efficiency:",
-        "Supply Cost:",       "Sortie Cost:",
-    };
     for (int i = 0; i < RankCount; ++i) {
         const int y = 20 + 20 * i;
-        auto* c = makeLabel(group, nullptr, QString::fromLatin1(captions[i]), QPoint(8, y));
+        auto* c = makeLabel(group, nullptr, QString::fromLatin1(FigureCaptions[i]), QPoint(8, y));
         ranks[i] = makeLabel(group, RankLabelNames[i].data(), NotAvailable, QPoint(195, y),
                              RankLabelWidth);
         announceWithCaption(ranks[i], c->text());
@@ -142,22 +150,16 @@ void ResultViews::buildRankGroup(QWidget* parent) {
 
 void ResultViews::buildGraphGroup(QWidget* parent) {
     auto* group = makeGroup(parent, "GraphGroup", QStringLiteral("Graphs"), QRect(5, 40, 249, 248));
-    static const char* const captions[GaugeCount] = {
-        "Standard Capacity:", "Maximum Capacity:", "Speed:",
-        "Durability:",        "Balancer:",         "Turn:",
-        "Veering:",           "Torque:",           "Fuel Efficiency:",
-        "Supply Cost:",       "Sortie Cost:",
-    };
     // Loads in silver, costs in navy, the rest in black.
     const QColor silver(0xC0, 0xC0, 0xC0);
     const QColor navy(0, 0, 0x80);
     for (int i = 0; i < GaugeCount; ++i) {
         const GaugeRange& range = GaugeRanges[i];
         const int y = 20 + 20 * i;
-        makeLabel(group, nullptr, QString::fromLatin1(captions[i]), QPoint(8, y));
+        makeLabel(group, nullptr, QString::fromLatin1(FigureCaptions[i]), QPoint(8, y));
         auto* g = new TCGauge(group);
         g->setObjectName(toQString(range.objectName));
-        g->setAccessibleName(QString::fromLatin1(captions[i]).remove(QLatin1Char(':')));
+        g->setAccessibleName(QString::fromLatin1(FigureCaptions[i]).remove(QLatin1Char(':')));
         g->setGeometry(110, y, 129, 14);
         // Stored order: minimum before maximum, progress last.
         g->SetForeColor(i < 2 ? silver : i >= 9 ? navy : QColor(Qt::black));

@@ -2,7 +2,6 @@
 
 #include "app/Components.h"
 #include "app/HandlerGuard.h"
-#include "app/LoadoutCommands.h"
 #include "app/PartIcons.h"
 #include "app/Selectors.h"
 #include "equipment/IconKey.h"
@@ -219,9 +218,9 @@ void SelectionPanel::select(Selector selector, int item) {
     selectItem(selectors[selector], item);
 }
 
-void SelectionPanel::routeKeysThrough(LoadoutCommands* commands) {
+void SelectionPanel::routeKeysThrough(const std::function<void(QComboBox*)>& route) {
     for (QComboBox* selector : selectors)
-        commands->routeUndoKeys(selector);
+        route(selector);
 }
 
 vantor::SlotFacts SelectionPanel::partFacts(int slot) const {

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class HandlerGuard;
 class QComboBox;
@@ -71,8 +72,9 @@ public:
     bool holdsPick(Selector selector) const;
     // Puts an item in a selector, as a pick would, but runs no handler.
     void select(Selector selector, int item);
-    // Lets `filter` see the keys of every loadout selector's field first.
-    void routeKeysThrough(class LoadoutCommands* commands);
+    // Hands every loadout selector to `route`, which lets its keys reach the
+    // window's commands.
+    void routeKeysThrough(const std::function<void(QComboBox*)>& route);
     // What the icon rules need to know of a part slot.
     vantor::SlotFacts partFacts(int slot) const;
 

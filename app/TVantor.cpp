@@ -41,12 +41,12 @@ TVantor::~TVantor() {
 }
 
 void TVantor::buildAreas() {
-    auto* mainPanel = makePanel(this, "MainPanel", QRect(0, 0, 704, 511));
-    auto* topPanel = makePanel(mainPanel, "TopPanel", QRect(0, 0, 704, 290));
+    auto* mainPanel = makePanel(this, "MainPanel", QRect(0, 0, ClientWidth, 511));
+    auto* topPanel = makePanel(mainPanel, "TopPanel", QRect(0, 0, ClientWidth, 290));
     auto* leftPanel = makePanel(topPanel, "LeftPanel", QRect(0, 0, 437, 290));
     auto* rightPanel = makePanel(topPanel, "RightPanel", QRect(437, 0, 267, 290));
-    middlePanel = makePanel(mainPanel, "MiddlePanel", QRect(0, 290, 704, 44));
-    bottomPanel = makePanel(mainPanel, "BottomPanel", QRect(0, 334, 704, 177));
+    middlePanel = makePanel(mainPanel, "MiddlePanel", QRect(0, 290, ClientWidth, 44));
+    bottomPanel = makePanel(mainPanel, "BottomPanel", QRect(0, 334, ClientWidth, 177));
     auto* bottomLeftPanel = makePanel(bottomPanel, "BottomLeftPanel", QRect(0, 0, 545, 177));
 
     navigation = new Navigation(leftPanel, middlePanel, guard, this);
@@ -105,7 +105,8 @@ void TVantor::connectAreas() {
     connect(selection, &S::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
     connect(selection, &S::mmLaunchClicked, this,
             [this] { session->step(QStringLiteral("Launch MM"), [this] { F1ButtonClick(); }); });
-    selection->routeKeysThrough(&session->commands());
+    selection->routeKeysThrough(
+        [this](QComboBox* selector) { session->commands().routeUndoKeys(selector); });
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
     connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);

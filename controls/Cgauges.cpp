@@ -148,7 +148,6 @@ TCGauge::TCGauge(QWidget* parent) : QWidget(parent), m_color(palette().color(QPa
 }
 
 void TCGauge::requestRepaint() {
-    ++m_repaintRequests;
     update();
 }
 

@@ -111,8 +111,6 @@ public:
     // The whole control as it is drawn, `devicePixelRatio` image pixels per pixel of the control
     // (one by default); the image carries that ratio, so it paints at the control's size.
     QImage renderImage(qreal devicePixelRatio = 1) const;
-    // How often the control has asked to be repainted since it was created.
-    int repaintRequests() const { return m_repaintRequests; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -135,7 +133,6 @@ private:
     QColor m_foreColor = Qt::black;
     QColor m_backColor = Qt::white;
     QColor m_color;
-    int m_repaintRequests = 0;
 };
 
 using TCGaugeKind = TCGauge::TCGaugeKind;

@@ -47,7 +47,7 @@ LoadoutDisplay displayOf(const Loadout& l) {
         whole(l.SupplyPointCost),
     };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        d.values[i] = {ValueLabelNames[i], texts[i], {}};
+        d.values[i] = {texts[i], {}};
 
     // A figure is bold when a part's bonus moved it off the VT's own.
     const std::array<bool, BoldLabelCount> raised = {
@@ -58,7 +58,7 @@ LoadoutDisplay displayOf(const Loadout& l) {
         l.VeeringText != floatText(l.VTVeeringEfficiency),
     };
     for (std::size_t i = 0; i < raised.size(); ++i) {
-        d.bold[i] = {ValueLabelNames[BoldValues[i]], raised[i]};
+        d.bold[i] = {raised[i]};
         if (raised[i])
             d.values[std::size_t(BoldValues[i])].tip = raisedFigureTip(l, int(i));
     }
@@ -70,7 +70,6 @@ LoadoutDisplay displayOf(const Loadout& l) {
     };
     for (std::size_t i = 0; i < rankTexts.size(); ++i) {
         RankLabel& r = d.ranks[i];
-        r.objectName = RankLabelNames[i];
         r.text = *rankTexts[i];
         if (const auto n = rankNumber(r.text))
             r.band = rankBand(*n);
@@ -87,7 +86,7 @@ LoadoutDisplay displayOf(const Loadout& l) {
         SortieGaugeValue(l),
     };
     for (std::size_t i = 0; i < progress.size(); ++i) {
-        d.gauges[i] = {GaugeRanges[i].objectName, progress[i], {}};
+        d.gauges[i] = {progress[i], {}};
         d.gauges[i].tip = gaugeTip(d, int(i));
     }
     return d;

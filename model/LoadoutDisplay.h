@@ -1,7 +1,8 @@
 #pragma once
 
-// Everything the result views show for a loadout, derived without widgets:
-// the window applies it to the components of the same object names.
+// Everything the result views show for a loadout, derived without widgets,
+// in the order of the name tables below, which the window names its
+// components after.
 
 #include "model/Format.h"
 #include "model/Loadout.h"
@@ -17,21 +18,18 @@
 namespace vantor {
 
 struct LabelText {
-    std::string_view objectName;
     QString text;
     QString tip; // what raised a figure shown in bold; empty for the others
     friend bool operator==(const LabelText&, const LabelText&) = default;
 };
 
 struct BoldMark {
-    std::string_view objectName;
     bool bold = false;
     friend bool operator==(const BoldMark&, const BoldMark&) = default;
 };
 
 // A rank label's text and band; no band (no colour) when the text has no digits.
 struct RankLabel {
-    std::string_view objectName;
     QString text;
     std::optional<RankBand> band;
     QString tip; // the position among the VTs, who shares it, or why it is estimated
@@ -39,7 +37,6 @@ struct RankLabel {
 };
 
 struct GaugeValue {
-    std::string_view objectName;
     int progress = 0;
     QString tip; // the percentage, the figure on its scale and which way is better
     friend bool operator==(const GaugeValue&, const GaugeValue&) = default;

@@ -34,16 +34,16 @@ void carry(Loadout& l, std::uint32_t load, RecomputeInputs in) {
 }
 
 QString labelText(const LoadoutDisplay& d, std::string_view name) {
-    for (const auto& v : d.values)
-        if (v.objectName == name)
-            return v.text;
+    for (std::size_t i = 0; i < d.values.size(); ++i)
+        if (ValueLabelNames[i] == name)
+            return d.values[i].text;
     return QStringLiteral("<no label %1>").arg(QLatin1String(name.data(), qsizetype(name.size())));
 }
 
 bool isBold(const LoadoutDisplay& d, std::string_view name) {
-    for (const auto& b : d.bold)
-        if (b.objectName == name)
-            return b.bold;
+    for (std::size_t i = 0; i < d.bold.size(); ++i)
+        if (ValueLabelNames[BoldValues[i]] == name)
+            return d.bold[i].bold;
     qWarning("no bold mark for %s", name.data());
     return false;
 }
@@ -60,22 +60,25 @@ void fitPart(Loadout& l, int slot, int part, int level) {
 
 // The tip of the value label, rank label or gauge named `name`.
 QString tipOf(const LoadoutDisplay& d, const QString& name) {
-    for (const auto& v : d.values)
-        if (name == QLatin1String(v.objectName))
-            return v.tip;
-    for (const auto& r : d.ranks)
-        if (name == QLatin1String(r.objectName))
-            return r.tip;
-    for (const auto& g : d.gauges)
-        if (name == QLatin1String(g.objectName))
-            return g.tip;
+    const auto named = [&name](std::string_view objectName) {
+        return name == QLatin1String(objectName);
+    };
+    for (std::size_t i = 0; i < d.values.size(); ++i)
+        if (named(ValueLabelNames[i]))
+            return d.values[i].tip;
+    for (std::size_t i = 0; i < d.ranks.size(); ++i)
+        if (named(RankLabelNames[i]))
+            return d.ranks[i].tip;
+    for (std::size_t i = 0; i < d.gauges.size(); ++i)
+        if (named(GaugeRanges[i].objectName))
+            return d.gauges[i].tip;
     return QStringLiteral("<no component %1>").arg(name);
 }
 
 int gauge(const LoadoutDisplay& d, std::string_view name) {
-    for (const auto& g : d.gauges)
-        if (g.objectName == name)
-            return g.progress;
+    for (std::size_t i = 0; i < d.gauges.size(); ++i)
+        if (GaugeRanges[i].objectName == name)
+            return d.gauges[i].progress;
     qWarning("no gauge %s", name.data());
     return -1;
 }
@@ -222,7 +225,6 @@ private slots:
         Loadout l;
         l.TurnRankText = text;
         const LoadoutDisplay d = displayOf(l);
-        QCOMPARE(d.ranks[RankTurn].objectName, std::string_view("TurnRankLabel"));
         QVERIFY(!d.ranks[RankTurn].band.has_value());
     }
 
@@ -694,8 +696,8 @@ private slots:
         QCOMPARE(labelText(d, "VTAvailabilityLabel"), QString::fromLatin1(e.availability));
         QCOMPARE(labelText(d, "VTSupplyPointCostLabel"), QString::number(e.supplyPointCost));
         QCOMPARE(labelText(d, "VTSortiePointCostLabel"), QString::number(e.sortiePointCost));
-        for (const auto& b : d.bold)
-            QVERIFY2(!b.bold, b.objectName.data());
+        for (std::size_t i = 0; i < d.bold.size(); ++i)
+            QVERIFY2(!d.bold[i].bold, ValueLabelNames[BoldValues[i]].data());
         for (int i = 0; i < RankCount; ++i) {
             QCOMPARE(d.ranks[i].text, QString::fromLatin1(e.ranks[i]));
             QVERIFY(d.ranks[i].band.has_value());
