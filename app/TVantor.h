@@ -67,6 +67,8 @@ private:
     void RecomputeLoadout();
     void showLoadout();
     void LoadVTPicture();
+    static QString vtPictureFile(int vt);
+    static QString flagFile(vantor::Faction faction);
     void showFaction(vantor::Faction faction);
     void pushRanges();
 

@@ -74,27 +74,34 @@ void TVantor::LoadVTPicture() {
     if (state.VTIndex == shownPicture)
         return;
     shownPicture = state.VTIndex;
-    views->showPicture({});
+    views->showPicture(-1, {});
     if (state.VTIndex < 0 || state.VTIndex >= vantor::VtCount)
         return;
-    const QString file =
-        dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(state.VTIndex));
+    const QString file = vtPictureFile(state.VTIndex);
     const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize);
     if (picture.pixmap.isNull()) {
         guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
                          .arg(QDir::toNativeSeparators(file), picture.error));
         return;
     }
-    views->showPicture(picture.pixmap);
+    views->showPicture(state.VTIndex, picture.pixmap);
 }
 
 void TVantor::showFaction(vantor::Faction faction) {
-    const QString file = dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
+    const QString file = flagFile(faction);
     const PictureCache::Picture flag = pictures.load(file, InfoPages::FlagSize);
     if (flag.pixmap.isNull())
         guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
                          .arg(QDir::toNativeSeparators(file), flag.error));
     info->showFaction(faction, flag.pixmap);
+}
+
+QString TVantor::vtPictureFile(int vt) {
+    return dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(vt));
+}
+
+QString TVantor::flagFile(vantor::Faction faction) {
+    return dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
 }
 
 void TVantor::applyIconRules() {

@@ -28,12 +28,24 @@ LoadoutTextError itemError(int item, const QString& why) {
     return {label(item), label(item) + QStringLiteral(": ") + why};
 }
 
-// A piece of the pasted text for a message: short, and only printable characters.
+// A piece of the pasted text for a message: short, and every character one
+// can read. A control character shows as its visible symbol (ESC as U+241B),
+// any other unprintable one (a direction override, a lone surrogate half) as
+// its code (\u202E), so nothing in a message acts on what follows it.
 QString excerpt(QStringView text) {
     constexpr qsizetype Longest = 40;
     QString shown;
-    for (QChar c : text.first(std::min(text.size(), Longest)))
-        shown += c.isPrint() ? c : QChar(u'?');
+    for (char32_t c : text.first(std::min(text.size(), Longest)).toUcs4()) {
+        if (c < 0x20)
+            shown += QChar(char16_t(0x2400 + c));
+        else if (c == 0x7f)
+            shown += QChar(char16_t(0x2421));
+        else if (QChar::isPrint(c) && c != 0xfffd)
+            shown += QString::fromUcs4(&c, 1);
+        else
+            shown += QStringLiteral("\\u") +
+                     QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    }
     if (text.size() > Longest)
         shown += QChar(0x2026);
     return QLatin1Char('"') + shown + QLatin1Char('"');

@@ -163,6 +163,8 @@ void TestLoadoutText::rejected_data() {
     QTest::newRow("no VT") << forumWith(0, 0, "Unselected") << "VT | VT: no VT is chosen.";
     QTest::newRow("fuel count") << forumWith(11, 1, "2") << "Additional Fuel Tanks | Additional Fuel Tanks: the Blade cannot carry 2 fuel tanks.";
     QTest::newRow("fuel unknown") << forumWith(0, 1, "3") << "Additional Fuel Tanks | Additional Fuel Tanks: \"3\" is no fuel tank choice (None Fitted, 1 or 2).";
+    QTest::newRow("control characters shown") << forumWith(0, 0, "Colt\x1b\x07\x7f") << "VT | VT: there is no VT called \"Colt\u241B\u2407\u2421\".";
+    QTest::newRow("direction override shown") << forumWith(0, 2, "Jet\u202EPack") << "Optional Part 1 | Optional Part 1: there is no optional part called \"Jet\\u202EPack\".";
     QTest::newRow("unknown part") << forumWith(0, 2, "Jet Pack") << "Optional Part 1 | Optional Part 1: there is no optional part called \"Jet Pack\".";
     QTest::newRow("level without levels") << forumWith(0, 3, "Advanced Armour Level 2") << "Optional Part 2 | Optional Part 2: Advanced Armour has no levels.";
     QTest::newRow("no level") << forumWith(0, 2, "Power Cell") << "Optional Part 1 | Optional Part 1: Power Cell needs its level (1, 2 or 3).";

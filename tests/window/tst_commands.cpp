@@ -15,7 +15,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace vantor;
 
@@ -345,6 +348,23 @@ void TestCommands::badPaste_data() {
                                                      << "7"
                                                      << "Additional Fuel Tanks:";
     QTest::newRow("megabytes") << QString() << QString(5 << 20, QLatin1Char('x')) << "too long";
+    // Hostile texts: each is quoted in the message as the characters it is.
+    QTest::newRow("mark-up heading") << "VT:"
+                                     << "<h1 style=color:red>Tin</h1>"
+                                     << "\"<h1 style=color:red>Tin</h1>\"";
+    QTest::newRow("picture naming a pipe") << QString() << "[B]VT:[/B] x\n<img src=%PIPE%>"
+                                           << "found \"<img src=";
+    QTest::newRow("picture naming the zero device")
+        << QString() << "[B]VT:[/B] x\n<img src=/dev/zero>"
+        << "found \"<img src=/dev/zero>\"";
+    QTest::newRow("terminal escapes and a bell") << "VT:"
+                                                 << "Tin\x1b]0;title\aCan\x7f"
+                                                 << "\"Tin\u241B]0;title\u2407Can\u2421\"";
+    QTest::newRow("direction override") << "VT:"
+                                        << "Tin\u202ECan"
+                                        << "\"Tin\\u202ECan\"";
+    QTest::newRow("nul and tabs") << "Main Weapon 1:" << QStringLiteral("Bo\0mb\tx")
+                                  << "\"Bo\u2400mb";
 }
 
 // Nothing changes, and one message says which line does not fit and why.
@@ -352,6 +372,10 @@ void TestCommands::badPaste() {
     QFETCH(QString, item);
     QFETCH(QString, value);
     QFETCH(QString, message);
+    QTemporaryDir pipes;
+    const QString pipe = pipes.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe), 0600) == 0);
+    value.replace(QStringLiteral("%PIPE%"), pipe);
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.press(CopyLoadout);
@@ -374,6 +398,10 @@ void TestCommands::badPaste() {
     w.press(PasteLoadout);
     QCOMPARE(w.platform->errors.size(), 1);
     QVERIFY2(w.platform->errors.first().contains(message), qPrintable(w.platform->errors.first()));
+    // No character of the message acts on the ones after it.
+    for (QChar c : w.platform->errors.first())
+        QVERIFY2(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format,
+                 qPrintable(QString::number(c.unicode(), 16)));
     verifyShows(w, before);
     w.press(Undo); // the pick before it is the last step
     QCOMPARE(w.combo("MWSelect1")->currentIndex(), 0);
