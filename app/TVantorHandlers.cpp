@@ -204,7 +204,13 @@ void TVantor::HtmlGenerateButtonClick() {
 }
 
 void TVantor::SpeedButton6Click() {
-    const QString file = QDir(pageFolder()).filePath(QStringLiteral("VantorVTConfig.html"));
+    QString folderProblem;
+    const QString file =
+        QDir(pageFolder(&folderProblem)).filePath(QStringLiteral("VantorVTConfig.html"));
+    if (!folderProblem.isEmpty()) {
+        guard.report(vantor::pageFailure(file, folderProblem));
+        return;
+    }
     if (const auto error = vantor::writePageFile(file, reports->htmlText())) {
         guard.report(*error);
         return;
