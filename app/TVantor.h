@@ -85,6 +85,7 @@ private:
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
+    vantor::Loadout loadoutAsShown() const override;
     bool vtChosen() const override;
     bool holdsPick(int selector) const override;
     void applyPicks(const vantor::LoadoutPicks& picks) override;

@@ -229,6 +229,23 @@ void TVantor::ForumGenerateButtonClick() {
 
 // The picks as a user makes them: the VT, its fuel tanks, each part and its
 // level, then the weapons; a fixed weapon is already in place.
+// The report keeps the level last picked for a slot, also once another part
+// is picked and its level selector reads "Set Level" again ("Additional Mount
+// Level 2" with no bonus of level 2). As shown, such a part has no level yet.
+vantor::Loadout TVantor::loadoutAsShown() const {
+    vantor::Loadout shown = state;
+    for (int slot = 1; slot <= 2; ++slot) {
+        const vantor::SlotFacts facts = selection->partFacts(slot);
+        if (!facts.levelEnabled || facts.levelSet)
+            continue;
+        (slot == 1 ? shown.Part1LevelText : shown.Part2LevelText).clear();
+        const vantor::OptionalPart* part = vantor::optionalPart(facts.partIndex);
+        vantor::SetPartReport(shown, slot,
+                              part ? vantor::toQString(part->name) : QStringLiteral("N/A"), true);
+    }
+    return shown;
+}
+
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     using S = SelectionPanel;
     // The picks go through the handlers one by one, as the user would make

@@ -2,6 +2,7 @@
 
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
+#include "model/PartIndex.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "reports/Reports.h"
@@ -234,13 +235,21 @@ Failure resolvePart(int item, const PartText& text, PartPick& pick) {
             item, QStringLiteral("there is no optional part called %1.").arg(excerpt(text.name)));
     const QString name = toQString(part->selectorText);
     pick.part = part->index;
+    const auto isLevel = [](const QString& level) {
+        return level.isEmpty() || level == u'1' || level == u'2' || level == u'3';
+    };
     if (!part->levelled) {
-        if (text.level)
+        // A level picked while the slot reads Unarmed is written after it
+        // ("UNARMED Level 1"); Unarmed has no bonus at any level.
+        if (text.level && !(part->index == PartUnarmed && isLevel(*text.level)))
             return itemError(item, QStringLiteral("%1 has no levels.").arg(name));
         return std::nullopt;
     }
-    if (!text.level || text.level->isEmpty())
+    if (!text.level)
         return itemError(item, QStringLiteral("%1 needs its level (1, 2 or 3).").arg(name));
+    // "Power Cell Level ": the part with its level selector at "Set Level".
+    if (text.level->isEmpty())
+        return std::nullopt;
     for (int level = 0; level < 3; ++level)
         if (*text.level == QString::number(level + 1)) {
             pick.level = level;
