@@ -187,6 +187,7 @@ private slots:
     void pageCannotBeWritten_data();
     void pageCannotBeWritten();
     void desktopMessagesArePlainText();
+    void picturesComeBackFromTheirFiles();
 };
 
 void TestBadInput::typedTextNamingNothing_data() {
@@ -463,6 +464,53 @@ void TestBadInput::pageCannotBeWritten() {
     QCOMPARE(fileTree(dir.path(QString())), files);
     QCOMPARE(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText(), before);
     verifyLoadData(w, vtIndex("Vortex"), 0, "VT OK");
+}
+
+// Undo, redo and swap bring a VT's picture and flag back from its file, as
+// the session keeps which picture it showed, not its pixels: a picture gone
+// meanwhile shows none, and says nothing, as no handler runs.
+void TestBadInput::picturesComeBackFromTheirFiles() {
+    const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::Key_Y),
+        pin(Qt::CTRL | Qt::Key_D), swap(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+    WorkingDir dir;
+    dir.copyPictures();
+    const int decider = vtIndex("Decider"), colt = vtIndex("Colt");
+    const auto picture = [&](int vt) {
+        return QImage(dir.path(QStringLiteral("Images/%1.bmp").arg(vt)))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto shown = [](const Window& w, const char* name) {
+        return w.find<QLabel>(name)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage deciderPicture = picture(decider), coltPicture = picture(colt);
+    QVERIFY(!deciderPicture.isNull() && deciderPicture != coltPicture);
+
+    Window w;
+    w.chooseVt(QStringLiteral("Decider"));
+    const QImage deciderFlag = shown(w, "FactionImage");
+    w.press(pin);
+    w.show(); // the comparison window took the focus
+    w.chooseVt(QStringLiteral("Colt"));
+    const QImage coltFlag = shown(w, "FactionImage");
+    QCOMPARE(shown(w, "VTImage"), coltPicture);
+    w.press(undo);
+    QCOMPARE(shown(w, "VTImage"), deciderPicture);
+    QCOMPARE(shown(w, "FactionImage"), deciderFlag);
+    w.press(redo);
+    QCOMPARE(shown(w, "VTImage"), coltPicture);
+    QCOMPARE(shown(w, "FactionImage"), coltFlag);
+    w.press(swap);
+    QCOMPARE(shown(w, "VTImage"), deciderPicture);
+    QCOMPARE(shown(w, "FactionImage"), deciderFlag);
+    w.press(undo);
+    QCOMPARE(shown(w, "VTImage"), coltPicture);
+
+    QVERIFY(QFile::remove(dir.path(QStringLiteral("Images/%1.bmp").arg(decider))));
+    w.press(redo);
+    QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
+    QCOMPARE(shown(w, "FactionImage"), deciderFlag);
+    QVERIFY2(w.platform->errors.isEmpty(), qPrintable(w.platform->errors.join(u'\n')));
+    verifyLoadData(w, decider, 0, "VT OK");
 }
 
 // The desktop's own message box shows a message as it is: mark-up in a
