@@ -110,7 +110,10 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QR
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, int width,
                   int height) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
+    // What a label shows is never read as mark-up, whatever it holds.
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     if (name)
         l->setObjectName(QString::fromLatin1(name));
     l->move(at);
@@ -179,10 +182,6 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly) {
     t->setTabChangesFocus(true);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return t;
-}
-
-bool samePicture(const QPixmap& a, const QPixmap& b) {
-    return a.cacheKey() == b.cacheKey() || a.toImage() == b.toImage();
 }
 
 namespace {

@@ -42,9 +42,6 @@ QLabel* makeImage(QWidget* parent, const char* name, QRect rect);
 // The 498 x 136 text box of a page.
 QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly);
 
-// Whether two pixmaps show the same picture.
-bool samePicture(const QPixmap& a, const QPixmap& b);
-
 // A picture built into the program or into Qt, read as the format its name
 // ends in.
 QImage builtInImage(const QString& resource);

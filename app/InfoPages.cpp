@@ -222,10 +222,10 @@ void InfoPages::renderPart() {
 void InfoPages::renderFlag() {
     if (!built())
         return;
-    if (current.flag.isNull())
+    if (flag.isNull())
         flagImage->clear();
     else
-        flagImage->setPixmap(current.flag);
+        flagImage->setPixmap(flag);
 }
 
 void InfoPages::showWeapon(const vantor::WeaponInfo& info) {
@@ -251,16 +251,18 @@ void InfoPages::showPart(const vantor::PartInfo& info) {
     renderPart();
 }
 
-void InfoPages::showFaction(vantor::Faction faction, const QPixmap& flag) {
+void InfoPages::showFaction(vantor::Faction faction, const QPixmap& factionFlag) {
     current.faction = faction;
-    current.flag = flag;
+    flag = factionFlag;
     renderFlag();
     if (built() && intelGroup->isVisible())
         showFactionIntel();
 }
 
-void InfoPages::setState(const State& s) {
-    const bool flagChanged = s.flag.cacheKey() != current.flag.cacheKey();
+void InfoPages::setState(const State& s, const std::function<QPixmap(vantor::Faction)>& flagOf) {
+    const bool flagChanged = s.faction != current.faction;
+    if (flagChanged)
+        flag = s.faction ? flagOf(*s.faction) : QPixmap();
     current = s;
     renderWeapon();
     renderPart();
@@ -336,6 +338,5 @@ QList<QWidget*> InfoPages::miscTabOrder() const {
 }
 
 bool operator==(const InfoPages::State& a, const InfoPages::State& b) {
-    return a.weapon == b.weapon && a.part == b.part && a.faction == b.faction &&
-           samePicture(a.flag, b.flag);
+    return a.weapon == b.weapon && a.part == b.part && a.faction == b.faction;
 }

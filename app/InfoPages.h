@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class HandlerGuard;
@@ -52,7 +53,6 @@ public:
         WeaponPage weapon;
         PartPage part;
         std::optional<vantor::Faction> faction; // whose flag and intel the page holds
-        QPixmap flag;                           // null: none
         friend bool operator==(const State& a, const State& b);
     };
 
@@ -72,7 +72,9 @@ public:
     void showFaction(vantor::Faction faction, const QPixmap& flag);
 
     const State& state() const { return current; }
-    void setState(const State& state);
+    // The state holds whose flag shows, not its pixels: should it be another
+    // faction's, `flagOf` gives that flag.
+    void setState(const State& state, const std::function<QPixmap(vantor::Faction)>& flagOf);
 
     void hidePages(Page except);
     void showPage(Page page);
@@ -91,6 +93,7 @@ private:
     void showFactionIntel();
 
     State current;
+    QPixmap flag;                              // the faction's flag; null: none
     std::optional<vantor::Faction> shownIntel; // whose intel the text box holds
     QWidget* groups;
     QWidget* panels;

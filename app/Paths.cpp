@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace {
 
 const QString Images = QStringLiteral("Images");
@@ -35,6 +38,26 @@ QString absolute(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// Makes `path` with the folders above it; an empty text when it is there, else
+// the system's reason why the first missing folder cannot be made. (Saving
+// into a folder never made would only say "No such file or directory".)
+QString makeFolder(const QString& path) {
+    const QString target = absolute(path);
+    QStringList missing;
+    for (QString folder = target; !QFileInfo::exists(folder); folder = QFileInfo(folder).path()) {
+        missing.prepend(folder);
+        if (QFileInfo(folder).path() == folder)
+            break;
+    }
+    for (const QString& folder : missing)
+        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
+            return QStringLiteral("the folder \"%1\" cannot be made: %2")
+                .arg(QDir::toNativeSeparators(folder), qt_error_string(errno));
+    if (!QFileInfo(target).isDir())
+        return QStringLiteral("\"%1\" is not a folder").arg(QDir::toNativeSeparators(target));
+    return {};
+}
+
 } // namespace
 
 QString locateDataFolder(const QString& name, const QString& workingDir,
@@ -61,7 +84,7 @@ QString dataFile(const QString& folder, const QString& file) {
 }
 
 QString locatePageFolder(const QString& workingDir, const QString& programDir,
-                         const QString& userDataDir) {
+                         const QString& userDataDir, QString* problem) {
     // Only the working directory's and the build's Html folders take the page.
     for (const QString& candidate : candidates(Html, workingDir, programDir).mid(0, 2)) {
         const QFileInfo folder(candidate);
@@ -69,7 +92,8 @@ QString locatePageFolder(const QString& workingDir, const QString& programDir,
             return absolute(candidate);
     }
     const QString own = QDir(userDataDir).filePath(Html);
-    QDir().mkpath(own);
+    if (const QString made = makeFolder(own); !made.isEmpty() && problem)
+        *problem = made;
     // The page names its pictures Images/N.jpg: a link leads to the first
     // Html folder that holds them, normally the installed one. A link left
     // behind by a program since moved is made again.
@@ -89,7 +113,8 @@ QString locatePageFolder(const QString& workingDir, const QString& programDir,
     return absolute(own);
 }
 
-QString pageFolder() {
+QString pageFolder(QString* problem) {
     return locatePageFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                            problem);
 }

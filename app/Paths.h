@@ -23,9 +23,10 @@ QString dataFile(const QString& folder, const QString& file);
 // directory, else one beside the executable; otherwise an Html folder in
 // `userDataDir`, which gets a link to the pictures the page shows. An
 // installed program's own share/vantor/Html is never written to, even where
-// the user may write there.
+// the user may write there. Should that folder be impossible to make,
+// `problem` gets why, as the system tells it ("Permission denied").
 QString locatePageFolder(const QString& workingDir, const QString& programDir,
-                         const QString& userDataDir);
+                         const QString& userDataDir, QString* problem = nullptr);
 
 // locatePageFolder for this process, with the user's application data folder.
-QString pageFolder();
+QString pageFolder(QString* problem = nullptr);

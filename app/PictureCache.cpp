@@ -1,10 +1,13 @@
 #include "app/PictureCache.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -25,6 +28,66 @@ std::optional<PictureCache::Stamp> stampOf(const QByteArray& file) {
     if (::stat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return stampOf(st);
+}
+
+// The format a picture's name says it holds, as QImageReader names it; empty
+// for a name that says no format the program reads.
+QByteArray formatNamed(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return "bmp";
+    if (suffix == QLatin1String("png"))
+        return "png";
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "jpeg";
+    return {};
+}
+
+// What a BMP header declares: the picture's size and how many bytes the file
+// must hold for it. Decoders fill whatever the file lacks with noise or stop
+// halfway, so a file shorter than its header says is refused before.
+struct BmpHeader {
+    QSize size;         // rows counted whether stored top-down (a negative height) or not
+    qint64 needed = 0;  // bytes the header says the file holds, at least
+    bool valid = false; // false: the header itself is unreadable
+};
+
+BmpHeader readBmpHeader(QIODevice& device) {
+    const QByteArray h = device.peek(54);
+    BmpHeader header;
+    if (h.size() < 26 || !h.startsWith("BM"))
+        return header;
+    const auto* b = reinterpret_cast<const uchar*>(h.constData());
+    const qint64 offset = qFromLittleEndian<quint32>(b + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(b + 14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0, imageBytes = 0;
+    if (infoSize == 12) {
+        width = qFromLittleEndian<quint16>(b + 18);
+        height = qFromLittleEndian<quint16>(b + 20);
+        bits = qFromLittleEndian<quint16>(b + 24);
+    } else if (infoSize >= 40 && h.size() >= 54) {
+        width = qFromLittleEndian<qint32>(b + 18);
+        height = qFromLittleEndian<qint32>(b + 22);
+        bits = qFromLittleEndian<quint16>(b + 28);
+        compression = qFromLittleEndian<quint32>(b + 30);
+        imageBytes = qFromLittleEndian<quint32>(b + 34);
+    } else {
+        return header;
+    }
+    if (width <= 0 || height == 0 || width > INT_MAX || height < -qint64(INT_MAX))
+        return header;
+    height = qAbs(height);
+    header.size = QSize(int(width), int(height));
+    // Uncompressed rows are padded to whole 32-bit words; compressed data
+    // takes what its header says.
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    header.needed = offset + (uncompressed ? (width * bits + 31) / 32 * 4 * height : imageBytes);
+    header.valid = true;
+    return header;
+}
+
+QString formatName(const QByteArray& format) {
+    return format == "jpeg" ? QStringLiteral("JPEG") : QString::fromLatin1(format.toUpper());
 }
 
 // The picture in `file` for a box of `box` pixels; `stamp` notes the file as read.
@@ -49,19 +112,44 @@ PictureCache::Image readRegularFile(const QString& file, QSize box, PictureCache
         return {{}, NotRegular};
     stamp = stampOf(st);
 
-    QImageReader reader(&device);
+    // Read as the format the name says and nothing else: guessed from the
+    // content, a picture could be handed to a reader that opens other files
+    // it names (SVG), past the checks above.
+    const QByteArray format = formatNamed(file);
+    if (format.isEmpty())
+        return {{},
+                QStringLiteral("its name says no picture format Vantor reads "
+                               "(.bmp, .png or .jpg)")};
+    QImageReader reader(&device, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    if (!reader.canRead())
+        return {{}, QStringLiteral("it is not a %1 picture").arg(formatName(format))};
     // The header gives the size; a format that does not is checked once decoded.
     const auto tooLarge = [box](QSize size) {
-        return size.width() > PictureCache::LargestScale * box.width() ||
-               size.height() > PictureCache::LargestScale * box.height();
+        return qAbs(size.width()) > PictureCache::LargestScale * box.width() ||
+               qAbs(size.height()) > PictureCache::LargestScale * box.height();
     };
     const auto refusal = [box](QSize size) {
         return QStringLiteral("%1 x %2 pixels is far larger than the %3 x %4 it is shown at")
-            .arg(size.width())
-            .arg(size.height())
+            .arg(qAbs(size.width()))
+            .arg(qAbs(size.height()))
             .arg(box.width())
             .arg(box.height());
     };
+    if (format == "bmp") {
+        const BmpHeader header = readBmpHeader(device);
+        if (!header.valid)
+            return {{}, QStringLiteral("it is not a BMP picture")};
+        if (tooLarge(header.size))
+            return {{}, refusal(header.size)};
+        if (header.needed > st.st_size)
+            return {
+                {},
+                QStringLiteral("it is cut short: its header promises %1 bytes, the file holds %2")
+                    .arg(header.needed)
+                    .arg(qint64(st.st_size))};
+    }
     if (tooLarge(reader.size()))
         return {{}, refusal(reader.size())};
     const QImage image = reader.read();

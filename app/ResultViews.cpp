@@ -228,12 +228,12 @@ void ResultViews::renderFigures() {
         }
 }
 
-void ResultViews::showPicture(const QPixmap& pixmap) {
+void ResultViews::showPicture(int vt, const QPixmap& pixmap) {
     if (pixmap.isNull())
         picture->clear();
     else
         picture->setPixmap(pixmap);
-    current.picture = pixmap;
+    current.pictureVt = pixmap.isNull() ? -1 : vt;
 }
 
 void ResultViews::setButtonsEnabled(bool enabled) {
@@ -262,12 +262,14 @@ void ResultViews::renderOrigin() {
         resetColours(faction);
 }
 
-void ResultViews::setState(const State& s) {
-    const bool pictureChanged = s.picture.cacheKey() != current.picture.cacheKey();
+void ResultViews::setState(const State& s, const std::function<QPixmap(int vt)>& pictureOf) {
     current.display = s.display;
     renderFigures();
-    if (pictureChanged)
-        showPicture(s.picture);
+    if (s.pictureVt != current.pictureVt) {
+        showPicture(s.pictureVt, s.pictureVt < 0 ? QPixmap() : pictureOf(s.pictureVt));
+        // The state says whose picture it is, even should it be unreadable now.
+        current.pictureVt = s.pictureVt;
+    }
     setButtonsEnabled(s.enabled);
     showVtOrigin(s.generation, s.faction, s.factionColour);
 }
@@ -277,7 +279,7 @@ QList<QWidget*> ResultViews::tabOrder() const {
 }
 
 bool operator==(const ResultViews::State& a, const ResultViews::State& b) {
-    return a.display == b.display && samePicture(a.picture, b.picture) && a.enabled == b.enabled &&
+    return a.display == b.display && a.pictureVt == b.pictureVt && a.enabled == b.enabled &&
            a.generation == b.generation && a.faction == b.faction &&
            a.factionColour == b.factionColour;
 }

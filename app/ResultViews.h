@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class HandlerGuard;
@@ -30,7 +31,7 @@ class ResultViews : public QObject {
 public:
     struct State {
         std::optional<vantor::LoadoutDisplay> display; // nothing: "N/A" throughout
-        QPixmap picture;                               // null: none
+        int pictureVt = -1;                            // whose picture shows; -1: none
         bool enabled = false;                          // the view buttons
         QString generation;                            // empty: "N/A"
         QString faction;                               // empty: "N/A"
@@ -47,12 +48,15 @@ public:
     void buildHiddenViews();
 
     void show(const vantor::LoadoutDisplay& display);
-    void showPicture(const QPixmap& picture);
+    // The picture of VT `vt`; a null picture (or -1) shows none.
+    void showPicture(int vt, const QPixmap& picture);
     void setButtonsEnabled(bool enabled);
     void showVtOrigin(const QString& generation, const QString& faction, const QColor& colour);
 
     const State& state() const { return current; }
-    void setState(const State& state);
+    // The state holds which VT's picture shows, not its pixels: should it be
+    // another VT's, `pictureOf` gives that picture.
+    void setState(const State& state, const std::function<QPixmap(int vt)>& pictureOf);
 
     QList<QWidget*> tabOrder() const;
 

@@ -93,12 +93,13 @@ void SessionController::clipboardChanged() {
     updateCommands();
 }
 
-// The forum code, exactly as "Generate Forum Code" and its copy button give
-// it, without touching the forum code page.
+// The forum code as "Generate Forum Code" and its copy button give it,
+// without touching the forum code page; but each optional part is written as
+// its selectors show it, so that a paste gives the same selectors and figures.
 void SessionController::copyLoadout() {
     if (!host.vtChosen())
         return;
-    vantor::Loadout copy = host.loadout();
+    vantor::Loadout copy = host.loadoutAsShown();
     vantor::BuildForumLines(copy);
     QGuiApplication::clipboard()->setText(vantor::joinCrLf(vantor::forumLines(copy)));
 }

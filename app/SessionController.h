@@ -32,6 +32,8 @@ public:
     // pick has already changed its selector when the handler hears of it.
     virtual SessionState stateBeforeInput() const = 0;
     virtual const vantor::Loadout& loadout() const = 0;
+    // The loadout with each optional part written as its selectors show it.
+    virtual vantor::Loadout loadoutAsShown() const = 0;
     virtual bool vtChosen() const = 0;
     // Whether the selector shows one of its items rather than typed text.
     virtual bool holdsPick(SelectionPanel::Selector selector) const = 0;

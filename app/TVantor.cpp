@@ -142,8 +142,15 @@ void TVantor::restoreState(const SessionState& session) {
     state = session.loadout;
     state.AdvancedOpen = advancedOpen;
     selection->setState(session.selection);
-    views->setState(session.views);
-    info->setState(session.info);
+    // The pictures come back through the cache, as they were read when
+    // shown; one unreadable by now shows nothing, without a message, as
+    // restoring runs no handler.
+    views->setState(session.views, [this](int vt) {
+        return pictures.load(vtPictureFile(vt), ResultViews::PictureSize).pixmap;
+    });
+    info->setState(session.info, [this](vantor::Faction faction) {
+        return pictures.load(flagFile(faction), InfoPages::FlagSize).pixmap;
+    });
     chart->setState(session.chart);
     reports->setState(session.reports);
     navigation->setAdvancedEnabled(session.advancedEnabled);

@@ -67,6 +67,8 @@ private:
     void RecomputeLoadout();
     void showLoadout();
     void LoadVTPicture();
+    static QString vtPictureFile(int vt);
+    static QString flagFile(vantor::Faction faction);
     void showFaction(vantor::Faction faction);
     void pushRanges();
 
@@ -83,6 +85,7 @@ private:
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
+    vantor::Loadout loadoutAsShown() const override;
     bool vtChosen() const override;
     bool holdsPick(SelectionPanel::Selector selector) const override;
     void applyPicks(const vantor::LoadoutPicks& picks) override;

@@ -74,27 +74,34 @@ void TVantor::LoadVTPicture() {
     if (state.VTIndex == shownPicture)
         return;
     shownPicture = state.VTIndex;
-    views->showPicture({});
+    views->showPicture(-1, {});
     if (state.VTIndex < 0 || state.VTIndex >= vantor::VtCount)
         return;
-    const QString file =
-        dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(state.VTIndex));
+    const QString file = vtPictureFile(state.VTIndex);
     const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize);
     if (picture.pixmap.isNull()) {
         guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
                          .arg(QDir::toNativeSeparators(file), picture.error));
         return;
     }
-    views->showPicture(picture.pixmap);
+    views->showPicture(state.VTIndex, picture.pixmap);
 }
 
 void TVantor::showFaction(vantor::Faction faction) {
-    const QString file = dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
+    const QString file = flagFile(faction);
     const PictureCache::Picture flag = pictures.load(file, InfoPages::FlagSize);
     if (flag.pixmap.isNull())
         guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
                          .arg(QDir::toNativeSeparators(file), flag.error));
     info->showFaction(faction, flag.pixmap);
+}
+
+QString TVantor::vtPictureFile(int vt) {
+    return dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(vt));
+}
+
+QString TVantor::flagFile(vantor::Faction faction) {
+    return dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
 }
 
 void TVantor::applyIconRules() {
@@ -197,7 +204,13 @@ void TVantor::HtmlGenerateButtonClick() {
 }
 
 void TVantor::SpeedButton6Click() {
-    const QString file = QDir(pageFolder()).filePath(QStringLiteral("VantorVTConfig.html"));
+    QString folderProblem;
+    const QString file =
+        QDir(pageFolder(&folderProblem)).filePath(QStringLiteral("VantorVTConfig.html"));
+    if (!folderProblem.isEmpty()) {
+        guard.report(vantor::pageFailure(file, folderProblem));
+        return;
+    }
     if (const auto error = vantor::writePageFile(file, reports->htmlText())) {
         guard.report(*error);
         return;
@@ -216,6 +229,23 @@ void TVantor::ForumGenerateButtonClick() {
 
 // The picks as a user makes them: the VT, its fuel tanks, each part and its
 // level, then the weapons; a fixed weapon is already in place.
+// The report keeps the level last picked for a slot, also once another part
+// is picked and its level selector reads "Set Level" again ("Additional Mount
+// Level 2" with no bonus of level 2). As shown, such a part has no level yet.
+vantor::Loadout TVantor::loadoutAsShown() const {
+    vantor::Loadout shown = state;
+    for (int slot = 1; slot <= 2; ++slot) {
+        const vantor::SlotFacts facts = selection->partFacts(slot);
+        if (!facts.levelEnabled || facts.levelSet)
+            continue;
+        (slot == 1 ? shown.Part1LevelText : shown.Part2LevelText).clear();
+        const vantor::OptionalPart* part = vantor::optionalPart(facts.partIndex);
+        vantor::SetPartReport(shown, slot,
+                              part ? vantor::toQString(part->name) : QStringLiteral("N/A"), true);
+    }
+    return shown;
+}
+
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     using S = SelectionPanel;
     // The picks go through the handlers one by one, as the user would make

@@ -2,10 +2,10 @@
 // is shown before the program ends.
 
 #include "app/Appearance.h"
+#include "app/Platform.h"
 #include "app/TVantor.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 #include <cstdio>
@@ -15,7 +15,7 @@ namespace {
 
 int showStartupError(const QString& message) {
     if (QApplication::instance())
-        QMessageBox::critical(nullptr, QStringLiteral("Vantor"), message);
+        DesktopPlatform().showError(nullptr, message);
     else
         std::fprintf(stderr, "Vantor: %s\n", qPrintable(message));
     return 0;

@@ -2,6 +2,7 @@
 
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
+#include "model/PartIndex.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "reports/Reports.h"
@@ -28,12 +29,24 @@ LoadoutTextError itemError(int item, const QString& why) {
     return {label(item), label(item) + QStringLiteral(": ") + why};
 }
 
-// A piece of the pasted text for a message: short, and only printable characters.
+// A piece of the pasted text for a message: short, and every character one
+// can read. A control character shows as its visible symbol (ESC as U+241B),
+// any other unprintable one (a direction override, a lone surrogate half) as
+// its code (\u202E), so nothing in a message acts on what follows it.
 QString excerpt(QStringView text) {
     constexpr qsizetype Longest = 40;
     QString shown;
-    for (QChar c : text.first(std::min(text.size(), Longest)))
-        shown += c.isPrint() ? c : QChar(u'?');
+    for (char32_t c : text.first(std::min(text.size(), Longest)).toUcs4()) {
+        if (c < 0x20)
+            shown += QChar(char16_t(0x2400 + c));
+        else if (c == 0x7f)
+            shown += QChar(char16_t(0x2421));
+        else if (QChar::isPrint(c) && c != 0xfffd)
+            shown += QString::fromUcs4(&c, 1);
+        else
+            shown += QStringLiteral("\\u") +
+                     QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    }
     if (text.size() > Longest)
         shown += QChar(0x2026);
     return QLatin1Char('"') + shown + QLatin1Char('"');
@@ -222,13 +235,21 @@ Failure resolvePart(int item, const PartText& text, PartPick& pick) {
             item, QStringLiteral("there is no optional part called %1.").arg(excerpt(text.name)));
     const QString name = toQString(part->selectorText);
     pick.part = part->index;
+    const auto isLevel = [](const QString& level) {
+        return level.isEmpty() || level == u'1' || level == u'2' || level == u'3';
+    };
     if (!part->levelled) {
-        if (text.level)
+        // A level picked while the slot reads Unarmed is written after it
+        // ("UNARMED Level 1"); Unarmed has no bonus at any level.
+        if (text.level && !(part->index == PartUnarmed && isLevel(*text.level)))
             return itemError(item, QStringLiteral("%1 has no levels.").arg(name));
         return std::nullopt;
     }
-    if (!text.level || text.level->isEmpty())
+    if (!text.level)
         return itemError(item, QStringLiteral("%1 needs its level (1, 2 or 3).").arg(name));
+    // "Power Cell Level ": the part with its level selector at "Set Level".
+    if (text.level->isEmpty())
+        return std::nullopt;
     for (int level = 0; level < 3; ++level)
         if (*text.level == QString::number(level + 1)) {
             pick.level = level;

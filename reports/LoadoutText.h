@@ -53,6 +53,9 @@ struct LoadoutNames {
     bool operator==(const LoadoutNames&) const = default;
 };
 
+// A levelled part written with an empty level ("Power Cell Level ") is that
+// part with its level selector at "Set Level"; "UNARMED Level 1" is Unarmed.
+//
 // An item nobody picked: the selector stays as choosing the VT left it. The
 // reports write "Unselected" (fuel) and "Unarmed" (parts, weapons) only for
 // such items, since picking the "Unarmed" item reports it as "UNARMED"; so

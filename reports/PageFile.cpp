@@ -15,8 +15,7 @@ namespace vantor {
 namespace {
 
 QString failure(const QString& path, const QString& reason) {
-    return QStringLiteral("The page could not be saved to \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return pageFailure(path, reason);
 }
 
 // A file descriptor, closed when it goes out of scope unless closed before.
@@ -84,6 +83,11 @@ int writeNewFile(int folder, const QByteArray& name, mode_t mode, const QByteArr
 }
 
 } // namespace
+
+QString pageFailure(const QString& path, const QString& reason) {
+    return QStringLiteral("The page could not be saved to \"%1\": %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
 
 std::optional<QString> writePageFile(const QString& path, const QString& text) {
     const QFileInfo info(path);

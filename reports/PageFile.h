@@ -15,4 +15,7 @@ namespace vantor {
 // and the reason.
 std::optional<QString> writePageFile(const QString& path, const QString& text);
 
+// The message of a page that could not be saved to `path`, for `reason`.
+QString pageFailure(const QString& path, const QString& reason);
+
 } // namespace vantor

@@ -94,6 +94,10 @@ private slots:
         };
         row("weapons: MW1", weapons, 4, "Main Weapon 1", "270-RI", "4A-REC", "", "bold");
         row("weapons: total", weapons, 12, "Total Load", "5", "4", minus + "1", "");
+        // Equal figures have no change and no verdict, whichever way is better.
+        row("weapons: same standard", weapons, 10, "VT Standard Load", "12", "12", "", "");
+        row("weapons: same turn", weapons, 17, "Turn Speed", "37.4", "37.4", "", "");
+        row("weapons: same supply", weapons, 21, "Supply Point Cost", "1500", "1500", "", "");
         row("VTs: VT", vts, 0, "VT", "Colt", "Colt Exective", "", "bold");
         row("VTs: balancer", vts, 16, "Balancer Rating", "16", "12.5", minus + "3.5", "worse");
         row("VTs: turn", vts, 17, "Turn Speed", "37.4", "33", minus + "4.4", "better");

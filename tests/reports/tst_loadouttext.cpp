@@ -103,8 +103,8 @@ private slots:
                     << picksFor(vt, &rng) << (i % 2 == 1) << (i > 5);
         }
         for (int k = 0; k < OptionalPartCount; ++k)
-            for (int level = partLevels(k) ? 0 : NotPicked; level < (partLevels(k) ? 3 : 0);
-                 ++level) {
+            // A levelled part with no level yet is written "Power Cell Level ".
+            for (int level = NotPicked; level < (partLevels(k) ? 3 : 0); ++level) {
                 LoadoutPicks p = picksFor(12);
                 p.parts[k % 2] = {k, level};
                 QTest::addRow("part %d level %d", k, level) << p << false << false;
@@ -136,6 +136,17 @@ private slots:
         }
     }
 
+    void spellings_data();
+
+    // Names are read whatever their case; a part's level may be missing.
+    void spellings() {
+        QFETCH(QString, text);
+        QFETCH(LoadoutPicks, expected);
+        const auto result = readLoadoutText(text);
+        QVERIFY2(std::holds_alternative<LoadoutPicks>(result), qPrintable(error(result)));
+        QCOMPARE(std::get<LoadoutPicks>(result), expected);
+    }
+
     void rejected_data();
 
     void rejected() {
@@ -144,6 +155,29 @@ private slots:
         QCOMPARE(error(readLoadoutText(text)), expected);
     }
 };
+
+void TestLoadoutText::spellings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<LoadoutPicks>("expected");
+    const auto with = [](int line, const QString& value, auto change) {
+        LoadoutPicks p = picksFor(0);
+        change(p);
+        QString text = forumWith(0, line, value);
+        return std::pair{text, p};
+    };
+    const auto row = [](const char* name, const std::pair<QString, LoadoutPicks>& r) {
+        QTest::newRow(name) << r.first << r.second;
+    };
+    row("empty level", with(2, "Power Cell Level ", [](LoadoutPicks& p) { p.parts[0] = {5, NotPicked}; }));
+    row("empty level, slot 2", with(3, "Additional Mount Level", [](LoadoutPicks& p) { p.parts[1] = {1, NotPicked}; }));
+    row("level on Unarmed", with(2, "UNARMED Level 1", [](LoadoutPicks& p) { p.parts[0] = {0, NotPicked}; }));
+    row("empty level on Unarmed", with(3, "UNARMED Level ", [](LoadoutPicks& p) { p.parts[1] = {0, NotPicked}; }));
+    row("part in lower case", with(2, "power cell level 2", [](LoadoutPicks& p) { p.parts[0] = {5, 1}; }));
+    row("part in capitals", with(3, "ADVANCED ARMOUR", [](LoadoutPicks& p) { p.parts[1] = {9, NotPicked}; }));
+    row("Unarmed item in lower case", with(2, "unarmed", [](LoadoutPicks& p) { p.parts[0] = {0, NotPicked}; }));
+    row("VT in capitals", with(0, "COLT", [](LoadoutPicks&) {}));
+    row("weapon in lower case", with(4, "unarmed", [](LoadoutPicks& p) { p.main[0] = {0, false}; }));
+}
 
 void TestLoadoutText::rejected_data() {
     QTest::addColumn<QString>("text");
@@ -163,10 +197,12 @@ void TestLoadoutText::rejected_data() {
     QTest::newRow("no VT") << forumWith(0, 0, "Unselected") << "VT | VT: no VT is chosen.";
     QTest::newRow("fuel count") << forumWith(11, 1, "2") << "Additional Fuel Tanks | Additional Fuel Tanks: the Blade cannot carry 2 fuel tanks.";
     QTest::newRow("fuel unknown") << forumWith(0, 1, "3") << "Additional Fuel Tanks | Additional Fuel Tanks: \"3\" is no fuel tank choice (None Fitted, 1 or 2).";
+    QTest::newRow("control characters shown") << forumWith(0, 0, "Colt\x1b\x07\x7f") << "VT | VT: there is no VT called \"Colt\u241B\u2407\u2421\".";
+    QTest::newRow("direction override shown") << forumWith(0, 2, "Jet\u202EPack") << "Optional Part 1 | Optional Part 1: there is no optional part called \"Jet\\u202EPack\".";
     QTest::newRow("unknown part") << forumWith(0, 2, "Jet Pack") << "Optional Part 1 | Optional Part 1: there is no optional part called \"Jet Pack\".";
     QTest::newRow("level without levels") << forumWith(0, 3, "Advanced Armour Level 2") << "Optional Part 2 | Optional Part 2: Advanced Armour has no levels.";
     QTest::newRow("no level") << forumWith(0, 2, "Power Cell") << "Optional Part 1 | Optional Part 1: Power Cell needs its level (1, 2 or 3).";
-    QTest::newRow("empty level") << forumWith(0, 2, "Power Cell Level ") << "Optional Part 1 | Optional Part 1: Power Cell needs its level (1, 2 or 3).";
+    QTest::newRow("level on Unarmed beyond 3") << forumWith(0, 2, "UNARMED Level 4") << "Optional Part 1 | Optional Part 1: Unarmed has no levels.";
     QTest::newRow("level 4") << forumWith(0, 2, "Power Cell Level 4") << "Optional Part 1 | Optional Part 1: Power Cell has no level \"4\" (1, 2 or 3).";
     QTest::newRow("cannot carry") << forumWith(0, 5, "315-SB") << "Main Weapon 2 | Main Weapon 2: the Colt cannot carry 315-SB.";
     QTest::newRow("sub in main slot") << forumWith(0, 4, "67-CG") << "Main Weapon 1 | Main Weapon 1: 67-CG is a sub-weapon, not a main weapon.";

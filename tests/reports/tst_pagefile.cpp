@@ -63,8 +63,13 @@ void TestPageFile::replacesLongerFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("VantorVTConfig.html");
     QCOMPARE(writePageFile(path, QString(5000, QChar('x'))), std::nullopt);
+    // The new page keeps the old one's permissions, whatever the file mode
+    // creation mask would give a new file.
+    const auto kept = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, kept));
     QCOMPARE(writePageFile(path, "short"), std::nullopt);
     QCOMPARE(readAll(path), QByteArray("short"));
+    QCOMPARE(QFile::permissions(path) & ~QFileDevice::Permissions(0x0f00), kept);
 }
 
 void TestPageFile::refused_data() {

@@ -15,10 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -71,6 +73,13 @@ void unusableFileRows(bool missing = true) {
     QTest::newRow("a pipe, which would block") << "fifo" << QString("Not a regular file");
     QTest::newRow("a folder") << "folder" << QString("Not a regular file");
     QTest::newRow("far too large") << "oversized" << QString("2000 x 8 pixels");
+    QTest::newRow("60000 rows by its header") << "tall" << QString(" x 60000 pixels");
+    QTest::newRow("60000 rows top-down by its header")
+        << "tall top-down" << QString(" x 60000 pixels");
+    QTest::newRow("cut short") << "cut short" << QString("cut short");
+    QTest::newRow("a PNG picture") << "png" << QString("not a BMP picture");
+    // Read as SVG, it would open the pipe it names and hang.
+    QTest::newRow("an SVG picture naming a pipe") << "svg" << QString("not a BMP picture");
 }
 
 // Puts an unusable file of `kind` in place of `relative` (missing already).
@@ -82,6 +91,36 @@ void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) 
         dir.write(relative, Garbage);
     if (kind == QLatin1String("empty"))
         dir.write(relative, QByteArray());
+    if (kind.startsWith(QLatin1String("tall"))) {
+        // A small picture whose header claims 60000 rows, stored bottom-up
+        // (a positive height) or top-down (a negative one).
+        QImage small(8, 8, QImage::Format_RGB32);
+        small.fill(Qt::gray);
+        QVERIFY(small.save(path, "BMP"));
+        QFile f(path);
+        const qint32 rows = kind.endsWith(QLatin1String("top-down")) ? -60000 : 60000;
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(22) &&
+                f.write(reinterpret_cast<const char*>(&rows), 4) == 4);
+    }
+    if (kind == QLatin1String("cut short")) {
+        QFile shipped(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray whole = shipped.readAll();
+        dir.write(relative, whole.first(whole.size() * 2 / 3));
+    }
+    if (kind == QLatin1String("png")) {
+        QImage small(8, 8, QImage::Format_RGB32);
+        small.fill(Qt::gray);
+        QVERIFY(small.save(path, "PNG"));
+    }
+    if (kind == QLatin1String("svg")) {
+        const QString pipe = dir.path(QStringLiteral("trap"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe), 0600) == 0);
+        dir.write(relative, "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                            "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"8\" "
+                            "height=\"8\"><image width=\"8\" height=\"8\" xlink:href=\"" +
+                                QFile::encodeName(pipe) + "\"/></svg>\n");
+    }
     if ((kind == QLatin1String("fifo") && ::mkfifo(QFile::encodeName(path), 0600) != 0) ||
         (kind == QLatin1String("folder") && !QDir().mkdir(path)) ||
         (kind == QLatin1String("oversized") && !large.save(path, "BMP")))
@@ -147,6 +186,8 @@ private slots:
     void unusableFlag();
     void pageCannotBeWritten_data();
     void pageCannotBeWritten();
+    void desktopMessagesArePlainText();
+    void picturesComeBackFromTheirFiles();
 };
 
 void TestBadInput::typedTextNamingNothing_data() {
@@ -423,6 +464,78 @@ void TestBadInput::pageCannotBeWritten() {
     QCOMPARE(fileTree(dir.path(QString())), files);
     QCOMPARE(w.find<QPlainTextEdit>("HtmlRichEdit")->toPlainText(), before);
     verifyLoadData(w, vtIndex("Vortex"), 0, "VT OK");
+}
+
+// Undo, redo and swap bring a VT's picture and flag back from its file, as
+// the session keeps which picture it showed, not its pixels: a picture gone
+// meanwhile shows none, and says nothing, as no handler runs.
+void TestBadInput::picturesComeBackFromTheirFiles() {
+    const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::Key_Y),
+        pin(Qt::CTRL | Qt::Key_D), swap(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+    WorkingDir dir;
+    dir.copyPictures();
+    const int decider = vtIndex("Decider"), colt = vtIndex("Colt");
+    const auto picture = [&](int vt) {
+        return QImage(dir.path(QStringLiteral("Images/%1.bmp").arg(vt)))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto shown = [](const Window& w, const char* name) {
+        return w.find<QLabel>(name)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage deciderPicture = picture(decider), coltPicture = picture(colt);
+    QVERIFY(!deciderPicture.isNull() && deciderPicture != coltPicture);
+
+    Window w;
+    w.chooseVt(QStringLiteral("Decider"));
+    const QImage deciderFlag = shown(w, "FactionImage");
+    w.press(pin);
+    w.show(); // the comparison window took the focus
+    w.chooseVt(QStringLiteral("Colt"));
+    const QImage coltFlag = shown(w, "FactionImage");
+    QCOMPARE(shown(w, "VTImage"), coltPicture);
+    w.press(undo);
+    QCOMPARE(shown(w, "VTImage"), deciderPicture);
+    QCOMPARE(shown(w, "FactionImage"), deciderFlag);
+    w.press(redo);
+    QCOMPARE(shown(w, "VTImage"), coltPicture);
+    QCOMPARE(shown(w, "FactionImage"), coltFlag);
+    w.press(swap);
+    QCOMPARE(shown(w, "VTImage"), deciderPicture);
+    QCOMPARE(shown(w, "FactionImage"), deciderFlag);
+    w.press(undo);
+    QCOMPARE(shown(w, "VTImage"), coltPicture);
+
+    QVERIFY(QFile::remove(dir.path(QStringLiteral("Images/%1.bmp").arg(decider))));
+    w.press(redo);
+    QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
+    QCOMPARE(shown(w, "FactionImage"), deciderFlag);
+    QVERIFY2(w.platform->errors.isEmpty(), qPrintable(w.platform->errors.join(u'\n')));
+    verifyLoadData(w, decider, 0, "VT OK");
+}
+
+// The desktop's own message box shows a message as it is: mark-up in a
+// pasted text or a file name is never read as rich text.
+void TestBadInput::desktopMessagesArePlainText() {
+    const QString message =
+        QStringLiteral("VT: there is no VT called \"<h1 style=color:red>Tin</h1><img src=x>\".");
+    Qt::TextFormat format = Qt::RichText;
+    QString shown;
+    int boxes = 0;
+    // The box is modal: it is read and closed from within its own event loop.
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                ++boxes;
+                format = box->textFormat();
+                if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                    shown = label->textFormat() == Qt::PlainText ? label->text() : QString();
+                box->done(QMessageBox::Ok);
+            }
+    });
+    DesktopPlatform().showError(nullptr, message);
+    QCOMPARE(boxes, 1);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(shown, message);
 }
 
 QTEST_MAIN(TestBadInput)

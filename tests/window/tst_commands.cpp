@@ -15,7 +15,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace vantor;
 
@@ -109,6 +112,9 @@ private slots:
     void pasteRoundTrip();
     void badPaste_data();
     void badPaste();
+    void copyPastesWhatTheSelectorsShow_data();
+    void copyPastesWhatTheSelectorsShow();
+    void randomCopyPasteRoundTrips();
 };
 
 void TestCommands::undoAndRedoEachStep_data() {
@@ -348,6 +354,23 @@ void TestCommands::badPaste_data() {
                                                      << "7"
                                                      << "Additional Fuel Tanks:";
     QTest::newRow("megabytes") << QString() << QString(5 << 20, QLatin1Char('x')) << "too long";
+    // Hostile texts: each is quoted in the message as the characters it is.
+    QTest::newRow("mark-up heading") << "VT:"
+                                     << "<h1 style=color:red>Tin</h1>"
+                                     << "\"<h1 style=color:red>Tin</h1>\"";
+    QTest::newRow("picture naming a pipe") << QString() << "[B]VT:[/B] x\n<img src=%PIPE%>"
+                                           << "found \"<img src=";
+    QTest::newRow("picture naming the zero device")
+        << QString() << "[B]VT:[/B] x\n<img src=/dev/zero>"
+        << "found \"<img src=/dev/zero>\"";
+    QTest::newRow("terminal escapes and a bell") << "VT:"
+                                                 << "Tin\x1b]0;title\aCan\x7f"
+                                                 << "\"Tin\u241B]0;title\u2407Can\u2421\"";
+    QTest::newRow("direction override") << "VT:"
+                                        << "Tin\u202ECan"
+                                        << "\"Tin\\u202ECan\"";
+    QTest::newRow("nul and tabs") << "Main Weapon 1:" << QStringLiteral("Bo\0mb\tx")
+                                  << "\"Bo\u2400mb";
 }
 
 // Nothing changes, and one message says which line does not fit and why.
@@ -355,6 +378,10 @@ void TestCommands::badPaste() {
     QFETCH(QString, item);
     QFETCH(QString, value);
     QFETCH(QString, message);
+    QTemporaryDir pipes;
+    const QString pipe = pipes.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe), 0600) == 0);
+    value.replace(QStringLiteral("%PIPE%"), pipe);
     Window w;
     w.chooseVt(QStringLiteral("Colt"));
     w.press(CopyLoadout);
@@ -377,9 +404,165 @@ void TestCommands::badPaste() {
     w.press(PasteLoadout);
     QCOMPARE(w.platform->errors.size(), 1);
     QVERIFY2(w.platform->errors.first().contains(message), qPrintable(w.platform->errors.first()));
+    // No character of the message acts on the ones after it.
+    for (QChar c : w.platform->errors.first())
+        QVERIFY2(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format,
+                 qPrintable(QString::number(c.unicode(), 16)));
     verifyShows(w, before);
     w.press(Undo); // the pick before it is the last step
     QCOMPARE(w.combo("MWSelect1")->currentIndex(), 0);
+}
+
+// The part line of a forum code.
+QString partLine(const QString& forumCode, int slot) {
+    const QString label = QStringLiteral("Optional Part %1:[/B][/color]  ").arg(slot);
+    for (const QString& line : forumCode.split(QStringLiteral("\r\n")))
+        if (line.contains(label))
+            return line.section(label, 1);
+    return QStringLiteral("<none>");
+}
+
+// Picks "selector=item text" or "selector=#index" in turn.
+void makePicks(const Window& w, const QStringList& picks) {
+    for (const QString& pick : picks) {
+        const QByteArray selector = pick.section(u'=', 0, 0).toLatin1();
+        const QString item = pick.section(u'=', 1);
+        if (item.startsWith(u'#'))
+            w.pick(selector.constData(), item.mid(1).toInt());
+        else
+            w.pick(selector.constData(), item);
+    }
+}
+
+// What the window shows, but for the components named: the components in
+// sight, as the pages out of sight tell the last item picked, not the loadout.
+QStringList dumpBut(const Window& w, const QStringList& left) {
+    QStringList lines = w.dump();
+    lines.removeIf([&](const QString& line) {
+        const QString name = line.section(u' ', 0, 0);
+        return left.contains(name) || !w.find(name.toLatin1().constData())->isVisible();
+    });
+    return lines;
+}
+
+void TestCommands::copyPastesWhatTheSelectorsShow_data() {
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("copied");      // the first part's line as Copy Loadout writes it
+    QTest::addColumn<QString>("generated");   // as Generate Forum Code writes it
+    QTest::addColumn<QStringList>("differs"); // what the text cannot say
+    QTest::newRow("part with no level yet")
+        << QStringList{"VTSelect=Colt", "OPSelect1=Power Cell"} << "Power Cell Level "
+        << "Power Cell Level " << QStringList{};
+    QTest::newRow("level picked while the slot reads Unarmed")
+        << QStringList{"VTSelect=Colt", "OPSelect1=Power Cell", "VTSelect=Garpike", "OPLSelect1=#0"}
+        << "UNARMED Level 1"
+        << "UNARMED Level 1" << QStringList{"OPLSelect1"};
+    QTest::newRow("part picked after another part's level")
+        << QStringList{"VTSelect=Colt", "OPSelect1=Advanced Mount", "OPLSelect1=#1",
+                       "OPSelect1=Additional Mount"}
+        << "Additional Mount Level "
+        << "Additional Mount Level 2" << QStringList{};
+}
+
+// Copy Loadout writes each part as its selectors show it, so that a paste
+// into a fresh window gives the same selectors and figures; the forum code
+// page goes on writing what it always wrote.
+void TestCommands::copyPastesWhatTheSelectorsShow() {
+    QFETCH(QStringList, picks);
+    QFETCH(QString, copied);
+    QFETCH(QString, generated);
+    QFETCH(QStringList, differs);
+    Window original;
+    makePicks(original, picks);
+    original.press(CopyLoadout);
+    const QString text = QGuiApplication::clipboard()->text();
+    QCOMPARE(partLine(text, 1), copied);
+
+    Window pasted;
+    pasted.press(PasteLoadout);
+    QVERIFY2(pasted.platform->errors.isEmpty(), qPrintable(pasted.platform->errors.join('\n')));
+    const QStringList now = dumpBut(pasted, differs);
+    const QStringList expected = dumpBut(original, differs);
+    for (qsizetype i = 0; i < std::max(now.size(), expected.size()); ++i)
+        QCOMPARE(now.value(i), expected.value(i));
+    if (differs.isEmpty()) {
+        pasted.press(CopyLoadout);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    }
+
+    original.click("AdvFunctionButton");
+    original.click("ForumPageButton");
+    original.click("ForumGenerateButton");
+    QCOMPARE(partLine(original.find<QPlainTextEdit>("ForumRichEdit")
+                          ->toPlainText()
+                          .replace(QStringLiteral("\n"), QStringLiteral("\r\n")),
+                      1),
+             generated);
+}
+
+// Random picks, copied now and then and pasted into a fresh window, which
+// then shows the same selectors and figures; the loadouts whose text cannot
+// say everything are counted apart.
+void TestCommands::randomCopyPasteRoundTrips() {
+    QRandomGenerator rng(20);
+    Window w;
+    w.pick("VTSelect", 0);
+    const char* const selectors[] = {"VTSelect",  "FTSelect",   "OPSelect1", "OPLSelect1",
+                                     "OPSelect2", "OPLSelect2", "MWSelect1", "MWSelect2",
+                                     "MWSelect3", "SWSelect1",  "SWSelect2", "SWSelect3"};
+    int compared = 0, unsayable = 0;
+    QStringList history; // the picks so far, for a failure's message
+    for (int action = 0; action < 400; ++action) {
+        const char* selector = selectors[rng.bounded(action % 25 == 0 ? 0 : 1, 12)];
+        const QComboBox* combo = w.combo(selector);
+        if (!combo->isEnabled() || combo->count() == 0)
+            continue;
+        const int item = int(rng.bounded(combo->count()));
+        w.pick(selector, item);
+        history << QStringLiteral("%1=#%2").arg(QLatin1String(selector)).arg(item);
+        if (rng.bounded(4) != 0)
+            continue;
+        // A bonus kept from an earlier level while the level reads "Set Level".
+        const Loadout l = w.window->captureState().loadout;
+        const bool kept[] = {l.Part1StandardBonus || l.Part1MaximumBonus || l.Part1BalancerBonus ||
+                                 l.Part1DurabilityBonus || l.Part1VeeringBonus,
+                             l.Part2StandardBonus || l.Part2MaximumBonus || l.Part2BalancerBonus ||
+                                 l.Part2DurabilityBonus || l.Part2VeeringBonus};
+        QStringList differs;
+        bool sayable = true;
+        for (int slot = 0; slot < 2; ++slot) {
+            const QComboBox* level = w.combo(slot == 0 ? "OPLSelect1" : "OPLSelect2");
+            if (kept[slot] && level->currentText() == QLatin1String("Set Level"))
+                sayable = false;
+            // A level picked while the slot reads Unarmed is no level of a part.
+            if (w.combo(slot == 0 ? "OPSelect1" : "OPSelect2")->currentIndex() == 0 &&
+                level->isEnabled())
+                differs << level->objectName();
+        }
+        if (!sayable) {
+            ++unsayable;
+            continue;
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral("not copied"));
+        w.show(); // active again after the last pasted window
+        w.press(CopyLoadout);
+        QVERIFY(QGuiApplication::clipboard()->text() != QLatin1String("not copied"));
+        Window pasted;
+        pasted.press(PasteLoadout);
+        QVERIFY2(pasted.platform->errors.isEmpty(),
+                 qPrintable(QGuiApplication::clipboard()->text() + '\n' +
+                            pasted.platform->errors.join('\n')));
+        const QStringList now = dumpBut(pasted, differs);
+        const QStringList expected = dumpBut(w, differs);
+        if (now != expected)
+            qInfo("after %s\ncopied:\n%s", qPrintable(history.join(u' ')),
+                  qPrintable(QGuiApplication::clipboard()->text()));
+        for (qsizetype i = 0; i < std::max(now.size(), expected.size()); ++i)
+            QCOMPARE(now.value(i), expected.value(i));
+        ++compared;
+    }
+    qInfo("%d round trips compared, %d with a bonus the text cannot say", compared, unsayable);
+    QVERIFY(compared >= 50);
 }
 
 QTEST_MAIN(TestCommands)

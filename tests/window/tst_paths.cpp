@@ -5,12 +5,17 @@
 #include "app/Paths.h"
 #include "app/PictureCache.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 class TestPaths : public QObject {
     Q_OBJECT
@@ -20,7 +25,10 @@ private slots:
     void locate();
     void pageFolder_data();
     void pageFolder();
+    void pageFolderCannotBeMade();
     void pictureCacheFollowsTheFile();
+    void picturesReadAsTheirName_data();
+    void picturesReadAsTheirName();
 };
 
 static constexpr QSize Box(8, 8);
@@ -62,6 +70,9 @@ void TestPaths::locate_data() {
     QTest::newRow("installed data")
         << pictures("prefix/share/vantor/Images") << "prefix/share/vantor/Images";
     QTest::newRow("nowhere: names the working directory's") << QStringList{} << "work/Images";
+    QTest::newRow("the range chart alone is no picture folder")
+        << QStringList{"work/Images/Range.bmp"} + pictures("prefix/bin/Images")
+        << "prefix/bin/Images";
     QTest::newRow("a stranger's Images in the working directory")
         << QStringList{"work/Images/holiday.jpg", "work/Images/0.bmp"} +
                pictures("prefix/share/vantor/Images")
@@ -98,11 +109,45 @@ void TestPaths::pageFolder() {
     QFETCH(QString, expected);
     QFETCH(QString, picturesLink);
     const Root root(files);
-    QCOMPARE(locatePageFolder(root.path("work"), root.path("prefix/bin"), root.path("data")),
-             root.path(expected));
+    QString problem;
+    QCOMPARE(
+        locatePageFolder(root.path("work"), root.path("prefix/bin"), root.path("data"), &problem),
+        root.path(expected));
+    QCOMPARE(problem, QString());
     QVERIFY(QFileInfo(root.path(expected)).isDir());
     const QString link = QFileInfo(root.path("data/Html/Images")).symLinkTarget();
     QCOMPARE(link, picturesLink.isEmpty() ? QString() : root.path(picturesLink));
+}
+
+// The user's data folder lies where nobody may write: the problem names the
+// folder and the system's reason, not the "No such file" of a later save.
+void TestPaths::pageFolderCannotBeMade() {
+    QTemporaryDir dir;
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkdir(locked));
+    QString reason = QStringLiteral("Permission denied");
+    bool mounted = false;
+    if (::geteuid() == 0) {
+        // Permission bits do not hold root back; a read-only file system does.
+        mounted = ::mount("tmpfs", QFile::encodeName(locked).constData(), "tmpfs", MS_RDONLY,
+                          "size=16k") == 0;
+        if (!mounted)
+            QSKIP("no read-only file system to mount");
+        reason = QStringLiteral("Read-only file system");
+    } else {
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(QFile::encodeName(locked).constData(), MNT_DETACH);
+    });
+    QString problem;
+    const QString found =
+        locatePageFolder(dir.filePath(QStringLiteral("work")), dir.filePath(QStringLiteral("bin")),
+                         locked + QStringLiteral("/data/Vantor"), &problem);
+    QCOMPARE(found, locked + QStringLiteral("/data/Vantor/Html"));
+    QVERIFY2(problem.contains(reason), qPrintable(problem));
+    QVERIFY2(problem.contains(locked + QStringLiteral("/data")), qPrintable(problem));
 }
 
 void TestPaths::pictureCacheFollowsTheFile() {
@@ -126,6 +171,9 @@ void TestPaths::pictureCacheFollowsTheFile() {
     const PictureCache::Picture replaced = cache.load(file, Box);
     QCOMPARE(replaced.pixmap.size(), QSize(6, 5));
     QCOMPARE(QColor(replaced.pixmap.toImage().pixel(0, 0)), QColor(Qt::blue));
+    // Only the new picture's bytes are counted, not the old one's as well.
+    QCOMPARE(cache.count(), 1);
+    QCOMPARE(cache.bytes(), blue.sizeInBytes());
 
     // A file that is no picture gives an error, not the old picture.
     QFile garbage(file);
@@ -135,6 +183,8 @@ void TestPaths::pictureCacheFollowsTheFile() {
     const PictureCache::Picture broken = cache.load(file, Box);
     QVERIFY(broken.pixmap.isNull());
     QVERIFY(!broken.error.isEmpty());
+    QCOMPARE(cache.count(), 0);
+    QCOMPARE(cache.bytes(), 0);
 
     // However many pictures were shown, only so many stay decoded, and only
     // so many bytes of them.
@@ -153,6 +203,59 @@ void TestPaths::pictureCacheFollowsTheFile() {
         QVERIFY(cache.bytes() <= PictureCache::KeptBytes);
     }
     QVERIFY(cache.count() < 10);
+}
+
+void TestPaths::picturesReadAsTheirName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format"); // what the file holds
+    QTest::addColumn<int>("cut");           // bytes cut off its end
+    QTest::addColumn<QString>("error");     // empty: read
+    QTest::newRow("BMP") << "a.bmp" << QByteArray("bmp") << 0 << "";
+    QTest::newRow("PNG") << "a.png" << QByteArray("png") << 0 << "";
+    QTest::newRow("JPEG") << "a.jpg" << QByteArray("jpeg") << 0 << "";
+    QTest::newRow("JPEG, long suffix") << "a.JPEG" << QByteArray("jpeg") << 0 << "";
+    QTest::newRow("PNG named .bmp") << "a.bmp" << QByteArray("png") << 0 << "not a BMP picture";
+    QTest::newRow("BMP named .png") << "a.png" << QByteArray("bmp") << 0 << "not a PNG picture";
+    QTest::newRow("PNG named .jpg") << "a.jpg" << QByteArray("png") << 0 << "not a JPEG picture";
+    QTest::newRow("SVG named .png") << "a.png" << QByteArray("svg") << 0 << "not a PNG picture";
+    QTest::newRow("SVG named .svg") << "a.svg" << QByteArray("svg") << 0 << "no picture format";
+    QTest::newRow("BMP one byte short") << "a.bmp" << QByteArray("bmp") << 1 << "cut short";
+    QTest::newRow("BMP header only") << "a.bmp" << QByteArray("bmp") << 48 << "cut short";
+    QTest::newRow("PNG cut short") << "a.png" << QByteArray("png") << 40 << "Unable to read";
+}
+
+// A picture is read as the format its name says, or not at all: content of
+// another format is refused, never handed to the reader of that format.
+void TestPaths::picturesReadAsTheirName() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    QFETCH(int, cut);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(name);
+    QByteArray bytes;
+    if (format == "svg") {
+        bytes = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"4\">"
+                "<rect width=\"4\" height=\"4\" fill=\"red\"/></svg>\n";
+    } else {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, format.constData()));
+    }
+    bytes.chop(cut);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+
+    const PictureCache::Image read = PictureCache::read(file, Box);
+    if (error.isEmpty()) {
+        QVERIFY2(!read.image.isNull(), qPrintable(read.error));
+        QCOMPARE(read.image.size(), QSize(4, 4));
+    } else {
+        QVERIFY(read.image.isNull());
+        QVERIFY2(read.error.contains(error), qPrintable(read.error));
+    }
 }
 
 QTEST_MAIN(TestPaths)

@@ -152,6 +152,7 @@ private slots:
     void fontFolder();
     void compareWindow_data();
     void compareWindow();
+    void compareCellsSayTheirColour();
 };
 
 void TestWindow::startState() {
@@ -1260,6 +1261,39 @@ void TestWindow::compareWindow() {
     w.window->findChild<QAction*>(QStringLiteral("ShowComparisonAction"))->trigger();
     QVERIFY(compare->isVisible());
     verifyTable(pinned.loadout, w.window->loadout());
+}
+
+// A screen reader hears each change of the comparison with what its colour
+// says: ", better" for green, ", worse" for red, nothing more otherwise.
+void TestWindow::compareCellsSayTheirColour() {
+    Window w;
+    w.chooseVt("Colt");
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D));
+    w.chooseVt("Colt Executive");
+    auto* view = w.window->findChild<QAbstractItemView*>(QStringLiteral("CompareTable"));
+    QVERIFY(view);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    QVERIFY(table && table->tableInterface());
+    const QAbstractItemModel* model = view->model();
+    const int changeColumn = model->columnCount() - 1;
+    QCOMPARE(model->headerData(changeColumn, Qt::Horizontal).toString(), QStringLiteral("Change"));
+    int better = 0, worse = 0;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        const QModelIndex change = model->index(r, changeColumn);
+        const QVariant foreground = change.data(Qt::ForegroundRole);
+        const QColor colour = foreground.typeId() == QMetaType::QColor
+                                  ? foreground.value<QColor>()
+                                  : foreground.value<QBrush>().color();
+        QString expected = change.data().toString();
+        if (foreground.isValid() && colour == ComparisonModel::BetterColour)
+            expected += QStringLiteral(", better"), ++better;
+        if (foreground.isValid() && colour == ComparisonModel::WorseColour)
+            expected += QStringLiteral(", worse"), ++worse;
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(r, changeColumn);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), expected);
+    }
+    QVERIFY(better > 0 && worse > 0);
 }
 
 // With --font, prints the family the program's font resolves to.
