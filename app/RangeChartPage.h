@@ -84,6 +84,8 @@ public:
     void hidePages(Page except);
     void showPage(Page page);
     QList<QWidget*> tabOrder() const;
+    // The comparison-weapon selector once built, else nothing.
+    QComboBox* comparisonSelector() const { return compareSelect; }
 
 private:
     void toggleBar(int button);

@@ -229,6 +229,8 @@ void TVantor::buildHiddenAreas() {
     chart->build();
     reports->build();
     setKeyboardOrder();
+    // The loadout's keys act in the comparison-weapon selector as in the loadout's.
+    session->commands().routeUndoKeys(chart->comparisonSelector());
 }
 
 void TVantor::contextMenuEvent(QContextMenuEvent* event) {
