@@ -43,6 +43,8 @@ protected:
 
 private:
     void placeBesideMainWindow();
+    void fitContents();
+    QSize frameSizeAround() const;
     void copyTable();
 
     QTableWidget* table = nullptr;
@@ -53,4 +55,5 @@ private:
     std::vector<vantor::ComparisonRow> rowsToShow;
     std::vector<vantor::ComparisonRow> shown; // what the table holds
     bool placed = false;
+    bool sized = false; // to the rows shown first
 };
