@@ -2,8 +2,10 @@
 
 #include "WindowTest.h"
 
+#include "app/Accessibility.h"
 #include "app/Appearance.h"
 #include "app/CompareWindow.h"
+#include "app/RangeChartPage.h"
 #include "controls/Cgauges.h"
 #include "equipment/IconKey.h"
 #include "equipment/OptionalParts.h"
@@ -29,6 +31,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -220,6 +224,7 @@ private slots:
     void aboutAndLinks();
     void screenReader_data();
     void screenReader();
+    void screenReaderHearsChanges();
     void keyboardOrder();
     void labelsLookAsQLabelDraws();
     void pagesBuiltLate_data();
@@ -1019,6 +1024,135 @@ void TestWindow::screenReader() {
                      qPrintable(widget->objectName()));
     }
     QCOMPARE(names.removeDuplicates(), 0);
+}
+
+namespace {
+
+// What the window announces to a screen reader, as it announces it.
+QList<std::pair<QObject*, QAccessible::Event>> heard;
+
+bool wasHeard(QObject* object, QAccessible::Event type) {
+    return heard.contains(std::make_pair(object, type));
+}
+
+bool isChecked(QWidget* w) {
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(w)->state();
+    return state.checkable && state.checked;
+}
+
+} // namespace
+
+// A screen reader is told which view, page and range bars are on and hears
+// them change; it hears the gauges' values change and the load status
+// change; it reads the range chart as text, the windows as windows and the
+// icon key without line breaks. The two-state buttons look as before.
+void TestWindow::screenReaderHearsChanges() {
+    listenToAnnouncements(
+        [](QObject* object, QAccessible::Event type) { heard << std::make_pair(object, type); });
+    const auto restore = qScopeGuard([] { listenToAnnouncements({}); });
+    Window w;
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.window.get())->role(), QAccessible::Window);
+    w.chooseVt(QStringLiteral("Colt"));
+    QVERIFY(wasHeard(w.find("Label9"), QAccessible::Alert)); // N/A to VT OK
+
+    // Views and pages.
+    QVERIFY(isChecked(w.find("LoadoutButton")));
+    w.click("GraphButton");
+    QVERIFY(isChecked(w.find("GraphButton")) && !isChecked(w.find("LoadoutButton")));
+    w.click("AdvFunctionButton");
+    w.click("WeaponRangeButton");
+    QVERIFY(isChecked(w.find("WeaponRangeButton")));
+    w.click("PartsPageButton");
+    QVERIFY(!isChecked(w.find("WeaponRangeButton")) && isChecked(w.find("PartsPageButton")));
+    w.click("WeaponRangeButton");
+
+    // Gauges: another VT, another speed.
+    auto* speed = w.find<TCGauge>("SpeedGauge");
+    const int before = speed->GetPercentDone();
+    QSignalSpy speedTold(speed, &TCGauge::percentDoneChanged);
+    w.chooseVt(QStringLiteral("Garpike"));
+    QVERIFY(speed->GetPercentDone() != before);
+    QCOMPARE(speedTold.size(), 1);
+    QCOMPARE(speedTold.last().at(0).toInt(), speed->GetPercentDone());
+    w.chooseVt(QStringLiteral("Colt"));
+    QCOMPARE(speedTold.size(), 2);
+    for (const TCGauge* gauge : w.window->findChildren<TCGauge*>()) {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(const_cast<TCGauge*>(gauge));
+        QVERIFY(!a->actionInterface() || a->actionInterface()->actionNames().isEmpty());
+    }
+
+    // The load status, announced when it changes.
+    heard.clear();
+    w.pick("MWSelect1", QStringLiteral("270-RI"));
+    w.pick("MWSelect2", QStringLiteral("270-RI"));
+    w.pick("MWSelect3", QStringLiteral("270-RI"));
+    w.pick("SWSelect1", QStringLiteral("67-CG"));
+    QVERIFY(!wasHeard(w.find("Label9"), QAccessible::Alert)); // still VT OK
+    w.pick("SWSelect2", QStringLiteral("DP-MIS"));
+    QCOMPARE(w.text("Label9"), QStringLiteral("STD OVER"));
+    QVERIFY(wasHeard(w.find("Label9"), QAccessible::Alert));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.find("Label9"))->text(QAccessible::Name),
+             QStringLiteral("Load status: STD OVER"));
+
+    // The range chart as text: bars with weapon and range, modifiers named.
+    w.click("MW1RangeButton");
+    QVERIFY(isChecked(w.find("MW1RangeButton")));
+    w.click("RangeDistanceModifierButton");
+    QVERIFY(isChecked(w.find("RangeDistanceModifierButton")));
+    const RangeChartPage::Range mw1{w.window->loadout().MW1RangeMin,
+                                    w.window->loadout().MW1RangeMax};
+    const QString bar =
+        QStringLiteral("Main weapon 1, 270-RI: range %1 to %2 m").arg(mw1.min).arg(mw1.max);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(w.find("RangeMW1Label"))->text(QAccessible::Name),
+        bar);
+    const QString chart =
+        QAccessible::queryAccessibleInterface(w.find("RangeImage"))->text(QAccessible::Description);
+    QVERIFY2(chart.startsWith(bar + QStringLiteral("; Front distance modifier: ")),
+             qPrintable(chart));
+    QVERIFY2(chart.contains(QStringLiteral("; Rear distance modifier: ")), qPrintable(chart));
+    for (QLabel* label : w.find("RangeGroup")->findChildren<QLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        bool number = false;
+        name.toInt(&number);
+        QVERIFY2(!name.trimmed().isEmpty() && !number, qPrintable(label->objectName()));
+    }
+    w.click("RangeAllOffButton");
+    QVERIFY(!isChecked(w.find("MW1RangeButton")));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(w.find("RangeImage"))->text(QAccessible::Description),
+        QStringLiteral("No range bars shown."));
+
+    // Every two-state button, on or off, looks exactly as a plain button.
+    w.click("SW1RangeButton");
+    int compared = 0;
+    for (QPushButton* button : w.window->findChildren<QPushButton*>()) {
+        if (!button->isCheckable() || !button->isVisible())
+            continue;
+        QPushButton twin(button->text(), button->parentWidget());
+        twin.setGeometry(button->geometry());
+        twin.setFont(button->font());
+        twin.setPalette(button->palette());
+        twin.setFlat(button->isFlat());
+        twin.setEnabled(button->isEnabled());
+        QCOMPARE(button->grab().toImage(), twin.grab().toImage());
+        ++compared;
+    }
+    QVERIFY(compared >= 15);
+
+    // The icon key's entries are read without their leading line break.
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(w.find("IconKeyListView"));
+    QCOMPARE(key->childCount(), 17);
+    for (int i = 0; i < key->childCount(); ++i) {
+        const QString name = key->child(i)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !name.front().isSpace(), qPrintable(name));
+    }
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.window->findChild<CompareWindow*>())->role(),
+             QAccessible::Window);
 }
 
 void TestWindow::keyboardOrder() {
