@@ -86,6 +86,9 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    // The gauge shows a figure of the loadout: it offers no action of its own,
+    // and a value set from outside changes nothing.
+    QStringList actionNames() const override { return {}; }
     QVariant currentValue() const override { return gauge()->GetPercentDone(); }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return 100; }
@@ -109,10 +112,32 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
         return new Selector(static_cast<QComboBox*>(object));
     if (className == QLatin1String("TCGauge"))
         return new Gauge(static_cast<TCGauge*>(object));
+    // The program's windows are plain widgets, which Qt would report as a
+    // mere client area ("filler").
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("QWidget") && widget->isWindow() &&
+        (widget->windowType() == Qt::Window || widget->windowType() == Qt::Tool))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 
+std::function<void(QObject*, QAccessible::Event)>& announcementListener() {
+    static std::function<void(QObject*, QAccessible::Event)> listener;
+    return listener;
+}
+
 } // namespace
+
+void announce(QObject* object, QAccessible::Event type) {
+    QAccessibleEvent event(object, type);
+    QAccessible::updateAccessibility(&event);
+    if (announcementListener())
+        announcementListener()(object, type);
+}
+
+void listenToAnnouncements(std::function<void(QObject*, QAccessible::Event)> listener) {
+    announcementListener() = std::move(listener);
+}
 
 void announceWithCaption(QLabel* value, const QString& caption) {
     value->setProperty(CaptionProperty, caption);

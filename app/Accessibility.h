@@ -6,11 +6,23 @@
 // "Speed, 84 percent, progress bar", and a value label together with the
 // caption beside it ("Total Load: 14"), not as a bare number.
 
+#include <QAccessible>
+
+#include <functional>
+
 class QLabel;
 class QString;
 
 // Gives `value` the caption a screen reader reads before its text.
 void announceWithCaption(QLabel* value, const QString& caption);
+
+// Tells a screen reader of an event of `object` at once: an Alert is spoken
+// wherever the reader's focus is.
+void announce(QObject* object, QAccessible::Event type);
+
+// Hears every event announce() sends, besides the screen reader (Qt passes
+// events on only while a screen reader listens, so tests listen here).
+void listenToAnnouncements(std::function<void(QObject*, QAccessible::Event)> listener);
 
 // Registers the accessible interfaces of the selectors, gauges and labels;
 // safe to call repeatedly.

@@ -1,6 +1,7 @@
 #include "app/CompareWindow.h"
 
 #include "app/HandlerGuard.h"
+#include "app/ToolWindowPlacement.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -61,43 +62,91 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
 }
 
 void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
+    rowsToShow = rows;
     // A closed window is brought up to date when it opens.
     if (isVisible())
-        model->setRows(rows);
-    else
-        rowsToShow = rows;
+        renderRows();
+}
+
+void CompareWindow::renderRows() {
+    model->setRows(rowsToShow);
+    // The first rows shown size the window, whichever came first: the rows
+    // or the window.
+    if (!sized && !rowsToShow.empty() && isVisible()) {
+        sized = true;
+        fitContents();
+        placeBesideMainWindow();
+    }
+}
+
+// Every column and row in sight without scrolling, as far as the screen
+// allows. Each column is as wide as its widest text in any row: the view's
+// own measure reads only the rows in sight, and before the window is shown
+// hardly any are.
+void CompareWindow::fitContents() {
+    ensurePolished();
+    table->ensurePolished();
+    const QAbstractItemModel* model = table->model();
+    const int grid = table->showGrid() ? 1 : 0;
+    const int frame = 2 * table->frameWidth();
+    int width = frame;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        int wanted = table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < model->rowCount(); ++row)
+            wanted =
+                std::max(wanted, table->sizeHintForIndex(model->index(row, column)).width() + grid);
+        table->setColumnWidth(column, wanted);
+        width += wanted;
+    }
+    int height = frame + table->horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < model->rowCount(); ++row)
+        height += table->rowHeight(row);
+    // The layout adds the buttons, margins and spacing to the table's size.
+    table->setMinimumSize(width, height);
+    layout()->activate();
+    QSize wanted = sizeHint();
+    table->setMinimumSize(0, 0);
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - frameSizeAround());
+    resize(wanted.expandedTo(minimumSizeHint()));
+}
+
+// What the window's frame adds to its size: its own once it has one, before
+// that the main window's.
+QSize CompareWindow::frameSizeAround() const {
+    const QWidget* framed = isVisible() || !parentWidget() ? this : parentWidget();
+    return framed->frameGeometry().size() - framed->geometry().size();
 }
 
 void CompareWindow::present() {
-    if (!isVisible())
-        model->setRows(rowsToShow);
     if (!placed) {
+        renderRows();
+        if (!rowsToShow.empty()) {
+            sized = true;
+            fitContents();
+        }
         placeBesideMainWindow();
         placed = true;
     }
     show();
+    renderRows();
     raise();
     activateWindow();
 }
 
-// The whole table in sight, to the right of the main window where the
-// screen has room, else to its left.
+// The whole table in sight, beside the main window without covering it
+// where the screen has room (see placeToolWindow).
 void CompareWindow::placeBesideMainWindow() {
-    adjustSize();
-
     const QWidget* main = parentWidget();
-    if (!main)
+    if (!main || !main->screen())
         return;
-    const QRect beside = main->frameGeometry();
-    const int gap = 8;
-    QPoint at(beside.right() + 1 + gap, beside.top());
-    if (const QScreen* screen = main->screen()) {
-        const QRect room = screen->availableGeometry();
-        if (QRect(at, size()).right() > room.right())
-            at.setX(std::max(room.left(), beside.left() - gap - width()));
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
-    }
-    move(at);
+    const QSize frameExtra = frameSizeAround();
+    const QRect frame = placeToolWindow(main->frameGeometry(), size() + frameExtra,
+                                        main->screen()->availableGeometry());
+    // Cut down to the screen, the window leaves room for its frame.
+    resize(size().boundedTo(frame.size() - frameExtra));
+    // move() places the frame's top left corner.
+    move(frame.topLeft());
 }
 
 void CompareWindow::copyTable() {

@@ -37,7 +37,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void renderRows();
     void placeBesideMainWindow();
+    void fitContents();
+    QSize frameSizeAround() const;
     void copyTable();
 
     ComparisonModel* model = nullptr;
@@ -45,6 +48,7 @@ private:
     QPushButton* swapButton = nullptr;
     QPushButton* copyButton = nullptr;
 
-    std::vector<vantor::ComparisonRow> rowsToShow; // given while the window is closed
+    std::vector<vantor::ComparisonRow> rowsToShow;
     bool placed = false;
+    bool sized = false; // to the rows shown first
 };

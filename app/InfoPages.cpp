@@ -174,9 +174,12 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
     iconKey->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     iconKey->setItemDelegate(new KeptItemDelegate(iconKey));
     // Each caption starts on a new line so it sits beside the middle of its picture.
-    for (const auto& [picture, caption] : vantor::IconKey)
-        new QListWidgetItem(QIcon(partIcon(picture)),
-                            QStringLiteral("\n ") + vantor::toQString(caption), iconKey);
+    // A screen reader reads the caption without the line break.
+    for (const auto& [picture, caption] : vantor::IconKey) {
+        auto* item = new QListWidgetItem(
+            QIcon(partIcon(picture)), QStringLiteral("\n ") + vantor::toQString(caption), iconKey);
+        item->setData(Qt::AccessibleTextRole, vantor::toQString(caption));
+    }
 
     intelGroup = makeGroup(groups, "MiscGroup", QStringLiteral("Faction Intel"), PageGroupRect);
     intelText = makeTextBox(intelGroup, "FactionRichEdit", true);

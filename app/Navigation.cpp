@@ -2,6 +2,7 @@
 
 #include "app/Components.h"
 #include "app/HandlerGuard.h"
+#include "app/ToggleButton.h"
 #include "reports/WebAddresses.h"
 
 #include <QLabel>
@@ -80,8 +81,8 @@ Navigation::Navigation(QWidget* titleRow, QWidget* pageRow, HandlerGuard& guard,
 
     for (int i = 0; i < PageCount; ++i) {
         const PageButton& b = PageButtons[i];
-        pageButtons[i] = makeButton(pageRow, b.name, QString::fromLatin1(b.caption),
-                                    QRect(b.left, 15, b.width, 17));
+        pageButtons[i] = makeToggleButton(pageRow, b.name, QString::fromLatin1(b.caption),
+                                          QRect(b.left, 15, b.width, 17));
         const Page page = Page(i);
         guard.connect(pageButtons[i], &QPushButton::clicked, this,
                       [this, page] { emit pageClicked(page); });
@@ -102,13 +103,13 @@ bool Navigation::advancedEnabled() const {
 void Navigation::showAdvancedOpen(bool open) {
     advancedButton->setText(open ? CloseCaption : OpenCaption);
     if (!open)
-        for (QPushButton* b : pageButtons)
-            b->setFlat(false);
+        for (ToggleButton* b : pageButtons)
+            b->setOn(false);
 }
 
 void Navigation::markPage(Page page) {
     for (int i = 0; i < PageCount; ++i)
-        pageButtons[i]->setFlat(Page(i) == page);
+        pageButtons[i]->setOn(Page(i) == page);
 }
 
 void Navigation::showTitleFor(std::optional<Page> page) {

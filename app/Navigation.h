@@ -17,6 +17,7 @@
 class HandlerGuard;
 class QLabel;
 class QPushButton;
+class ToggleButton;
 class QWidget;
 
 class Navigation : public QObject {
@@ -60,5 +61,5 @@ private:
     QPushButton* researchLogo = nullptr; // KerrowButton
     QPushButton* fanLogo = nullptr;      // PellumButton
     QPushButton* advancedButton = nullptr;
-    QPushButton* pageButtons[PageCount] = {};
+    ToggleButton* pageButtons[PageCount] = {};
 };

@@ -1,13 +1,16 @@
 #include "app/RangeChartPage.h"
 
+#include "app/Accessibility.h"
 #include "app/Components.h"
 #include "app/HandlerGuard.h"
 #include "app/Palette.h"
 #include "app/Selectors.h"
+#include "app/ToggleButton.h"
 #include "model/Text.h"
 #include "rangechart/RangeChart.h"
 #include "weapons/WeaponCatalogue.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -32,11 +35,19 @@ QRect barRect(int bar, int min, int max) {
     return rangeBar(min, max, RangeBars[bar].row).rect().translated(ChartOrigin);
 }
 
+// What each bar stands for, in the chart's order.
+const char* const BarSlots[] = {"Main weapon 1",     "Main weapon 2", "Main weapon 3",
+                                "Comparison weapon", "Sub-weapon 1",  "Sub-weapon 2",
+                                "Sub-weapon 3"};
+
+const char* const ModifierCaptions[] = {"Front distance modifier:", "Side distance modifier:",
+                                        "Rear distance modifier:", "Shield distance modifier:"};
+
 // A switched-on button reads bold in its bar's colour and lies flat.
-void styleToggle(QPushButton* button, bool on, QColor colour) {
+void styleToggle(ToggleButton* button, bool on, QColor colour) {
     setColour(button, QPalette::ButtonText, on ? colour : QColor(Qt::black));
     setBold(button, on);
-    button->setFlat(on);
+    button->setOn(on);
 }
 
 } // namespace
@@ -71,6 +82,7 @@ void RangeChartPage::build() {
         label->setAutoFillBackground(true);
         label->setFont(boldFont(label));
         setColour(label, QPalette::Window, Qt::black);
+        announceWithCaption(label, QLatin1String(ModifierCaptions[i]));
         label->hide();
         modifierLabels[i] = label;
     }
@@ -88,8 +100,8 @@ void RangeChartPage::build() {
     const char* const slotNames[] = {"main weapon 1", "main weapon 2", "main weapon 3",
                                      "sub-weapon 1",  "sub-weapon 2",  "sub-weapon 3"};
     for (int i = 0; i < 6; ++i) {
-        buttons[i] = makeButton(panel, RangeBars[barOfButton(i)].controlName, current.captions[i],
-                                QRect(20, buttonY[i], 105, 17));
+        buttons[i] = makeToggleButton(panel, RangeBars[barOfButton(i)].controlName,
+                                      current.captions[i], QRect(20, buttonY[i], 105, 17));
         buttons[i]->setToolTip(
             QStringLiteral("Shows or hides the range bar of %1.").arg(QLatin1String(slotNames[i])));
         guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { toggleBar(i); });
@@ -101,8 +113,8 @@ void RangeChartPage::build() {
     compareSelect->setAccessibleName(QStringLiteral("Comparison weapon"));
     compareSelect->setCurrentIndex(current.compareIndex);
     compareSelect->setEditText(current.compareText);
-    outlineButton = makeButton(panel, "RangeDistanceModifierButton",
-                               QStringLiteral("Distance Modifier"), QRect(20, 152, 105, 17));
+    outlineButton = makeToggleButton(panel, "RangeDistanceModifierButton",
+                                     QStringLiteral("Distance Modifier"), QRect(20, 152, 105, 17));
     outlineButton->setToolTip(
         QStringLiteral("Shows or hides the VT's distance modifiers: the outline and its figures."));
     group->hide();
@@ -253,6 +265,41 @@ void RangeChartPage::renderBars() {
         styleToggle(buttons[button], current.bars[bar].has_value(),
                     QColor::fromRgb(RangeBars[bar].colour));
     }
+    describeChart();
+}
+
+// The chart as text for those who cannot see it: each bar in sight with its
+// weapon and range, then the distance modifiers in sight with what they are.
+void RangeChartPage::describeChart() {
+    QStringList lines;
+    for (int bar = 0; bar < int(bars.size()); ++bar) {
+        if (!current.bars[bar])
+            continue;
+        QString weapon;
+        Range range;
+        if (bar == BarCompare) {
+            const ComparisonWeapon w = comparisonWeapons()[std::size_t(current.compareIndex)];
+            weapon = toQString(w.ListText);
+            range = {w.MinRange, w.MaxRange};
+        } else {
+            const int button = bar < BarCompare ? bar : bar - 1;
+            weapon = current.captions[button];
+            range = current.ranges[button];
+        }
+        const QString line = QStringLiteral("%1, %2: range %3 to %4 m")
+                                 .arg(QLatin1String(BarSlots[bar]), weapon)
+                                 .arg(range.min)
+                                 .arg(range.max);
+        bars[bar]->setAccessibleName(line);
+        lines << line;
+    }
+    for (QLabel* label : modifierLabels)
+        if (label->isVisibleTo(group))
+            lines << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    const QString text =
+        lines.isEmpty() ? QStringLiteral("No range bars shown.") : lines.join(QStringLiteral("; "));
+    if (picture->accessibleDescription() != text)
+        picture->setAccessibleDescription(text);
 }
 
 void RangeChartPage::renderOutline() {
@@ -267,6 +314,7 @@ void RangeChartPage::renderOutline() {
         picture->setPixmap(QPixmap::fromImage(chart()));
         for (QLabel* label : modifierLabels)
             label->hide();
+        describeChart();
         return;
     }
     const ModifierOutline outline =
@@ -297,6 +345,7 @@ void RangeChartPage::renderOutline() {
             label->setVisible(places[i]->visible);
         }
     }
+    describeChart();
 }
 
 void RangeChartPage::hidePages(Page except) {

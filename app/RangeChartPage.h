@@ -25,6 +25,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class ToggleButton;
 class QWidget;
 
 class RangeChartPage : public QObject {
@@ -84,6 +85,8 @@ public:
     void hidePages(Page except);
     void showPage(Page page);
     QList<QWidget*> tabOrder() const;
+    // The comparison-weapon selector once built, else nothing.
+    QComboBox* comparisonSelector() const { return compareSelect; }
 
 private:
     void toggleBar(int button);
@@ -92,6 +95,7 @@ private:
     void render();
     void renderBars();
     void renderOutline();
+    void describeChart();
     const QImage& chart();
 
     State current;
@@ -108,9 +112,9 @@ private:
     QLabel* picture = nullptr;
     std::array<QLabel*, 7> bars{};
     std::array<QLabel*, 4> modifierLabels{}; // front, side, rear, shield
-    std::array<QPushButton*, 6> buttons{};
+    std::array<ToggleButton*, 6> buttons{};
     QPushButton* allOnButton = nullptr;
     QPushButton* allOffButton = nullptr;
     QComboBox* compareSelect = nullptr;
-    QPushButton* outlineButton = nullptr;
+    ToggleButton* outlineButton = nullptr;
 };

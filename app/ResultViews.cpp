@@ -4,6 +4,7 @@
 #include "app/Components.h"
 #include "app/HandlerGuard.h"
 #include "app/Palette.h"
+#include "app/ToggleButton.h"
 #include "controls/Cgauges.h"
 #include "model/Text.h"
 
@@ -38,8 +39,8 @@ ResultViews::ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner) :
                                         "ImageButton"};
     static const char* const captions[] = {"LoadOut", "Stats", "Ranks", "Graphs", "Image"};
     for (int i = 0; i < 5; ++i) {
-        buttons[i] = makeButton(parent, names[i], QString::fromLatin1(captions[i]),
-                                QRect(5 + 50 * i, 12, 50, 17));
+        buttons[i] = makeToggleButton(parent, names[i], QString::fromLatin1(captions[i]),
+                                      QRect(5 + 50 * i, 12, 50, 17));
         buttons[i]->setEnabled(false);
         guard.connect(buttons[i], &QPushButton::clicked, this, [this, i] { showView(i); });
     }
@@ -48,7 +49,7 @@ ResultViews::ResultViews(QWidget* parent, HandlerGuard& guard, QObject* owner) :
     picture->setAccessibleName(QStringLiteral("VT picture"));
     buildLoadoutGroup(parent);
     views[4] = picture;
-    buttons[0]->setFlat(true);
+    buttons[0]->setOn(true);
 }
 
 // The statistics, rankings and gauges lie under the load data until their
@@ -176,10 +177,10 @@ void ResultViews::showView(int view) {
     for (int i = 0; i < 5; ++i) {
         if (i == view)
             continue;
-        buttons[i]->setFlat(false);
+        buttons[i]->setOn(false);
         views[i]->hide();
     }
-    buttons[view]->setFlat(true);
+    buttons[view]->setOn(true);
     views[view]->show();
     views[view]->raise();
 }
@@ -193,7 +194,11 @@ void ResultViews::show(const LoadoutDisplay& display) {
 // display, or "N/A" without one; only the views built so far.
 void ResultViews::renderFigures() {
     const LoadoutDisplay* d = current.display ? &*current.display : nullptr;
-    status->setText(d ? d->statusText : NotAvailable);
+    const QString statusText = d ? d->statusText : NotAvailable;
+    if (status->text() != statusText) {
+        status->setText(statusText);
+        announce(status, QAccessible::Alert);
+    }
     status->setToolTip(d ? d->statusTip : QString());
     if (d)
         setColour(status, QPalette::WindowText, d->statusColour);
@@ -237,7 +242,7 @@ void ResultViews::showPicture(int vt, const QPixmap& pixmap) {
 }
 
 void ResultViews::setButtonsEnabled(bool enabled) {
-    for (QPushButton* b : buttons)
+    for (ToggleButton* b : buttons)
         b->setEnabled(enabled);
     current.enabled = enabled;
 }

@@ -24,6 +24,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 class TCGauge;
+class ToggleButton;
 
 class ResultViews : public QObject {
     Q_OBJECT
@@ -70,7 +71,7 @@ private:
     void renderOrigin();
 
     State current;
-    std::array<QPushButton*, 5> buttons{};
+    std::array<ToggleButton*, 5> buttons{};
     std::array<QWidget*, 5> views{};
     QLabel* picture = nullptr;
     QLabel* status = nullptr; // Label9

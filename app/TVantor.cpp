@@ -3,6 +3,7 @@
 #include "app/Accessibility.h"
 #include "app/Components.h"
 #include "app/Paths.h"
+#include "app/ToolWindowPlacement.h"
 #include "reports/Reports.h"
 #include "reports/WebAddresses.h"
 
@@ -123,6 +124,14 @@ void TVantor::setWindowHeight(int wholeWindowHeight) {
     // keyboard never moves the focus out of sight.
     middlePanel->setVisible(client > middlePanel->y() + navigation->pageButtonsBottom());
     bottomPanel->setVisible(client > bottomPanel->y());
+    // A taller window moves up as far as needed to keep its whole frame on
+    // the screen: being of fixed size, it cannot be resized back into sight.
+    if (isVisible() && screen()) {
+        const QRect frame = frameGeometry().adjusted(0, 0, 0, client - height());
+        const QRect kept = keptOnScreen(frame, screen()->availableGeometry());
+        if (kept.topLeft() != frame.topLeft())
+            move(kept.topLeft());
+    }
 }
 
 SessionState TVantor::captureState() const {
@@ -235,6 +244,8 @@ void TVantor::buildHiddenAreas() {
     chart->build();
     reports->build();
     setKeyboardOrder();
+    // The loadout's keys act in the comparison-weapon selector as in the loadout's.
+    session->commands().routeUndoKeys(chart->comparisonSelector());
 }
 
 void TVantor::contextMenuEvent(QContextMenuEvent* event) {

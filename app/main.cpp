@@ -25,6 +25,7 @@ int showStartupError(const QString& message) {
 
 int main(int argc, char* argv[]) {
     try {
+        prepareVantorDesktopSettings();
         QApplication app(argc, argv);
         prepareVantorApplication(app);
         try {

@@ -1,5 +1,6 @@
 #include "controls/Cgauges.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPaintEvent>
@@ -200,9 +201,11 @@ void TCGauge::SetMinValue(int value) {
     if (value > m_maxValue) {
         throw boundError(-INT_MAX, m_maxValue - 1);
     }
+    const int before = GetPercentDone();
     m_minValue = value;
     m_progress = std::max(m_progress, value);
     requestRepaint();
+    notifyPercent(before);
 }
 
 // An unchanged maximum is skipped, like an unchanged minimum.
@@ -213,9 +216,11 @@ void TCGauge::SetMaxValue(int value) {
     if (value < m_minValue) {
         throw boundError(m_minValue + 1, INT_MAX);
     }
+    const int before = GetPercentDone();
     m_maxValue = value;
     m_progress = std::min(m_progress, value);
     requestRepaint();
+    notifyPercent(before);
 }
 
 void TCGauge::SetProgress(int value) {
@@ -225,8 +230,19 @@ void TCGauge::SetProgress(int value) {
         m_progress = value;
         if (GetPercentDone() != before) {
             requestRepaint();
+            notifyPercent(before);
         }
     }
+}
+
+void TCGauge::notifyPercent(int before) {
+    const int percent = GetPercentDone();
+    if (percent == before) {
+        return;
+    }
+    QAccessibleValueChangeEvent event(this, percent);
+    QAccessible::updateAccessibility(&event);
+    emit percentDoneChanged(percent);
 }
 
 void TCGauge::AddProgress(int value) {

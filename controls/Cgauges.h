@@ -73,7 +73,7 @@ class TCGauge : public QWidget {
     Q_PROPERTY(int MinValue READ minValue WRITE SetMinValue)
     Q_PROPERTY(int MaxValue READ maxValue WRITE SetMaxValue)
     Q_PROPERTY(int Progress READ progress WRITE SetProgress)
-    Q_PROPERTY(int PercentDone READ GetPercentDone)
+    Q_PROPERTY(int PercentDone READ GetPercentDone NOTIFY percentDoneChanged)
 
 public:
     enum TCGaugeKind : quint8 { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
@@ -112,11 +112,17 @@ public:
     // (one by default); the image carries that ratio, so it paints at the control's size.
     QImage renderImage(qreal devicePixelRatio = 1) const;
 
+signals:
+    // The percentage shown has changed; a screen reader has been told.
+    void percentDoneChanged(int percent);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void requestRepaint();
+    // Tells a screen reader the percentage shown, when it has changed.
+    void notifyPercent(int before);
     void PaintBackground(QImage& image) const;
     void PaintAsNothing(QImage& image, const QRect& rect) const;
     void PaintAsBar(QImage& image, const QRect& rect) const;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vantor {
@@ -121,6 +122,22 @@ QString signedText(Decimal d) {
     return text;
 }
 
+// Nobody's pick and a pick of the "Unarmed" item are the same item: the
+// reports write the first as "Unarmed" and the second as "UNARMED".
+bool sameItem(const QString& a, const QString& b) {
+    const QLatin1String unarmed("Unarmed");
+    return a == b || (a.compare(unarmed, Qt::CaseInsensitive) == 0 &&
+                      b.compare(unarmed, Qt::CaseInsensitive) == 0);
+}
+
+// The contrast of two colours as the WCAG defines it, from 1 to 21.
+double luminance(const QColor& c) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
 // The figures the views show for a loadout; nothing before any recomputation.
 std::optional<LoadoutDisplay> shownFigures(const Loadout& loadout) {
     if (loadout.LoadStatus == StatusNone)
@@ -128,12 +145,16 @@ std::optional<LoadoutDisplay> shownFigures(const Loadout& loadout) {
     return displayOf(loadout);
 }
 
+// `comparable` false: one side has no VT, and its figures (the zeros the
+// window shows for text in the VT selector that names none) are no loadout's.
 ComparisonRow figureRow(const Figure& figure, const std::optional<LoadoutDisplay>& pinned,
-                        const std::optional<LoadoutDisplay>& current) {
+                        const std::optional<LoadoutDisplay>& current, bool comparable) {
     ComparisonRow row;
     row.figure = QLatin1String(figure.name);
     row.pinned = pinned ? pinned->values[figure.value].text : NotAvailable;
     row.current = current ? current->values[figure.value].text : NotAvailable;
+    if (!comparable)
+        return row;
     const auto change = difference(row.pinned, row.current);
     if (!change || change->units == 0)
         return row;
@@ -155,24 +176,43 @@ std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout&
         row.figure = QLatin1String(ReportItemLabels[i]);
         row.pinned = pinned.*ItemTexts[i];
         row.current = current.*ItemTexts[i];
-        row.differs = row.pinned != row.current;
+        row.differs = !sameItem(row.pinned, row.current);
         rows.push_back(std::move(row));
     }
 
     const std::optional<LoadoutDisplay> a = shownFigures(pinned);
     const std::optional<LoadoutDisplay> b = shownFigures(current);
+    const bool comparable = pinned.VTIndex >= 0 && current.VTIndex >= 0;
     for (const Figure& figure : LoadFigures)
-        rows.push_back(figureRow(figure, a, b));
+        rows.push_back(figureRow(figure, a, b, comparable));
     ComparisonRow status;
     status.figure = QStringLiteral("Load Status");
     status.pinned = a ? a->statusText : NotAvailable;
     status.current = b ? b->statusText : NotAvailable;
-    status.pinnedColour = a ? a->statusColour : QColor();
-    status.currentColour = b ? b->statusColour : QColor();
+    status.pinnedColour = a ? readableOnWhite(a->statusColour) : QColor();
+    status.currentColour = b ? readableOnWhite(b->statusColour) : QColor();
     rows.push_back(std::move(status));
     for (const Figure& figure : StatisticFigures)
-        rows.push_back(figureRow(figure, a, b));
+        rows.push_back(figureRow(figure, a, b, comparable));
     return rows;
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOnWhite(const QColor& colour) {
+    // Darker at the same hue and saturation: yellow becomes a dark yellow.
+    float hue = 0, saturation = 0, value = 0, alpha = 1;
+    colour.toHsv().getHsvF(&hue, &saturation, &value, &alpha);
+    QColor readable = colour;
+    while (contrastRatio(readable, Qt::white) < MinimumContrast && value > 0) {
+        value = std::max(0.0f, value - 0.01f);
+        readable = QColor::fromHsvF(hue, saturation, value, alpha).toRgb();
+    }
+    return readable;
 }
 
 QString comparisonText(const std::vector<ComparisonRow>& rows) {

@@ -29,7 +29,8 @@ struct ComparisonRow {
     QString change;
     ChangeVerdict verdict = ChangeVerdict::Neither;
     bool differs = false; // an item row whose two sides name different things
-    // The load status texts' own colours; invalid (the usual text colour) elsewhere.
+    // The load status texts' colours, made readable on the table's white
+    // (readableOnWhite); invalid (the usual text colour) elsewhere.
     QColor pinnedColour;
     QColor currentColour;
 
@@ -41,12 +42,26 @@ inline constexpr std::array<const char*, 4> ComparisonColumns = {"Figure", "Pinn
                                                                  "Change"};
 
 // Both loadouts as the window holds them, recomputed; a loadout never
-// recomputed (no VT chosen yet) shows "N/A" for its figures, as the views do.
+// recomputed (no VT chosen yet) shows "N/A" for its figures, as the views do,
+// and one whose VT selector names no VT shows the figures the views show but
+// no change and no verdict. An item nobody picked ("Unarmed") and the
+// "Unarmed" item picked ("UNARMED") are the same item.
 // The rows: the ten items, "VT Standard Load", "VT Maximum Load",
 // "Total Load", "Load Status", then the nine statistics of the Stats view
 // from "Max Speed" to "Sortie Point Cost". A smaller turn speed and smaller
 // costs are better, a larger figure elsewhere; the total load is neither.
 std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout& current);
+
+// Text on white needs at least this contrast to be read (WCAG's figure for
+// large and bold text).
+inline constexpr double MinimumContrast = 3.0;
+
+// The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+// `colour`, darkened at its own hue until it reads on white; unchanged where
+// it already does.
+QColor readableOnWhite(const QColor& colour);
 
 // The comparison as plain text for a spreadsheet or a chat: the column
 // captions, then one line per row, cells separated by tabs and lines by

@@ -5,9 +5,12 @@ set -euo pipefail
 
 # The first line builds and runs the program; the tests also draw the scalable
 # icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo), and
-# validate the installed desktop entry and AppStream data.
+# validate the installed desktop entry and AppStream data; the last line lets
+# them check the window's look under a dark GTK theme, under qt6ct and with
+# only DejaVu fonts.
 VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2
-    libqt6svg6 fonts-croscore appstream desktop-file-utils)
+    libqt6svg6 fonts-croscore appstream desktop-file-utils
+    qt6-gtk-platformtheme qt6ct xvfb xauth fonts-dejavu-core fonts-dejavu-extra)
 
 vantor_missing_packages() {
     local missing=()

@@ -86,6 +86,12 @@ private slots:
         Loadout start; // the window's before any VT is chosen
         ResetReport(start, {});
         const Pair none{build(0, {}), start};
+        // A slot nobody picked against one set to its "Unarmed" item.
+        const Pair unarmed{build(0, {"270-RI"}), build(0, {"270-RI", "Unarmed", "", "Unarmed"})};
+        Loadout named = build(0, {}); // then text typed into the VT selector names no VT
+        chooseVt(named, -1);
+        RecomputeLoadout(named, {-1, PartUnarmed, PartUnarmed});
+        const Pair noVt{build(0, {}), named};
         const QString minus(QChar(0x2212));
         const auto row = [](const char* name, const Pair& pair, int at, const char* figure,
                             const char* pinned, const char* current, const QString& change,
@@ -105,11 +111,18 @@ private slots:
         row("mount: part 1", mount, 2, "Optional Part 1", "Unarmed", "Advanced Mount Level 2", "",
             "bold");
         row("mount: standard", mount, 10, "VT Standard Load", "12", "16", "+4", "better");
-        row("mount: status", mount, 13, "Load Status", "STD OVER", "VT OK", "", "#ffff00 #000000");
+        row("mount: status", mount, 13, "Load Status", "STD OVER", "VT OK", "", "#999900 #000000");
         row("mount: turn", mount, 17, "Turn Speed", "42.2", "37.4", minus + "4.8", "better");
         row("mount: veering", mount, 18, "Veering Efficiency", "7", "8.4", "+1.4", "better");
         row("MM: durability", mm, 15, "Durability", "4000", "3000", minus + "1000", "worse");
         row("none: status", none, 13, "Load Status", "VT OK", "N/A", "", "#000000 plain");
+        row("unarmed: MW2", unarmed, 5, "Main Weapon 2", "Unarmed", "UNARMED", "", "");
+        row("unarmed: SW1", unarmed, 7, "Sub Weapon 1", "Unarmed", "UNARMED", "", "");
+        row("unarmed: MW1", unarmed, 4, "Main Weapon 1", "270-RI", "270-RI", "", "");
+        row("no VT: VT", noVt, 0, "VT", "Colt", "Unselected", "", "bold");
+        row("no VT: turn", noVt, 17, "Turn Speed", "37.4", "0", "", "");
+        row("no VT: supply", noVt, 21, "Supply Point Cost", "1500", "1500", "", "");
+        row("no VT: status", noVt, 13, "Load Status", "VT OK", "VT OK", "", "#000000 #000000");
     }
     void rows() {
         QFETCH(Pair, pair);
@@ -121,6 +134,30 @@ private slots:
         QTEST(rows[at].current, "current");
         QTEST(rows[at].change, "change");
         QTEST(marksOf(rows[at]), "marks");
+    }
+
+    // Every status colour reads on the table's white and keeps its hue; one
+    // that reads already is left as the window shows it.
+    void statusColours_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("unchanged");
+        QTest::newRow("VT OK") << int(StatusVtOk) << true;
+        QTest::newRow("STD OVER") << int(StatusStdOver) << false;
+        QTest::newRow("MAX OVER") << int(StatusMaxOver) << true;
+        QTest::newRow("MOUNT OVER") << int(StatusMountOver) << true;
+    }
+    void statusColours() {
+        QFETCH(int, status);
+        QFETCH(bool, unchanged);
+        const QColor shown = loadStatusColour(status);
+        const QColor readable = readableOnWhite(shown);
+        QVERIFY2(contrastRatio(readable, Qt::white) >= MinimumContrast,
+                 qPrintable(readable.name()));
+        QCOMPARE(readable == shown, unchanged);
+        QCOMPARE(readable.hsvHue(), shown.hsvHue());
+        QCOMPARE(readable.hsvSaturation(), shown.hsvSaturation());
+        QVERIFY(contrastRatio(shown, shown) == 1.0);
+        QVERIFY(qAbs(contrastRatio(Qt::black, Qt::white) - 21.0) < 1e-9);
     }
 };
 

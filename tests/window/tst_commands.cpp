@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +106,8 @@ private slots:
     void undoAndRedoEachStep_data();
     void undoAndRedoEachStep();
     void typingKeepsItsOwnUndo();
+    void shortcutsInTheRangeChartSelector_data();
+    void shortcutsInTheRangeChartSelector();
     void manyStepsBackAndForth();
     void contextMenu();
     void copyLoadoutIsTheForumCode();
@@ -207,6 +210,71 @@ void TestCommands::typingKeepsItsOwnUndo() {
     w.press(Undo);
     QVERIFY(box->toPlainText().size() < 3);
     QCOMPARE(w.combo("MWSelect1")->currentIndex(), 1);
+}
+
+void TestCommands::shortcutsInTheRangeChartSelector_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    // In the comparison-weapon selector; none: a pick; "name": an item's name.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("action"); // triggered; none: the keys edit the text
+    const QKeySequence pin(Qt::CTRL | Qt::Key_D);
+    const QKeySequence swap(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+    QTest::newRow("Ctrl+Z") << Undo << QString() << "UndoAction";
+    QTest::newRow("Ctrl+Shift+Z") << Redo << QString() << "RedoAction";
+    QTest::newRow("Ctrl+Y") << RedoY << QString() << "RedoAction";
+    QTest::newRow("Ctrl+D") << pin << QString() << "PinAction";
+    QTest::newRow("Ctrl+Shift+D") << swap << QString() << "SwapAction";
+    QTest::newRow("Ctrl+Shift+C") << CopyLoadout << QString() << "CopyLoadoutAction";
+    QTest::newRow("Ctrl+Shift+V") << PasteLoadout << QString() << "PasteLoadoutAction";
+    QTest::newRow("Ctrl+Z after a weapon's name") << Undo << "name"
+                                                  << "UndoAction";
+    QTest::newRow("Ctrl+Z while typing") << Undo << "zz" << QString();
+    QTest::newRow("Ctrl+D while typing") << pin << "zz"
+                                         << "PinAction";
+}
+
+// With the focus in the range chart's comparison-weapon selector, the
+// loadout's keys act as in the loadout selectors.
+void TestCommands::shortcutsInTheRangeChartSelector() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, typed);
+    QFETCH(QString, action);
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.press(CopyLoadout);
+    w.pick("MWSelect1", 1);
+    w.pick("MWSelect1", 2);
+    w.press(Undo);                               // something to redo
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D)); // something to swap with
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    w.click("AdvFunctionButton");
+    w.click("WeaponRangeButton");
+    if (typed.isEmpty())
+        w.pick("RangeWeaponSelect", 3);
+    else
+        w.type("RangeWeaponSelect",
+               typed == QLatin1String("name") ? w.items("RangeWeaponSelect").at(3) : typed);
+    QLineEdit* field = w.combo("RangeWeaponSelect")->lineEdit();
+    field->setFocus();
+    QVERIFY(field->hasFocus());
+    const QString text = field->text();
+    QList<QAction*> actions = w.window->findChildren<QAction*>();
+    std::unique_ptr<QSignalSpy> spy;
+    for (QAction* a : actions)
+        if (!action.isEmpty() && a->objectName() == action)
+            spy = std::make_unique<QSignalSpy>(a, &QAction::triggered);
+    QVERIFY(action.isEmpty() || spy);
+    w.press(keys);
+    if (spy)
+        QCOMPARE(spy->count(), 1);
+    if (action.isEmpty()) // the text's own undo
+        QVERIFY(field->text() != text);
+    if (action == QLatin1String("UndoAction"))
+        QCOMPARE(w.combo("MWSelect1")->currentIndex(), 0);
+    else if (action == QLatin1String("RedoAction"))
+        QCOMPARE(w.combo("MWSelect1")->currentIndex(), 2);
+    QVERIFY(w.platform->errors.isEmpty());
 }
 
 // At least 200 steps go back, and all come again; a new step drops the rest.
