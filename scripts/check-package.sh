@@ -75,9 +75,7 @@ check_files() {
         fail "AppStream data"
     fi
     # The window is laid out for Arial's metrics: Liberation Sans or Arimo.
-    ls "$root"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf \
-        "$root"/usr/share/fonts/truetype/croscore/Arimo-Regular.ttf >/dev/null 2>&1 ||
-        [ -n "$(ls "$root"/usr/share/fonts/truetype/{liberation2,croscore}/*.ttf 2>/dev/null)" ] ||
+    vantor_in_root "$root" fc-list : family | grep -Eqx 'Liberation Sans|Arimo' ||
         fail "no Liberation Sans or Arimo installed"
 }
 
