@@ -44,16 +44,11 @@ vantor_make_root() {
 
 # Mounts /proc and /dev into a root; vantor_unmount_root undoes it (call it
 # from a trap).
-# Every root of a release shares one folder of downloaded packages (apt
-# checks each against the signed package lists before it installs it).
 vantor_mount_root() {
-    local dir=$1 suite
-    suite=$(sed -n 's/^VERSION_CODENAME=//p' "$dir/etc/os-release")
+    local dir=$1
     mount -t proc proc "$dir/proc"
     mount --bind /dev "$dir/dev"
     mount --bind /dev/pts "$dir/dev/pts"
-    mkdir -p "$VANTOR_ROOTS/cache/$suite-apt/partial"
-    mount --bind "$VANTOR_ROOTS/cache/$suite-apt" "$dir/var/cache/apt/archives"
 }
 
 vantor_unmount_root() {
