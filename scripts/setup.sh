@@ -4,10 +4,11 @@
 set -euo pipefail
 
 # The first line builds and runs the program; the tests also draw the scalable
-# icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo), and
-# validate the installed desktop entry and AppStream data.
+# icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo, Nimbus
+# Sans, DejaVu Sans), and validate the installed desktop entry and AppStream
+# data.
 VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2
-    libqt6svg6 fonts-croscore appstream desktop-file-utils)
+    libqt6svg6 fonts-croscore fonts-urw-base35 fonts-dejavu-core appstream desktop-file-utils)
 
 vantor_missing_packages() {
     local missing=()
