@@ -31,8 +31,10 @@ mkdir -p "$root/tmp/runtime"
 chmod 700 "$root/tmp/runtime"
 
 start=$SECONDS
+# Optimised as the dev build, without its debug information (a fifth less
+# compile time, and nobody debugs here).
 vantor_in_root "$root" sh -c 'cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        >/build.log && cmake --build /build >>/build.log 2>&1' ||
+        "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" >/build.log && cmake --build /build >>/build.log 2>&1' ||
     { tail -40 "$root/build.log"; echo "$suite: build failed"; exit 1; }
 echo "$suite: built ($((SECONDS - start)) s), $(grep -c 'warning:' "$root/build.log") compiler warnings"
 grep -A3 'warning:' "$root/build.log" | head -40 || true
