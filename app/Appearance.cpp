@@ -1,6 +1,7 @@
 #include "app/Appearance.h"
 
 #include "app/Components.h"
+#include "app/Version.h"
 
 #include <QApplication>
 #include <QFont>
@@ -200,9 +201,9 @@ QIcon vantorIcon() {
 
 void prepareVantorApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vantor"));
-    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    QApplication::setApplicationVersion(QString::fromLatin1(vantor::Version));
     // The desktop entry, the AppStream data and the icons share this id.
-    QApplication::setDesktopFileName(QStringLiteral("net.corvane.Vantor"));
+    QApplication::setDesktopFileName(QString::fromLatin1(vantor::AppId));
     QApplication::setWindowIcon(vantorIcon());
     applyVantorAppearance(app);
 }

@@ -3,6 +3,7 @@
 #include "app/Components.h"
 #include "app/HandlerGuard.h"
 #include "app/ToggleButton.h"
+#include "app/Version.h"
 #include "reports/WebAddresses.h"
 
 #include <QLabel>
@@ -159,7 +160,8 @@ QString Navigation::aboutCaption() {
 QString Navigation::aboutText() {
     const QString maker = QString::fromLatin1(vantor::MakerHost);
     const QString fan = QString::fromLatin1(vantor::FanHost);
-    return maker + QStringLiteral(" \n\n") + QStringLiteral(" Release V3.2 \n\n") +
+    return maker + QStringLiteral(" \n\n") + QStringLiteral(" Release V") +
+           QLatin1String(vantor::Version) + QStringLiteral(" \n\n") +
            QStringLiteral("Vantor is written and maintained by the Corvane workshop.\n\n") +
            QStringLiteral("Many thanks to the author of the Kerrow research site (") +
            QString::fromLatin1(vantor::ResearchHost) +

@@ -4,13 +4,13 @@
 set -euo pipefail
 
 # The first line builds and runs the program; the tests also draw the scalable
-# icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo), and
-# validate the installed desktop entry and AppStream data; the last line lets
-# them check the window's look under a dark GTK theme, under qt6ct and with
-# only DejaVu fonts.
+# icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo, Nimbus
+# Sans, DejaVu Sans), and validate the installed desktop entry and AppStream
+# data; the last line lets them check the window's look under a dark GTK
+# theme, under qt6ct and with only DejaVu fonts.
 VANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2
-    libqt6svg6 fonts-croscore appstream desktop-file-utils
-    qt6-gtk-platformtheme qt6ct xvfb xauth fonts-dejavu-core fonts-dejavu-extra)
+    libqt6svg6 fonts-croscore fonts-urw-base35 fonts-dejavu-core appstream desktop-file-utils
+    qt6-gtk-platformtheme qt6ct xvfb xauth fonts-dejavu-extra)
 
 vantor_missing_packages() {
     local missing=()

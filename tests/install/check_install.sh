@@ -16,22 +16,43 @@ done
 for f in bin/vantor share/vantor/Images/0.bmp share/vantor/Images/30.bmp \
          share/vantor/Images/Range.bmp share/vantor/Images/rbflag.bmp \
          share/vantor/Html/Images/0.jpg share/applications/$id.desktop \
-         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg $icons; do
+         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg $icons \
+         share/man/man1/vantor.1.gz share/doc/vantor/copyright share/doc/vantor/changelog.gz; do
     [ -e "$prefix/$f" ] || fail "$f not installed"
 done
 desktop="$prefix/share/applications/$id.desktop"
 grep -q '^Exec=vantor$' "$desktop" || fail "desktop entry: Exec"
 grep -q "^Icon=$id\$" "$desktop" || fail "desktop entry: Icon"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
-    "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo: launchable"
+# Qt names the X11 window class after the application name.
+grep -q '^StartupWMClass=Vantor$' "$desktop" || fail "desktop entry: StartupWMClass"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo: launchable"
+# The release is the project's version, as the changelog's newest entry dates it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
+newest=$(gzip -dc "$prefix/share/doc/vantor/changelog.gz" | head -1)
+[[ $newest == "vantor ($version) "* ]] || fail "changelog: newest entry is not $version: $newest"
+grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" ||
+    fail "metainfo: no release $version with its date"
+for tag in project_license metadata_license developer screenshot content_rating; do
+    grep -q "<$tag[ >]" "$metainfo" || fail "metainfo: no <$tag>"
+done
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+    "$prefix/share/doc/vantor/copyright" || fail "copyright: not machine-readable"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate"
 else
     echo "desktop-file-validate not installed (desktop-file-utils): desktop entry not validated"
 fi
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" ||
-        fail "appstreamcli validate"
+    # Pedantic, and no error or warning (notes and pedantic hints, such as the
+    # capital letter in the id, are allowed).
+    set +e
+    appstreamcli validate --pedantic --no-net "$metainfo" >"$work/validate.txt" 2>&1
+    set -e
+    cat "$work/validate.txt"
+    grep -Eq '^[EW]: |Validation failed.*errors' "$work/validate.txt" && fail "appstreamcli validate"
 else
     echo "appstreamcli not installed (appstream): metainfo not validated"
 fi

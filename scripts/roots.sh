@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Clean minimal Debian roots for checking the package and running the tests on
+# another Debian release. Sourced by check-package.sh and test-in-root.sh.
+#
+# The downloaded packages are kept between runs in build/roots/cache
+# (debootstrap checks each against the release's signed checksums before it
+# unpacks it); a root itself is always made afresh and never reused.
+set -euo pipefail
+
+VANTOR_ROOTS=${VANTOR_ROOTS:-$PWD/build/roots}
+# The mirror the host's apt uses.
+VANTOR_MIRROR=${VANTOR_MIRROR:-http://deb.debian.org/debian}
+
+vantor_root_tools() {
+    local missing=()
+    for p in debootstrap debian-archive-keyring "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    [ "$(id -u)" -eq 0 ] || { echo "Run as root: apt-get install -y ${missing[*]}"; exit 1; }
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# vantor_make_root <suite> <dir>: a minimal root of the suite in <dir>.
+vantor_make_root() {
+    local suite=$1 dir=$2
+    [ "$(id -u)" -eq 0 ] || { echo "Making a Debian root needs root"; exit 1; }
+    vantor_remove_root "$dir"
+    mkdir -p "$VANTOR_ROOTS/cache/$suite" "$(dirname "$dir")"
+    debootstrap --variant=minbase --cache-dir="$VANTOR_ROOTS/cache/$suite" \
+        "$suite" "$dir" "$VANTOR_MIRROR" >"$dir.log" 2>&1 ||
+        { tail -20 "$dir.log"; echo "debootstrap $suite failed"; exit 1; }
+    echo "deb $VANTOR_MIRROR $suite main" >"$dir/etc/apt/sources.list"
+    echo 'APT::Install-Recommends "false";' >"$dir/etc/apt/apt.conf.d/90norecommends"
+    # A root lives for one check: dpkg need not wait for every file to reach the disk.
+    echo force-unsafe-io >"$dir/etc/dpkg/dpkg.cfg.d/90unsafe-io"
+    cp /etc/resolv.conf "$dir/etc/resolv.conf"
+    # The package lists once here, so that every copy of the root has them.
+    vantor_in_root "$dir" apt-get update -qq >>"$dir.log" 2>&1 ||
+        { tail -20 "$dir.log"; echo "apt-get update in $suite failed"; exit 1; }
+}
+
+# Mounts /proc and /dev into a root; vantor_unmount_root undoes it (call it
+# from a trap).
+vantor_mount_root() {
+    local dir=$1
+    mount -t proc proc "$dir/proc"
+    mount --bind /dev "$dir/dev"
+    mount --bind /dev/pts "$dir/dev/pts"
+}
+
+vantor_unmount_root() {
+    local dir=$1 m
+    # Innermost first; a mount that is already gone is no error.
+    for m in $(awk -v d="$(realpath -m "$dir")" '$2 == d || index($2, d "/") == 1 {print $2}' /proc/mounts | sort -r); do
+        umount -l "$m" || true
+    done
+}
+
+# Deletes a root, never through a mount that is still inside it.
+vantor_remove_root() {
+    local dir=$1
+    [ -e "$dir" ] || return 0
+    vantor_unmount_root "$dir"
+    if awk -v d="$(realpath -m "$dir")" '$2 == d || index($2, d "/") == 1 {found = 1} END {exit !found}' /proc/mounts; then
+        echo "$dir still has mounts; not deleting it"
+        exit 1
+    fi
+    rm -rf --one-file-system "$dir"
+}
+
+vantor_in_root() {
+    local dir=$1
+    shift
+    chroot "$dir" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
+        DEBIAN_FRONTEND=noninteractive "$@"
+}
