@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,14 +75,20 @@ BmpHeader readBmpHeader(QIODevice& device) {
     } else {
         return header;
     }
-    if (width <= 0 || height == 0 || width > INT_MAX || height < -qint64(INT_MAX))
+    if (width <= 0 || height == 0 || width > INT_MAX || height < -qint64(INT_MAX) || bits <= 0 ||
+        bits > 64)
         return header;
     height = qAbs(height);
     header.size = QSize(int(width), int(height));
     // Uncompressed rows are padded to whole 32-bit words; compressed data
-    // takes what its header says.
+    // takes what its header says. A size past any file's stays the largest.
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    header.needed = offset + (uncompressed ? (width * bits + 31) / 32 * 4 * height : imageBytes);
+    const qint64 row = (width * bits + 31) / 32 * 4; // at most 2^37
+    const qint64 data = !uncompressed ? imageBytes
+                        : height > (std::numeric_limits<qint64>::max() - offset) / row
+                            ? std::numeric_limits<qint64>::max() - offset
+                            : row * height;
+    header.needed = offset + data;
     header.valid = true;
     return header;
 }

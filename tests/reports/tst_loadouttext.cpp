@@ -159,24 +159,26 @@ private slots:
 void TestLoadoutText::spellings_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<LoadoutPicks>("expected");
-    const auto with = [](int line, const QString& value, auto change) {
+    const auto row = [](const char* name, int line, const char* value, const LoadoutPicks& p) {
+        QTest::newRow(name) << forumWith(0, line, value) << p;
+    };
+    const auto parts = [](PartPick one, PartPick two) {
         LoadoutPicks p = picksFor(0);
-        change(p);
-        QString text = forumWith(0, line, value);
-        return std::pair{text, p};
+        p.parts = {one, two};
+        return p;
     };
-    const auto row = [](const char* name, const std::pair<QString, LoadoutPicks>& r) {
-        QTest::newRow(name) << r.first << r.second;
-    };
-    row("empty level", with(2, "Power Cell Level ", [](LoadoutPicks& p) { p.parts[0] = {5, NotPicked}; }));
-    row("empty level, slot 2", with(3, "Additional Mount Level", [](LoadoutPicks& p) { p.parts[1] = {1, NotPicked}; }));
-    row("level on Unarmed", with(2, "UNARMED Level 1", [](LoadoutPicks& p) { p.parts[0] = {0, NotPicked}; }));
-    row("empty level on Unarmed", with(3, "UNARMED Level ", [](LoadoutPicks& p) { p.parts[1] = {0, NotPicked}; }));
-    row("part in lower case", with(2, "power cell level 2", [](LoadoutPicks& p) { p.parts[0] = {5, 1}; }));
-    row("part in capitals", with(3, "ADVANCED ARMOUR", [](LoadoutPicks& p) { p.parts[1] = {9, NotPicked}; }));
-    row("Unarmed item in lower case", with(2, "unarmed", [](LoadoutPicks& p) { p.parts[0] = {0, NotPicked}; }));
-    row("VT in capitals", with(0, "COLT", [](LoadoutPicks&) {}));
-    row("weapon in lower case", with(4, "unarmed", [](LoadoutPicks& p) { p.main[0] = {0, false}; }));
+    const PartPick none;
+    LoadoutPicks unarmedMain = picksFor(0);
+    unarmedMain.main[0] = {0, false};
+    row("empty level", 2, "Power Cell Level ", parts({5, NotPicked}, none));
+    row("empty level, slot 2", 3, "Additional Mount Level", parts(none, {1, NotPicked}));
+    row("level on Unarmed", 2, "UNARMED Level 1", parts({0, NotPicked}, none));
+    row("empty level on Unarmed", 3, "UNARMED Level ", parts(none, {0, NotPicked}));
+    row("part in lower case", 2, "power cell level 2", parts({5, 1}, none));
+    row("part in capitals", 3, "ADVANCED ARMOUR", parts(none, {9, NotPicked}));
+    row("Unarmed item in lower case", 2, "unarmed", parts({0, NotPicked}, none));
+    row("VT in capitals", 0, "COLT", picksFor(0));
+    row("weapon in lower case", 4, "unarmed", unarmedMain);
 }
 
 void TestLoadoutText::rejected_data() {

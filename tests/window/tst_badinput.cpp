@@ -76,6 +76,7 @@ void unusableFileRows(bool missing = true) {
     QTest::newRow("60000 rows by its header") << "tall" << QString(" x 60000 pixels");
     QTest::newRow("60000 rows top-down by its header")
         << "tall top-down" << QString(" x 60000 pixels");
+    QTest::newRow("2147483647 columns by its header") << "wide" << QString("2147483647 x 8");
     QTest::newRow("cut short") << "cut short" << QString("cut short");
     QTest::newRow("a PNG picture") << "png" << QString("not a BMP picture");
     // Read as SVG, it would open the pipe it names and hang.
@@ -91,16 +92,19 @@ void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) 
         dir.write(relative, Garbage);
     if (kind == QLatin1String("empty"))
         dir.write(relative, QByteArray());
-    if (kind.startsWith(QLatin1String("tall"))) {
+    if (kind.startsWith(QLatin1String("tall")) || kind == QLatin1String("wide")) {
         // A small picture whose header claims 60000 rows, stored bottom-up
         // (a positive height) or top-down (a negative one).
         QImage small(8, 8, QImage::Format_RGB32);
         small.fill(Qt::gray);
         QVERIFY(small.save(path, "BMP"));
         QFile f(path);
-        const qint32 rows = kind.endsWith(QLatin1String("top-down")) ? -60000 : 60000;
-        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(22) &&
-                f.write(reinterpret_cast<const char*>(&rows), 4) == 4);
+        const bool wide = kind == QLatin1String("wide");
+        const qint32 size = wide                                       ? 2147483647
+                            : kind.endsWith(QLatin1String("top-down")) ? -60000
+                                                                       : 60000;
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(wide ? 18 : 22) &&
+                f.write(reinterpret_cast<const char*>(&size), 4) == 4);
     }
     if (kind == QLatin1String("cut short")) {
         QFile shipped(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
