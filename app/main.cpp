@@ -1,9 +1,9 @@
 // Starts the application and its one window; an error that escapes start-up
 // is shown before the program ends.
 
-#include "app/Appearance.h"
-#include "app/Platform.h"
-#include "app/TVantor.h"
+#include "app/desktop/Appearance.h"
+#include "app/desktop/Platform.h"
+#include "app/window/TVantor.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -21,9 +21,9 @@
 // time) and, as counters, the median, the 99th percentile and the maximum of
 // the iterations in microseconds, and the widget paint events per iteration.
 
-#include "app/Appearance.h"
-#include "app/Platform.h"
-#include "app/TVantor.h"
+#include "app/desktop/Appearance.h"
+#include "app/desktop/Platform.h"
+#include "app/window/TVantor.h"
 #include "model/VtCatalogue.h"
 
 #include <benchmark/benchmark.h>

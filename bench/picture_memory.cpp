@@ -14,7 +14,7 @@
 //
 // bench/picture_memory.sh runs both, each in a process of its own.
 
-#include "app/Appearance.h"
+#include "app/desktop/Appearance.h"
 #include "model/VtCatalogue.h"
 #include "tests/window/WindowTest.h"
 

@@ -4,8 +4,8 @@
 
 #include "FirstPaint.h"
 
-#include "app/Appearance.h"
-#include "app/TVantor.h"
+#include "app/desktop/Appearance.h"
+#include "app/window/TVantor.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -2,8 +2,8 @@
 // changes are steps, how typed text joins the pick it becomes, the limit,
 // swapping with the pinned loadout) and the comparison's table model.
 
-#include "app/ComparisonModel.h"
-#include "app/LoadoutHistory.h"
+#include "app/session/ComparisonModel.h"
+#include "app/session/LoadoutHistory.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

@@ -3,8 +3,8 @@
 // Driving the real window as a user does: picks from drop-down lists, typed
 // text, clicks; and reading back what it shows.
 
-#include "app/Platform.h"
-#include "app/TVantor.h"
+#include "app/desktop/Platform.h"
+#include "app/window/TVantor.h"
 
 #include <QComboBox>
 #include <QKeySequence>

@@ -5,7 +5,7 @@
 #include "WindowTest.h"
 #include "tests/FileTree.h"
 
-#include "app/Appearance.h"
+#include "app/desktop/Appearance.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"

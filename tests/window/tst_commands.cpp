@@ -3,7 +3,7 @@
 
 #include "WindowTest.h"
 
-#include "app/Appearance.h"
+#include "app/desktop/Appearance.h"
 #include "model/VtCatalogue.h"
 #include "reports/LoadoutText.h"
 

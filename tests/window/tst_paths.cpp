@@ -2,8 +2,8 @@
 // the executable, or the installed data folder), where it saves its page,
 // and how it keeps the pictures.
 
-#include "app/Paths.h"
-#include "app/PictureCache.h"
+#include "app/desktop/Paths.h"
+#include "app/desktop/PictureCache.h"
 
 #include <QBuffer>
 #include <QDir>

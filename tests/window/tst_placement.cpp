@@ -3,10 +3,10 @@
 
 #include "WindowTest.h"
 
-#include "app/Appearance.h"
-#include "app/CompareWindow.h"
-#include "app/HandlerGuard.h"
-#include "app/ToolWindowPlacement.h"
+#include "app/desktop/Appearance.h"
+#include "app/session/CompareWindow.h"
+#include "app/desktop/HandlerGuard.h"
+#include "app/desktop/ToolWindowPlacement.h"
 
 #include <QHeaderView>
 #include <QScreen>

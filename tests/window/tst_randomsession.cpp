@@ -4,7 +4,7 @@
 
 #include "WindowTest.h"
 
-#include "app/Appearance.h"
+#include "app/desktop/Appearance.h"
 #include "equipment/OptionalParts.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"

@@ -2,10 +2,10 @@
 
 #include "WindowTest.h"
 
-#include "app/Accessibility.h"
-#include "app/Appearance.h"
-#include "app/CompareWindow.h"
-#include "app/RangeChartPage.h"
+#include "app/desktop/Accessibility.h"
+#include "app/desktop/Appearance.h"
+#include "app/session/CompareWindow.h"
+#include "app/areas/RangeChartPage.h"
 #include "controls/Cgauges.h"
 #include "equipment/IconKey.h"
 #include "equipment/OptionalParts.h"

@@ -5,8 +5,8 @@
 // palette is set before the program applies its own look, as a desktop theme
 // would be, and the window is shown on that desktop's background.
 
-#include "app/Appearance.h"
-#include "app/TVantor.h"
+#include "app/desktop/Appearance.h"
+#include "app/window/TVantor.h"
 
 #include <QAbstractButton>
 #include <QApplication>

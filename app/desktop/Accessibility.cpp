@@ -1,0 +1,152 @@
+#include "app/desktop/Accessibility.h"
+
+#include "controls/Cgauges.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+const char* const CaptionProperty = "vantorCaption";
+
+class CaptionedValue final : public QAccessibleWidget {
+public:
+    explicit CaptionedValue(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* label = static_cast<const QLabel*>(object());
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (!label->accessibleName().isEmpty())
+            return label->accessibleName();
+        const QVariant caption = label->property(CaptionProperty);
+        if (caption.isValid())
+            return caption.toString() + QLatin1Char(' ') + label->text();
+        return label->text();
+    }
+};
+
+// A drop-down named by its accessible name, its value the text it shows
+// (typed text included), and an action that opens its list.
+class Selector final : public QAccessibleWidget {
+public:
+    explicit Selector(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return combo()->accessibleName().isEmpty() ? combo()->currentText()
+                                                       : combo()->accessibleName();
+        case QAccessible::Value:
+            return combo()->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = combo()->isEditable();
+        s.expandable = true;
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// A gauge as a progress bar: its value is the percentage it writes, as text
+// ("84%") and as a number from 0 to 100 that cannot be set.
+class Gauge final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit Gauge(TCGauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return QString::number(gauge()->GetPercentDone()) + QLatin1Char('%');
+        return QAccessibleWidget::text(t);
+    }
+
+    // The gauge shows a figure of the loadout: it offers no action of its own,
+    // and a value set from outside changes nothing.
+    QStringList actionNames() const override { return {}; }
+    QVariant currentValue() const override { return gauge()->GetPercentDone(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 0; }
+
+private:
+    TCGauge* gauge() const { return static_cast<TCGauge*>(widget()); }
+};
+
+// Every label of the window gets the captioned interface (a label is asked
+// for one as soon as it has a text, before its caption can be attached), every
+// drop-down and gauge its own. Factories installed later are asked first, so
+// these take the place of Qt's.
+QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QLabel"))
+        return new CaptionedValue(static_cast<QLabel*>(object));
+    if (className == QLatin1String("QComboBox"))
+        return new Selector(static_cast<QComboBox*>(object));
+    if (className == QLatin1String("TCGauge"))
+        return new Gauge(static_cast<TCGauge*>(object));
+    // The program's windows are plain widgets, which Qt would report as a
+    // mere client area ("filler").
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("QWidget") && widget->isWindow() &&
+        (widget->windowType() == Qt::Window || widget->windowType() == Qt::Tool))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+std::function<void(QObject*, QAccessible::Event)>& announcementListener() {
+    static std::function<void(QObject*, QAccessible::Event)> listener;
+    return listener;
+}
+
+} // namespace
+
+void announce(QObject* object, QAccessible::Event type) {
+    QAccessibleEvent event(object, type);
+    QAccessible::updateAccessibility(&event);
+    if (announcementListener())
+        announcementListener()(object, type);
+}
+
+void listenToAnnouncements(std::function<void(QObject*, QAccessible::Event)> listener) {
+    announcementListener() = std::move(listener);
+}
+
+void announceWithCaption(QLabel* value, const QString& caption) {
+    value->setProperty(CaptionProperty, caption);
+}
+
+void installVantorAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(vantorFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}

@@ -1,0 +1,207 @@
+#include "app/desktop/PictureCache.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <limits>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString NotRegular = QStringLiteral("Not a regular file");
+
+PictureCache::Stamp stampOf(const struct stat& st) {
+    return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+// What stat() tells of `file`: nothing when it cannot say.
+std::optional<PictureCache::Stamp> stampOf(const QByteArray& file) {
+    struct stat st {};
+    if (::stat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return stampOf(st);
+}
+
+// The format a picture's name says it holds, as QImageReader names it; empty
+// for a name that says no format the program reads.
+QByteArray formatNamed(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return "bmp";
+    if (suffix == QLatin1String("png"))
+        return "png";
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "jpeg";
+    return {};
+}
+
+// What a BMP header declares: the picture's size and how many bytes the file
+// must hold for it. Decoders fill whatever the file lacks with noise or stop
+// halfway, so a file shorter than its header says is refused before.
+struct BmpHeader {
+    QSize size;         // rows counted whether stored top-down (a negative height) or not
+    qint64 needed = 0;  // bytes the header says the file holds, at least
+    bool valid = false; // false: the header itself is unreadable
+};
+
+BmpHeader readBmpHeader(QIODevice& device) {
+    const QByteArray h = device.peek(54);
+    BmpHeader header;
+    if (h.size() < 26 || !h.startsWith("BM"))
+        return header;
+    const auto* b = reinterpret_cast<const uchar*>(h.constData());
+    const qint64 offset = qFromLittleEndian<quint32>(b + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(b + 14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0, imageBytes = 0;
+    if (infoSize == 12) {
+        width = qFromLittleEndian<quint16>(b + 18);
+        height = qFromLittleEndian<quint16>(b + 20);
+        bits = qFromLittleEndian<quint16>(b + 24);
+    } else if (infoSize >= 40 && h.size() >= 54) {
+        width = qFromLittleEndian<qint32>(b + 18);
+        height = qFromLittleEndian<qint32>(b + 22);
+        bits = qFromLittleEndian<quint16>(b + 28);
+        compression = qFromLittleEndian<quint32>(b + 30);
+        imageBytes = qFromLittleEndian<quint32>(b + 34);
+    } else {
+        return header;
+    }
+    if (width <= 0 || height == 0 || width > INT_MAX || height < -qint64(INT_MAX) || bits <= 0 ||
+        bits > 64)
+        return header;
+    height = qAbs(height);
+    header.size = QSize(int(width), int(height));
+    // Uncompressed rows are padded to whole 32-bit words; compressed data
+    // takes what its header says. A size past any file's stays the largest.
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    const qint64 row = (width * bits + 31) / 32 * 4; // at most 2^37
+    const qint64 data = !uncompressed ? imageBytes
+                        : height > (std::numeric_limits<qint64>::max() - offset) / row
+                            ? std::numeric_limits<qint64>::max() - offset
+                            : row * height;
+    header.needed = offset + data;
+    header.valid = true;
+    return header;
+}
+
+QString formatName(const QByteArray& format) {
+    return format == "jpeg" ? QStringLiteral("JPEG") : QString::fromLatin1(format.toUpper());
+}
+
+// The picture in `file` for a box of `box` pixels; `stamp` notes the file as read.
+PictureCache::Image readRegularFile(const QString& file, QSize box, PictureCache::Stamp& stamp) {
+    const QByteArray name = QFile::encodeName(file);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return {{}, qt_error_string(errno)};
+    if (!S_ISREG(st.st_mode))
+        return {{}, NotRegular};
+    // Opened without waiting and checked once more, should the file have been
+    // swapped for a special one in between.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, qt_error_string(errno)};
+    QFile device;
+    if (!device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {{}, device.errorString()};
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return {{}, NotRegular};
+    stamp = stampOf(st);
+
+    // Read as the format the name says and nothing else: guessed from the
+    // content, a picture could be handed to a reader that opens other files
+    // it names (SVG), past the checks above.
+    const QByteArray format = formatNamed(file);
+    if (format.isEmpty())
+        return {{},
+                QStringLiteral("its name says no picture format Vantor reads "
+                               "(.bmp, .png or .jpg)")};
+    QImageReader reader(&device, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    if (!reader.canRead())
+        return {{}, QStringLiteral("it is not a %1 picture").arg(formatName(format))};
+    // The header gives the size; a format that does not is checked once decoded.
+    const auto tooLarge = [box](QSize size) {
+        return qAbs(size.width()) > PictureCache::LargestScale * box.width() ||
+               qAbs(size.height()) > PictureCache::LargestScale * box.height();
+    };
+    const auto refusal = [box](QSize size) {
+        return QStringLiteral("%1 x %2 pixels is far larger than the %3 x %4 it is shown at")
+            .arg(qAbs(size.width()))
+            .arg(qAbs(size.height()))
+            .arg(box.width())
+            .arg(box.height());
+    };
+    if (format == "bmp") {
+        const BmpHeader header = readBmpHeader(device);
+        if (!header.valid)
+            return {{}, QStringLiteral("it is not a BMP picture")};
+        if (tooLarge(header.size))
+            return {{}, refusal(header.size)};
+        if (header.needed > st.st_size)
+            return {
+                {},
+                QStringLiteral("it is cut short: its header promises %1 bytes, the file holds %2")
+                    .arg(header.needed)
+                    .arg(qint64(st.st_size))};
+    }
+    if (tooLarge(reader.size()))
+        return {{}, refusal(reader.size())};
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {{}, reader.errorString()};
+    if (tooLarge(image.size()))
+        return {{}, refusal(image.size())};
+    return {image, {}};
+}
+
+} // namespace
+
+PictureCache::Image PictureCache::read(const QString& file, QSize box) {
+    Stamp stamp;
+    return readRegularFile(file, box, stamp);
+}
+
+PictureCache::Picture PictureCache::load(const QString& file, QSize box) {
+    const auto stamp = stampOf(QFile::encodeName(file));
+    const auto found = entries.find(file);
+    if (found != entries.end() && stamp == found->stamp) {
+        found->lastUse = ++uses;
+        return {found->pixmap, {}};
+    }
+    if (found != entries.end()) {
+        keptBytes -= found->bytes;
+        entries.erase(found);
+    }
+
+    Entry entry;
+    const Image read = readRegularFile(file, box, entry.stamp);
+    if (read.image.isNull())
+        return {{}, read.error};
+    entry.bytes = read.image.sizeInBytes();
+    // The pictures used longest ago go first.
+    while (!entries.isEmpty() && (entries.size() >= Kept || keptBytes + entry.bytes > KeptBytes)) {
+        const auto oldest =
+            std::min_element(entries.begin(), entries.end(),
+                             [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
+        keptBytes -= oldest->bytes;
+        entries.erase(oldest);
+    }
+    entry.pixmap = QPixmap::fromImage(read.image);
+    entry.lastUse = ++uses;
+    keptBytes += entry.bytes;
+    entries.insert(file, entry);
+    return {entry.pixmap, {}};
+}

@@ -1,0 +1,162 @@
+#include "app/session/CompareWindow.h"
+
+#include "app/desktop/HandlerGuard.h"
+#include "app/desktop/ToolWindowPlacement.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using vantor::ComparisonRow;
+
+CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
+    : QWidget(mainWindow, Qt::Tool) {
+    setObjectName(QStringLiteral("CompareWindow"));
+    setWindowTitle(QStringLiteral("Vantor - Comparison"));
+
+    model = new ComparisonModel(this);
+    table = new QTableView(this);
+    table->setObjectName(QStringLiteral("CompareTable"));
+    table->setAccessibleName(QStringLiteral("Pinned and current loadout compared"));
+    table->setModel(model);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    // The columns fit their texts, measured again only where rows changed.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setWordWrap(false);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // Tab leaves the table for the buttons instead of walking its cells.
+    table->setTabKeyNavigation(false);
+
+    swapButton = new QPushButton(QStringLiteral("Swap"), this);
+    swapButton->setObjectName(QStringLiteral("CompareSwapButton"));
+    swapButton->setAccessibleName(QStringLiteral("Swap pinned and current loadout"));
+    copyButton = new QPushButton(QStringLiteral("Copy"), this);
+    copyButton->setObjectName(QStringLiteral("CompareCopyButton"));
+    copyButton->setAccessibleName(QStringLiteral("Copy the comparison"));
+    guard.connect(swapButton, &QPushButton::clicked, this, [this] { emit swapRequested(); });
+    guard.connect(copyButton, &QPushButton::clicked, this, [this] { copyTable(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(swapButton);
+    buttons->addWidget(copyButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table);
+    layout->addLayout(buttons);
+    setTabOrder(table, swapButton);
+    setTabOrder(swapButton, copyButton);
+    table->setFocus();
+}
+
+void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
+    rowsToShow = rows;
+    // A closed window is brought up to date when it opens.
+    if (isVisible())
+        renderRows();
+}
+
+void CompareWindow::renderRows() {
+    model->setRows(rowsToShow);
+    // The first rows shown size the window, whichever came first: the rows
+    // or the window.
+    if (!sized && !rowsToShow.empty() && isVisible()) {
+        sized = true;
+        fitContents();
+        placeBesideMainWindow();
+    }
+}
+
+// Every column and row in sight without scrolling, as far as the screen
+// allows. Each column is as wide as its widest text in any row: the view's
+// own measure reads only the rows in sight, and before the window is shown
+// hardly any are.
+void CompareWindow::fitContents() {
+    ensurePolished();
+    table->ensurePolished();
+    const QAbstractItemModel* model = table->model();
+    const int grid = table->showGrid() ? 1 : 0;
+    const int frame = 2 * table->frameWidth();
+    int width = frame;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        int wanted = table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < model->rowCount(); ++row)
+            wanted =
+                std::max(wanted, table->sizeHintForIndex(model->index(row, column)).width() + grid);
+        table->setColumnWidth(column, wanted);
+        width += wanted;
+    }
+    int height = frame + table->horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < model->rowCount(); ++row)
+        height += table->rowHeight(row);
+    // The layout adds the buttons, margins and spacing to the table's size.
+    table->setMinimumSize(width, height);
+    layout()->activate();
+    QSize wanted = sizeHint();
+    table->setMinimumSize(0, 0);
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - frameSizeAround());
+    resize(wanted.expandedTo(minimumSizeHint()));
+}
+
+// What the window's frame adds to its size: its own once it has one, before
+// that the main window's.
+QSize CompareWindow::frameSizeAround() const {
+    const QWidget* framed = isVisible() || !parentWidget() ? this : parentWidget();
+    return framed->frameGeometry().size() - framed->geometry().size();
+}
+
+void CompareWindow::present() {
+    if (!placed) {
+        renderRows();
+        if (!rowsToShow.empty()) {
+            sized = true;
+            fitContents();
+        }
+        placeBesideMainWindow();
+        placed = true;
+    }
+    show();
+    renderRows();
+    raise();
+    activateWindow();
+}
+
+// The whole table in sight, beside the main window without covering it
+// where the screen has room (see placeToolWindow).
+void CompareWindow::placeBesideMainWindow() {
+    const QWidget* main = parentWidget();
+    if (!main || !main->screen())
+        return;
+    const QSize frameExtra = frameSizeAround();
+    const QRect frame = placeToolWindow(main->frameGeometry(), size() + frameExtra,
+                                        main->screen()->availableGeometry());
+    // Cut down to the screen, the window leaves room for its frame.
+    resize(size().boundedTo(frame.size() - frameExtra));
+    // move() places the frame's top left corner.
+    move(frame.topLeft());
+}
+
+void CompareWindow::copyTable() {
+    QGuiApplication::clipboard()->setText(vantor::comparisonText(model->rows()));
+}
+
+void CompareWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

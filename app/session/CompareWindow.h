@@ -1,0 +1,54 @@
+#pragma once
+
+// The comparison of the pinned loadout with the current one: a small tool
+// window of its own beside the main window, opened only on request. It shows
+// the rows it is given and asks for a swap; what is pinned and what the swap
+// does is the main window's business. Closing it only hides it.
+
+#include "app/session/ComparisonModel.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class HandlerGuard;
+class QPushButton;
+class QTableView;
+
+class CompareWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Every click runs inside `guard`, as the main window's do.
+    CompareWindow(QWidget* mainWindow, HandlerGuard& guard);
+
+    // Shows the rows at once, whether the window is open or not.
+    void showRows(const std::vector<vantor::ComparisonRow>& rows);
+
+    // Shows the window and brings it to the front, the first time beside the
+    // main window and sized to the rows it holds (so give it rows first),
+    // afterwards where the user left it.
+    void present();
+
+signals:
+    void swapRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void renderRows();
+    void placeBesideMainWindow();
+    void fitContents();
+    QSize frameSizeAround() const;
+    void copyTable();
+
+    ComparisonModel* model = nullptr;
+    QTableView* table = nullptr;
+    QPushButton* swapButton = nullptr;
+    QPushButton* copyButton = nullptr;
+
+    std::vector<vantor::ComparisonRow> rowsToShow;
+    bool placed = false;
+    bool sized = false; // to the rows shown first
+};

@@ -1,0 +1,173 @@
+#include "app/session/LoadoutHistory.h"
+
+#include <utility>
+
+namespace {
+
+// Commands of input in a selector carry an id from here on, so that Qt offers
+// the open typing step each later input in the same selector.
+constexpr int SelectorIdBase = 1000;
+
+// "&" would mark a shortcut letter in a menu entry.
+QString menuSafe(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+bool sameLoadout(const SessionState& a, const SessionState& b) {
+    // Opening or closing the advanced area changes no loadout.
+    vantor::Loadout before = a.loadout;
+    before.AdvancedOpen = b.loadout.AdvancedOpen;
+    return before == b.loadout;
+}
+
+} // namespace
+
+// One step: the states before and after it. It is pushed once the change has
+// been made, so its first redo() has nothing to do.
+class LoadoutHistory::Step : public QUndoCommand {
+public:
+    Step(HistoryHost& host, SessionState before, SessionState after, const QString& text,
+         int selector = -1, bool open = false)
+        : QUndoCommand(menuSafe(text)), host(host), before(std::move(before)),
+          after(std::move(after)), selector(selector), open(open) {}
+
+    int id() const override { return selector < 0 ? -1 : SelectorIdBase + selector; }
+
+    // Only an open typing step takes in the input that follows in its
+    // selector; a step that ends where it began is no step.
+    bool mergeWith(const QUndoCommand* other) override {
+        if (!open || other->id() != id())
+            return false;
+        const auto* next = static_cast<const Step*>(other);
+        after = next->after;
+        open = next->open;
+        setText(next->text());
+        setObsolete(before == after);
+        return true;
+    }
+
+    // What changed meanwhile without being a step (a range bar switched on)
+    // is kept for the way back.
+    void redo() override {
+        if (takeFirstRedo())
+            return;
+        before = host.captureState();
+        host.restoreState(after);
+    }
+    void undo() override {
+        after = host.captureState();
+        host.restoreState(before);
+    }
+
+    HistoryHost& host;
+    SessionState before;
+    SessionState after;
+    int selector;
+    bool open;
+
+protected:
+    // Whether this is the redo() of the push, made before the step was.
+    bool takeFirstRedo() { return !std::exchange(applied, true); }
+
+private:
+    bool applied = false;
+};
+
+// A swap with the pinned loadout: taken back or made again, the loadout it
+// leaves becomes the pinned one again.
+class LoadoutHistory::Swap final : public Step {
+public:
+    Swap(HistoryHost& host, SessionState before, SessionState after,
+         std::optional<SessionState>& pinned)
+        : Step(host, std::move(before), std::move(after), QStringLiteral("Swap")), pinned(pinned) {}
+
+    void redo() override {
+        if (takeFirstRedo())
+            return;
+        Step::redo();
+        pinned = before;
+    }
+    void undo() override {
+        Step::undo();
+        pinned = after;
+    }
+
+private:
+    std::optional<SessionState>& pinned;
+};
+
+LoadoutHistory::LoadoutHistory(HistoryHost& host_, QObject* parent)
+    : QObject(parent), host(host_) {
+    undoStack.setUndoLimit(Limit);
+}
+
+LoadoutHistory::Step* LoadoutHistory::openTyping() const {
+    const int top = undoStack.index();
+    if (top == 0 || top != undoStack.count())
+        return nullptr;
+    // Every command on the stack is a Step.
+    auto* step = static_cast<Step*>(const_cast<QUndoCommand*>(undoStack.command(top - 1)));
+    return step->open ? step : nullptr;
+}
+
+std::optional<SessionState> LoadoutHistory::typingBefore(SelectionPanel::Selector selector) const {
+    const Step* typing = openTyping();
+    if (!typing || typing->selector != selector)
+        return std::nullopt;
+    return typing->before;
+}
+
+void LoadoutHistory::recordInput(SelectionPanel::Selector selector, SessionState before,
+                                 SessionState after, bool pick) {
+    const Step* typing = openTyping();
+    if (typing && typing->selector != selector) {
+        settleTyping();
+        typing = nullptr;
+    }
+    // A pick that changed nothing is no step, and leaves what can be made again.
+    if (!typing && before == after)
+        return;
+    const QString shown = after.selection.selectors[std::size_t(selector)].text;
+    const QString text = (pick ? QStringLiteral("Pick %1") : QStringLiteral("Type %1")).arg(shown);
+    undoStack.push(new Step(host, std::move(before), std::move(after), text, selector, !pick));
+}
+
+void LoadoutHistory::record(SessionState before, SessionState after, const QString& text) {
+    settleTyping();
+    if (before == after)
+        return;
+    undoStack.push(new Step(host, std::move(before), std::move(after), text));
+}
+
+void LoadoutHistory::settleTyping() {
+    Step* typing = openTyping();
+    if (!typing)
+        return;
+    typing->open = false;
+    if (!sameLoadout(typing->before, typing->after))
+        return;
+    // Qt takes an obsolete command off the stack without undoing it.
+    typing->setObsolete(true);
+    undoStack.undo();
+}
+
+void LoadoutHistory::undo() {
+    settleTyping();
+    undoStack.undo();
+}
+
+void LoadoutHistory::redo() {
+    settleTyping();
+    undoStack.redo();
+}
+
+void LoadoutHistory::swapWithPinned() {
+    if (!pinnedState)
+        return;
+    settleTyping();
+    SessionState before = host.captureState();
+    SessionState after = *pinnedState;
+    host.restoreState(after);
+    pinnedState = before;
+    undoStack.push(new Swap(host, std::move(before), std::move(after), pinnedState));
+}

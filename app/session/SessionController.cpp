@@ -1,0 +1,136 @@
+#include "app/session/SessionController.h"
+
+#include "app/session/CompareWindow.h"
+#include "app/desktop/HandlerGuard.h"
+#include "core/Comparison.h"
+#include "reports/LoadoutText.h"
+#include "reports/Reports.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
+    : QObject(window_), window(window_), host(host_), guard(guard_), history(host_) {
+    commandList = new LoadoutCommands(window, guard, history.stack());
+    connect(commandList, &LoadoutCommands::triggered, this, &SessionController::run);
+    connect(commandList, &LoadoutCommands::aboutToShowMenu, this,
+            &SessionController::updateCommands);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &SessionController::clipboardChanged);
+    clipboardChanged();
+}
+
+void SessionController::selectorStep(SelectionPanel::Selector selector,
+                                     const std::function<void()>& handler) {
+    // Typing in the selector that is under way keeps the state before it.
+    std::optional<SessionState> before = history.typingBefore(selector);
+    if (!before) {
+        history.settleTyping();
+        before = host.stateBeforeInput();
+    }
+    handler();
+    history.recordInput(selector, std::move(*before), host.captureState(),
+                        host.holdsPick(selector));
+    updateCommands();
+}
+
+void SessionController::step(const QString& text, const std::function<void()>& change) {
+    history.settleTyping();
+    SessionState before = host.stateBeforeInput();
+    change();
+    history.record(std::move(before), host.captureState(), text);
+    updateCommands();
+}
+
+void SessionController::handlerEnded() {
+    if (history.pinned() && compare)
+        compare->showRows(vantor::compareLoadouts(history.pinned()->loadout, host.loadout()));
+}
+
+void SessionController::showMenu(QPoint globalPos) {
+    commandList->showMenu(globalPos);
+}
+
+void SessionController::run(LoadoutCommands::Command command) {
+    switch (command) {
+    case LoadoutCommands::Undo:
+        history.undo();
+        break;
+    case LoadoutCommands::Redo:
+        history.redo();
+        break;
+    case LoadoutCommands::CopyLoadout:
+        copyLoadout();
+        break;
+    case LoadoutCommands::PasteLoadout:
+        pasteLoadout();
+        break;
+    case LoadoutCommands::Pin:
+        pin();
+        break;
+    case LoadoutCommands::ShowComparison:
+        if (history.pinned())
+            compare->present();
+        break;
+    case LoadoutCommands::Swap:
+        swapWithPinned();
+        break;
+    }
+    updateCommands();
+}
+
+void SessionController::updateCommands() {
+    const bool vtChosen = host.vtChosen();
+    commandList->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
+    commandList->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
+    commandList->setEnabled(LoadoutCommands::Pin, vtChosen);
+    commandList->setEnabled(LoadoutCommands::ShowComparison, history.pinned().has_value());
+    commandList->setEnabled(LoadoutCommands::Swap, history.pinned().has_value());
+}
+
+void SessionController::clipboardChanged() {
+    clipboardHoldsText = !QGuiApplication::clipboard()->text().isEmpty();
+    updateCommands();
+}
+
+// The forum code as "Generate Forum Code" and its copy button give it,
+// without touching the forum code page; but each optional part is written as
+// its selectors show it, so that a paste gives the same selectors and figures.
+void SessionController::copyLoadout() {
+    if (!host.vtChosen())
+        return;
+    vantor::Loadout copy = host.loadoutAsShown();
+    vantor::BuildForumLines(copy);
+    QGuiApplication::clipboard()->setText(vantor::joinCrLf(vantor::forumLines(copy)));
+}
+
+void SessionController::pasteLoadout() {
+    const auto read = vantor::readLoadoutText(QGuiApplication::clipboard()->text());
+    if (const auto* error = std::get_if<vantor::LoadoutTextError>(&read)) {
+        guard.report(error->message);
+        return;
+    }
+    const auto& picks = std::get<vantor::LoadoutPicks>(read);
+    step(QStringLiteral("Paste Loadout"), [this, &picks] { host.applyPicks(picks); });
+}
+
+// The current loadout becomes the pinned one, and the comparison shows.
+void SessionController::pin() {
+    if (!host.vtChosen())
+        return;
+    history.pin(host.captureState());
+    if (!compare) {
+        compare = new CompareWindow(window, guard);
+        commandList->shareShortcutsWith(compare);
+        connect(compare, &CompareWindow::swapRequested, this,
+                [this] { run(LoadoutCommands::Swap); });
+    }
+    handlerEnded();
+    compare->present();
+}
+
+// The pinned loadout becomes the current one and the current one pinned, as
+// one step.
+void SessionController::swapWithPinned() {
+    history.swapWithPinned();
+}

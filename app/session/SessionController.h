@@ -1,0 +1,82 @@
+#pragma once
+
+// The session around the loadout: every change the user makes is a step that
+// can be taken back and made again; the loadout goes to and comes from the
+// clipboard; and it can be pinned and compared with, and swapped for, the
+// loadout in the window. The window tells the controller when a step happens
+// and does the picks; the controller keeps the history and the pinned loadout
+// and runs the commands.
+
+#include "app/session/LoadoutCommands.h"
+#include "app/session/LoadoutHistory.h"
+#include "app/session/SessionState.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+#include <optional>
+
+class CompareWindow;
+class HandlerGuard;
+class QWidget;
+
+namespace vantor {
+struct LoadoutPicks;
+} // namespace vantor
+
+// What the controller needs of the window.
+class SessionHost : public HistoryHost {
+public:
+    // The session as it was before the user's input reached the window: a
+    // pick has already changed its selector when the handler hears of it.
+    virtual SessionState stateBeforeInput() const = 0;
+    virtual const vantor::Loadout& loadout() const = 0;
+    // The loadout with each optional part written as its selectors show it.
+    virtual vantor::Loadout loadoutAsShown() const = 0;
+    virtual bool vtChosen() const = 0;
+    // Whether the selector shows one of its items rather than typed text.
+    virtual bool holdsPick(SelectionPanel::Selector selector) const = 0;
+    // Makes the picks as a user would, running the handlers.
+    virtual void applyPicks(const vantor::LoadoutPicks& picks) = 0;
+
+protected:
+    ~SessionHost() = default;
+};
+
+class SessionController : public QObject {
+    Q_OBJECT
+
+public:
+    SessionController(QWidget* window, SessionHost& host, HandlerGuard& guard);
+
+    // A pick, or typed text, in loadout selector `selector`: one step once
+    // it is a pick. Typed text that is not yet a pick is held back.
+    void selectorStep(SelectionPanel::Selector selector, const std::function<void()>& handler);
+    // Any other change of the loadout by the user, as one step named `text`.
+    void step(const QString& text, const std::function<void()>& change);
+    // After every handler: the comparison follows the loadout.
+    void handlerEnded();
+
+    LoadoutCommands& commands() { return *commandList; }
+    void showMenu(QPoint globalPos);
+
+private:
+    void run(LoadoutCommands::Command command);
+    void updateCommands();
+    void clipboardChanged();
+    void copyLoadout();
+    void pasteLoadout();
+    void pin();
+    void swapWithPinned();
+
+    QWidget* window;
+    SessionHost& host;
+    HandlerGuard& guard;
+    LoadoutCommands* commandList = nullptr;
+    LoadoutHistory history;           // the steps and the pinned loadout
+    CompareWindow* compare = nullptr; // built when first pinned
+    // Read when the clipboard changes, not at every pick: on some desktops
+    // asking another program for the clipboard's text takes a round trip.
+    bool clipboardHoldsText = false;
+};

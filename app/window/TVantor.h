@@ -1,0 +1,120 @@
+#pragma once
+
+// The one window of the program. It owns the loadout record, the desktop
+// adapters and the handler guard, and wires the areas of the window to the
+// steps of the core: each handler reads the picks, calls a step on the
+// record, and hands the result to the areas that show it.
+
+#include "app/desktop/HandlerGuard.h"
+#include "app/areas/Navigation.h"
+#include "app/desktop/PictureCache.h"
+#include "app/desktop/Platform.h"
+#include "app/session/SessionController.h"
+#include "app/session/SessionState.h"
+#include "model/Loadout.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+
+class TVantor : public QWidget, private SessionHost {
+    Q_OBJECT
+
+public:
+    // The frame and caption that the designed whole-window heights include.
+    static constexpr int FrameHeight = 34;
+    static constexpr int ClientWidth = 704;
+
+    // The window takes ownership of `platform`; null means the real desktop.
+    explicit TVantor(QWidget* parent = nullptr, std::unique_ptr<Platform> platform = {});
+    ~TVantor() override;
+
+    const vantor::Loadout& loadout() const override { return state; }
+    // The designed whole-window height the window is locked at.
+    int windowHeight() const { return height() + FrameHeight; }
+
+    SessionState captureState() const override;
+    // Shows exactly what the window showed when `session` was captured; runs
+    // no handler, shows no message and opens nothing.
+    void restoreState(const SessionState& session) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildAreas();
+    // What is not on screen at start is built once the window has first been
+    // painted, or earlier when it is needed.
+    void buildHiddenAreas();
+    void setKeyboardOrder();
+    void connectAreas();
+    void setWindowHeight(int wholeWindowHeight);
+
+    // Views, pages, the About box and the links.
+    void AdvFunctionButtonClick();
+    void openAdvancedArea();
+    void showPage(Page page, int height = 544);
+    void ShowWeaponInfoPage();
+    void AboutButtonClick();
+    void openSite(Navigation::Site site);
+
+    // VT selection and recomputation.
+    void VTSelectChange();
+    void RecomputeLoadout();
+    void showLoadout();
+    void LoadVTPicture();
+    static QString vtPictureFile(int vt);
+    static QString flagFile(vantor::Faction faction);
+    void showFaction(vantor::Faction faction);
+    void pushRanges();
+
+    // Weapons, optional parts and fuel tanks.
+    void weaponSelectChange(vantor::WeaponKind kind, int slot);
+    void showWeaponInfo(vantor::WeaponKind kind, int slot, int row);
+    void FixedWeaponButtonClick(vantor::WeaponKind kind, int slot);
+    void F1ButtonClick();
+    void OPSelectChange(int slot);
+    void OPLSelectChange(int slot);
+    void ShowOptionalPart(int slot);
+    void applyIconRules();
+    void FTSelectChange();
+
+    // What the session around the loadout needs of the window.
+    SessionState stateBeforeInput() const override;
+    vantor::Loadout loadoutAsShown() const override;
+    bool vtChosen() const override;
+    bool holdsPick(SelectionPanel::Selector selector) const override;
+    void applyPicks(const vantor::LoadoutPicks& picks) override;
+
+    // Reports.
+    void HtmlGenerateButtonClick();
+    void SpeedButton6Click();
+    void VTImageRadioGroupClick();
+    void ForumGenerateButtonClick();
+
+    std::unique_ptr<Platform> platform;
+    HandlerGuard guard;
+    vantor::Loadout state;
+    PictureCache pictures; // VT pictures and flags as read from disk
+    static constexpr int NoPicture = -2;
+    int shownPicture = NoPicture; // VT whose picture the picture view holds
+    // While a pasted loadout is picked step by step, the views wait for the
+    // last step instead of showing every loadout on the way.
+    bool holdLoadoutDisplay = false;
+    bool hiddenAreasBuilt = false;
+    bool firstPaintSeen = false;
+
+    QFrame* middlePanel = nullptr; // the page buttons
+    QFrame* bottomPanel = nullptr; // the pages
+    Navigation* navigation = nullptr;
+    SelectionPanel* selection = nullptr;
+    ResultViews* views = nullptr;
+    InfoPages* info = nullptr;
+    RangeChartPage* chart = nullptr;
+    ReportPages* reports = nullptr;
+    SessionController* session = nullptr;
+};

@@ -1,0 +1,283 @@
+// The handlers of the loadout: choosing a VT, weapons, optional parts and
+// fuel tanks, the MM launch, the reports; and a pasted loadout picked as a
+// user would pick it. Each reads the picks, calls a step of the core on the
+// loadout record and hands the result to the areas that show it.
+
+#include "app/window/TVantor.h"
+
+#include "app/desktop/Paths.h"
+#include "core/VtChoice.h"
+#include "equipment/FuelTanks.h"
+#include "equipment/OptionalParts.h"
+#include "factions/Factions.h"
+#include "model/LoadoutDisplay.h"
+#include "model/Recompute.h"
+#include "model/Text.h"
+#include "model/VtSelection.h"
+#include "reports/LoadoutText.h"
+#include "reports/PageFile.h"
+#include "reports/Reports.h"
+#include "weapons/WeaponSelection.h"
+
+#include <QDir>
+#include <QScopedValueRollback>
+#include <QUrl>
+
+using vantor::WeaponKind;
+
+void TVantor::VTSelectChange() {
+    const vantor::VtChoice choice = vantor::chooseVt(state, selection->vt());
+    selection->showVtChoice(choice);
+    reports->setInternetPictures(false);
+    views->setButtonsEnabled(choice.chosen());
+    navigation->setAdvancedEnabled(choice.chosen());
+    shownPicture = NoPicture; // every choice of a VT reads its picture afresh
+    if (choice.faction) {
+        showFaction(*choice.faction);
+        views->showVtOrigin(choice.generation,
+                            vantor::toQString(vantor::factionRecord(*choice.faction).name),
+                            QColor::fromRgb(vantor::factionRecord(*choice.faction).colour));
+    }
+    chart->setCaptions(choice.rangeCaptions());
+    chart->setVt(state.VTIndex);
+    chart->setArmour(false);
+    pushRanges();
+    chart->allOff();
+    RecomputeLoadout();
+}
+
+void TVantor::pushRanges() {
+    const vantor::Loadout& l = state;
+    chart->setRanges({{{l.MW1RangeMin, l.MW1RangeMax},
+                       {l.MW2RangeMin, l.MW2RangeMax},
+                       {l.MW3RangeMin, l.MW3RangeMax},
+                       {l.SW1RangeMin, l.SW1RangeMax},
+                       {l.SW2RangeMin, l.SW2RangeMax},
+                       {l.SW3RangeMin, l.SW3RangeMax}}});
+}
+
+void TVantor::RecomputeLoadout() {
+    vantor::RecomputeLoadout(state, {selection->vt(), selection->part(1), selection->part(2)});
+    if (!holdLoadoutDisplay)
+        showLoadout();
+}
+
+void TVantor::showLoadout() {
+    views->show(vantor::displayOf(state));
+    selection->showFixedWeaponButtons(
+        {state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
+    applyIconRules();
+    LoadVTPicture();
+}
+
+void TVantor::LoadVTPicture() {
+    if (state.VTIndex == shownPicture)
+        return;
+    shownPicture = state.VTIndex;
+    views->showPicture(-1, {});
+    if (state.VTIndex < 0 || state.VTIndex >= vantor::VtCount)
+        return;
+    const QString file = vtPictureFile(state.VTIndex);
+    const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize);
+    if (picture.pixmap.isNull()) {
+        guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
+                         .arg(QDir::toNativeSeparators(file), picture.error));
+        return;
+    }
+    views->showPicture(state.VTIndex, picture.pixmap);
+}
+
+void TVantor::showFaction(vantor::Faction faction) {
+    const QString file = flagFile(faction);
+    const PictureCache::Picture flag = pictures.load(file, InfoPages::FlagSize);
+    if (flag.pixmap.isNull())
+        guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
+                         .arg(QDir::toNativeSeparators(file), flag.error));
+    info->showFaction(faction, flag.pixmap);
+}
+
+QString TVantor::vtPictureFile(int vt) {
+    return dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(vt));
+}
+
+QString TVantor::flagFile(vantor::Faction faction) {
+    return dataPath(vantor::toQString(vantor::factionRecord(faction).flagFile));
+}
+
+void TVantor::applyIconRules() {
+    const vantor::IconDraws draws =
+        vantor::iconRules(selection->partFacts(1), selection->partFacts(2));
+    if (draws.slot1)
+        selection->showPartIcon(1, *draws.slot1);
+    if (draws.slot2)
+        selection->showPartIcon(2, *draws.slot2);
+}
+
+void TVantor::weaponSelectChange(WeaponKind kind, int slot) {
+    const int row = selection->weapon(kind, slot);
+    const bool main = kind == WeaponKind::Main;
+    // Typed text that names no weapon leaves the slot as it is.
+    if (!(main ? vantor::selectMainWeapon(state, slot, row)
+               : vantor::selectSubWeapon(state, slot, row)))
+        return;
+    showWeaponInfo(kind, slot, row);
+    if (main)
+        vantor::SumMainWeaponLoad(state);
+    else
+        vantor::SumSubWeaponLoad(state);
+    RecomputeLoadout();
+    // A slot's bar never shows a stale range: a new weapon switches it off
+    // and names itself on the bar's button.
+    pushRanges();
+    chart->setSlotWeapon((main ? 0 : 3) + slot - 1, selection->weaponItemText(kind, slot, row));
+}
+
+void TVantor::showWeaponInfo(WeaponKind kind, int slot, int row) {
+    const bool main = kind == WeaponKind::Main;
+    const auto weapon = main ? vantor::ShowMainWeaponInfo(state, slot, row)
+                             : vantor::ShowSubWeaponInfo(state, slot, row);
+    if (!weapon)
+        return;
+    info->showWeapon(*weapon);
+    if (!weapon->report)
+        return;
+    if (main)
+        vantor::SetMainWeaponReport(state, slot, weapon->name);
+    else
+        vantor::SetSubWeaponReport(state, slot, weapon->name);
+}
+
+// A fixed selector keeps its weapon as current item, also while it reads
+// "MM Launched", so the "?" buttons show the weapon the slot holds.
+void TVantor::FixedWeaponButtonClick(WeaponKind kind, int slot) {
+    showWeaponInfo(kind, slot, selection->heldWeapon(kind, slot));
+    pushRanges();
+    ShowWeaponInfoPage();
+}
+
+void TVantor::F1ButtonClick() {
+    vantor::launchMM(state);
+    selection->showMmLaunched();
+    RecomputeLoadout();
+}
+
+void TVantor::OPSelectChange(int slot) {
+    const int part = selection->part(slot);
+    const vantor::PartChoice choice = vantor::choosePart(state, slot, part);
+    info->showPartBonus(choice.bonusText, choice.amountText);
+    // The distance-modifier outline, if shown, follows the armour at once.
+    chart->setArmour(selection->part(1) == vantor::PartAdvancedArmour ||
+                     selection->part(2) == vantor::PartAdvancedArmour);
+    selection->showPartIcon(slot, choice.icon);
+    selection->showLevel(slot, choice.levelText, choice.levelEnabled);
+    ShowOptionalPart(slot);
+    RecomputeLoadout();
+}
+
+void TVantor::OPLSelectChange(int slot) {
+    const vantor::LevelChoice choice =
+        vantor::chooseLevel(state, slot, selection->part(slot), selection->level(slot));
+    info->showPartBonus(std::nullopt, choice.amountText);
+    selection->showPartIcon(slot, choice.icon);
+    ShowOptionalPart(slot);
+    RecomputeLoadout();
+}
+
+void TVantor::ShowOptionalPart(int slot) {
+    const vantor::PartInfo part =
+        vantor::ShowOptionalPart(state, slot, selection->part(slot), selection->level(slot));
+    info->showPart(part);
+    vantor::SetPartReport(state, slot, part.name, selection->partFacts(slot).levelEnabled);
+}
+
+void TVantor::FTSelectChange() {
+    const vantor::FuelChoice choice = vantor::chooseFuelTank(state, selection->fuel());
+    if (choice.reportText)
+        vantor::SetFuelReport(state, *choice.reportText);
+    if (choice.icon)
+        selection->showFuelIcon(*choice.icon);
+    RecomputeLoadout();
+}
+
+void TVantor::HtmlGenerateButtonClick() {
+    reports->showHtml(vantor::htmlPageLines(state));
+}
+
+void TVantor::SpeedButton6Click() {
+    QString folderProblem;
+    const QString file =
+        QDir(pageFolder(&folderProblem)).filePath(QStringLiteral("VantorVTConfig.html"));
+    if (!folderProblem.isEmpty()) {
+        guard.report(vantor::pageFailure(file, folderProblem));
+        return;
+    }
+    if (const auto error = vantor::writePageFile(file, reports->htmlText())) {
+        guard.report(*error);
+        return;
+    }
+    platform->openUrl(QUrl::fromLocalFile(file));
+}
+
+void TVantor::VTImageRadioGroupClick() {
+    vantor::SetVTReport(state, state.VTReportText, {reports->internetPictures(), selection->vt()});
+}
+
+void TVantor::ForumGenerateButtonClick() {
+    vantor::BuildForumLines(state);
+    reports->showForumCode(vantor::forumLines(state));
+}
+
+// The picks as a user makes them: the VT, its fuel tanks, each part and its
+// level, then the weapons; a fixed weapon is already in place.
+// The report keeps the level last picked for a slot, also once another part
+// is picked and its level selector reads "Set Level" again ("Additional Mount
+// Level 2" with no bonus of level 2). As shown, such a part has no level yet.
+vantor::Loadout TVantor::loadoutAsShown() const {
+    vantor::Loadout shown = state;
+    for (int slot = 1; slot <= 2; ++slot) {
+        const vantor::SlotFacts facts = selection->partFacts(slot);
+        if (!facts.levelEnabled || facts.levelSet)
+            continue;
+        (slot == 1 ? shown.Part1LevelText : shown.Part2LevelText).clear();
+        const vantor::OptionalPart* part = vantor::optionalPart(facts.partIndex);
+        vantor::SetPartReport(shown, slot,
+                              part ? vantor::toQString(part->name) : QStringLiteral("N/A"), true);
+    }
+    return shown;
+}
+
+void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
+    using S = SelectionPanel;
+    // The picks go through the handlers one by one, as the user would make
+    // them, so that every list is filtered as it would be; the loadout is
+    // shown once, when all are made.
+    QScopedValueRollback hold(holdLoadoutDisplay, true);
+    selection->select(S::Vt, picks.vt);
+    VTSelectChange();
+    if (picks.fuel != vantor::NotPicked) {
+        selection->select(S::Fuel, picks.fuel);
+        FTSelectChange();
+    }
+    for (int slot = 1; slot <= 2; ++slot) {
+        const vantor::PartPick& part = picks.parts[slot - 1];
+        if (part.part == vantor::NotPicked)
+            continue;
+        selection->select(S::partSelector(slot), part.part);
+        OPSelectChange(slot);
+        if (part.level == vantor::NotPicked)
+            continue;
+        selection->select(S::levelSelector(slot), part.level);
+        OPLSelectChange(slot);
+    }
+    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub})
+        for (int slot = 1; slot <= 3; ++slot) {
+            const vantor::WeaponPick& weapon =
+                (kind == WeaponKind::Main ? picks.main : picks.sub)[slot - 1];
+            if (weapon.fixed || weapon.item == vantor::NotPicked)
+                continue;
+            selection->select(S::weaponSelector(kind, slot), weapon.item);
+            weaponSelectChange(kind, slot);
+        }
+    holdLoadoutDisplay = false;
+    showLoadout();
+}
