@@ -896,7 +896,8 @@ void TestWindow::screenReader_data() {
         "scores higher.");
     row("TotalLoadLabel", "Total Load: 5", "", QAccessible::StaticText);
     row("Label9", "Load status: VT OK", "", QAccessible::StaticText,
-        "Total load 5 is within the standard load of 12; 7 more can be carried.");
+        "Total load 5 is within the standard load of 12; 7 more can be carried.\n"
+        "7 left before STD OVER, 10 before MAX OVER.");
     row("StandardRankLabel", "Standard Capacity: 22nd", "", QAccessible::StaticText,
         "22nd of 31 VTs, shared with Decider Volcanic, Scareface A1, Blade and Prominence M3.");
     row("FuelTankImage", "Fuel tank icon", "", QAccessible::StaticText,
