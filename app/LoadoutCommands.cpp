@@ -38,6 +38,7 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject
         {"SwapAction",
          "Swap with the Pinned Loadout",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
+        {"BrowseAction", "Browse VTs and Weapons", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
     };
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("LoadoutMenu"));
@@ -55,6 +56,7 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard) : QObject
     }
     menu->insertSeparator(actions[CopyLoadout]);
     menu->insertSeparator(actions[Pin]);
+    menu->insertSeparator(actions[Browse]);
     // Swapping is done from the comparison window or by its keys.
     menu->removeAction(actions[Swap]);
 }

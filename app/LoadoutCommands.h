@@ -22,8 +22,8 @@ class LoadoutCommands : public QObject {
     Q_OBJECT
 
 public:
-    enum Command { Undo, Redo, CopyLoadout, PasteLoadout, Pin, ShowComparison, Swap };
-    static constexpr int CommandCount = 7;
+    enum Command { Undo, Redo, CopyLoadout, PasteLoadout, Pin, ShowComparison, Swap, Browse };
+    static constexpr int CommandCount = 8;
 
     LoadoutCommands(QWidget* window, HandlerGuard& guard);
 

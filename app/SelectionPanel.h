@@ -5,6 +5,7 @@
 // buttons of fixed weapons and the MM launch button. It announces each pick
 // with a signal and shows what the handlers give it.
 
+#include "core/Preview.h"
 #include "core/VtChoice.h"
 #include "equipment/IconRules.h"
 #include "weapons/WeaponCatalogue.h"
@@ -14,6 +15,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 class HandlerGuard;
 class QComboBox;
@@ -69,6 +71,19 @@ public:
     void routeKeysThrough(class LoadoutCommands* commands);
     // What the icon rules need to know of a part slot.
     vantor::SlotFacts partFacts(int slot) const;
+    // What a pick's steps read of the selectors.
+    vantor::SelectorFacts pickFacts() const;
+    int itemCount(Selector selector) const;
+    // How many items each weapon selector holds (MW1..MW3, SW1..SW3) and
+    // which of them are locked on a fixed weapon.
+    std::array<int, 6> weaponItemCounts() const;
+    std::array<bool, 6> fixedWeaponSlots() const;
+
+    // What each item of `selector` would do if picked, shown while its list
+    // is open (one preview per item).
+    void showPreviews(Selector selector, const std::vector<vantor::PickPreview>& previews);
+    // Asks again for the previews of the list that is open, if any.
+    void refreshOpenPreviews();
 
     void showVtChoice(const vantor::VtChoice& choice);
     void showFuelIcon(int picture);
@@ -94,12 +109,15 @@ signals:
     void weaponPicked(vantor::WeaponKind kind, int slot);
     void fixedWeaponAsked(vantor::WeaponKind kind, int slot);
     void mmLaunchClicked();
+    // A selector's list has opened: its items want their previews.
+    void previewsWanted(SelectionPanel::Selector selector);
 
 private:
     void buildVtAndFuel(QWidget* parent);
     void buildParts(QWidget* parent);
     void buildWeapons(QWidget* parent);
     void connectPicks(HandlerGuard& guard);
+    void installItemPreviews();
     QComboBox* weaponSelector(vantor::WeaponKind kind, int slot) const;
     void drawIcon(QLabel* image, int& shown, int picture);
 

@@ -79,6 +79,9 @@ void SessionController::run(LoadoutCommands::Command command) {
     case LoadoutCommands::Swap:
         swapWithPinned();
         break;
+    case LoadoutCommands::Browse:
+        emit browseRequested();
+        break;
     }
     updateCommands();
 }

@@ -20,6 +20,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
             [this] {
                 selection->settle();
                 session->handlerEnded();
+                updateCatalogue();
             }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
@@ -105,9 +106,11 @@ void TVantor::connectAreas() {
                               [this, kind, slot] { weaponSelectChange(kind, slot); });
     });
     connect(selection, &S::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
+    connect(selection, &S::previewsWanted, this, &TVantor::showPreviews);
     connect(selection, &S::mmLaunchClicked, this,
             [this] { session->step([this] { F1ButtonClick(); }); });
     selection->routeKeysThrough(&session->commands());
+    connect(session, &SessionController::browseRequested, this, &TVantor::BrowseCatalogue);
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
     connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);

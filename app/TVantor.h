@@ -18,6 +18,7 @@
 
 #include <memory>
 
+class CatalogueWindow;
 class QFrame;
 
 class TVantor : public QWidget, private SessionHost {
@@ -80,6 +81,13 @@ private:
     void ShowOptionalPart(int slot);
     void applyIconRules();
     void FTSelectChange();
+    // What each item of an open list would do if picked now.
+    void showPreviews(int selector);
+    // The catalogue of VTs and weapons: opened on request, and following
+    // the loadout only while open.
+    void BrowseCatalogue();
+    void updateCatalogue();
+    void pickFromCatalogue(int selector, int item);
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
@@ -114,4 +122,5 @@ private:
     RangeChartPage* chart = nullptr;
     ReportPages* reports = nullptr;
     SessionController* session = nullptr;
+    CatalogueWindow* catalogue = nullptr; // built when first asked for
 };

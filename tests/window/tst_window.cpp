@@ -4,10 +4,13 @@
 
 #include "app/Appearance.h"
 #include "app/CompareWindow.h"
+#include "app/PreviewDelegate.h"
 #include "controls/Cgauges.h"
+#include "core/Preview.h"
 #include "equipment/IconKey.h"
 #include "equipment/OptionalParts.h"
 #include "factions/Factions.h"
+#include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponCatalogue.h"
@@ -152,6 +155,9 @@ private slots:
     void fontFolder();
     void compareWindow_data();
     void compareWindow();
+    void listPreviews();
+    void previewsMatchPicks_data();
+    void previewsMatchPicks();
 };
 
 void TestWindow::startState() {
@@ -1271,3 +1277,139 @@ int main(int argc, char* argv[]) {
 }
 
 #include "tst_window.moc"
+
+// While a list is open each item says what picking it would do: beside its
+// text, in its tooltip and in what a screen reader reads; closed, the items
+// hold their own tips only, and the session keeps no preview.
+void TestWindow::listPreviews() {
+    Window w;
+    w.chooseVt("Colt");
+    // A list is still built only when first opened.
+    QVERIFY(!w.combo("SWSelect3")->findChild<QAbstractItemView*>());
+    w.pick("MWSelect1", "270-RI");
+    w.pick("FTSelect", "2 Fuel Tanks");
+    QComboBox* c = w.combo("MWSelect2");
+    const QString ownTip = c->itemData(2, Qt::ToolTipRole).toString();
+    QCOMPARE(ownTip, weaponItemTip(*findWeapon(WeaponKind::Main, "4A-REC")));
+    const SessionState before = w.window->captureState();
+
+    c->showPopup();
+    // 270-RI (3) and two tanks (4) make 7 of 12 / 15; a 77-REC (2) 9.
+    const QString preview = "If picked: total load 9 of 12 / 15, VT OK (as now)";
+    QCOMPARE(c->itemData(3, Qt::ToolTipRole).toString(),
+             weaponItemTip(*findWeapon(WeaponKind::Main, "77-REC")) + "\n" + preview);
+    QCOMPARE(c->itemData(3, PreviewChangeRole).toString(), QStringLiteral("+2"));
+    QCOMPARE(c->itemData(3, PreviewStatusRole).toString(), QString());
+    QCOMPARE(c->itemText(3), QStringLiteral("77-REC"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(c->view());
+    QVERIFY(list);
+    QAccessibleInterface* cell = nullptr;
+    for (int i = 0; i < list->childCount() && !cell; ++i)
+        if (list->child(i)->text(QAccessible::Name) == "77-REC")
+            cell = list->child(i);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Description), c->itemData(3, Qt::ToolTipRole).toString());
+    c->hidePopup();
+    QCOMPARE(c->itemData(3, Qt::ToolTipRole).toString(),
+             weaponItemTip(*findWeapon(WeaponKind::Main, "77-REC")));
+    QVERIFY(w.window->captureState() == before);
+
+    // After a pick the list tells from the new loadout: MKR-LA (2) in slot 2
+    // makes 9, so a 140-MG (3) in slot 3 gives 12.
+    w.pick("MWSelect2", "MKR-LA");
+    QComboBox* third = w.combo("MWSelect3");
+    third->showPopup();
+    const int mg = third->findText("140-MG");
+    QCOMPARE(third->itemData(mg, PreviewTextRole).toString(),
+             QStringLiteral("If picked: total load 12 of 12 / 15, VT OK (as now)"));
+    const int unarmed = 0;
+    QCOMPARE(third->itemData(unarmed, PreviewChangeRole).toString(), QStringLiteral("\u00b10"));
+    third->hidePopup();
+    w.pick("MWSelect3", "140-MG");
+    QComboBox* fuel = w.combo("FTSelect");
+    fuel->showPopup();
+    // 12 with two tanks: no tanks makes 8.
+    QCOMPARE(fuel->itemData(0, PreviewChangeRole).toString(), QStringLiteral("\u22124"));
+    QCOMPARE(fuel->itemData(0, PreviewStatusRole).toString(), QString());
+    fuel->hidePopup();
+    // A DP-MIS (2) makes 14, STD OVER: no tanks gives VT OK again, drawn in
+    // the status's colour.
+    w.pick("SWSelect1", "DP-MIS");
+    fuel->showPopup();
+    QCOMPARE(fuel->itemData(0, PreviewStatusRole).toString(), QStringLiteral("\u2192 VT OK"));
+    QCOMPARE(fuel->itemData(0, PreviewStatusColourRole).value<QColor>(),
+             loadStatusColour(StatusVtOk));
+    QCOMPARE(fuel->itemData(0, PreviewTextRole).toString(),
+             QStringLiteral("If picked: total load 10 of 12 / 15, VT OK (now STD OVER)\n"
+                            "Turn Speed 37.4 (now 46.9)\nTurn Rank 28th (now ~31st)"));
+    // The list is wide enough for every item's text and preview.
+    QAbstractItemView* view = fuel->view();
+    QVERIFY(view->viewport()->width() >= view->sizeHintForColumn(0));
+    fuel->hidePopup();
+
+    // The VT list tells each VT's own figures.
+    QCOMPARE(w.combo("VTSelect")->itemData(12, Qt::ToolTipRole).toString(),
+             QStringLiteral("Standard load 15, maximum load 18, speed 168 mph, durability 4200, "
+                            "turn speed 24.2 s."));
+}
+
+void TestWindow::previewsMatchPicks_data() {
+    QTest::addColumn<QString>("vt");
+    QTest::addColumn<QStringList>("setup"); // selector=item picks before
+    QTest::newRow("Colt, advanced mount set") << "Colt" << QStringList{"OPSelect1=Advanced Mount"};
+    QTest::newRow("Garpike, mounts") << "Garpike"
+                                     << QStringList{"SWSelect1=AVTM", "OPSelect2=Additional Mount",
+                                                    "OPLSelect2=2", "MWSelect1=270-AR"};
+    QTest::newRow("Prominence M2, MM launched")
+        << "Prominence M2"
+        << QStringList{"F1", "MWSelect1=355-SB", "OPSelect1=Mechanical Unit", "OPLSelect1=1"};
+    QTest::newRow("Prominence M3") << "Prominence M3" << QStringList{"FTSelect=2 Fuel Tanks"};
+    QTest::newRow("Jaralaccs NSR, balancer")
+        << "Jaralaccs NSR"
+        << QStringList{"OPSelect2=Advanced Balancer", "OPLSelect2=3", "MWSelect1=430-SB",
+                       "MWSelect2=430-SB", "OPSelect1=Advanced Mount"};
+}
+
+// Every item of every list that can be opened: what its preview says equals
+// what really picking it makes of the loadout.
+void TestWindow::previewsMatchPicks() {
+    QFETCH(QString, vt);
+    QFETCH(QStringList, setup);
+    Window w;
+    w.chooseVt(vt);
+    for (const QString& step : setup) {
+        if (step == "F1") {
+            w.click("F1Button");
+            continue;
+        }
+        w.pick(qPrintable(step.section('=', 0, 0)), step.section('=', 1));
+    }
+    const SessionState start = w.window->captureState();
+    static const char* const names[] = {"FTSelect",   "OPSelect1", "OPLSelect1", "OPSelect2",
+                                        "OPLSelect2", "MWSelect1", "MWSelect2",  "MWSelect3",
+                                        "SWSelect1",  "SWSelect2", "SWSelect3"};
+    int compared = 0;
+    for (const char* name : names) {
+        QComboBox* c = w.combo(name);
+        if (!c->isEnabled())
+            continue;
+        c->showPopup();
+        QStringList texts, changes;
+        for (int item = 0; item < c->count(); ++item) {
+            texts << c->itemData(item, PreviewTextRole).toString();
+            changes << c->itemData(item, PreviewChangeRole).toString();
+        }
+        c->hidePopup();
+        for (int item = 0; item < c->count(); ++item) {
+            const Loadout before = w.window->loadout();
+            w.pick(name, item);
+            const PickPreview real = comparePick(before, w.window->loadout());
+            QCOMPARE(texts[item], previewText(real));
+            QCOMPARE(changes[item], loadChangeText(real.loadChange()));
+            ++compared;
+            w.window->restoreState(start);
+            QVERIFY(w.window->loadout() == start.loadout);
+        }
+    }
+    QVERIFY(compared > 20);
+}
