@@ -4,7 +4,6 @@
 #include "factions/Factions.h"
 #include "model/Text.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -13,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -22,7 +22,7 @@
 #include <algorithm>
 
 CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
-    : QWidget(mainWindow, Qt::Tool) {
+    : QWidget(mainWindow, Qt::Tool), guard(guard) {
     setObjectName(QStringLiteral("CatalogueWindow"));
     setWindowTitle(QStringLiteral("Vantor - Catalogue"));
     setAccessibleName(windowTitle());
@@ -110,19 +110,10 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     guard.connect(slotSelect, &QComboBox::currentIndexChanged, this, [this] { previewSlot(); });
     guard.connect(copyButton, &QPushButton::clicked, this, [this] { copyTable(); });
     for (QTableView* table : {vtTable, weaponTable}) {
-        QObject::connect(table, &QTableView::doubleClicked, this,
-                         [this, table, &guard](const QModelIndex& index) {
-                             guard.run([this, table, index] { pickRow(table, index); });
-                         });
-        auto* sort = new QAction(QStringLiteral("Sort by This Column"), table);
-        sort->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-        sort->setShortcutContext(Qt::WidgetShortcut);
-        table->addAction(sort);
-        guard.connect(sort, &QAction::triggered, this,
-                      [this, table] { sortByCurrentColumn(table); });
         QObject::connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
                          [this, table] { describeSort(table); });
         table->installEventFilter(this);
+        table->viewport()->installEventFilter(this);
     }
     QObject::connect(weaponTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex& current) { showReason(current); });
@@ -177,6 +168,8 @@ void CatalogueWindow::showReason(const QModelIndex& current) {
 void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
     if (!index.isValid())
         return;
+    // The row picked is the one the line under the table speaks of.
+    table->setCurrentIndex(index);
     if (table == vtTable) {
         emit vtPicked(vtProxy->mapToSource(index).row());
         return;
@@ -219,12 +212,28 @@ void CatalogueWindow::copyTable() {
 }
 
 bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (QTableView* table : {vtTable, weaponTable})
+            if (watched == table->viewport()) {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const QModelIndex index = table->indexAt(mouse->position().toPoint());
+                if (mouse->button() == Qt::LeftButton && index.isValid()) {
+                    guard.run([this, table, index] { pickRow(table, index); });
+                    return true;
+                }
+            }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress && (watched == vtTable || watched == weaponTable)) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        auto* table = static_cast<QTableView*>(watched);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             key->modifiers() == Qt::NoModifier) {
-            auto* table = static_cast<QTableView*>(watched);
-            pickRow(table, table->currentIndex());
+            guard.run([this, table] { pickRow(table, table->currentIndex()); });
+            return true;
+        }
+        if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier) {
+            sortByCurrentColumn(table);
             return true;
         }
     }

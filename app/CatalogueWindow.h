@@ -52,6 +52,7 @@ private:
     void placeBesideMainWindow();
     void previewSlot();
 
+    HandlerGuard& guard;
     VtTableModel* vtModel = nullptr;
     WeaponTableModel* weaponModel = nullptr;
     CatalogueProxy* vtProxy = nullptr;

@@ -3,6 +3,8 @@
 #include "WindowTest.h"
 
 #include "app/Appearance.h"
+#include "app/CatalogueModels.h"
+#include "app/CatalogueWindow.h"
 #include "app/CompareWindow.h"
 #include "app/PreviewDelegate.h"
 #include "controls/Cgauges.h"
@@ -16,6 +18,7 @@
 #include "weapons/WeaponCatalogue.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -25,11 +28,14 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStyledItemDelegate>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -156,6 +162,8 @@ private slots:
     void compareWindow_data();
     void compareWindow();
     void listPreviews();
+    void catalogueModels();
+    void catalogueWindow();
     void previewsMatchPicks_data();
     void previewsMatchPicks();
 };
@@ -1412,4 +1420,240 @@ void TestWindow::previewsMatchPicks() {
         }
     }
     QVERIFY(compared > 20);
+}
+
+// The catalogue's models and their sorting proxies keep Qt's rules for item
+// models through every change the window makes of them.
+void TestWindow::catalogueModels() {
+    using Tester = QAbstractItemModelTester;
+    VtTableModel vts;
+    WeaponTableModel weapons;
+    CatalogueProxy vtProxy, weaponProxy;
+    vtProxy.setSourceModel(&vts);
+    weaponProxy.setSourceModel(&weapons);
+    Tester t1(&vts, Tester::FailureReportingMode::QtTest);
+    Tester t2(&weapons, Tester::FailureReportingMode::QtTest);
+    Tester t3(&vtProxy, Tester::FailureReportingMode::QtTest);
+    Tester t4(&weaponProxy, Tester::FailureReportingMode::QtTest);
+    QCOMPARE(vts.rowCount(), VtCount);
+    QCOMPARE(vts.columnCount(), int(VtTableModel::ColumnCount));
+    vts.setCurrentVt(12);
+    vts.setCurrentVt(-1);
+    vtProxy.sort(VtTableModel::MaxSpeedColumn, Qt::DescendingOrder);
+    QCOMPARE(vtProxy.index(0, 0).data().toString(), QStringLiteral("Rapier")); // 200 mph
+    vtProxy.setFilterFixedString("PROM");
+    QCOMPARE(vtProxy.rowCount(), 3);
+    vtProxy.setFaction("Hai Shi Dao");
+    QCOMPARE(vtProxy.rowCount(), 0);
+    vtProxy.setFilterFixedString(QString());
+    int haiShiDao = 0;
+    for (const VtEntry& vt : VtCatalogue)
+        haiShiDao += vt.faction == Faction::HaiShiDao;
+    QCOMPARE(vtProxy.rowCount(), haiShiDao);
+
+    // The weapons of three VTs, each into every slot.
+    weaponProxy.sort(WeaponTableModel::RangeColumn, Qt::AscendingOrder);
+    for (int vt : {0, 12, 19}) {
+        Loadout l;
+        const VtChoice choice = chooseVt(l, vt);
+        WeaponTableModel::Selectors offer;
+        for (int i = 0; i < 3; ++i) {
+            offer.items[std::size_t(i)] = int(choice.main[std::size_t(i)].items.size());
+            offer.items[std::size_t(i + 3)] = int(choice.sub[std::size_t(i)].items.size());
+            offer.fixed[std::size_t(i)] = choice.main[std::size_t(i)].fixed;
+            offer.fixed[std::size_t(i + 3)] = choice.sub[std::size_t(i)].fixed;
+        }
+        for (int slot = 0; slot < 6; ++slot)
+            weapons.show(l, {vt, 0, -1, 0, -1}, offer, slot);
+    }
+    // Prominence M2, whose MM sits fixed in sub-weapon slot 2: ranges sort by
+    // their far end, "N/A" last whichever way.
+    QCOMPARE(weapons.rowCount(), 5 + 5);
+    for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        weaponProxy.sort(WeaponTableModel::RangeColumn, order);
+        bool missingSeen = false;
+        double previous = order == Qt::AscendingOrder ? -1 : 1e9;
+        for (int r = 0; r < weaponProxy.rowCount(); ++r) {
+            const QModelIndex cell = weaponProxy.index(r, WeaponTableModel::RangeColumn);
+            if (cell.data().toString() == NotAvailable) {
+                missingSeen = true;
+                continue;
+            }
+            QVERIFY2(!missingSeen, "a range after N/A");
+            const double end = cell.data(SortRole).toDouble();
+            QCOMPARE(end, cell.data().toString().section('-', 1).toDouble());
+            QVERIFY(order == Qt::AscendingOrder ? end >= previous : end <= previous);
+            previous = end;
+        }
+        QVERIFY(missingSeen);
+    }
+}
+
+// The catalogue window as a user meets it: opened by its keys, sorted by a
+// header click and from the keyboard, filtered, a VT and a weapon picked into
+// the main window and taken back, a refused pick explained, the rows copied.
+void TestWindow::catalogueWindow() {
+    Window w;
+    w.chooseVt("Colt");
+    QVERIFY(!w.window->findChild<CatalogueWindow*>()); // nothing while never opened
+    QVERIFY(w.window->findChild<QAction*>("BrowseAction"));
+    QCOMPARE(w.window->findChild<QAction*>("BrowseAction")->text(),
+             QStringLiteral("Browse VTs and Weapons"));
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_B));
+    auto* catalogue = w.window->findChild<CatalogueWindow*>("CatalogueWindow");
+    QVERIFY(catalogue && catalogue->isVisible());
+    QVERIFY(catalogue->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(catalogue->windowTitle(), QStringLiteral("Vantor - Catalogue"));
+    catalogue->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(catalogue));
+
+    auto* vts = catalogue->findChild<QTableView*>("VtTable");
+    QAbstractItemModel* shown = vts->model();
+    QCOMPARE(shown->rowCount(), VtCount);
+    QCOMPARE(shown->index(0, 0).data().toString(), QStringLiteral("Colt"));
+    QVERIFY(shown->index(0, 0).data(Qt::FontRole).value<QFont>().bold()); // the VT in the window
+    QVERIFY(!shown->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
+    QCOMPARE(shown->index(0, VtTableModel::StandardLoadColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("22nd of 31 VTs, shared with Decider Volcanic, Scareface A1, Blade "
+                            "and Prominence M3."));
+    QCOMPARE(shown->index(0, VtTableModel::TurnSpeedColumn).data().toString(),
+             QStringLiteral("37.4"));
+
+    // A header click sorts up by the figure, equal figures in catalogue order;
+    // a second click reverses.
+    QHeaderView* header = vts->horizontalHeader();
+    const auto clickHeader = [header](int column) {
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
+    };
+    const auto column = [shown](int c) {
+        QStringList cells;
+        for (int r = 0; r < shown->rowCount(); ++r)
+            cells << shown->index(r, c).data().toString();
+        return cells;
+    };
+    vts->scrollTo(shown->index(0, VtTableModel::StandardLoadColumn));
+    clickHeader(VtTableModel::StandardLoadColumn);
+    QCOMPARE(column(0).mid(0, 2), (QStringList{"Prominence M2", "Sheepdog"}));
+    QCOMPARE(column(VtTableModel::StandardLoadColumn).last(), QStringLiteral("38"));
+    clickHeader(VtTableModel::StandardLoadColumn);
+    QCOMPARE(column(0).first(), QStringLiteral("Juggernaut"));
+    QCOMPARE(column(0).mid(VtCount - 2), (QStringList{"Prominence M2", "Sheepdog"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(vts)->text(QAccessible::Description),
+             QStringLiteral("Sorted by Standard Load, descending."));
+    QCOMPARE(shown
+                 ->headerData(VtTableModel::StandardLoadColumn, Qt::Horizontal,
+                              Qt::AccessibleDescriptionRole)
+                 .toString(),
+             QStringLiteral("Sorted descending"));
+
+    // From the keyboard: Ctrl+S on a cell sorts by its column, again reverses.
+    vts->setFocus();
+    vts->setCurrentIndex(shown->index(0, VtTableModel::MaxSpeedColumn));
+    QTest::keyClick(vts, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(column(VtTableModel::MaxSpeedColumn).first(), QStringLiteral("117"));
+    QTest::keyClick(vts, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(column(VtTableModel::MaxSpeedColumn).first(), QStringLiteral("200"));
+
+    // Filters: any part of the name, and the faction.
+    auto* filter = catalogue->findChild<QLineEdit*>("CatalogueFilter");
+    QTest::keyClicks(filter, "jar");
+    QCOMPARE(shown->rowCount(), 3);
+    filter->clear();
+    auto* faction = catalogue->findChild<QComboBox*>("FactionFilter");
+    faction->setCurrentIndex(faction->findText("Right Brothers"));
+    int rightBrothers = 0;
+    for (const VtEntry& vt : VtCatalogue)
+        rightBrothers += vt.faction == Faction::RightBrothers;
+    QCOMPARE(shown->rowCount(), rightBrothers);
+    QCOMPARE(rightBrothers, 6);
+    faction->setCurrentIndex(0);
+    QCOMPARE(shown->rowCount(), VtCount);
+
+    // Copy: the rows as shown, with the captions.
+    filter->setText("colt");
+    QTest::mouseClick(catalogue->findChild<QPushButton*>("CatalogueCopyButton"), Qt::LeftButton);
+    const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(copied.size(), 3);
+    QVERIFY(copied[0].startsWith("VT\tFaction\tGeneration\tAvailability\tStandard Load\t"));
+    QVERIFY(copied[0].endsWith("\tFuel Tanks\tFixed Weapons"));
+    QVERIFY(copied[1].startsWith("Colt Executive\tRight Brothers\t1st Gen\tTurn 3\t13\t16\t134"));
+    QVERIFY(copied[2].startsWith("Colt\tRight Brothers\t1st Gen\tTurn 3\t12\t15\t128"));
+    filter->clear();
+
+    // Enter picks a VT as the VT selector would, as one step.
+    const int garpike = column(0).indexOf("Garpike");
+    vts->setCurrentIndex(shown->index(garpike, 0));
+    QTest::keyClick(vts, Qt::Key_Return);
+    QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("Garpike"));
+    QCOMPARE(w.window->loadout().VTIndex, 12);
+    QVERIFY(shown->index(garpike, 0).data(Qt::FontRole).value<QFont>().bold());
+    QTest::keyClick(vts, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("Colt"));
+    QVERIFY(!shown->index(garpike, 0).data(Qt::FontRole).value<QFont>().bold());
+
+    // The weapons of the Colt: what each would make of the loadout in the slot.
+    auto* tabs = catalogue->findChild<QTabWidget*>("CatalogueTabs");
+    tabs->setCurrentIndex(1);
+    auto* weapons = catalogue->findChild<QTableView*>("WeaponTable");
+    auto* slot = catalogue->findChild<QComboBox*>("WeaponSlotSelect");
+    QAbstractItemModel* list = weapons->model();
+    QCOMPARE(list->rowCount(), 7 + 4);
+    const auto rowOf = [list](const QString& name) {
+        for (int r = 0; r < list->rowCount(); ++r)
+            if (list->index(r, 0).data().toString() == name)
+                return r;
+        return -1;
+    };
+    const int mg = rowOf("140-MG");
+    QCOMPARE(list->index(mg, WeaponTableModel::SlotsColumn).data().toString(),
+             QStringLiteral("1, 2, 3"));
+    QCOMPARE(list->index(mg, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             QStringLiteral("3"));
+    w.pick("FTSelect", "2 Fuel Tanks"); // followed at once
+    w.pick("SWSelect1", "DP-MIS");
+    QCOMPARE(list->index(mg, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             QStringLiteral("9"));
+    QCOMPARE(list->index(mg, WeaponTableModel::StatusIfPickedColumn).data().toString(),
+             QStringLiteral("VT OK"));
+    const int rifle = rowOf("270-RI");
+    slot->setCurrentIndex(3); // Sub-Weapon # 1: no main weapon goes there
+    QCOMPARE(list->index(mg, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             NotAvailable);
+    QTest::mouseDClick(weapons->viewport(), Qt::LeftButton, {},
+                       weapons->visualRect(list->index(mg, 0)).center());
+    QCOMPARE(w.combo("MWSelect1")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(),
+             QStringLiteral("140-MG is a main weapon; Sub-Weapon # 1 takes sub-weapons."));
+
+    // A double-click picks the weapon into the chosen slot, as one step.
+    slot->setCurrentIndex(2);
+    QCOMPARE(list->index(rifle, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             QStringLiteral("9"));
+    QTest::mouseDClick(weapons->viewport(), Qt::LeftButton, {},
+                       weapons->visualRect(list->index(rifle, 0)).center());
+    QCOMPARE(w.combo("MWSelect3")->currentText(), QStringLiteral("270-RI"));
+    QCOMPARE(w.window->loadout().TotalLoad, 9u);
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("9"));
+    QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(), QString());
+    QTest::keyClick(weapons, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.combo("MWSelect3")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(w.window->loadout().TotalLoad, 6u);
+
+    // A fixed slot keeps its weapon.
+    w.chooseVt("Garpike");
+    slot->setCurrentIndex(4);
+    const int avtm = rowOf("AVTM");
+    weapons->setFocus();
+    weapons->setCurrentIndex(list->index(avtm, 0));
+    QTest::keyClick(weapons, Qt::Key_Return);
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
+    QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(),
+             QStringLiteral("Sub-Weapon # 2 holds a fixed weapon, which cannot be changed."));
+    QCOMPARE(list->index(rowOf("BANG-N"), WeaponTableModel::SlotsColumn).data().toString(),
+             QStringLiteral("2 (fixed)"));
+
+    QTest::keyClick(weapons, Qt::Key_Escape);
+    QVERIFY(!catalogue->isVisible());
 }
