@@ -74,33 +74,57 @@ ListWatcher* watcherOf(const QComboBox* selector) {
 } // namespace
 
 PreviewItemModel::PreviewItemModel(QObject* parent, FiguresOf figures)
-    : QStandardItemModel(parent), figures(std::move(figures)) {}
+    : QStandardItemModel(parent), figures(std::move(figures)) {
+    // Other items, other previews.
+    connect(this, &QAbstractItemModel::modelReset, this, &PreviewItemModel::clearPreviews);
+    connect(this, &QAbstractItemModel::rowsInserted, this, &PreviewItemModel::clearPreviews);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &PreviewItemModel::clearPreviews);
+}
 
 QVariant PreviewItemModel::data(const QModelIndex& index, int role) const {
     if (role == OwnTipRole)
         return ownTip(*this, index);
-    if (role != Qt::ToolTipRole && role != Qt::AccessibleDescriptionRole)
+    const Preview* preview = index.isValid() && std::size_t(index.row()) < previews.size()
+                                 ? &previews[std::size_t(index.row())]
+                                 : nullptr;
+    const auto orNothing = [](const QString& text) {
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    };
+    switch (role) {
+    case PreviewChangeRole:
+        return preview ? orNothing(preview->change) : QVariant();
+    case PreviewStatusRole:
+        return preview ? orNothing(preview->status) : QVariant();
+    case PreviewStatusColourRole:
+        return preview && !preview->status.isEmpty() ? QVariant(preview->statusColour) : QVariant();
+    case PreviewTextRole:
+        return preview ? orNothing(preview->text) : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        break;
+    default:
         return QStandardItemModel::data(index, role);
+    }
     QString tip = ownTip(*this, index);
     if (tip.isEmpty() && figures && index.isValid())
         tip = figures(index.row());
-    const QString preview = QStandardItemModel::data(index, PreviewTextRole).toString();
-    if (!preview.isEmpty())
-        tip = tip.isEmpty() ? preview : tip + QLatin1Char('\n') + preview;
+    if (preview && !preview->text.isEmpty())
+        tip = tip.isEmpty() ? preview->text : tip + QLatin1Char('\n') + preview->text;
     if (tip.isEmpty())
         return role == Qt::ToolTipRole ? QVariant() : QStandardItemModel::data(index, role);
     return tip;
 }
 
-void PreviewItemModel::clearPreviews() {
-    if (!holdsPreviews)
+void PreviewItemModel::setPreview(int row, Preview preview) {
+    if (row < 0 || row >= rowCount())
         return;
-    holdsPreviews = false;
-    for (int row = 0; row < rowCount(); ++row)
-        if (QStandardItem* it = item(row))
-            for (int role :
-                 {PreviewChangeRole, PreviewStatusRole, PreviewStatusColourRole, PreviewTextRole})
-                it->setData(QVariant(), role);
+    if (previews.size() != std::size_t(rowCount()))
+        previews.resize(std::size_t(rowCount()));
+    previews[std::size_t(row)] = std::move(preview);
+}
+
+void PreviewItemModel::clearPreviews() {
+    previews.clear();
 }
 
 PreviewDelegate::PreviewDelegate(QAbstractItemDelegate* inner, QObject* parent)
@@ -173,15 +197,8 @@ void installPreviews(QComboBox* selector, const std::function<void()>& opened,
 
 void setItemPreview(QComboBox* selector, int item, const QString& change, const QString& status,
                     const QColor& statusColour, const QString& text) {
-    PreviewItemModel* model = previewModel(selector);
-    QStandardItem* row = model ? model->item(item) : nullptr;
-    if (!row)
-        return;
-    model->holdsPreviews = model->holdsPreviews || !change.isEmpty();
-    row->setData(change.isEmpty() ? QVariant() : QVariant(change), PreviewChangeRole);
-    row->setData(status.isEmpty() ? QVariant() : QVariant(status), PreviewStatusRole);
-    row->setData(status.isEmpty() ? QVariant() : QVariant(statusColour), PreviewStatusColourRole);
-    row->setData(text.isEmpty() ? QVariant() : QVariant(text), PreviewTextRole);
+    if (PreviewItemModel* model = previewModel(selector))
+        model->setPreview(item, {change, status, statusColour, text});
 }
 
 bool previewListOpen(const QComboBox* selector) {
@@ -194,6 +211,8 @@ void fitPreviewList(QComboBox* selector) {
     if (!watcher || !watcher->list)
         return;
     QAbstractItemView* view = selector->view();
+    view->doItemsLayout();
+    view->viewport()->update();
     // The frame, margins and scroll bar around the items stay as they are.
     const int wanted =
         view->sizeHintForColumn(0) + watcher->list->width() - view->viewport()->width();

@@ -13,6 +13,7 @@
 #include <QStandardItemModel>
 
 #include <functional>
+#include <vector>
 
 class QComboBox;
 
@@ -27,6 +28,8 @@ enum PreviewRole : int {
 
 // A selector's items. Qt::ToolTipRole and Qt::AccessibleDescriptionRole read
 // the item's own tip followed by its preview; OwnTipRole reads the tip alone.
+// The previews are kept beside the items, not in them: setting an item's data
+// would make the selector write the current item's text over its field.
 class PreviewItemModel : public QStandardItemModel {
     Q_OBJECT
 
@@ -37,14 +40,22 @@ public:
     explicit PreviewItemModel(QObject* parent, FiguresOf figures = {});
 
     QVariant data(const QModelIndex& index, int role) const override;
+
+    struct Preview {
+        QString change;
+        QString status;
+        QColor statusColour;
+        QString text;
+    };
+    // Sets the preview of row `row`, telling no view: the list is laid out
+    // and painted again once all are set.
+    void setPreview(int row, Preview preview);
     // Forgets every item's preview.
     void clearPreviews();
 
 private:
     FiguresOf figures;
-    bool holdsPreviews = false;
-    friend void setItemPreview(QComboBox*, int, const QString&, const QString&, const QColor&,
-                               const QString&);
+    std::vector<Preview> previews; // by row; empty while the list is closed
 };
 
 // Draws an item as the selector's own delegate does, then its preview at the
@@ -77,5 +88,6 @@ void setItemPreview(QComboBox* selector, int item, const QString& change, const 
 // Whether the selector's list is open.
 bool previewListOpen(const QComboBox* selector);
 
-// Widens the open list so that every item's text and preview fit.
+// Lays the open list out again with its previews, widened so that every
+// item's text and preview fit.
 void fitPreviewList(QComboBox* selector);

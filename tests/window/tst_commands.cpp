@@ -246,8 +246,8 @@ void TestCommands::contextMenu() {
         }
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
                                  "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
-                                 "Show Comparison\t"}));
-    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false}));
+                                 "Show Comparison\t", "Browse VTs and Weapons\tCtrl+B"}));
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -257,7 +257,7 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true}));
     menu->actions().constFirst()->trigger();
     QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("VT"));
 }
