@@ -133,6 +133,7 @@ QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
     table->setTabKeyNavigation(false);
     table->setAlternatingRowColors(true);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setWordWrap(false);
     // Catalogue order until a column is chosen; a first click sorts up.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -242,6 +243,10 @@ bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CatalogueWindow::present() {
     if (!placed) {
+        // Every caption and figure in sight from the start; the user may
+        // widen a column afterwards.
+        vtTable->resizeColumnsToContents();
+        weaponTable->resizeColumnsToContents();
         placeBesideMainWindow();
         placed = true;
     }
