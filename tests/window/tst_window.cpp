@@ -1547,6 +1547,15 @@ void TestWindow::catalogueWindow() {
                               Qt::AccessibleDescriptionRole)
                  .toString(),
              QStringLiteral("Sorted descending"));
+    // What a screen reader reads for the column header.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(vts);
+    QString headerHeard;
+    for (int i = 0; i < table->childCount(); ++i)
+        if (QAccessibleInterface* cell = table->child(i);
+            cell && cell->role() == QAccessible::ColumnHeader &&
+            cell->text(QAccessible::Name) == "Standard Load")
+            headerHeard = cell->text(QAccessible::Description);
+    QCOMPARE(headerHeard, QStringLiteral("Sorted descending"));
 
     // From the keyboard: Ctrl+S on a cell sorts by its column, again reverses.
     vts->setFocus();
