@@ -394,10 +394,16 @@ void WeaponTableModel::show(const vantor::Loadout& l, const vantor::SelectorFact
         endResetModel();
         return;
     }
+    // Only the rows whose preview changed are told, so only they are painted.
+    std::vector<std::pair<QString, QString>> before;
+    before.reserve(rows.size());
+    for (const Row& r : rows)
+        before.emplace_back(r.total, r.status);
     previewRows(l, facts);
-    if (!rows.empty())
-        emit dataChanged(index(0, TotalIfPickedColumn),
-                         index(int(rows.size()) - 1, StatusIfPickedColumn));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (before[i] != std::pair(rows[i].total, rows[i].status))
+            emit dataChanged(index(int(i), TotalIfPickedColumn),
+                             index(int(i), StatusIfPickedColumn));
 }
 
 CatalogueProxy::CatalogueProxy(QObject* parent) : QSortFilterProxyModel(parent) {
