@@ -23,7 +23,10 @@
 
 #include "app/desktop/Appearance.h"
 #include "app/desktop/Platform.h"
+#include "app/session/CatalogueWindow.h"
 #include "app/window/TVantor.h"
+#include "core/Preview.h"
+#include "core/VtChoice.h"
 #include "model/VtCatalogue.h"
 
 #include <benchmark/benchmark.h>
@@ -31,8 +34,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <algorithm>
@@ -232,7 +238,120 @@ void pagesSetUp(const Session& s) {
     s.paint();
 }
 
+// The catalogue open beside the window, on its weapons.
+void catalogueSetUp(const Session& s) {
+    loadoutSetUp(s);
+    s.activate();
+    s.press(Qt::CTRL | Qt::Key_B);
+    s.find<QTabWidget>("CatalogueTabs")->setCurrentIndex(1);
+    s.paint();
+}
+
 // --- The benchmarks --------------------------------------------------------
+
+// The previews of one whole list, as the core derives them when it opens: the
+// Macabre's sub-weapon list, the longest, with a loadout on board. No widgets.
+void PreviewWholeList(benchmark::State& state) {
+    vantor::Loadout l;
+    const vantor::VtChoice choice = vantor::chooseVt(l, 16);
+    vantor::SelectorFacts facts{16, 0, -1, 0, -1};
+    for (const vantor::Pick pick :
+         {vantor::Pick{vantor::PickSelector::Fuel, 2}, vantor::Pick{vantor::PickSelector::Main1, 3},
+          vantor::Pick{vantor::PickSelector::Sub1, 2}})
+        vantor::applyPick(l, facts, pick);
+    const int items = int(choice.sub[0].items.size());
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        for (int item = 0; item < items; ++item) {
+            const vantor::PickPreview p =
+                vantor::previewPick(l, facts, {vantor::PickSelector::Sub2, item});
+            benchmark::DoNotOptimize(vantor::previewText(p));
+        }
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        micros.push_back(took.count() * 1e6);
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = percentile(micros, 0.50);
+    state.counters["items"] = items;
+}
+
+// Opening a list (the previews derived and drawn), then closing it untimed.
+void OpenList(benchmark::State& state, const char* selector) {
+    Session s;
+    loadoutSetUp(s);
+    measure(
+        state, s, [&](int) { s.combo(selector)->hidePopup(); },
+        [&](int) { s.combo(selector)->showPopup(); });
+}
+
+// The catalogue opened by its keys on a fresh window each time (the first
+// opening builds it), and opened again once built.
+void OpenCatalogue(benchmark::State& state, bool first) {
+    std::vector<double> micros;
+    std::unique_ptr<Session> s;
+    if (!first) {
+        s = std::make_unique<Session>();
+        catalogueSetUp(*s);
+    }
+    for (auto _ : state) {
+        if (first) {
+            s = std::make_unique<Session>();
+            loadoutSetUp(*s);
+            s->activate();
+        } else {
+            s->find<CatalogueWindow>("CatalogueWindow")->close();
+            s->activate();
+        }
+        Session::settle();
+        const auto start = Clock::now();
+        s->press(Qt::CTRL | Qt::Key_B);
+        QCoreApplication::sendPostedEvents();
+        auto* catalogue = s->find<CatalogueWindow>("CatalogueWindow");
+        QImage canvas(catalogue->size(), QImage::Format_ARGB32_Premultiplied);
+        catalogue->render(&canvas);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        micros.push_back(took.count() * 1e6);
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = percentile(micros, 0.50);
+    state.counters["max_us"] = micros.back();
+}
+
+// Sorting the VT table by one column after another, and filtering it by a
+// name and back, with the table painted.
+void CatalogueSortOrFilter(benchmark::State& state, bool sort) {
+    Session s;
+    catalogueSetUp(s);
+    auto* catalogue = s.find<CatalogueWindow>("CatalogueWindow");
+    s.find<QTabWidget>("CatalogueTabs")->setCurrentIndex(0);
+    auto* table = s.find<QTableView>("VtTable");
+    auto* filter = s.find<QLineEdit>("CatalogueFilter");
+    QImage canvas(catalogue->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> micros;
+    int i = 0;
+    for (auto _ : state) {
+        Session::settle();
+        const auto start = Clock::now();
+        if (sort)
+            table->sortByColumn(i % VtTableModel::ColumnCount, i / VtTableModel::ColumnCount % 2
+                                                                   ? Qt::DescendingOrder
+                                                                   : Qt::AscendingOrder);
+        else
+            filter->setText(i % 2 ? QString() : QStringLiteral("pro"));
+        QCoreApplication::sendPostedEvents();
+        catalogue->render(&canvas);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        micros.push_back(took.count() * 1e6);
+        ++i;
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = percentile(micros, 0.50);
+    state.counters["max_us"] = micros.back();
+}
 
 void RepaintOnly(benchmark::State& state) {
     Session s;
@@ -290,6 +409,24 @@ void registerAll() {
     };
 
     add("RepaintOnly", RepaintOnly, 500);
+
+    // What a player sees before picking: previews and the catalogue.
+    add("PreviewWholeList", PreviewWholeList, 2000);
+    for (const char* selector : {"FTSelect", "OPSelect1", "MWSelect1", "SWSelect1"})
+        add(
+            std::string("OpenList/") + selector,
+            [selector](benchmark::State& st) { OpenList(st, selector); }, 300);
+    add(
+        "OpenCatalogue/first", [](benchmark::State& st) { OpenCatalogue(st, true); }, 20);
+    add(
+        "OpenCatalogue/again", [](benchmark::State& st) { OpenCatalogue(st, false); }, 200);
+    add(
+        "CatalogueSort", [](benchmark::State& st) { CatalogueSortOrFilter(st, true); }, 340);
+    add(
+        "CatalogueFilter", [](benchmark::State& st) { CatalogueSortOrFilter(st, false); }, 300);
+    add(
+        "PickMainWeaponCatalogueOpen",
+        [](benchmark::State& st) { Alternate(st, "MWSelect1", 1, 2, catalogueSetUp); }, 500);
 
     for (int vt = 0; vt < vantor::VtCount; ++vt) {
         std::string name(vantor::VtCatalogue[std::size_t(vt)].selectorName);

@@ -142,18 +142,66 @@ constexpr std::array<GaugeTipRow, GaugeCount> GaugeTips = {{
 }};
 // clang-format on
 
+// How far the load is from the next status: what can still be carried, or
+// what has to come off.
+QString loadHeadroom(const Loadout& l) {
+    const long long total = l.TotalLoad;
+    const long long standard = l.StandardLoad;
+    const long long maximum = l.MaximumLoad;
+    if (total <= standard)
+        return QStringLiteral("%1 left before STD OVER, %2 before MAX OVER.")
+            .arg(standard - total)
+            .arg(maximum - total);
+    if (total <= maximum)
+        return QStringLiteral("%1 left before MAX OVER.").arg(maximum - total);
+    return QStringLiteral("%1 to take off for STD OVER, %2 for VT OK.")
+        .arg(total - maximum)
+        .arg(total - standard);
+}
+
+// Mounts count on a VT that can fill its three sub-weapon slots with mount
+// weapons; the Prominence M3 never reaches MOUNT OVER.
+bool mountsCount(const Loadout& l) {
+    if (l.VTIndex < 0 || l.VTIndex >= VtCount || l.VTIndex == ProminenceM3)
+        return false;
+    if (l.FixedSW1 || l.FixedSW2 || l.FixedSW3 || l.SW1Mount || l.SW2Mount || l.SW3Mount)
+        return true;
+    for (std::uint32_t row = 0; row < l.SubWeaponListCount && row < WeaponListRows; ++row)
+        if (l.SubWeaponListMount[row] != 0)
+            return true;
+    return false;
+}
+
+QString mountHeadroom(const Loadout& l) {
+    const int free = int(!(l.SW1Mount || l.FixedSW1)) + int(!(l.SW2Mount || l.FixedSW2)) +
+                     int(!(l.SW3Mount || l.FixedSW3));
+    if (free == 0)
+        return QStringLiteral("No sub-weapon mount free.");
+    return free == 1 ? QStringLiteral("1 sub-weapon mount free before MOUNT OVER.")
+                     : QStringLiteral("%1 sub-weapon mounts free before MOUNT OVER.").arg(free);
+}
+
 } // namespace
+
+QString headroomTip(const Loadout& l) {
+    if (l.LoadStatus < StatusMountOver || l.LoadStatus > StatusVtOk)
+        return {};
+    QString tip = loadHeadroom(l);
+    if (mountsCount(l))
+        tip += QLatin1Char(' ') + mountHeadroom(l);
+    return tip;
+}
 
 QString statusTip(const Loadout& l) {
     switch (l.LoadStatus) {
     case StatusMountOver:
         return QStringLiteral("All three sub-weapon slots hold mount weapons (%1, %2, %3). ")
                    .arg(l.SW1ReportText, l.SW2ReportText, l.SW3ReportText) +
-               loadSentence(l);
+               loadSentence(l) + QLatin1Char('\n') + headroomTip(l);
     case StatusMaxOver:
     case StatusStdOver:
     case StatusVtOk:
-        return loadSentence(l);
+        return loadSentence(l) + QLatin1Char('\n') + headroomTip(l);
     default:
         return {};
     }

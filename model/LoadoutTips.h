@@ -10,8 +10,13 @@
 
 namespace vantor {
 
-// Empty while there is no status.
+// Empty while there is no status. Its last line is the headroom.
 QString statusTip(const Loadout& loadout);
+
+// How much load is left before the next status ("3 left before STD OVER, 6
+// before MAX OVER.") and, where mounts count, how many sub-weapon mounts are
+// free. Empty while there is no status.
+QString headroomTip(const Loadout& loadout);
 
 // What raised bold figure `bold` (an index into BoldValues) off the VT's own.
 QString raisedFigureTip(const Loadout& loadout, int bold);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the window for the README: docs/screenshot.png (a chosen loadout
 # with the range chart page open), docs/screenshot-start.png, and
-# docs/screenshot-dark.png (the same loadout on a desktop with a dark palette).
+# docs/screenshot-dark.png (the same loadout on a desktop with a dark palette)
+# and docs/screenshot-catalogue.png (the catalogue window for that loadout).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -12,4 +13,5 @@ cd build/dev/bin
 ./vantor_screenshot "$root/docs/screenshot.png" page
 ./vantor_screenshot "$root/docs/screenshot-start.png" start
 ./vantor_screenshot "$root/docs/screenshot-dark.png" dark
-echo "Wrote docs/screenshot.png, docs/screenshot-start.png and docs/screenshot-dark.png"
+./vantor_screenshot "$root/docs/screenshot-catalogue.png" catalogue
+echo "Wrote docs/screenshot.png, docs/screenshot-start.png, docs/screenshot-dark.png and docs/screenshot-catalogue.png"

@@ -1,11 +1,14 @@
 #include "app/areas/SelectionPanel.h"
 
 #include "app/areas/PartIcons.h"
+#include "app/areas/PreviewDelegate.h"
 #include "app/areas/Selectors.h"
 #include "app/areas/Widgets.h"
 #include "app/desktop/HandlerGuard.h"
 #include "equipment/IconKey.h"
 #include "equipment/OptionalParts.h"
+#include "model/Format.h"
+#include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
 
@@ -42,6 +45,80 @@ SelectionPanel::SelectionPanel(QWidget* parent, HandlerGuard& guard, QObject* ow
     buildParts(parent);
     buildWeapons(parent);
     connectPicks(guard);
+    installItemPreviews();
+}
+
+namespace {
+
+// A VT item's own figures: its loads, speed, durability and turn.
+QString vtFigures(int vt) {
+    if (vt < 0 || vt >= vantor::VtCount)
+        return {};
+    const vantor::VtEntry& e = vantor::vtEntry(vt);
+    return QStringLiteral("Standard load %1, maximum load %2, speed %3 mph, durability %4, "
+                          "turn speed %5 s.")
+        .arg(e.standardLoad)
+        .arg(e.maximumLoad)
+        .arg(vantor::floatText(e.maximumSpeed), vantor::formatHashHash(e.durability),
+             vantor::formatHashHash(e.turnSpeed));
+}
+
+} // namespace
+
+void SelectionPanel::installItemPreviews() {
+    // The selectors' order is the order of the picks the core previews.
+    static_assert(int(vantor::PickSelector::Sub3) == Sub3 &&
+                  int(vantor::PickSelector::Fuel) == Fuel);
+    installPreviews(
+        selectors[Vt], [] {}, vtFigures);
+    for (int s = Fuel; s < SelectorCount; ++s)
+        installPreviews(selectors[s], [this, s] { emit previewsWanted(Selector(s)); });
+}
+
+vantor::SelectorFacts SelectionPanel::pickFacts() const {
+    return {vt(), part(1), level(1), part(2), level(2)};
+}
+
+int SelectionPanel::itemCount(Selector selector) const {
+    return selectors[selector]->count();
+}
+
+std::array<int, 6> SelectionPanel::weaponItemCounts() const {
+    std::array<int, 6> counts{};
+    for (int i = 0; i < 6; ++i)
+        counts[std::size_t(i)] = selectors[Main1 + i]->count();
+    return counts;
+}
+
+std::array<bool, 6> SelectionPanel::fixedWeaponSlots() const {
+    // With a VT chosen, only a fixed weapon locks its selector.
+    std::array<bool, 6> fixed{};
+    for (int i = 0; i < 6; ++i)
+        fixed[std::size_t(i)] = vt() >= 0 && !selectors[Main1 + i]->isEnabled();
+    return fixed;
+}
+
+void SelectionPanel::showPreviews(Selector selector,
+                                  const std::vector<vantor::PickPreview>& previews) {
+    QComboBox* c = selectors[selector];
+    for (int item = 0; item < c->count(); ++item) {
+        const vantor::PickPreview* p =
+            std::size_t(item) < previews.size() ? &previews[std::size_t(item)] : nullptr;
+        if (!p || !p->valid) {
+            setItemPreview(c, item, {}, {}, {}, {});
+            continue;
+        }
+        setItemPreview(c, item, vantor::loadChangeText(p->loadChange()),
+                       vantor::statusChangeText(*p), vantor::loadStatusColour(p->status),
+                       vantor::previewText(*p));
+    }
+    fitPreviewList(c);
+}
+
+void SelectionPanel::refreshOpenPreviews() {
+    for (int s = Fuel; s < SelectorCount; ++s)
+        if (previewListOpen(selectors[s]))
+            emit previewsWanted(Selector(s));
 }
 
 void SelectionPanel::buildVtAndFuel(QWidget* parent) {
@@ -297,7 +374,7 @@ SelectionPanel::State SelectionPanel::state() const {
         out.items.reserve(c->count());
         for (int item = 0; item < c->count(); ++item) {
             out.items << c->itemText(item);
-            out.tips << c->itemData(item, Qt::ToolTipRole).toString();
+            out.tips << c->itemData(item, OwnTipRole).toString();
         }
         out.index = c->currentIndex();
         out.text = c->currentText();
@@ -318,7 +395,7 @@ void SelectionPanel::setState(const State& s) {
         bool sameItems = c->count() == in.items.size();
         for (int item = 0; sameItems && item < c->count(); ++item)
             sameItems = c->itemText(item) == in.items[item] &&
-                        c->itemData(item, Qt::ToolTipRole).toString() == in.tips.value(item);
+                        c->itemData(item, OwnTipRole).toString() == in.tips.value(item);
         if (!sameItems)
             fillSelector(c, in.items, in.tips);
         // An index of -1 clears the text, so the text comes after it. What

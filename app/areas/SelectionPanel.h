@@ -5,6 +5,7 @@
 // buttons of fixed weapons and the MM launch button. It announces each pick
 // with a signal and shows what the handlers give it.
 
+#include "core/Preview.h"
 #include "core/VtChoice.h"
 #include "equipment/IconRules.h"
 #include "weapons/WeaponCatalogue.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class HandlerGuard;
 class QComboBox;
@@ -43,6 +45,10 @@ public:
     // The selector of optional part slot 1 or 2, of its level, of a weapon slot 1 to 3.
     static constexpr Selector partSelector(int slot) { return slot == 1 ? Part1 : Part2; }
     static constexpr Selector levelSelector(int slot) { return slot == 1 ? Level1 : Level2; }
+    // The same selector as the core's steps name it.
+    static constexpr Selector selectorOf(vantor::PickSelector selector) {
+        return Selector(int(selector));
+    }
     static constexpr Selector weaponSelector(vantor::WeaponKind kind, int slot) {
         return Selector((kind == vantor::WeaponKind::Main ? Main1 : Sub1) + slot - 1);
     }
@@ -77,6 +83,19 @@ public:
     void routeKeysThrough(const std::function<void(QComboBox*)>& route);
     // What the icon rules need to know of a part slot.
     vantor::SlotFacts partFacts(int slot) const;
+    // What a pick's steps read of the selectors.
+    vantor::SelectorFacts pickFacts() const;
+    int itemCount(Selector selector) const;
+    // How many items each weapon selector holds (MW1..MW3, SW1..SW3) and
+    // which of them are locked on a fixed weapon.
+    std::array<int, 6> weaponItemCounts() const;
+    std::array<bool, 6> fixedWeaponSlots() const;
+
+    // What each item of `selector` would do if picked, shown while its list
+    // is open (one preview per item).
+    void showPreviews(Selector selector, const std::vector<vantor::PickPreview>& previews);
+    // Asks again for the previews of the list that is open, if any.
+    void refreshOpenPreviews();
 
     void showVtChoice(const vantor::VtChoice& choice);
     void showFuelIcon(int picture);
@@ -102,12 +121,15 @@ signals:
     void weaponPicked(vantor::WeaponKind kind, int slot);
     void fixedWeaponAsked(vantor::WeaponKind kind, int slot);
     void mmLaunchClicked();
+    // A selector's list has opened: its items want their previews.
+    void previewsWanted(SelectionPanel::Selector selector);
 
 private:
     void buildVtAndFuel(QWidget* parent);
     void buildParts(QWidget* parent);
     void buildWeapons(QWidget* parent);
     void connectPicks(HandlerGuard& guard);
+    void installItemPreviews();
     QComboBox* weaponCombo(vantor::WeaponKind kind, int slot) const;
     void drawIcon(QLabel* image, int& shown, int picture);
 

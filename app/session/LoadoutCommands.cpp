@@ -1,7 +1,7 @@
 #include "app/session/LoadoutCommands.h"
 
-#include "app/desktop/HandlerGuard.h"
 #include "app/areas/Selectors.h"
+#include "app/desktop/HandlerGuard.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,6 +30,7 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
         {"SwapAction",
          "Swap with the Pinned Loadout",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
+        {"BrowseAction", "Browse VTs and Weapons", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
     };
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("LoadoutMenu"));
@@ -55,6 +56,7 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
     }
     menu->insertSeparator(actions[CopyLoadout]);
     menu->insertSeparator(actions[Pin]);
+    menu->insertSeparator(actions[Browse]);
     // Swapping is done from the comparison window or by its keys.
     menu->removeAction(actions[Swap]);
 }

@@ -96,8 +96,7 @@ private:
     std::optional<SessionState>& pinned;
 };
 
-LoadoutHistory::LoadoutHistory(HistoryHost& host_, QObject* parent)
-    : QObject(parent), host(host_) {
+LoadoutHistory::LoadoutHistory(HistoryHost& host_, QObject* parent) : QObject(parent), host(host_) {
     undoStack.setUndoLimit(Limit);
 }
 

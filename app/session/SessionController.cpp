@@ -1,7 +1,7 @@
 #include "app/session/SessionController.h"
 
-#include "app/session/CompareWindow.h"
 #include "app/desktop/HandlerGuard.h"
+#include "app/session/CompareWindow.h"
 #include "core/Comparison.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
@@ -74,6 +74,9 @@ void SessionController::run(LoadoutCommands::Command command) {
         break;
     case LoadoutCommands::Swap:
         swapWithPinned();
+        break;
+    case LoadoutCommands::Browse:
+        emit browseRequested();
         break;
     }
     updateCommands();

@@ -61,6 +61,10 @@ public:
     LoadoutCommands& commands() { return *commandList; }
     void showMenu(QPoint globalPos);
 
+signals:
+    // The user asked for the catalogue of VTs and weapons.
+    void browseRequested();
+
 private:
     void run(LoadoutCommands::Command command);
     void updateCommands();

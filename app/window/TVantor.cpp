@@ -1,7 +1,7 @@
 #include "app/window/TVantor.h"
 
-#include "app/desktop/Accessibility.h"
 #include "app/areas/Widgets.h"
+#include "app/desktop/Accessibility.h"
 #include "app/desktop/Paths.h"
 #include "app/desktop/ToolWindowPlacement.h"
 #include "reports/Reports.h"
@@ -21,6 +21,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
             [this] {
                 selection->settle();
                 session->handlerEnded();
+                updateCatalogue();
             }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
@@ -104,10 +105,12 @@ void TVantor::connectAreas() {
                               [this, kind, slot] { weaponSelectChange(kind, slot); });
     });
     connect(selection, &S::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
+    connect(selection, &S::previewsWanted, this, &TVantor::showPreviews);
     connect(selection, &S::mmLaunchClicked, this,
             [this] { session->step(QStringLiteral("Launch MM"), [this] { F1ButtonClick(); }); });
     selection->routeKeysThrough(
         [this](QComboBox* selector) { session->commands().routeUndoKeys(selector); });
+    connect(session, &SessionController::browseRequested, this, &TVantor::BrowseCatalogue);
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
     connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);

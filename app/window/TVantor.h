@@ -5,8 +5,8 @@
 // steps of the core: each handler reads the picks, calls a step on the
 // record, and hands the result to the areas that show it.
 
-#include "app/desktop/HandlerGuard.h"
 #include "app/areas/Navigation.h"
+#include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PictureCache.h"
 #include "app/desktop/Platform.h"
 #include "app/session/SessionController.h"
@@ -18,6 +18,7 @@
 
 #include <memory>
 
+class CatalogueWindow;
 class QFrame;
 
 class TVantor : public QWidget, private SessionHost {
@@ -82,6 +83,13 @@ private:
     void ShowOptionalPart(int slot);
     void applyIconRules();
     void FTSelectChange();
+    // What each item of an open list would do if picked now.
+    void showPreviews(int selector);
+    // The catalogue of VTs and weapons: opened on request, and following
+    // the loadout only while open.
+    void BrowseCatalogue();
+    void updateCatalogue();
+    void pickFromCatalogue(SelectionPanel::Selector selector, int item);
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
@@ -117,4 +125,5 @@ private:
     RangeChartPage* chart = nullptr;
     ReportPages* reports = nullptr;
     SessionController* session = nullptr;
+    CatalogueWindow* catalogue = nullptr; // built when first asked for
 };

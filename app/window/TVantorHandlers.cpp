@@ -6,6 +6,8 @@
 #include "app/window/TVantor.h"
 
 #include "app/desktop/Paths.h"
+#include "app/session/CatalogueWindow.h"
+#include "core/Preview.h"
 #include "core/VtChoice.h"
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
@@ -68,6 +70,7 @@ void TVantor::showLoadout() {
         {state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
     applyIconRules();
     LoadVTPicture();
+    selection->refreshOpenPreviews();
 }
 
 void TVantor::LoadVTPicture() {
@@ -197,6 +200,60 @@ void TVantor::FTSelectChange() {
     if (choice.icon)
         selection->showFuelIcon(*choice.icon);
     RecomputeLoadout();
+}
+
+void TVantor::showPreviews(int selector) {
+    // Asked for while a list opens, outside any handler: an error ends here.
+    guard.run([this, selector] {
+        const vantor::SelectorFacts facts = selection->pickFacts();
+        const auto s = SelectionPanel::Selector(selector);
+        std::vector<vantor::PickPreview> previews;
+        previews.reserve(std::size_t(selection->itemCount(s)));
+        for (int item = 0; item < selection->itemCount(s); ++item)
+            previews.push_back(
+                vantor::previewPick(state, facts, {vantor::PickSelector(selector), item}));
+        selection->showPreviews(s, previews);
+    });
+}
+
+void TVantor::BrowseCatalogue() {
+    if (!catalogue) {
+        catalogue = new CatalogueWindow(this, guard);
+        session->commands().shareShortcutsWith(catalogue);
+        using S = SelectionPanel;
+        connect(catalogue, &CatalogueWindow::vtPicked, this,
+                [this](int vt) { guard.run([this, vt] { pickFromCatalogue(S::Vt, vt); }); });
+        connect(catalogue, &CatalogueWindow::weaponPicked, this,
+                [this](vantor::PickSelector selector, int item) {
+                    guard.run([this, selector, item] {
+                        pickFromCatalogue(SelectionPanel::selectorOf(selector), item);
+                    });
+                });
+    }
+    // Shown as it is now before it opens; from then on it follows every step.
+    catalogue->showLoadout(state, selection->pickFacts(),
+                           {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
+    catalogue->present();
+}
+
+void TVantor::updateCatalogue() {
+    if (catalogue && catalogue->isVisible())
+        catalogue->showLoadout(state, selection->pickFacts(),
+                               {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
+}
+
+// A pick from the catalogue is the pick of that item in its selector, as one
+// step, exactly as the user makes it there.
+void TVantor::pickFromCatalogue(SelectionPanel::Selector selector, int item) {
+    using S = SelectionPanel;
+    selection->select(selector, item);
+    if (selector == S::Vt) {
+        session->selectorStep(S::Vt, [this] { VTSelectChange(); });
+        return;
+    }
+    const WeaponKind kind = selector < S::Sub1 ? WeaponKind::Main : WeaponKind::Sub;
+    const int slot = int(selector) - (kind == WeaponKind::Main ? S::Main1 : S::Sub1) + 1;
+    session->selectorStep(selector, [this, kind, slot] { weaponSelectChange(kind, slot); });
 }
 
 void TVantor::HtmlGenerateButtonClick() {

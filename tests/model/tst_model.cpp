@@ -5,6 +5,7 @@
 #include "equipment/OptionalParts.h"
 #include "model/Format.h"
 #include "model/LoadoutDisplay.h"
+#include "model/LoadoutTips.h"
 #include "model/Overload.h"
 #include "model/Recompute.h"
 #include "model/VtCatalogue.h"
@@ -255,67 +256,87 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("headroom"); // the tip's last line
         const QColor red(255, 0, 0), yellow(255, 255, 0), black(0, 0, 0);
         // Colt: standard 12, maximum 15.
         QTest::newRow("empty")
             << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 0 << "VT OK" << black
-            << "Total load 0 is within the standard load of 12; 12 more can be carried.";
+            << "Total load 0 is within the standard load of 12; 12 more can be carried."
+            << "12 left before STD OVER, 15 before MAX OVER.";
         QTest::newRow("equal to standard")
             << 0 << 0 << 4u << 6u << 2u << 0u << 0u << 0 << "VT OK" << black
-            << "Total load 12 fills the standard load of 12 exactly.";
+            << "Total load 12 fills the standard load of 12 exactly."
+            << "0 left before STD OVER, 3 before MAX OVER.";
         QTest::newRow("one above standard")
             << 0 << 0 << 4u << 6u << 3u << 0u << 0u << 0 << "STD OVER" << yellow
-            << "Total load 13 is 1 over the standard load of 12; 2 more reach the maximum of 15.";
+            << "Total load 13 is 1 over the standard load of 12; 2 more reach the maximum of 15."
+            << "2 left before MAX OVER.";
         QTest::newRow("equal to maximum")
             << 0 << 0 << 0u << 15u << 0u << 0u << 0u << 0 << "STD OVER" << yellow
-            << "Total load 15 is 3 over the standard load of 12 and reaches the maximum of 15.";
+            << "Total load 15 is 3 over the standard load of 12 and reaches the maximum of 15."
+            << "0 left before MAX OVER.";
         QTest::newRow("one short of maximum")
             << 0 << 0 << 4u << 6u << 4u << 0u << 0u << 0 << "STD OVER" << yellow
-            << "Total load 14 is 2 over the standard load of 12; 1 more reaches the maximum of 15.";
+            << "Total load 14 is 2 over the standard load of 12; 1 more reaches the maximum of 15."
+            << "1 left before MAX OVER.";
         QTest::newRow("one above maximum")
             << 0 << 0 << 2u << 14u << 0u << 0u << 0u << 0 << "MAX OVER" << red
-            << "Total load 16 is 1 over the maximum load of 15.";
+            << "Total load 16 is 1 over the maximum load of 15."
+            << "1 to take off for STD OVER, 4 for VT OK.";
         QTest::newRow("raised standard holds")
             << 0 << 0 << 0u << 14u << 0u << 2u << 2u << 0 << "VT OK" << black
-            << "Total load 14 fills the standard load of 14 exactly.";
+            << "Total load 14 fills the standard load of 14 exactly."
+            << "0 left before STD OVER, 3 before MAX OVER.";
         QTest::newRow("raised standard exceeded")
             << 0 << 0 << 0u << 15u << 0u << 2u << 2u << 0 << "STD OVER" << yellow
-            << "Total load 15 is 1 over the standard load of 14; 2 more reach the maximum of 17.";
+            << "Total load 15 is 1 over the standard load of 14; 2 more reach the maximum of 17."
+            << "2 left before MAX OVER.";
         QTest::newRow("raised maximum holds")
             << 0 << 0 << 0u << 17u << 0u << 2u << 2u << 0 << "STD OVER" << yellow
-            << "Total load 17 is 3 over the standard load of 14 and reaches the maximum of 17.";
+            << "Total load 17 is 3 over the standard load of 14 and reaches the maximum of 17."
+            << "0 left before MAX OVER.";
         QTest::newRow("three mounts within load")
             << 0 << 0 << 0u << 0u << 3u << 0u << 0u << 7 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (AVTM, SL-GM, RAIL-B). Total load 3 "
-               "is within the standard load of 12; 9 more can be carried.";
+               "is within the standard load of 12; 9 more can be carried."
+            << "9 left before STD OVER, 12 before MAX OVER. No sub-weapon mount free.";
         QTest::newRow("mount over beats max over")
             << 0 << 0 << 0u << 20u << 0u << 0u << 0u << 7 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (AVTM, SL-GM, RAIL-B). Total load 20 "
-               "is 5 over the maximum load of 15.";
+               "is 5 over the maximum load of 15."
+            << "5 to take off for STD OVER, 8 for VT OK. No sub-weapon mount free.";
         QTest::newRow("two mounts")
             << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 3 << "VT OK" << black
-            << "Total load 0 is within the standard load of 12; 12 more can be carried.";
+            << "Total load 0 is within the standard load of 12; 12 more can be carried."
+            << "12 left before STD OVER, 15 before MAX OVER. 1 sub-weapon mount free before MOUNT "
+               "OVER.";
         // Garpike: BANG-N fixed in sub-weapon slot 2.
         QTest::newRow("Garpike mounts 1 and 3")
             << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 5 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (AVTM, BANG-N, RAIL-B). Total load 2 "
-               "is within the standard load of 15; 13 more can be carried.";
+               "is within the standard load of 15; 13 more can be carried."
+            << "13 left before STD OVER, 16 before MAX OVER. No sub-weapon mount free.";
         QTest::newRow("Garpike mount 1 only")
             << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 1 << "VT OK" << black
-            << "Total load 2 is within the standard load of 15; 13 more can be carried.";
+            << "Total load 2 is within the standard load of 15; 13 more can be carried."
+            << "13 left before STD OVER, 16 before MAX OVER. 1 sub-weapon mount free before MOUNT "
+               "OVER.";
         // Prominence M3: fixed slots 1 and 2 still leave room for a mount in 3.
         QTest::newRow("Prominence M3 exempt")
             << 20 << 20 << 0u << 0u << 2u << 0u << 0u << 4 << "VT OK" << black
-            << "Total load 2 is within the standard load of 12; 10 more can be carried.";
+            << "Total load 2 is within the standard load of 12; 10 more can be carried."
+            << "10 left before STD OVER, 12 before MAX OVER.";
         QTest::newRow("Prominence M2 not exempt")
             << 19 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (RAIL-A, MM, RAIL-B). Total load 2 "
-               "is within the standard load of 8; 6 more can be carried.";
+               "is within the standard load of 8; 6 more can be carried."
+            << "6 left before STD OVER, 10 before MAX OVER. No sub-weapon mount free.";
         // The exemption follows the selector's position, as the status does.
         QTest::newRow("M3 fixed flags, other position")
             << 20 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (RAIL-A, MM, RAIL-B). Total load 2 "
-               "is within the standard load of 12; 10 more can be carried.";
+               "is within the standard load of 12; 10 more can be carried."
+            << "10 left before STD OVER, 12 before MAX OVER.";
     }
     void loadStatus() {
         QFETCH(int, vt);
@@ -329,6 +350,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QColor, colour);
         QFETCH(QString, tip);
+        QFETCH(QString, headroom);
         Loadout l = selectVt(vt);
         l.FuelTankLoad = fuel;
         l.MainWeapon1Load = main;
@@ -350,7 +372,8 @@ private slots:
         QCOMPARE(d.statusText, status);
         QCOMPARE(d.statusColour, colour);
         QCOMPARE(loadStatusText(l.LoadStatus), status);
-        QCOMPARE(d.statusTip, tip);
+        QCOMPARE(d.statusTip, tip + QLatin1Char('\n') + headroom);
+        QCOMPARE(headroomTip(l), headroom);
     }
 
     void noStatusYet() {

@@ -320,8 +320,8 @@ void TestCommands::contextMenu() {
         }
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
                                  "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
-                                 "Show Comparison\t"}));
-    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false}));
+                                 "Show Comparison\t", "Browse VTs and Weapons\tCtrl+B"}));
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -331,7 +331,7 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true}));
     // Undo and Redo name the step they take back or make again.
     QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Undo Pick Colt"));
     menu->actions().constFirst()->trigger();

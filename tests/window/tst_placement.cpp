@@ -4,9 +4,9 @@
 #include "WindowTest.h"
 
 #include "app/desktop/Appearance.h"
-#include "app/session/CompareWindow.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/ToolWindowPlacement.h"
+#include "app/session/CompareWindow.h"
 
 #include <QHeaderView>
 #include <QScreen>

@@ -2,19 +2,25 @@
 
 #include "WindowTest.h"
 
+#include "app/areas/PreviewDelegate.h"
+#include "app/areas/RangeChartPage.h"
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
+#include "app/session/CatalogueModels.h"
+#include "app/session/CatalogueWindow.h"
 #include "app/session/CompareWindow.h"
-#include "app/areas/RangeChartPage.h"
 #include "controls/Cgauges.h"
+#include "core/Preview.h"
 #include "equipment/IconKey.h"
 #include "equipment/OptionalParts.h"
 #include "factions/Factions.h"
+#include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponCatalogue.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -25,6 +31,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -239,6 +246,11 @@ private slots:
     void compareWindow_data();
     void compareWindow();
     void compareCellsSayTheirColour();
+    void listPreviews();
+    void catalogueModels();
+    void catalogueWindow();
+    void previewsMatchPicks_data();
+    void previewsMatchPicks();
 };
 
 void TestWindow::startState() {
@@ -983,7 +995,8 @@ void TestWindow::screenReader_data() {
         "scores higher.");
     row("TotalLoadLabel", "Total Load: 5", "", QAccessible::StaticText);
     row("Label9", "Load status: VT OK", "", QAccessible::StaticText,
-        "Total load 5 is within the standard load of 12; 7 more can be carried.");
+        "Total load 5 is within the standard load of 12; 7 more can be carried.\n"
+        "7 left before STD OVER, 10 before MAX OVER.");
     row("StandardRankLabel", "Standard Capacity: 22nd", "", QAccessible::StaticText,
         "22nd of 31 VTs, shared with Decider Volcanic, Scareface A1, Blade and Prominence M3.");
     row("FuelTankImage", "Fuel tank icon", "", QAccessible::StaticText,
@@ -1587,3 +1600,384 @@ int main(int argc, char* argv[]) {
 }
 
 #include "tst_window.moc"
+
+// While a list is open each item says what picking it would do: beside its
+// text, in its tooltip and in what a screen reader reads; closed, the items
+// hold their own tips only, and the session keeps no preview.
+void TestWindow::listPreviews() {
+    Window w;
+    w.chooseVt("Colt");
+    // A list is still built only when first opened.
+    QVERIFY(!w.combo("SWSelect3")->findChild<QAbstractItemView*>());
+    w.pick("MWSelect1", "270-RI");
+    w.pick("FTSelect", "2 Fuel Tanks");
+    QComboBox* c = w.combo("MWSelect2");
+    const QString ownTip = c->itemData(2, Qt::ToolTipRole).toString();
+    QCOMPARE(ownTip, weaponItemTip(*findWeapon(WeaponKind::Main, "4A-REC")));
+    const SessionState before = w.window->captureState();
+
+    c->showPopup();
+    // 270-RI (3) and two tanks (4) make 7 of 12 / 15; a 77-REC (2) 9.
+    const QString preview = "If picked: total load 9 of 12 / 15, VT OK (as now)";
+    QCOMPARE(c->itemData(3, Qt::ToolTipRole).toString(),
+             weaponItemTip(*findWeapon(WeaponKind::Main, "77-REC")) + "\n" + preview);
+    QCOMPARE(c->itemData(3, PreviewChangeRole).toString(), QStringLiteral("+2"));
+    QCOMPARE(c->itemData(3, PreviewStatusRole).toString(), QString());
+    QCOMPARE(c->itemText(3), QStringLiteral("77-REC"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(c->view());
+    QVERIFY(list);
+    QAccessibleInterface* cell = nullptr;
+    for (int i = 0; i < list->childCount() && !cell; ++i)
+        if (list->child(i)->text(QAccessible::Name) == "77-REC")
+            cell = list->child(i);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Description), c->itemData(3, Qt::ToolTipRole).toString());
+    c->hidePopup();
+    QCOMPARE(c->itemData(3, Qt::ToolTipRole).toString(),
+             weaponItemTip(*findWeapon(WeaponKind::Main, "77-REC")));
+    QVERIFY(w.window->captureState() == before);
+
+    // After a pick the list tells from the new loadout: MKR-LA (2) in slot 2
+    // makes 9, so a 140-MG (3) in slot 3 gives 12.
+    w.pick("MWSelect2", "MKR-LA");
+    QComboBox* third = w.combo("MWSelect3");
+    third->showPopup();
+    const int mg = third->findText("140-MG");
+    QCOMPARE(third->itemData(mg, PreviewTextRole).toString(),
+             QStringLiteral("If picked: total load 12 of 12 / 15, VT OK (as now)"));
+    const int unarmed = 0;
+    QCOMPARE(third->itemData(unarmed, PreviewChangeRole).toString(), QStringLiteral("\u00b10"));
+    third->hidePopup();
+    w.pick("MWSelect3", "140-MG");
+    QComboBox* fuel = w.combo("FTSelect");
+    fuel->showPopup();
+    // 12 with two tanks: no tanks makes 8.
+    QCOMPARE(fuel->itemData(0, PreviewChangeRole).toString(), QStringLiteral("\u22124"));
+    QCOMPARE(fuel->itemData(0, PreviewStatusRole).toString(), QString());
+    fuel->hidePopup();
+    // A DP-MIS (2) makes 14, STD OVER: no tanks gives VT OK again, drawn in
+    // the status's colour.
+    w.pick("SWSelect1", "DP-MIS");
+    fuel->showPopup();
+    QCOMPARE(fuel->itemData(0, PreviewStatusRole).toString(), QStringLiteral("\u2192 VT OK"));
+    QCOMPARE(fuel->itemData(0, PreviewStatusColourRole).value<QColor>(),
+             loadStatusColour(StatusVtOk));
+    QCOMPARE(fuel->itemData(0, PreviewTextRole).toString(),
+             QStringLiteral("If picked: total load 10 of 12 / 15, VT OK (now STD OVER)\n"
+                            "Turn Speed 37.4 (now 46.9)\nTurn Rank 28th (now ~31st)"));
+    // The list is wide enough for every item's text and preview.
+    QAbstractItemView* view = fuel->view();
+    QVERIFY(view->viewport()->width() >= view->sizeHintForColumn(0));
+    fuel->hidePopup();
+
+    // The VT list tells each VT's own figures.
+    QCOMPARE(w.combo("VTSelect")->itemData(12, Qt::ToolTipRole).toString(),
+             QStringLiteral("Standard load 15, maximum load 18, speed 168 mph, durability 4200, "
+                            "turn speed 24.2 s."));
+}
+
+void TestWindow::previewsMatchPicks_data() {
+    QTest::addColumn<QString>("vt");
+    QTest::addColumn<QStringList>("setup"); // selector=item picks before
+    QTest::newRow("Colt, advanced mount set") << "Colt" << QStringList{"OPSelect1=Advanced Mount"};
+    QTest::newRow("Garpike, mounts") << "Garpike"
+                                     << QStringList{"SWSelect1=AVTM", "OPSelect2=Additional Mount",
+                                                    "OPLSelect2=2", "MWSelect1=270-AR"};
+    QTest::newRow("Prominence M2, MM launched")
+        << "Prominence M2"
+        << QStringList{"F1", "MWSelect1=355-SB", "OPSelect1=Mechanical Unit", "OPLSelect1=1"};
+    QTest::newRow("Prominence M3") << "Prominence M3" << QStringList{"FTSelect=2 Fuel Tanks"};
+    QTest::newRow("Jaralaccs NSR, balancer")
+        << "Jaralaccs NSR"
+        << QStringList{"OPSelect2=Advanced Balancer", "OPLSelect2=3", "MWSelect1=430-SB",
+                       "MWSelect2=430-SB", "OPSelect1=Advanced Mount"};
+}
+
+// Every item of every list that can be opened: what its preview says equals
+// what really picking it makes of the loadout.
+void TestWindow::previewsMatchPicks() {
+    QFETCH(QString, vt);
+    QFETCH(QStringList, setup);
+    Window w;
+    w.chooseVt(vt);
+    for (const QString& step : setup) {
+        if (step == "F1") {
+            w.click("F1Button");
+            continue;
+        }
+        w.pick(qPrintable(step.section('=', 0, 0)), step.section('=', 1));
+    }
+    const SessionState start = w.window->captureState();
+    static const char* const names[] = {"FTSelect",   "OPSelect1", "OPLSelect1", "OPSelect2",
+                                        "OPLSelect2", "MWSelect1", "MWSelect2",  "MWSelect3",
+                                        "SWSelect1",  "SWSelect2", "SWSelect3"};
+    int compared = 0;
+    for (const char* name : names) {
+        QComboBox* c = w.combo(name);
+        if (!c->isEnabled())
+            continue;
+        c->showPopup();
+        QStringList texts, changes;
+        for (int item = 0; item < c->count(); ++item) {
+            texts << c->itemData(item, PreviewTextRole).toString();
+            changes << c->itemData(item, PreviewChangeRole).toString();
+        }
+        c->hidePopup();
+        for (int item = 0; item < c->count(); ++item) {
+            const Loadout before = w.window->loadout();
+            w.pick(name, item);
+            const PickPreview real = comparePick(before, w.window->loadout());
+            QCOMPARE(texts[item], previewText(real));
+            QCOMPARE(changes[item], loadChangeText(real.loadChange()));
+            ++compared;
+            w.window->restoreState(start);
+            QVERIFY(w.window->loadout() == start.loadout);
+        }
+    }
+    QVERIFY(compared > 20);
+}
+
+// The catalogue's models and their sorting proxies keep Qt's rules for item
+// models through every change the window makes of them.
+void TestWindow::catalogueModels() {
+    using Tester = QAbstractItemModelTester;
+    VtTableModel vts;
+    WeaponTableModel weapons;
+    CatalogueProxy vtProxy, weaponProxy;
+    vtProxy.setSourceModel(&vts);
+    weaponProxy.setSourceModel(&weapons);
+    Tester t1(&vts, Tester::FailureReportingMode::QtTest);
+    Tester t2(&weapons, Tester::FailureReportingMode::QtTest);
+    Tester t3(&vtProxy, Tester::FailureReportingMode::QtTest);
+    Tester t4(&weaponProxy, Tester::FailureReportingMode::QtTest);
+    QCOMPARE(vts.rowCount(), VtCount);
+    QCOMPARE(vts.columnCount(), int(VtTableModel::ColumnCount));
+    vts.setCurrentVt(12);
+    vts.setCurrentVt(-1);
+    vtProxy.sort(VtTableModel::MaxSpeedColumn, Qt::DescendingOrder);
+    QCOMPARE(vtProxy.index(0, 0).data().toString(), QStringLiteral("Rapier")); // 200 mph
+    vtProxy.setFilterFixedString("PROM");
+    QCOMPARE(vtProxy.rowCount(), 3);
+    vtProxy.setFaction("Hai Shi Dao");
+    QCOMPARE(vtProxy.rowCount(), 0);
+    vtProxy.setFilterFixedString(QString());
+    int haiShiDao = 0;
+    for (const VtEntry& vt : VtCatalogue)
+        haiShiDao += vt.faction == Faction::HaiShiDao;
+    QCOMPARE(vtProxy.rowCount(), haiShiDao);
+
+    // The weapons of three VTs, each into every slot.
+    weaponProxy.sort(WeaponTableModel::RangeColumn, Qt::AscendingOrder);
+    for (int vt : {0, 12, 19}) {
+        Loadout l;
+        const VtChoice choice = chooseVt(l, vt);
+        WeaponTableModel::Selectors offer;
+        for (int i = 0; i < 3; ++i) {
+            offer.items[std::size_t(i)] = int(choice.main[std::size_t(i)].items.size());
+            offer.items[std::size_t(i + 3)] = int(choice.sub[std::size_t(i)].items.size());
+            offer.fixed[std::size_t(i)] = choice.main[std::size_t(i)].fixed;
+            offer.fixed[std::size_t(i + 3)] = choice.sub[std::size_t(i)].fixed;
+        }
+        for (int slot = 0; slot < 6; ++slot)
+            weapons.show(l, {vt, 0, -1, 0, -1}, offer, slot);
+    }
+    // Prominence M2, whose MM sits fixed in sub-weapon slot 2: ranges sort by
+    // their far end, "N/A" last whichever way.
+    QCOMPARE(weapons.rowCount(), 5 + 5);
+    for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        weaponProxy.sort(WeaponTableModel::RangeColumn, order);
+        bool missingSeen = false;
+        double previous = order == Qt::AscendingOrder ? -1 : 1e9;
+        for (int r = 0; r < weaponProxy.rowCount(); ++r) {
+            const QModelIndex cell = weaponProxy.index(r, WeaponTableModel::RangeColumn);
+            if (cell.data().toString() == NotAvailable) {
+                missingSeen = true;
+                continue;
+            }
+            QVERIFY2(!missingSeen, "a range after N/A");
+            const double end = cell.data(SortRole).toDouble();
+            QCOMPARE(end, cell.data().toString().section('-', 1).toDouble());
+            QVERIFY(order == Qt::AscendingOrder ? end >= previous : end <= previous);
+            previous = end;
+        }
+        QVERIFY(missingSeen);
+    }
+}
+
+// The catalogue window as a user meets it: opened by its keys, sorted by a
+// header click and from the keyboard, filtered, a VT and a weapon picked into
+// the main window and taken back, a refused pick explained, the rows copied.
+void TestWindow::catalogueWindow() {
+    Window w;
+    w.chooseVt("Colt");
+    QVERIFY(!w.window->findChild<CatalogueWindow*>()); // nothing while never opened
+    QVERIFY(w.window->findChild<QAction*>("BrowseAction"));
+    QCOMPARE(w.window->findChild<QAction*>("BrowseAction")->text(),
+             QStringLiteral("Browse VTs and Weapons"));
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_B));
+    auto* catalogue = w.window->findChild<CatalogueWindow*>("CatalogueWindow");
+    QVERIFY(catalogue && catalogue->isVisible());
+    QVERIFY(catalogue->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(catalogue->windowTitle(), QStringLiteral("Vantor - Catalogue"));
+    catalogue->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(catalogue));
+
+    auto* vts = catalogue->findChild<QTableView*>("VtTable");
+    QAbstractItemModel* shown = vts->model();
+    QCOMPARE(shown->rowCount(), VtCount);
+    QCOMPARE(shown->index(0, 0).data().toString(), QStringLiteral("Colt"));
+    QVERIFY(shown->index(0, 0).data(Qt::FontRole).value<QFont>().bold()); // the VT in the window
+    QVERIFY(!shown->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
+    QCOMPARE(shown->index(0, VtTableModel::StandardLoadColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("22nd of 31 VTs, shared with Decider Volcanic, Scareface A1, Blade "
+                            "and Prominence M3."));
+    QCOMPARE(shown->index(0, VtTableModel::TurnSpeedColumn).data().toString(),
+             QStringLiteral("37.4"));
+
+    // A header click sorts up by the figure, equal figures in catalogue order;
+    // a second click reverses.
+    QHeaderView* header = vts->horizontalHeader();
+    const auto clickHeader = [header](int column) {
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
+    };
+    const auto column = [shown](int c) {
+        QStringList cells;
+        for (int r = 0; r < shown->rowCount(); ++r)
+            cells << shown->index(r, c).data().toString();
+        return cells;
+    };
+    vts->scrollTo(shown->index(0, VtTableModel::StandardLoadColumn));
+    clickHeader(VtTableModel::StandardLoadColumn);
+    QCOMPARE(column(0).mid(0, 2), (QStringList{"Prominence M2", "Sheepdog"}));
+    QCOMPARE(column(VtTableModel::StandardLoadColumn).last(), QStringLiteral("38"));
+    clickHeader(VtTableModel::StandardLoadColumn);
+    QCOMPARE(column(0).first(), QStringLiteral("Juggernaut"));
+    QCOMPARE(column(0).mid(VtCount - 2), (QStringList{"Prominence M2", "Sheepdog"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(vts)->text(QAccessible::Description),
+             QStringLiteral("Sorted by Standard Load, descending."));
+    QCOMPARE(shown
+                 ->headerData(VtTableModel::StandardLoadColumn, Qt::Horizontal,
+                              Qt::AccessibleDescriptionRole)
+                 .toString(),
+             QStringLiteral("Sorted descending"));
+    // What a screen reader reads for the column header.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(vts);
+    QString headerHeard;
+    for (int i = 0; i < table->childCount(); ++i)
+        if (QAccessibleInterface* cell = table->child(i);
+            cell && cell->role() == QAccessible::ColumnHeader &&
+            cell->text(QAccessible::Name) == "Standard Load")
+            headerHeard = cell->text(QAccessible::Description);
+    QCOMPARE(headerHeard, QStringLiteral("Sorted descending"));
+
+    // From the keyboard: Ctrl+S on a cell sorts by its column, again reverses.
+    vts->setFocus();
+    vts->setCurrentIndex(shown->index(0, VtTableModel::MaxSpeedColumn));
+    QTest::keyClick(vts, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(column(VtTableModel::MaxSpeedColumn).first(), QStringLiteral("117"));
+    QTest::keyClick(vts, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(column(VtTableModel::MaxSpeedColumn).first(), QStringLiteral("200"));
+
+    // Filters: any part of the name, and the faction.
+    auto* filter = catalogue->findChild<QLineEdit*>("CatalogueFilter");
+    QTest::keyClicks(filter, "jar");
+    QCOMPARE(shown->rowCount(), 3);
+    filter->clear();
+    auto* faction = catalogue->findChild<QComboBox*>("FactionFilter");
+    faction->setCurrentIndex(faction->findText("Right Brothers"));
+    int rightBrothers = 0;
+    for (const VtEntry& vt : VtCatalogue)
+        rightBrothers += vt.faction == Faction::RightBrothers;
+    QCOMPARE(shown->rowCount(), rightBrothers);
+    QCOMPARE(rightBrothers, 6);
+    faction->setCurrentIndex(0);
+    QCOMPARE(shown->rowCount(), VtCount);
+
+    // Copy: the rows as shown, with the captions.
+    filter->setText("colt");
+    QTest::mouseClick(catalogue->findChild<QPushButton*>("CatalogueCopyButton"), Qt::LeftButton);
+    const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(copied.size(), 3);
+    QVERIFY(copied[0].startsWith("VT\tFaction\tGeneration\tAvailability\tStandard Load\t"));
+    QVERIFY(copied[0].endsWith("\tFuel Tanks\tFixed Weapons"));
+    QVERIFY(copied[1].startsWith("Colt Executive\tRight Brothers\t1st Gen\tTurn 3\t13\t16\t134"));
+    QVERIFY(copied[2].startsWith("Colt\tRight Brothers\t1st Gen\tTurn 3\t12\t15\t128"));
+    filter->clear();
+
+    // Enter picks a VT as the VT selector would, as one step.
+    const int garpike = column(0).indexOf("Garpike");
+    vts->setCurrentIndex(shown->index(garpike, 0));
+    QTest::keyClick(vts, Qt::Key_Return);
+    QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("Garpike"));
+    QCOMPARE(w.window->loadout().VTIndex, 12);
+    QVERIFY(shown->index(garpike, 0).data(Qt::FontRole).value<QFont>().bold());
+    QTest::keyClick(vts, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("Colt"));
+    QVERIFY(!shown->index(garpike, 0).data(Qt::FontRole).value<QFont>().bold());
+
+    // The weapons of the Colt: what each would make of the loadout in the slot.
+    auto* tabs = catalogue->findChild<QTabWidget*>("CatalogueTabs");
+    tabs->setCurrentIndex(1);
+    auto* weapons = catalogue->findChild<QTableView*>("WeaponTable");
+    auto* slot = catalogue->findChild<QComboBox*>("WeaponSlotSelect");
+    QAbstractItemModel* list = weapons->model();
+    QCOMPARE(list->rowCount(), 7 + 4);
+    const auto rowOf = [list](const QString& name) {
+        for (int r = 0; r < list->rowCount(); ++r)
+            if (list->index(r, 0).data().toString() == name)
+                return r;
+        return -1;
+    };
+    const int mg = rowOf("140-MG");
+    QCOMPARE(list->index(mg, WeaponTableModel::SlotsColumn).data().toString(),
+             QStringLiteral("1, 2, 3"));
+    QCOMPARE(list->index(mg, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             QStringLiteral("3"));
+    w.pick("FTSelect", "2 Fuel Tanks"); // followed at once
+    w.pick("SWSelect1", "DP-MIS");
+    QCOMPARE(list->index(mg, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             QStringLiteral("9"));
+    QCOMPARE(list->index(mg, WeaponTableModel::StatusIfPickedColumn).data().toString(),
+             QStringLiteral("VT OK"));
+    const int rifle = rowOf("270-RI");
+    slot->setCurrentIndex(3); // Sub-Weapon # 1: no main weapon goes there
+    QCOMPARE(list->index(mg, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             NotAvailable);
+    QTest::mouseDClick(weapons->viewport(), Qt::LeftButton, {},
+                       weapons->visualRect(list->index(mg, 0)).center());
+    QCOMPARE(w.combo("MWSelect1")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(),
+             QStringLiteral("140-MG is a main weapon; Sub-Weapon # 1 takes sub-weapons."));
+
+    // A double-click picks the weapon into the chosen slot, as one step.
+    slot->setCurrentIndex(2);
+    QCOMPARE(list->index(rifle, WeaponTableModel::TotalIfPickedColumn).data().toString(),
+             QStringLiteral("9"));
+    QTest::mouseDClick(weapons->viewport(), Qt::LeftButton, {},
+                       weapons->visualRect(list->index(rifle, 0)).center());
+    QCOMPARE(w.combo("MWSelect3")->currentText(), QStringLiteral("270-RI"));
+    QCOMPARE(w.window->loadout().TotalLoad, 9u);
+    QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("9"));
+    QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(), QString());
+    QTest::keyClick(weapons, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.combo("MWSelect3")->currentText(), QStringLiteral("Unarmed"));
+    QCOMPARE(w.window->loadout().TotalLoad, 6u);
+
+    // A fixed slot keeps its weapon.
+    w.chooseVt("Garpike");
+    slot->setCurrentIndex(4);
+    const int avtm = rowOf("AVTM");
+    weapons->setFocus();
+    weapons->setCurrentIndex(list->index(avtm, 0));
+    QTest::keyClick(weapons, Qt::Key_Return);
+    QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
+    QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(),
+             QStringLiteral("Sub-Weapon # 2 holds a fixed weapon, which cannot be changed."));
+    QCOMPARE(list->index(rowOf("BANG-N"), WeaponTableModel::SlotsColumn).data().toString(),
+             QStringLiteral("2 (fixed)"));
+
+    QTest::keyClick(weapons, Qt::Key_Escape);
+    QVERIFY(!catalogue->isVisible());
+}

@@ -1,17 +1,24 @@
 // Renders the window as a user would see it after a few picks and writes it
 // to a PNG, for the README. Run from the build's bin folder:
-//   vantor_screenshot <out.png> [start|closed|page|dark] [button to click last]
+//   vantor_screenshot <out.png> [start|closed|page|dark|catalogue] [button to click last]
 // "dark" shows the page's loadout on a desktop with a dark palette: the
 // palette is set before the program applies its own look, as a desktop theme
 // would be, and the window is shown on that desktop's background.
+// "catalogue" renders the catalogue window for the loadout, on its weapons,
+// sorted by what picking each into the second main-weapon slot would load.
 
 #include "app/desktop/Appearance.h"
+#include "app/session/CatalogueModels.h"
+#include "app/session/CatalogueWindow.h"
 #include "app/window/TVantor.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -83,6 +90,20 @@ int main(int argc, char* argv[]) {
     }
     if (argc > 3)
         click(window, argv[3]);
+    if (mode == QLatin1String("catalogue")) {
+        window.findChild<QAction*>(QStringLiteral("BrowseAction"))->trigger();
+        auto* catalogue = window.findChild<CatalogueWindow*>(QStringLiteral("CatalogueWindow"));
+        catalogue->findChild<QTabWidget*>(QStringLiteral("CatalogueTabs"))->setCurrentIndex(1);
+        catalogue->findChild<QComboBox*>(QStringLiteral("WeaponSlotSelect"))->setCurrentIndex(1);
+        catalogue->findChild<QTableView*>(QStringLiteral("WeaponTable"))
+            ->sortByColumn(WeaponTableModel::TotalIfPickedColumn, Qt::AscendingOrder);
+        catalogue->resize(1040, 400);
+        QTimer::singleShot(0, catalogue, [catalogue, out = QString::fromLocal8Bit(argv[1])] {
+            catalogue->grab().toImage().save(out);
+            QApplication::quit();
+        });
+        return QApplication::exec();
+    }
     QTimer::singleShot(0, &window, [&] {
         const QImage shown = window.grab().toImage();
         (darkDesktop ? onDesktop(shown, darkDesktopPalette()) : shown)

@@ -1,0 +1,285 @@
+#include "app/session/CatalogueWindow.h"
+
+#include "app/desktop/HandlerGuard.h"
+#include "factions/Factions.h"
+#include "model/Text.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
+    : QWidget(mainWindow, Qt::Tool), guard(guard) {
+    setObjectName(QStringLiteral("CatalogueWindow"));
+    setWindowTitle(QStringLiteral("Vantor - Catalogue"));
+    setAccessibleName(windowTitle());
+
+    vtModel = new VtTableModel(this);
+    weaponModel = new WeaponTableModel(this);
+    vtProxy = new CatalogueProxy(this);
+    vtProxy->setSourceModel(vtModel);
+    weaponProxy = new CatalogueProxy(this);
+    weaponProxy->setSourceModel(weaponModel);
+
+    filter = new QLineEdit(this);
+    filter->setObjectName(QStringLiteral("CatalogueFilter"));
+    filter->setPlaceholderText(QStringLiteral("Any part of a name"));
+    filter->setClearButtonEnabled(true);
+    filter->setAccessibleName(QStringLiteral("Find by name"));
+    auto* filterLabel = new QLabel(QStringLiteral("&Find:"), this);
+    filterLabel->setBuddy(filter);
+
+    factionFilter = new QComboBox(this);
+    factionFilter->setObjectName(QStringLiteral("FactionFilter"));
+    factionFilter->addItem(QStringLiteral("All Factions"));
+    for (const vantor::FactionRecord& f : vantor::Factions)
+        factionFilter->addItem(vantor::toQString(f.name));
+    factionFilter->setAccessibleName(QStringLiteral("Faction"));
+    auto* factionLabel = new QLabel(QStringLiteral("F&action:"), this);
+    factionLabel->setBuddy(factionFilter);
+
+    vtTable = makeTable("VtTable", vtProxy, QStringLiteral("VTs"));
+    weaponTable = makeTable("WeaponTable", weaponProxy, QStringLiteral("Weapons"));
+
+    slotSelect = new QComboBox(this);
+    slotSelect->setObjectName(QStringLiteral("WeaponSlotSelect"));
+    for (int slot = 0; slot < 6; ++slot)
+        slotSelect->addItem(WeaponTableModel::slotName(slot));
+    slotSelect->setAccessibleName(QStringLiteral("Slot to pick into"));
+    auto* slotLabel = new QLabel(QStringLiteral("&Slot:"), this);
+    slotLabel->setBuddy(slotSelect);
+
+    auto* weaponPage = new QWidget(this);
+    auto* weaponLayout = new QVBoxLayout(weaponPage);
+    auto* slotRow = new QHBoxLayout;
+    slotRow->addWidget(slotLabel);
+    slotRow->addWidget(slotSelect);
+    slotRow->addStretch();
+    weaponLayout->addLayout(slotRow);
+    weaponLayout->addWidget(weaponTable);
+
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("CatalogueTabs"));
+    tabs->addTab(vtTable, QStringLiteral("&VTs"));
+    tabs->addTab(weaponPage, QStringLiteral("&Weapons"));
+
+    reason = new QLabel(this);
+    reason->setObjectName(QStringLiteral("CatalogueReasonLabel"));
+    reason->setTextFormat(Qt::PlainText);
+    reason->setWordWrap(true);
+
+    copyButton = new QPushButton(QStringLiteral("&Copy"), this);
+    copyButton->setObjectName(QStringLiteral("CatalogueCopyButton"));
+    copyButton->setToolTip(QStringLiteral("Copies the rows as shown, with the column captions, "
+                                          "as tab-separated text."));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(filterLabel);
+    top->addWidget(filter, 1);
+    top->addWidget(factionLabel);
+    top->addWidget(factionFilter);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(reason, 1);
+    bottom->addWidget(copyButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tabs, 1);
+    layout->addLayout(bottom);
+
+    guard.connect(filter, &QLineEdit::textChanged, this, [this] {
+        vtProxy->setFilterFixedString(filter->text());
+        weaponProxy->setFilterFixedString(filter->text());
+    });
+    guard.connect(factionFilter, &QComboBox::currentIndexChanged, this, [this] {
+        vtProxy->setFaction(factionFilter->currentIndex() > 0 ? factionFilter->currentText()
+                                                              : QString());
+    });
+    guard.connect(slotSelect, &QComboBox::currentIndexChanged, this, [this] { previewSlot(); });
+    guard.connect(copyButton, &QPushButton::clicked, this, [this] { copyTable(); });
+    for (QTableView* table : {vtTable, weaponTable}) {
+        QObject::connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+                         [this, table] { describeSort(table); });
+        table->installEventFilter(this);
+        table->viewport()->installEventFilter(this);
+    }
+    QObject::connect(weaponTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex& current) { showReason(current); });
+    QObject::connect(tabs, &QTabWidget::currentChanged, this, [this] { reason->clear(); });
+    resize(900, 480);
+}
+
+QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
+                                       const QString& accessibleName) {
+    auto* table = new QTableView(this);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setAccessibleName(accessibleName);
+    table->setModel(proxy);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->setAlternatingRowColors(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setWordWrap(false);
+    // Catalogue order until a column is chosen; a first click sorts up.
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table->horizontalHeader()->setSortIndicatorShown(true);
+    table->setSortingEnabled(true);
+    table->setToolTip(QStringLiteral("Enter or a double-click picks the row into the main "
+                                     "window; Ctrl+S sorts by the current column."));
+    return table;
+}
+
+void CatalogueWindow::showLoadout(const vantor::Loadout& l, const vantor::SelectorFacts& f,
+                                  const WeaponTableModel::Selectors& s) {
+    loadout = l;
+    facts = f;
+    selectors = s;
+    vtModel->setCurrentVt(l.VTIndex);
+    weaponModel->show(l, f, s, slotSelect->currentIndex());
+    showReason(weaponTable->currentIndex());
+}
+
+void CatalogueWindow::previewSlot() {
+    weaponModel->show(loadout, facts, selectors, slotSelect->currentIndex());
+    showReason(weaponTable->currentIndex());
+}
+
+void CatalogueWindow::showReason(const QModelIndex& current) {
+    if (tabs->currentWidget() == vtTable)
+        return;
+    const QModelIndex source = weaponProxy->mapToSource(current);
+    reason->setText(source.isValid() ? weaponModel->placement(source.row()).reason : QString());
+}
+
+void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    // The row picked is the one the line under the table speaks of.
+    table->setCurrentIndex(index);
+    if (table == vtTable) {
+        emit vtPicked(vtProxy->mapToSource(index).row());
+        return;
+    }
+    const WeaponTableModel::Placement place =
+        weaponModel->placement(weaponProxy->mapToSource(index).row());
+    reason->setText(place.reason);
+    if (place.pick)
+        emit weaponPicked(place.pick->selector, place.pick->item);
+}
+
+void CatalogueWindow::sortByCurrentColumn(QTableView* table) {
+    const int column = table->currentIndex().isValid() ? table->currentIndex().column() : 0;
+    QHeaderView* header = table->horizontalHeader();
+    const Qt::SortOrder order = header->sortIndicatorSection() == column &&
+                                        header->sortIndicatorOrder() == Qt::AscendingOrder
+                                    ? Qt::DescendingOrder
+                                    : Qt::AscendingOrder;
+    table->sortByColumn(column, order);
+}
+
+void CatalogueWindow::describeSort(QTableView* table) {
+    const QHeaderView* header = table->horizontalHeader();
+    const int column = header->sortIndicatorSection();
+    if (column < 0 || column >= table->model()->columnCount()) {
+        table->setAccessibleDescription(QStringLiteral("In catalogue order."));
+        return;
+    }
+    table->setAccessibleDescription(
+        QStringLiteral("Sorted by %1, %2.")
+            .arg(table->model()->headerData(column, Qt::Horizontal).toString(),
+                 header->sortIndicatorOrder() == Qt::AscendingOrder
+                     ? QStringLiteral("ascending")
+                     : QStringLiteral("descending")));
+}
+
+void CatalogueWindow::copyTable() {
+    const CatalogueProxy* proxy = tabs->currentWidget() == vtTable ? vtProxy : weaponProxy;
+    QGuiApplication::clipboard()->setText(proxy->tableText());
+}
+
+bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (QTableView* table : {vtTable, weaponTable})
+            if (watched == table->viewport()) {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const QModelIndex index = table->indexAt(mouse->position().toPoint());
+                if (mouse->button() == Qt::LeftButton && index.isValid()) {
+                    guard.run([this, table, index] { pickRow(table, index); });
+                    return true;
+                }
+            }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress && (watched == vtTable || watched == weaponTable)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* table = static_cast<QTableView*>(watched);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            guard.run([this, table] { pickRow(table, table->currentIndex()); });
+            return true;
+        }
+        if (key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier) {
+            sortByCurrentColumn(table);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CatalogueWindow::present() {
+    if (!placed) {
+        // Every caption and figure in sight from the start; the user may
+        // widen a column afterwards.
+        vtTable->resizeColumnsToContents();
+        weaponTable->resizeColumnsToContents();
+        placeBesideMainWindow();
+        placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    // The keyboard starts on the VT in the window.
+    if (!vtTable->currentIndex().isValid() && vtModel->currentVt() >= 0)
+        vtTable->setCurrentIndex(vtProxy->mapFromSource(vtModel->index(vtModel->currentVt(), 0)));
+}
+
+// To the right of the main window where the screen has room, else to its left.
+void CatalogueWindow::placeBesideMainWindow() {
+    const QWidget* main = parentWidget();
+    if (!main)
+        return;
+    const QRect beside = main->frameGeometry();
+    const int gap = 8;
+    QPoint at(beside.right() + 1 + gap, beside.top());
+    if (const QScreen* screen = main->screen()) {
+        const QRect room = screen->availableGeometry();
+        resize(std::min(width(), room.width()), std::min(height(), room.height()));
+        if (QRect(at, size()).right() > room.right())
+            at.setX(std::max(room.left(), beside.left() - gap - width()));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    }
+    move(at);
+}
+
+void CatalogueWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+// The catalogue: a tool window beside the main window with every VT and every
+// weapon the current VT offers, sortable by any column and filtered by name
+// and faction, from which a VT or a weapon is picked into the main window.
+// It shows what it is given and asks for picks; the main window makes them.
+// Closing it only hides it, and while hidden it is given nothing.
+
+#include "app/session/CatalogueModels.h"
+
+#include <QWidget>
+
+class HandlerGuard;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+class CatalogueWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Every action runs inside `guard`, as the main window's do.
+    CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard);
+
+    // The loadout in the main window, what its selectors hold and offer.
+    void showLoadout(const vantor::Loadout& loadout, const vantor::SelectorFacts& facts,
+                     const WeaponTableModel::Selectors& selectors);
+
+    // Shows the window and brings it to the front, the first time beside the
+    // main window, afterwards where the user left it.
+    void present();
+
+signals:
+    void vtPicked(int vt);
+    // A weapon picked into a weapon selector (a PickSelector) as item `item`.
+    void weaponPicked(vantor::PickSelector selector, int item);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTableView* makeTable(const char* name, CatalogueProxy* proxy, const QString& accessibleName);
+    void pickRow(QTableView* table, const QModelIndex& index);
+    void sortByCurrentColumn(QTableView* table);
+    void describeSort(QTableView* table);
+    void showReason(const QModelIndex& current);
+    void copyTable();
+    void placeBesideMainWindow();
+    void previewSlot();
+
+    HandlerGuard& guard;
+    VtTableModel* vtModel = nullptr;
+    WeaponTableModel* weaponModel = nullptr;
+    CatalogueProxy* vtProxy = nullptr;
+    CatalogueProxy* weaponProxy = nullptr;
+    QTabWidget* tabs = nullptr;
+    QTableView* vtTable = nullptr;
+    QTableView* weaponTable = nullptr;
+    QLineEdit* filter = nullptr;
+    QComboBox* factionFilter = nullptr;
+    QComboBox* slotSelect = nullptr;
+    QLabel* reason = nullptr;
+    QPushButton* copyButton = nullptr;
+    bool placed = false;
+
+    // What the weapon table was last given, for a change of the chosen slot.
+    vantor::Loadout loadout;
+    vantor::SelectorFacts facts;
+    WeaponTableModel::Selectors selectors;
+};
