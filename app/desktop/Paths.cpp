@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString Images = QStringLiteral("Images");
+const QString Images = QString::fromLatin1(PicturesFolder);
 const QString Html = QStringLiteral("Html");
 
 // The places a data folder may be, most local first.
@@ -30,8 +30,8 @@ bool isProgramFolder(const QString& name, const QString& path) {
     if (name != Images)
         return true;
     const QDir dir(path);
-    return QFileInfo::exists(dir.filePath(QStringLiteral("Range.bmp"))) &&
-           QFileInfo::exists(dir.filePath(QStringLiteral("0.bmp")));
+    return QFileInfo::exists(dir.filePath(QString::fromLatin1(RangeChartName))) &&
+           QFileInfo::exists(dir.filePath(vtPictureName(0)));
 }
 
 QString absolute(const QString& path) {
@@ -117,4 +117,16 @@ QString pageFolder(QString* problem) {
     return locatePageFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                             problem);
+}
+
+QString vtPictureName(int vt) {
+    return QStringLiteral("%1.bmp").arg(vt);
+}
+
+QString vtPictureFile(int vt) {
+    return dataFile(QString::fromLatin1(PicturesFolder), vtPictureName(vt));
+}
+
+QString rangeChartFile() {
+    return dataFile(QString::fromLatin1(PicturesFolder), QString::fromLatin1(RangeChartName));
 }

@@ -19,6 +19,15 @@ QString dataPath(const QString& relative);
 // A file below one of those folders, e.g. dataFile("Images", "0.bmp").
 QString dataFile(const QString& folder, const QString& file);
 
+// The folder of the program's pictures, and the pictures in it the window
+// reads by name: each VT's picture and the range chart.
+inline constexpr char PicturesFolder[] = "Images";
+QString vtPictureName(int vt);
+inline constexpr char RangeChartName[] = "Range.bmp";
+// Where they are, found as dataFile() finds a file.
+QString vtPictureFile(int vt);
+QString rangeChartFile();
+
 // Where the HTML page is saved: a writable Html folder in the working
 // directory, else one beside the executable; otherwise an Html folder in
 // `userDataDir`, which gets a link to the pictures the page shows. An

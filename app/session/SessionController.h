@@ -31,7 +31,7 @@ public:
     // The session as it was before the user's input reached the window: a
     // pick has already changed its selector when the handler hears of it.
     virtual SessionState stateBeforeInput() const = 0;
-    virtual const vantor::Loadout& loadout() const = 0;
+    virtual const vantor::Loadout& currentLoadout() const = 0;
     // The loadout with each optional part written as its selectors show it.
     virtual vantor::Loadout loadoutAsShown() const = 0;
     virtual bool vtChosen() const = 0;

@@ -31,7 +31,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     // The width is locked for good; the height follows the advanced area.
     setFixedWidth(ClientWidth);
     setWindowHeight(330);
-    vantor::ResetReport(state, {reports->internetPictures(), selection->vt()});
+    vantor::ResetReport(loadout, {reports->internetPictures(), selection->vt()});
     connectAreas();
     selection->settle();
 }
@@ -56,7 +56,7 @@ void TVantor::buildAreas() {
     views = new ResultViews(rightPanel, guard, this);
     info = new InfoPages(bottomLeftPanel, bottomPanel, guard, this);
     const auto loadChart = [this] {
-        const QString file = dataFile(QStringLiteral("Images"), QStringLiteral("Range.bmp"));
+        const QString file = rangeChartFile();
         const PictureCache::Image read = PictureCache::read(file, RangeChartPage::ChartSize);
         const QImage chart = read.image.convertToFormat(QImage::Format_RGB32);
         if (chart.isNull())
@@ -138,7 +138,7 @@ void TVantor::setWindowHeight(int wholeWindowHeight) {
 }
 
 SessionState TVantor::captureState() const {
-    return {state,
+    return {loadout,
             selection->state(),
             views->state(),
             info->state(),
@@ -150,9 +150,9 @@ SessionState TVantor::captureState() const {
 
 void TVantor::restoreState(const SessionState& session) {
     // Whether the advanced area is open is the user's view, not the loadout.
-    const bool advancedOpen = state.AdvancedOpen;
-    state = session.loadout;
-    state.AdvancedOpen = advancedOpen;
+    const bool advancedOpen = loadout.AdvancedOpen;
+    loadout = session.loadout;
+    loadout.AdvancedOpen = advancedOpen;
     selection->setState(session.selection);
     // The pictures come back through the cache, as they were read when
     // shown; one unreadable by now shows nothing, without a message, as
@@ -174,18 +174,18 @@ void TVantor::openAdvancedArea() {
     buildHiddenAreas();
     setWindowHeight(363);
     navigation->showAdvancedOpen(true);
-    state.AdvancedOpen = true;
+    loadout.AdvancedOpen = true;
 }
 
 void TVantor::AdvFunctionButtonClick() {
-    if (!state.AdvancedOpen) {
+    if (!loadout.AdvancedOpen) {
         // The page buttons come into sight with none chosen; the page area
         // shows again only when one of them is clicked.
         openAdvancedArea();
     } else {
         setWindowHeight(330);
         navigation->showAdvancedOpen(false);
-        state.AdvancedOpen = false;
+        loadout.AdvancedOpen = false;
     }
     navigation->showTitleFor(std::nullopt);
 }
@@ -206,7 +206,7 @@ void TVantor::showPage(Page page, int height) {
 // The fixed weapons' "?" buttons open the weapon page, and the advanced area
 // with it, in one step; the window then stops short of the full height.
 void TVantor::ShowWeaponInfoPage() {
-    if (!state.AdvancedOpen)
+    if (!loadout.AdvancedOpen)
         openAdvancedArea();
     showPage(Page::Weapon, 534);
 }

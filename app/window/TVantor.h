@@ -33,7 +33,7 @@ public:
     explicit TVantor(QWidget* parent = nullptr, std::unique_ptr<Platform> platform = {});
     ~TVantor() override;
 
-    const vantor::Loadout& loadout() const override { return state; }
+    const vantor::Loadout& currentLoadout() const override { return loadout; }
     // The designed whole-window height the window is locked at.
     int windowHeight() const { return height() + FrameHeight; }
 
@@ -68,7 +68,6 @@ private:
     void RecomputeLoadout();
     void showLoadout();
     void LoadVTPicture();
-    static QString vtPictureFile(int vt);
     static QString flagFile(vantor::Faction faction);
     void showFaction(vantor::Faction faction);
     void pushRanges();
@@ -106,7 +105,7 @@ private:
 
     std::unique_ptr<Platform> platform;
     HandlerGuard guard;
-    vantor::Loadout state;
+    vantor::Loadout loadout;
     PictureCache pictures; // VT pictures and flags as read from disk
     static constexpr int NoPicture = -2;
     int shownPicture = NoPicture; // VT whose picture the picture view holds

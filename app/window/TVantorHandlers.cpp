@@ -28,7 +28,7 @@
 using vantor::WeaponKind;
 
 void TVantor::VTSelectChange() {
-    const vantor::VtChoice choice = vantor::chooseVt(state, selection->vt());
+    const vantor::VtChoice choice = vantor::chooseVt(loadout, selection->vt());
     selection->showVtChoice(choice);
     reports->setInternetPictures(false);
     views->setButtonsEnabled(choice.chosen());
@@ -41,7 +41,7 @@ void TVantor::VTSelectChange() {
                             QColor::fromRgb(vantor::factionRecord(*choice.faction).colour));
     }
     chart->setCaptions(choice.rangeCaptions());
-    chart->setVt(state.VTIndex);
+    chart->setVt(loadout.VTIndex);
     chart->setArmour(false);
     pushRanges();
     chart->allOff();
@@ -49,7 +49,7 @@ void TVantor::VTSelectChange() {
 }
 
 void TVantor::pushRanges() {
-    const vantor::Loadout& l = state;
+    const vantor::Loadout& l = loadout;
     chart->setRanges({{{l.MW1RangeMin, l.MW1RangeMax},
                        {l.MW2RangeMin, l.MW2RangeMax},
                        {l.MW3RangeMin, l.MW3RangeMax},
@@ -59,35 +59,35 @@ void TVantor::pushRanges() {
 }
 
 void TVantor::RecomputeLoadout() {
-    vantor::RecomputeLoadout(state, {selection->vt(), selection->part(1), selection->part(2)});
+    vantor::RecomputeLoadout(loadout, {selection->vt(), selection->part(1), selection->part(2)});
     if (!holdLoadoutDisplay)
         showLoadout();
 }
 
 void TVantor::showLoadout() {
-    views->show(vantor::displayOf(state));
+    views->show(vantor::displayOf(loadout));
     selection->showFixedWeaponButtons(
-        {state.FixedMW2, state.FixedSW1, state.FixedSW2, state.FixedSW3});
+        {loadout.FixedMW2, loadout.FixedSW1, loadout.FixedSW2, loadout.FixedSW3});
     applyIconRules();
     LoadVTPicture();
     selection->refreshOpenPreviews();
 }
 
 void TVantor::LoadVTPicture() {
-    if (state.VTIndex == shownPicture)
+    if (loadout.VTIndex == shownPicture)
         return;
-    shownPicture = state.VTIndex;
+    shownPicture = loadout.VTIndex;
     views->showPicture(-1, {});
-    if (state.VTIndex < 0 || state.VTIndex >= vantor::VtCount)
+    if (loadout.VTIndex < 0 || loadout.VTIndex >= vantor::VtCount)
         return;
-    const QString file = vtPictureFile(state.VTIndex);
+    const QString file = vtPictureFile(loadout.VTIndex);
     const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize);
     if (picture.pixmap.isNull()) {
         guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
                          .arg(QDir::toNativeSeparators(file), picture.error));
         return;
     }
-    views->showPicture(state.VTIndex, picture.pixmap);
+    views->showPicture(loadout.VTIndex, picture.pixmap);
 }
 
 void TVantor::showFaction(vantor::Faction faction) {
@@ -97,10 +97,6 @@ void TVantor::showFaction(vantor::Faction faction) {
         guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
                          .arg(QDir::toNativeSeparators(file), flag.error));
     info->showFaction(faction, flag.pixmap);
-}
-
-QString TVantor::vtPictureFile(int vt) {
-    return dataFile(QStringLiteral("Images"), QStringLiteral("%1.bmp").arg(vt));
 }
 
 QString TVantor::flagFile(vantor::Faction faction) {
@@ -120,14 +116,14 @@ void TVantor::weaponSelectChange(WeaponKind kind, int slot) {
     const int row = selection->weapon(kind, slot);
     const bool main = kind == WeaponKind::Main;
     // Typed text that names no weapon leaves the slot as it is.
-    if (!(main ? vantor::selectMainWeapon(state, slot, row)
-               : vantor::selectSubWeapon(state, slot, row)))
+    if (!(main ? vantor::selectMainWeapon(loadout, slot, row)
+               : vantor::selectSubWeapon(loadout, slot, row)))
         return;
     showWeaponInfo(kind, slot, row);
     if (main)
-        vantor::SumMainWeaponLoad(state);
+        vantor::SumMainWeaponLoad(loadout);
     else
-        vantor::SumSubWeaponLoad(state);
+        vantor::SumSubWeaponLoad(loadout);
     RecomputeLoadout();
     // A slot's bar never shows a stale range: a new weapon switches it off
     // and names itself on the bar's button.
@@ -137,17 +133,17 @@ void TVantor::weaponSelectChange(WeaponKind kind, int slot) {
 
 void TVantor::showWeaponInfo(WeaponKind kind, int slot, int row) {
     const bool main = kind == WeaponKind::Main;
-    const auto weapon = main ? vantor::ShowMainWeaponInfo(state, slot, row)
-                             : vantor::ShowSubWeaponInfo(state, slot, row);
+    const auto weapon = main ? vantor::ShowMainWeaponInfo(loadout, slot, row)
+                             : vantor::ShowSubWeaponInfo(loadout, slot, row);
     if (!weapon)
         return;
     info->showWeapon(*weapon);
     if (!weapon->report)
         return;
     if (main)
-        vantor::SetMainWeaponReport(state, slot, weapon->name);
+        vantor::SetMainWeaponReport(loadout, slot, weapon->name);
     else
-        vantor::SetSubWeaponReport(state, slot, weapon->name);
+        vantor::SetSubWeaponReport(loadout, slot, weapon->name);
 }
 
 // A fixed selector keeps its weapon as current item, also while it reads
@@ -159,14 +155,14 @@ void TVantor::FixedWeaponButtonClick(WeaponKind kind, int slot) {
 }
 
 void TVantor::F1ButtonClick() {
-    vantor::launchMM(state);
+    vantor::launchMM(loadout);
     selection->showMmLaunched();
     RecomputeLoadout();
 }
 
 void TVantor::OPSelectChange(int slot) {
     const int part = selection->part(slot);
-    const vantor::PartChoice choice = vantor::choosePart(state, slot, part);
+    const vantor::PartChoice choice = vantor::choosePart(loadout, slot, part);
     info->showPartBonus(choice.bonusText, choice.amountText);
     // The distance-modifier outline, if shown, follows the armour at once.
     chart->setArmour(selection->part(1) == vantor::PartAdvancedArmour ||
@@ -179,7 +175,7 @@ void TVantor::OPSelectChange(int slot) {
 
 void TVantor::OPLSelectChange(int slot) {
     const vantor::LevelChoice choice =
-        vantor::chooseLevel(state, slot, selection->part(slot), selection->level(slot));
+        vantor::chooseLevel(loadout, slot, selection->part(slot), selection->level(slot));
     info->showPartBonus(std::nullopt, choice.amountText);
     selection->showPartIcon(slot, choice.icon);
     ShowOptionalPart(slot);
@@ -188,15 +184,15 @@ void TVantor::OPLSelectChange(int slot) {
 
 void TVantor::ShowOptionalPart(int slot) {
     const vantor::PartInfo part =
-        vantor::ShowOptionalPart(state, slot, selection->part(slot), selection->level(slot));
+        vantor::ShowOptionalPart(loadout, slot, selection->part(slot), selection->level(slot));
     info->showPart(part);
-    vantor::SetPartReport(state, slot, part.name, selection->partFacts(slot).levelEnabled);
+    vantor::SetPartReport(loadout, slot, part.name, selection->partFacts(slot).levelEnabled);
 }
 
 void TVantor::FTSelectChange() {
-    const vantor::FuelChoice choice = vantor::chooseFuelTank(state, selection->fuel());
+    const vantor::FuelChoice choice = vantor::chooseFuelTank(loadout, selection->fuel());
     if (choice.reportText)
-        vantor::SetFuelReport(state, *choice.reportText);
+        vantor::SetFuelReport(loadout, *choice.reportText);
     if (choice.icon)
         selection->showFuelIcon(*choice.icon);
     RecomputeLoadout();
@@ -211,7 +207,7 @@ void TVantor::showPreviews(int selector) {
         previews.reserve(std::size_t(selection->itemCount(s)));
         for (int item = 0; item < selection->itemCount(s); ++item)
             previews.push_back(
-                vantor::previewPick(state, facts, {vantor::PickSelector(selector), item}));
+                vantor::previewPick(loadout, facts, {vantor::PickSelector(selector), item}));
         selection->showPreviews(s, previews);
     });
 }
@@ -231,14 +227,14 @@ void TVantor::BrowseCatalogue() {
                 });
     }
     // Shown as it is now before it opens; from then on it follows every step.
-    catalogue->showLoadout(state, selection->pickFacts(),
+    catalogue->showLoadout(loadout, selection->pickFacts(),
                            {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
     catalogue->present();
 }
 
 void TVantor::updateCatalogue() {
     if (catalogue && catalogue->isVisible())
-        catalogue->showLoadout(state, selection->pickFacts(),
+        catalogue->showLoadout(loadout, selection->pickFacts(),
                                {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
 }
 
@@ -257,7 +253,7 @@ void TVantor::pickFromCatalogue(SelectionPanel::Selector selector, int item) {
 }
 
 void TVantor::HtmlGenerateButtonClick() {
-    reports->showHtml(vantor::htmlPageLines(state));
+    reports->showHtml(vantor::htmlPageLines(loadout));
 }
 
 void TVantor::SpeedButton6Click() {
@@ -276,12 +272,13 @@ void TVantor::SpeedButton6Click() {
 }
 
 void TVantor::VTImageRadioGroupClick() {
-    vantor::SetVTReport(state, state.VTReportText, {reports->internetPictures(), selection->vt()});
+    vantor::SetVTReport(loadout, loadout.VTReportText,
+                        {reports->internetPictures(), selection->vt()});
 }
 
 void TVantor::ForumGenerateButtonClick() {
-    vantor::BuildForumLines(state);
-    reports->showForumCode(vantor::forumLines(state));
+    vantor::BuildForumLines(loadout);
+    reports->showForumCode(vantor::forumLines(loadout));
 }
 
 // The picks as a user makes them: the VT, its fuel tanks, each part and its
@@ -290,7 +287,7 @@ void TVantor::ForumGenerateButtonClick() {
 // is picked and its level selector reads "Set Level" again ("Additional Mount
 // Level 2" with no bonus of level 2). As shown, such a part has no level yet.
 vantor::Loadout TVantor::loadoutAsShown() const {
-    vantor::Loadout shown = state;
+    vantor::Loadout shown = loadout;
     for (int slot = 1; slot <= 2; ++slot) {
         const vantor::SlotFacts facts = selection->partFacts(slot);
         if (!facts.levelEnabled || facts.levelSet)

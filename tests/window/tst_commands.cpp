@@ -193,13 +193,13 @@ void TestCommands::typingKeepsItsOwnUndo() {
     w.press(Undo);
     QLineEdit* field = w.combo("MWSelect1")->lineEdit();
     QVERIFY(field->text() != QLatin1String("zz"));
-    QCOMPARE(w.window->loadout().MainWeapon1Load, picked.state.loadout.MainWeapon1Load);
+    QCOMPARE(w.window->currentLoadout().MainWeapon1Load, picked.state.loadout.MainWeapon1Load);
 
     w.pick("MWSelect1", 2);
     QVERIFY(field->hasFocus());
     w.press(Undo);
     QCOMPARE(w.combo("MWSelect1")->currentIndex(), 1);
-    QCOMPARE(w.window->loadout().MainWeapon1Load, picked.state.loadout.MainWeapon1Load);
+    QCOMPARE(w.window->currentLoadout().MainWeapon1Load, picked.state.loadout.MainWeapon1Load);
 
     // In the report boxes the keys edit the text.
     w.click("AdvFunctionButton");

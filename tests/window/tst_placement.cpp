@@ -130,7 +130,7 @@ private slots:
         CompareWindow early(w.window.get(), guard);
         early.present();
         const QSize empty = early.size();
-        early.showRows(vantor::compareLoadouts(w.window->loadout(), w.window->loadout()));
+        early.showRows(vantor::compareLoadouts(w.window->currentLoadout(), w.window->currentLoadout()));
         QVERIFY(early.width() > empty.width());
         auto* table = early.findChild<QTableView*>(QStringLiteral("CompareTable"));
         for (int column = 0; column < table->model()->columnCount(); ++column)

@@ -392,7 +392,7 @@ private:
     };
 
     QStringList shownWithReports() const {
-        const Loadout& l = w.window->loadout();
+        const Loadout& l = w.window->currentLoadout();
         return w.dump() << l.VTReportText << l.FuelReportText << l.Part1ReportText
                         << l.Part2ReportText << l.MW1ReportText << l.MW2ReportText
                         << l.MW3ReportText << l.SW1ReportText << l.SW2ReportText << l.SW3ReportText;
@@ -722,7 +722,7 @@ private:
     }
 
     void checkReports() {
-        const Loadout& l = w.window->loadout();
+        const Loadout& l = w.window->currentLoadout();
         expectEqual("VT report", l.VTReportText, e.vtReport);
         const QStringList expected = reports();
         const QString actual[] = {l.FuelReportText, l.Part1ReportText, l.Part2ReportText,

@@ -466,7 +466,7 @@ void TestWindow::reselectionLeavesNoTrace() {
     QVERIFY(!w.button("F1Button")->isHidden());
     QCOMPARE(w.text("VTTurnSpeedLabel"), QStringLiteral("40.3"));
     QCOMPARE(w.text("VTDurabilityLabel"), QStringLiteral("4000"));
-    QCOMPARE(w.window->loadout().OptionalPartsStandardBonus, 0u);
+    QCOMPARE(w.window->currentLoadout().OptionalPartsStandardBonus, 0u);
 }
 
 void TestWindow::typedVtText() {
@@ -479,12 +479,12 @@ void TestWindow::typedVtText() {
     QCOMPARE(w.combo("FTSelect")->count(), 0);
     QVERIFY(!w.button("AdvFunctionButton")->isEnabled());
     QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
-    QCOMPARE(w.window->loadout().VTIndex, -1);
+    QCOMPARE(w.window->currentLoadout().VTIndex, -1);
     QVERIFY(w.platform->errors.isEmpty());
 
     // Typing a VT's whole name is a pick of that VT.
     w.type("VTSelect", QStringLiteral("Garpike"));
-    QCOMPARE(w.window->loadout().VTIndex, 12);
+    QCOMPARE(w.window->currentLoadout().VTIndex, 12);
     QVERIFY(w.combo("MWSelect1")->isEnabled());
     QCOMPARE(w.combo("SWSelect2")->currentText(), QStringLiteral("BANG-N"));
 }
@@ -607,7 +607,7 @@ void TestWindow::weaponPicksAndLoads() {
     w.pick("MWSelect1", QStringLiteral("HMV-LA"));
     QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("HVM-LA"));
     QCOMPARE(w.button("MW1RangeButton")->text(), QStringLiteral("HMV-LA"));
-    QCOMPARE(w.window->loadout().MW1ReportText, QStringLiteral("HVM-LA"));
+    QCOMPARE(w.window->currentLoadout().MW1ReportText, QStringLiteral("HVM-LA"));
 }
 
 void TestWindow::garpikeMountOver() {
@@ -674,7 +674,7 @@ void TestWindow::mmLaunch() {
     QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("MM"));
     w.click("FixedSW1Button");
     QCOMPARE(w.text("WeaponNameLabel"), QStringLiteral("RAIL-Ga"));
-    QCOMPARE(w.window->loadout().SW1ReportText, QStringLiteral("RAIL-Ga"));
+    QCOMPARE(w.window->currentLoadout().SW1ReportText, QStringLiteral("RAIL-Ga"));
 }
 
 void TestWindow::optionalParts() {
@@ -690,7 +690,7 @@ void TestWindow::optionalParts() {
     QCOMPARE(w.text("VTBalancerRatingLabel"), QStringLiteral("20.8"));
     QVERIFY(w.find<QLabel>("VTBalancerRatingLabel")->font().bold());
     QCOMPARE(w.find<TCGauge>("BalancerGauge")->progress(), 20);
-    QCOMPARE(w.window->loadout().Part1ReportText, QStringLiteral("Advanced Balancer Level 3"));
+    QCOMPARE(w.window->currentLoadout().Part1ReportText, QStringLiteral("Advanced Balancer Level 3"));
 
     // Two mount parts: the larger of each bonus counts, and only the
     // effective part shows its icon.
@@ -761,7 +761,7 @@ void TestWindow::fuelTanks() {
     QCOMPARE(w.text("Label9"), QStringLiteral("STD OVER"));
     w.pick("FTSelect", 0);
     QCOMPARE(w.text("FuelTankLoadLabel"), QStringLiteral("0"));
-    QCOMPARE(w.window->loadout().FuelReportText, QStringLiteral("None Fitted"));
+    QCOMPARE(w.window->currentLoadout().FuelReportText, QStringLiteral("None Fitted"));
 }
 
 void TestWindow::reports() {
@@ -1114,8 +1114,8 @@ void TestWindow::screenReaderHearsChanges() {
     QVERIFY(isChecked(w.find("MW1RangeButton")));
     w.click("RangeDistanceModifierButton");
     QVERIFY(isChecked(w.find("RangeDistanceModifierButton")));
-    const RangeChartPage::Range mw1{w.window->loadout().MW1RangeMin,
-                                    w.window->loadout().MW1RangeMax};
+    const RangeChartPage::Range mw1{w.window->currentLoadout().MW1RangeMin,
+                                    w.window->currentLoadout().MW1RangeMax};
     const QString bar =
         QStringLiteral("Main weapon 1, 270-RI: range %1 to %2 m").arg(mw1.min).arg(mw1.max);
     QCOMPARE(
@@ -1544,7 +1544,7 @@ void TestWindow::compareWindow() {
     w.pick("MWSelect1", 1);
     w.window->findChild<QAction*>(QStringLiteral("ShowComparisonAction"))->trigger();
     QVERIFY(compare->isVisible());
-    verifyTable(pinned.loadout, w.window->loadout());
+    verifyTable(pinned.loadout, w.window->currentLoadout());
 }
 
 // A screen reader hears each change of the comparison with what its colour
@@ -1724,14 +1724,14 @@ void TestWindow::previewsMatchPicks() {
         }
         c->hidePopup();
         for (int item = 0; item < c->count(); ++item) {
-            const Loadout before = w.window->loadout();
+            const Loadout before = w.window->currentLoadout();
             w.pick(name, item);
-            const PickPreview real = comparePick(before, w.window->loadout());
+            const PickPreview real = comparePick(before, w.window->currentLoadout());
             QCOMPARE(texts[item], previewText(real));
             QCOMPARE(changes[item], loadChangeText(real.loadChange()));
             ++compared;
             w.window->restoreState(start);
-            QVERIFY(w.window->loadout() == start.loadout);
+            QVERIFY(w.window->currentLoadout() == start.loadout);
         }
     }
     QVERIFY(compared > 20);
@@ -1911,7 +1911,7 @@ void TestWindow::catalogueWindow() {
     vts->setCurrentIndex(shown->index(garpike, 0));
     QTest::keyClick(vts, Qt::Key_Return);
     QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("Garpike"));
-    QCOMPARE(w.window->loadout().VTIndex, 12);
+    QCOMPARE(w.window->currentLoadout().VTIndex, 12);
     QVERIFY(shown->index(garpike, 0).data(Qt::FontRole).value<QFont>().bold());
     QTest::keyClick(vts, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("Colt"));
@@ -1958,12 +1958,12 @@ void TestWindow::catalogueWindow() {
     QTest::mouseDClick(weapons->viewport(), Qt::LeftButton, {},
                        weapons->visualRect(list->index(rifle, 0)).center());
     QCOMPARE(w.combo("MWSelect3")->currentText(), QStringLiteral("270-RI"));
-    QCOMPARE(w.window->loadout().TotalLoad, 9u);
+    QCOMPARE(w.window->currentLoadout().TotalLoad, 9u);
     QCOMPARE(w.text("TotalLoadLabel"), QStringLiteral("9"));
     QCOMPARE(catalogue->findChild<QLabel*>("CatalogueReasonLabel")->text(), QString());
     QTest::keyClick(weapons, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.combo("MWSelect3")->currentText(), QStringLiteral("Unarmed"));
-    QCOMPARE(w.window->loadout().TotalLoad, 6u);
+    QCOMPARE(w.window->currentLoadout().TotalLoad, 6u);
 
     // A fixed slot keeps its weapon.
     w.chooseVt("Garpike");
