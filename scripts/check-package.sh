@@ -55,6 +55,8 @@ required_files() {
     echo /usr/share/doc/vantor/copyright
     echo /usr/share/doc/vantor/changelog.gz
     echo /usr/share/man/man1/vantor.1.gz
+    # The user guide: its pages and pictures.
+    (cd docs/guide && find . -name '*.md' -o -name '*.png') | sed 's|^\.|/usr/share/doc/vantor/guide|'
 }
 
 check_files() {

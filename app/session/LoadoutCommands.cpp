@@ -31,6 +31,9 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
          "Swap with the Pinned Loadout",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
         {"BrowseAction", "Browse VTs and Weapons", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+        // The desktop's help key; the window's "F1" button is the MM launch
+        // and has no key of its own.
+        {"GuideAction", "User Guide", QKeySequence::keyBindings(QKeySequence::HelpContents)},
     };
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("LoadoutMenu"));
@@ -57,6 +60,7 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
     menu->insertSeparator(actions[CopyLoadout]);
     menu->insertSeparator(actions[Pin]);
     menu->insertSeparator(actions[Browse]);
+    menu->insertSeparator(actions[Guide]);
     // Swapping is done from the comparison window or by its keys.
     menu->removeAction(actions[Swap]);
 }

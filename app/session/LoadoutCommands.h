@@ -24,8 +24,18 @@ class LoadoutCommands : public QObject {
     Q_OBJECT
 
 public:
-    enum Command { Undo, Redo, CopyLoadout, PasteLoadout, Pin, ShowComparison, Swap, Browse };
-    static constexpr int CommandCount = 8;
+    enum Command {
+        Undo,
+        Redo,
+        CopyLoadout,
+        PasteLoadout,
+        Pin,
+        ShowComparison,
+        Swap,
+        Browse,
+        Guide
+    };
+    static constexpr int CommandCount = 9;
 
     // Undo and Redo are the stack's own actions: their state and text
     // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.

@@ -2,6 +2,7 @@
 
 #include "app/desktop/HandlerGuard.h"
 #include "app/session/CompareWindow.h"
+#include "app/session/GuideWindow.h"
 #include "core/Comparison.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
@@ -77,6 +78,11 @@ void SessionController::run(LoadoutCommands::Command command) {
         break;
     case LoadoutCommands::Browse:
         emit browseRequested();
+        break;
+    case LoadoutCommands::Guide:
+        if (!guide)
+            guide = new GuideWindow(window);
+        guide->present();
         break;
     }
     updateCommands();

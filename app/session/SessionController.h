@@ -18,6 +18,7 @@
 #include <optional>
 
 class CompareWindow;
+class GuideWindow;
 class HandlerGuard;
 class QWidget;
 
@@ -80,6 +81,7 @@ private:
     LoadoutCommands* commandList = nullptr;
     LoadoutHistory history;           // the steps and the pinned loadout
     CompareWindow* compare = nullptr; // built when first pinned
+    GuideWindow* guide = nullptr;     // built when first asked for
     // Read when the clipboard changes, not at every pick: on some desktops
     // asking another program for the clipboard's text takes a round trip.
     bool clipboardHoldsText = false;

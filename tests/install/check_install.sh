@@ -17,9 +17,16 @@ for f in bin/vantor share/vantor/Images/0.bmp share/vantor/Images/30.bmp \
          share/vantor/Images/Range.bmp share/vantor/Images/rbflag.bmp \
          share/vantor/Html/Images/0.jpg share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg $icons \
-         share/man/man1/vantor.1.gz share/doc/vantor/copyright share/doc/vantor/changelog.gz; do
+         share/man/man1/vantor.1.gz share/doc/vantor/copyright share/doc/vantor/changelog.gz \
+         share/doc/vantor/guide/index.md share/doc/vantor/guide/images/loadout.png; do
     [ -e "$prefix/$f" ] || fail "$f not installed"
 done
+# The installed guide is the one built into the program: every page and
+# picture, nothing else.
+(cd "$(dirname "$0")/../../docs/guide" && find . -name '*.md' -o -name '*.png' | sort) \
+    >"$work/guide-source.txt"
+(cd "$prefix/share/doc/vantor/guide" && find . -type f | sort) >"$work/guide-installed.txt"
+diff "$work/guide-source.txt" "$work/guide-installed.txt" || fail "guide: installed files differ"
 desktop="$prefix/share/applications/$id.desktop"
 grep -q '^Exec=vantor$' "$desktop" || fail "desktop entry: Exec"
 grep -q "^Icon=$id\$" "$desktop" || fail "desktop entry: Icon"

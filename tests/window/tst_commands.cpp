@@ -4,20 +4,24 @@
 #include "WindowTest.h"
 
 #include "app/desktop/Appearance.h"
+#include "app/session/GuideWindow.h"
 #include "model/VtCatalogue.h"
 #include "reports/LoadoutText.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <sys/stat.h>
 
@@ -118,6 +122,9 @@ private slots:
     void copyPastesWhatTheSelectorsShow_data();
     void copyPastesWhatTheSelectorsShow();
     void randomCopyPasteRoundTrips();
+    void userGuideOpensAtItsStart_data();
+    void userGuideOpensAtItsStart();
+    void userGuideLinksResolve();
 };
 
 void TestCommands::undoAndRedoEachStep_data() {
@@ -320,8 +327,9 @@ void TestCommands::contextMenu() {
         }
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
                                  "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
-                                 "Show Comparison\t", "Browse VTs and Weapons\tCtrl+B"}));
-    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true}));
+                                 "Show Comparison\t", "Browse VTs and Weapons\tCtrl+B",
+                                 "User Guide\tF1"}));
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true, true}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -331,7 +339,7 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true, true}));
     // Undo and Redo name the step they take back or make again.
     QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Undo Pick Colt"));
     menu->actions().constFirst()->trigger();
@@ -631,6 +639,122 @@ void TestCommands::randomCopyPasteRoundTrips() {
     }
     qInfo("%d round trips compared, %d with a bonus the text cannot say", compared, unsayable);
     QVERIFY(compared >= 50);
+}
+
+// F1 and "User Guide" in the menu open the guide at its first page, in a tool
+// window of its own, whichever page was read last; F1 is not the window's
+// "F1" button (the Prominence M2's MM launch), and Escape closes the guide.
+void TestCommands::userGuideOpensAtItsStart_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("F1") << true;
+    QTest::newRow("menu") << false;
+}
+
+void TestCommands::userGuideOpensAtItsStart() {
+    QFETCH(bool, byKey);
+    Window w;
+    w.chooseVt(QStringLiteral("Prominence M2"));
+    QVERIFY(w.button("F1Button")->isVisible());
+    const QStringList before = w.dump();
+    const auto open = [&] {
+        if (byKey) {
+            w.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+            w.press(QKeySequence(Qt::Key_F1));
+        } else {
+            auto* group = w.find<QGroupBox>("GroupBox1");
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    group->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(group, &click);
+            auto* menu = w.window->findChild<QMenu*>(QStringLiteral("LoadoutMenu"));
+            QVERIFY(menu && menu->isVisible());
+            menu->actions().constLast()->trigger();
+            menu->close();
+        }
+    };
+    open();
+    auto* guide = w.window->findChild<GuideWindow*>(QStringLiteral("GuideWindow"));
+    QVERIFY(guide && guide->isVisible());
+    QVERIFY(guide->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(guide->windowTitle(), QStringLiteral("Vantor - User Guide"));
+    auto* browser = guide->findChild<QTextBrowser*>(QStringLiteral("GuideBrowser"));
+    QCOMPARE(browser->source(), GuideWindow::startPage());
+    QVERIFY(browser->toPlainText().startsWith(QStringLiteral("Vantor User Guide")));
+    QVERIFY(!browser->openExternalLinks());
+    // The MM was not launched and nothing of the loadout changed.
+    QCOMPARE(w.dump(), before);
+    QCOMPARE(w.window->findChild<QAction*>(QStringLiteral("UndoAction"))->text(),
+             QStringLiteral("Undo Pick Prominence M2"));
+
+    // A link to another page is followed; a web address is not.
+    QVERIFY(guide->openPage(QUrl(QStringLiteral("qrc:/guide/shortcuts.md"))));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("Ctrl+Shift+V")));
+    emit browser->anchorClicked(QUrl(QStringLiteral("figures.md")));
+    QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/guide/figures.md")));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("MOUNT OVER")));
+    emit browser->anchorClicked(QUrl(QStringLiteral("https://example.invalid/")));
+    QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/guide/figures.md")));
+    QVERIFY(!guide->openPage(QUrl(QStringLiteral("qrc:/guide/missing.md"))));
+
+    guide->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(guide));
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QVERIFY(!guide->isVisible());
+    open(); // back at the start, not on the page read last
+    QVERIFY(guide->isVisible());
+    QCOMPARE(browser->source(), GuideWindow::startPage());
+    QCOMPARE(w.window->findChildren<GuideWindow*>().size(), 1);
+}
+
+// Every link of every page of the guide leads to a page that exists, and
+// every picture it shows is built in and loads; every page is reached from
+// the contents.
+void TestCommands::userGuideLinksResolve() {
+    const QDir folder(QStringLiteral(":/guide"));
+    const QStringList pages = folder.entryList({QStringLiteral("*.md")}, QDir::Files);
+    QVERIFY(pages.contains(QStringLiteral("index.md")));
+    QVERIFY(pages.size() >= 8);
+    static const QRegularExpression link(QStringLiteral(R"((!?)\[[^\]]*\]\(([^)\s]+)\))"));
+    QSet<QString> linked;
+    int pictures = 0;
+    for (const QString& page : pages) {
+        QFile file(folder.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        const QUrl base(QStringLiteral("qrc:/guide/") + page);
+        int links = 0;
+        for (const auto& match : link.globalMatch(text)) {
+            ++links;
+            const QUrl target = base.resolved(QUrl(match.captured(2)));
+            QVERIFY2(GuideWindow::isGuideFile(target),
+                     qPrintable(page + QStringLiteral(": ") + match.captured(2)));
+            if (match.captured(1).isEmpty()) {
+                QVERIFY2(target.path().endsWith(QLatin1String(".md")),
+                         qPrintable(match.captured(2)));
+                if (page == QLatin1String("index.md"))
+                    linked << target.fileName();
+            } else {
+                ++pictures;
+                QVERIFY2(!QImage(QLatin1Char(':') + target.path()).isNull(),
+                         qPrintable(match.captured(2)));
+            }
+        }
+        QVERIFY2(links > 0, qPrintable(page)); // every page leads on
+    }
+    QVERIFY(pictures >= 14);
+    for (const QString& page : pages)
+        if (page != QLatin1String("index.md"))
+            QVERIFY2(linked.contains(page),
+                     qPrintable(page + QStringLiteral(" not in the contents")));
+
+    // The browser shows the pictures of a page, from the resources.
+    GuideWindow guide(nullptr);
+    auto* browser = guide.findChild<QTextBrowser*>(QStringLiteral("GuideBrowser"));
+    QVERIFY(guide.openPage(QUrl(QStringLiteral("qrc:/guide/figures.md"))));
+    const QVariant picture = browser->document()->resource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("qrc:/guide/images/ranks.png")));
+    QVERIFY(!picture.value<QImage>().isNull());
+    QVERIFY(browser->toHtml().contains(QStringLiteral("images/ranks.png")));
 }
 
 QTEST_MAIN(TestCommands)

@@ -6,16 +6,23 @@
 // would be, and the window is shown on that desktop's background.
 // "catalogue" renders the catalogue window for the loadout, on its weapons,
 // sorted by what picking each into the second main-weapon slot would load.
+//   vantor_screenshot guide <folder>
+// renders every picture of the user guide into <folder> (docs/guide/images),
+// each the same on every run: offscreen, Fusion, a font DPI of 96.
 
 #include "app/desktop/Appearance.h"
 #include "app/session/CatalogueModels.h"
 #include "app/session/CatalogueWindow.h"
+#include "app/session/CompareWindow.h"
 #include "app/window/TVantor.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTableView>
@@ -59,10 +66,100 @@ QImage onDesktop(const QImage& window, const QPalette& desktop) {
     return image;
 }
 
+void pickLoadout(TVantor& window) {
+    pick(window, "VTSelect", QStringLiteral("Garpike"));
+    pick(window, "MWSelect1", QStringLiteral("270-AR"));
+    pick(window, "MWSelect2", QStringLiteral("140-MG"));
+    pick(window, "SWSelect1", QStringLiteral("AVTM"));
+    pick(window, "SWSelect3", QStringLiteral("NPM"));
+    pick(window, "FTSelect", QStringLiteral("1 Fuel Tank"));
+    pick(window, "OPSelect1", QStringLiteral("Advanced Armour"));
+}
+
+bool save(QWidget* widget, const QDir& folder, const char* name) {
+    QCoreApplication::processEvents();
+    const QString file = folder.filePath(QString::fromLatin1(name));
+    if (widget->grab().toImage().save(file))
+        return true;
+    qWarning("could not write %s", qPrintable(file));
+    return false;
+}
+
+// Every picture the guide shows, from one session: the window at start, the
+// four result views and the pages for a loadout, the comparison and the
+// catalogue windows, and an open weapon list with its previews.
+int renderGuide(const QDir& folder) {
+    TVantor window;
+    window.show();
+    bool ok = save(&window, folder, "start.png");
+    pickLoadout(window);
+    const std::pair<const char*, const char*> views[] = {{"LoadoutButton", "loadout.png"},
+                                                         {"StatsButton", "stats.png"},
+                                                         {"RankButton", "ranks.png"},
+                                                         {"GraphButton", "graphs.png"}};
+    for (const auto& [button, file] : views) {
+        click(window, button);
+        ok &= save(&window, folder, file);
+    }
+    click(window, "LoadoutButton");
+    click(window, "AdvFunctionButton");
+    click(window, "WeaponPageButton");
+    ok &= save(&window, folder, "weapon-info.png");
+    click(window, "WeaponRangeButton");
+    click(window, "RangeAllOnButton");
+    ok &= save(&window, folder, "range.png");
+    click(window, "PartsPageButton");
+    ok &= save(&window, folder, "parts-info.png");
+    click(window, "MiscPageButton");
+    click(window, "FactionButton");
+    ok &= save(&window, folder, "faction.png");
+    click(window, "HtmlPageButton");
+    click(window, "HtmlGenerateButton");
+    ok &= save(&window, folder, "html.png");
+    click(window, "ForumPageButton");
+    click(window, "ForumGenerateButton");
+    ok &= save(&window, folder, "forum.png");
+
+    // The open list of the third main-weapon slot, each item with its preview.
+    auto* list = window.findChild<QComboBox*>(QStringLiteral("MWSelect3"));
+    list->showPopup();
+    ok &= save(list->view()->window(), folder, "previews.png");
+    list->hidePopup();
+
+    window.findChild<QAction*>(QStringLiteral("PinAction"))->trigger();
+    pick(window, "MWSelect3", QStringLiteral("270-AR"));
+    pick(window, "OPSelect2", QStringLiteral("Advanced Balancer"));
+    pick(window, "OPLSelect2", QStringLiteral("3"));
+    auto* compare = window.findChild<CompareWindow*>(QStringLiteral("CompareWindow"));
+    if (compare) // every column in sight: offscreen, the window keeps its first size
+        compare->resize(compare->width() + 150, compare->height());
+    ok &= compare && save(compare, folder, "compare.png");
+
+    window.findChild<QAction*>(QStringLiteral("BrowseAction"))->trigger();
+    auto* catalogue = window.findChild<CatalogueWindow*>(QStringLiteral("CatalogueWindow"));
+    catalogue->findChild<QTabWidget*>(QStringLiteral("CatalogueTabs"))->setCurrentIndex(1);
+    catalogue->findChild<QComboBox*>(QStringLiteral("WeaponSlotSelect"))->setCurrentIndex(1);
+    catalogue->findChild<QTableView*>(QStringLiteral("WeaponTable"))
+        ->sortByColumn(WeaponTableModel::TotalIfPickedColumn, Qt::AscendingOrder);
+    catalogue->resize(1040, 400);
+    ok &= save(catalogue, folder, "catalogue.png");
+
+    // Another Qt draws its widgets a little differently: the test compares
+    // the pictures only under the Qt that rendered them.
+    QFile version(folder.filePath(QStringLiteral("rendered-with-qt.txt")));
+    ok &= version.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          version.write(QByteArray(qVersion()) + '\n') > 0;
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The guide's pictures are compared with fresh renderings by a test, so
+    // they are drawn at the font DPI the tests use, on any machine.
+    if (argc > 1 && qstrcmp(argv[1], "guide") == 0)
+        qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
     if (argc < 2)
         return 2;
@@ -71,18 +168,13 @@ int main(int argc, char* argv[]) {
     if (darkDesktop)
         QApplication::setPalette(darkDesktopPalette());
     applyVantorAppearance(app);
+    if (argc > 2 && QLatin1String(argv[1]) == QLatin1String("guide"))
+        return renderGuide(QDir(QString::fromLocal8Bit(argv[2])));
 
     TVantor window;
     window.show();
-    if (mode != QLatin1String("start")) {
-        pick(window, "VTSelect", QStringLiteral("Garpike"));
-        pick(window, "MWSelect1", QStringLiteral("270-AR"));
-        pick(window, "MWSelect2", QStringLiteral("140-MG"));
-        pick(window, "SWSelect1", QStringLiteral("AVTM"));
-        pick(window, "SWSelect3", QStringLiteral("NPM"));
-        pick(window, "FTSelect", QStringLiteral("1 Fuel Tank"));
-        pick(window, "OPSelect1", QStringLiteral("Advanced Armour"));
-    }
+    if (mode != QLatin1String("start"))
+        pickLoadout(window);
     if (mode == QLatin1String("page") || darkDesktop) {
         click(window, "AdvFunctionButton");
         click(window, "WeaponRangeButton");

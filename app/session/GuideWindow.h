@@ -1,0 +1,36 @@
+#pragma once
+
+// The user guide inside the program: a tool window beside the main window
+// showing the guide's Markdown pages and pictures, built into the program's
+// resources. Links move between its pages; a link anywhere else is not
+// followed, so nothing is fetched. Closing it only hides it.
+
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+class GuideWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GuideWindow(QWidget* mainWindow);
+
+    // The guide's first page, its contents.
+    static QUrl startPage();
+    // Whether `url` names a page or picture of the guide that exists.
+    static bool isGuideFile(const QUrl& url);
+
+    // Shows the window on the guide's first page and brings it to the front,
+    // the first time beside the main window.
+    void present();
+    // Shows a page of the guide; anything else is left alone.
+    bool openPage(const QUrl& url);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QTextBrowser* browser = nullptr;
+    bool placed = false;
+};
