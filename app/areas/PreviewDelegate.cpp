@@ -193,6 +193,11 @@ void installPreviews(QComboBox* selector, const std::function<void()>& opened,
         selector->setEditText(text);
     auto* watcher = new ListWatcher(selector, opened);
     selector->installEventFilter(watcher);
+    // A list Qt has made already (Qt 6.8 makes it when the selector gets its
+    // model) is watched from now on as well.
+    for (QObject* child : selector->children())
+        if (child->isWidgetType())
+            child->installEventFilter(watcher);
 }
 
 void setItemPreview(QComboBox* selector, int item, const QString& change, const QString& status,

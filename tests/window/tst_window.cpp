@@ -690,7 +690,8 @@ void TestWindow::optionalParts() {
     QCOMPARE(w.text("VTBalancerRatingLabel"), QStringLiteral("20.8"));
     QVERIFY(w.find<QLabel>("VTBalancerRatingLabel")->font().bold());
     QCOMPARE(w.find<TCGauge>("BalancerGauge")->progress(), 20);
-    QCOMPARE(w.window->currentLoadout().Part1ReportText, QStringLiteral("Advanced Balancer Level 3"));
+    QCOMPARE(w.window->currentLoadout().Part1ReportText,
+             QStringLiteral("Advanced Balancer Level 3"));
 
     // Two mount parts: the larger of each bonus counts, and only the
     // effective part shows its icon.
@@ -1607,8 +1608,10 @@ int main(int argc, char* argv[]) {
 void TestWindow::listPreviews() {
     Window w;
     w.chooseVt("Colt");
-    // A list is still built only when first opened.
-    QVERIFY(!w.combo("SWSelect3")->findChild<QAbstractItemView*>());
+    // A list is still built only when first opened, where Qt leaves that to
+    // the program: Qt 6.8 builds it as soon as the selector gets its model.
+    if (QLibraryInfo::version() < QVersionNumber(6, 8))
+        QVERIFY(!w.combo("SWSelect3")->findChild<QAbstractItemView*>());
     w.pick("MWSelect1", "270-RI");
     w.pick("FTSelect", "2 Fuel Tanks");
     QComboBox* c = w.combo("MWSelect2");
