@@ -103,22 +103,26 @@ int renderGuide(const QDir& folder) {
     }
     click(window, "LoadoutButton");
     click(window, "AdvFunctionButton");
-    click(window, "WeaponPageButton");
-    ok &= save(&window, folder, "weapon-info.png");
-    click(window, "WeaponRangeButton");
-    click(window, "RangeAllOnButton");
-    ok &= save(&window, folder, "range.png");
-    click(window, "PartsPageButton");
-    ok &= save(&window, folder, "parts-info.png");
-    click(window, "MiscPageButton");
-    click(window, "FactionButton");
-    ok &= save(&window, folder, "faction.png");
-    click(window, "HtmlPageButton");
-    click(window, "HtmlGenerateButton");
-    ok &= save(&window, folder, "html.png");
-    click(window, "ForumPageButton");
-    click(window, "ForumGenerateButton");
-    ok &= save(&window, folder, "forum.png");
+    // Each page, with the button that fills it where it has one.
+    struct PageShot {
+        const char* page;
+        const char* fill;
+        const char* file;
+    };
+    const PageShot pages[] = {
+        {"WeaponPageButton", nullptr, "weapon-info.png"},
+        {"WeaponRangeButton", "RangeAllOnButton", "range.png"},
+        {"PartsPageButton", nullptr, "parts-info.png"},
+        {"MiscPageButton", "FactionButton", "faction.png"},
+        {"HtmlPageButton", "HtmlGenerateButton", "html.png"},
+        {"ForumPageButton", "ForumGenerateButton", "forum.png"},
+    };
+    for (const PageShot& shot : pages) {
+        click(window, shot.page);
+        if (shot.fill)
+            click(window, shot.fill);
+        ok &= save(&window, folder, shot.file);
+    }
 
     // The open list of the third main-weapon slot, each item with its preview.
     auto* list = window.findChild<QComboBox*>(QStringLiteral("MWSelect3"));
