@@ -77,7 +77,8 @@ void TestSession::whatIsAStep_data() {
     QTest::addColumn<int>("steps");
     QTest::addColumn<QString>("undoText");
     // p<selector><vt>: a pick; t<selector><vt>: typed text that is no pick;
-    // c<vt>: another change (a paste); a: only the advanced area opens.
+    // c<vt>: another change (a paste); a: only the advanced area opens;
+    // r: Redo, with nothing to make again.
     QTest::newRow("one pick") << "p0 1" << 1 << "Undo Pick v1";
     QTest::newRow("a pick of what is shown") << "p0 0" << 0 << "Undo";
     QTest::newRow("two picks in one selector") << "p0 1,p0 2" << 2 << "Undo Pick v2";
@@ -92,6 +93,8 @@ void TestSession::whatIsAStep_data() {
     QTest::newRow("a change") << "c5" << 1 << "Undo Paste Loadout";
     QTest::newRow("a change of nothing") << "c0" << 0 << "Undo";
     QTest::newRow("the advanced area opened") << "a" << 0 << "Undo";
+    QTest::newRow("typing ended by Redo, then its selector again")
+        << "t0 1,r,p0 2" << 2 << "Undo Pick v2";
 }
 
 void TestSession::whatIsAStep() {
@@ -107,6 +110,10 @@ void TestSession::whatIsAStep() {
             SessionState opened = h.window.shown;
             opened.loadout.AdvancedOpen = true;
             h.change(opened);
+            continue;
+        }
+        if (kind == QLatin1Char('r')) {
+            h.history.redo();
             continue;
         }
         if (kind == QLatin1Char('c')) {
