@@ -142,7 +142,7 @@ for suite in "${suites[@]}"; do
     root=$VANTOR_ROOTS/$suite-check
     vantor_remove_root "$root"
     cp -a "$base" "$root"
-    vantor_mount_root "$root"
+    vantor_mount_root "$root" "$suite"
     cp "$deb" "$root/tmp/"
     vantor_in_root "$root" apt-get install -y -q --no-install-recommends "/tmp/$(basename "$deb")" \
         >"$root.install.log" 2>&1 || { tail -30 "$root.install.log"; fail "apt-get install"; }

@@ -4,13 +4,14 @@
 #
 # The package is made from the dev build: RelWithDebInfo is optimised as a
 # release (-O2, assertions off, as Debian builds its own packages), and CPack
-# strips the debug information from the binary it packs. So CI packs the
-# build it has just tested instead of compiling everything a third time.
+# strips the debug information from the binary it packs. It builds only what
+# the package carries, the program and its pictures; CI packs the build it
+# has just tested, so nothing is compiled again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 vantor_install dpkg-dev file lintian
-vantor_build dev
+vantor_build dev vantor vantor_images
 out=$PWD/build/package
 rm -rf "$out"
 (cd build/dev && cpack -G DEB -B "$out" >"$out.log" 2>&1) || { cat "$out.log"; exit 1; }

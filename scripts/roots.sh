@@ -2,12 +2,16 @@
 # Clean minimal Debian roots for checking the package and running the tests on
 # another Debian release. Sourced by check-package.sh and test-in-root.sh.
 #
-# The downloaded packages are kept between runs in build/roots/cache
-# (debootstrap checks each against the release's signed checksums before it
-# unpacks it); a root itself is always made afresh and never reused.
+# The downloaded packages are kept between runs outside the checkout, so that
+# a fresh clone (as CI's) finds them: debootstrap's and apt's of each release.
+# debootstrap checks each package against the release's signed checksums
+# before it unpacks it, and apt checks a kept archive against the signed
+# package lists before it installs it. A root itself is always made afresh
+# and never reused.
 set -euo pipefail
 
 VANTOR_ROOTS=${VANTOR_ROOTS:-$PWD/build/roots}
+VANTOR_CACHE=${VANTOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor}
 # The mirror the host's apt uses.
 VANTOR_MIRROR=${VANTOR_MIRROR:-http://deb.debian.org/debian}
 
@@ -28,8 +32,8 @@ vantor_make_root() {
     local suite=$1 dir=$2
     [ "$(id -u)" -eq 0 ] || { echo "Making a Debian root needs root"; exit 1; }
     vantor_remove_root "$dir"
-    mkdir -p "$VANTOR_ROOTS/cache/$suite" "$(dirname "$dir")"
-    debootstrap --variant=minbase --cache-dir="$VANTOR_ROOTS/cache/$suite" \
+    mkdir -p "$VANTOR_CACHE/debootstrap/$suite" "$(dirname "$dir")"
+    debootstrap --variant=minbase --cache-dir="$VANTOR_CACHE/debootstrap/$suite" \
         "$suite" "$dir" "$VANTOR_MIRROR" >"$dir.log" 2>&1 ||
         { tail -20 "$dir.log"; echo "debootstrap $suite failed"; exit 1; }
     echo "deb $VANTOR_MIRROR $suite main" >"$dir/etc/apt/sources.list"
@@ -42,13 +46,15 @@ vantor_make_root() {
         { tail -20 "$dir.log"; echo "apt-get update in $suite failed"; exit 1; }
 }
 
-# Mounts /proc and /dev into a root; vantor_unmount_root undoes it (call it
-# from a trap).
+# Mounts /proc, /dev and the suite's kept apt archives into a root;
+# vantor_unmount_root undoes it (call it from a trap).
 vantor_mount_root() {
-    local dir=$1
+    local dir=$1 suite=$2
     mount -t proc proc "$dir/proc"
     mount --bind /dev "$dir/dev"
     mount --bind /dev/pts "$dir/dev/pts"
+    mkdir -p "$VANTOR_CACHE/apt/$suite/partial"
+    mount --bind "$VANTOR_CACHE/apt/$suite" "$dir/var/cache/apt/archives"
 }
 
 vantor_unmount_root() {

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 

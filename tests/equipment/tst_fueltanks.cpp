@@ -1,6 +1,6 @@
 #include "equipment/FuelTanks.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vantor;
 

@@ -1,6 +1,6 @@
 #include "equipment/IconRules.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vantor;
 

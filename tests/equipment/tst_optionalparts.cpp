@@ -1,7 +1,7 @@
 #include "equipment/OptionalParts.h"
 #include "model/Text.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vantor;
 

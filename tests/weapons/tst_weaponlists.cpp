@@ -2,7 +2,7 @@
 #include "model/VtCatalogue.h"
 #include "weapons/WeaponLists.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vantor;
 

@@ -3,7 +3,7 @@
 #include "weapons/WeaponLists.h"
 #include "weapons/WeaponSelection.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vantor;
 
