@@ -2,22 +2,51 @@
 
 // Where a window of the program goes on the screen, worked out from frame
 // rectangles alone (the window with its title bar and borders), so that it
-// can be checked without a screen.
+// can be checked without a screen; and the one adapter that places every tool
+// window (catalogue, comparison, guide) by those rules.
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 
-// The frame of a tool window of `frameSize` beside the main window's frame
-// `mainFrame` on a screen whose free area is `screen`: to the right of the
-// main window where it fits, else to its left, else below or above it; where
-// it fits on no side, it lies on the side with the most room, at the screen's
-// edge, covering as little of the main window as it can. It never leaves the
-// screen: a frame larger than the screen is cut down to it.
-QRect placeToolWindow(const QRect& mainFrame, QSize frameSize, const QRect& screen);
+class QWidget;
 
-// The gap left between the main window and a tool window beside it.
+// What a tool window is placed among: the screen's free area, the main
+// window's frame, the parts of the main window that must stay in sight (its
+// selection column and load status), and the frames of the program's other
+// open tool windows.
+struct ToolWindowRoom {
+    QRect screen;
+    QRect mainFrame;
+    QList<QRect> keptInSight;
+    QList<QRect> others;
+};
+
+// The frame of a tool window that would like `wanted` and can do with
+// `least` (its content scrolls below that):
+// - at its wanted size beside, below or above the main window where that
+//   covers neither the main window nor another tool window, the nearest to the
+//   main window first (right, left, below, above on a tie);
+// - else made smaller, down to `least`, where that covers nothing, the largest
+//   such place first;
+// - else at `least`, where it covers the least of the main window and never
+//   what must stay in sight (where nothing else is possible, the least of it).
+// It never leaves the screen: a size larger than the screen is cut down to it.
+QRect placeToolWindow(const ToolWindowRoom& room, QSize wanted, QSize least);
+
+// The gap left between the main window and a tool window beside it, and
+// between tool windows.
 inline constexpr int ToolWindowGap = 8;
 
 // `frame` moved, as little as needed, so that it lies on `screen`; a frame
 // larger than the screen keeps its top left corner on it.
 QRect keptOnScreen(const QRect& frame, const QRect& screen);
+
+// Names the widgets of `mainWindow` that no tool window may cover.
+void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widgets);
+
+// Places `tool`, a window whose parent is the main window, by the rules above
+// among the program's other visible windows, at the size its content would
+// like and no smaller than `least` (both without the frame). Called once,
+// before the window first shows: after that it stays where the user puts it.
+void placeToolWindowBesideMain(QWidget* tool, QSize least);

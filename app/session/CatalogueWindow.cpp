@@ -1,6 +1,7 @@
 #include "app/session/CatalogueWindow.h"
 
 #include "app/desktop/HandlerGuard.h"
+#include "app/desktop/ToolWindowPlacement.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 
@@ -247,7 +248,7 @@ void CatalogueWindow::present() {
         // widen a column afterwards.
         vtTable->resizeColumnsToContents();
         weaponTable->resizeColumnsToContents();
-        placeBesideMainWindow();
+        placeToolWindowBesideMain(this, LeastSize);
         placed = true;
     }
     show();
@@ -256,24 +257,6 @@ void CatalogueWindow::present() {
     // The keyboard starts on the VT in the window.
     if (!vtTable->currentIndex().isValid() && vtModel->currentVt() >= 0)
         vtTable->setCurrentIndex(vtProxy->mapFromSource(vtModel->index(vtModel->currentVt(), 0)));
-}
-
-// To the right of the main window where the screen has room, else to its left.
-void CatalogueWindow::placeBesideMainWindow() {
-    const QWidget* main = parentWidget();
-    if (!main)
-        return;
-    const QRect beside = main->frameGeometry();
-    const int gap = 8;
-    QPoint at(beside.right() + 1 + gap, beside.top());
-    if (const QScreen* screen = main->screen()) {
-        const QRect room = screen->availableGeometry();
-        resize(std::min(width(), room.width()), std::min(height(), room.height()));
-        if (QRect(at, size()).right() > room.right())
-            at.setX(std::max(room.left(), beside.left() - gap - width()));
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
-    }
-    move(at);
 }
 
 void CatalogueWindow::keyPressEvent(QKeyEvent* event) {

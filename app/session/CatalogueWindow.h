@@ -43,13 +43,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Smaller than this, on a small screen, the tables scroll.
+    static constexpr QSize LeastSize{260, 220};
+
     QTableView* makeTable(const char* name, CatalogueProxy* proxy, const QString& accessibleName);
     void pickRow(QTableView* table, const QModelIndex& index);
     void sortByCurrentColumn(QTableView* table);
     void describeSort(QTableView* table);
     void showReason(const QModelIndex& current);
     void copyTable();
-    void placeBesideMainWindow();
     void previewSlot();
 
     HandlerGuard& guard;

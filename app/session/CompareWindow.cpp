@@ -75,7 +75,7 @@ void CompareWindow::renderRows() {
     if (!sized && !rowsToShow.empty() && isVisible()) {
         sized = true;
         fitContents();
-        placeBesideMainWindow();
+        placeToolWindowBesideMain(this, LeastSize);
     }
 }
 
@@ -105,7 +105,10 @@ void CompareWindow::fitContents() {
     table->setMinimumSize(width, height);
     layout()->activate();
     QSize wanted = sizeHint();
-    table->setMinimumSize(0, 0);
+    // Smaller than that, on a small screen, the table scrolls; the layout
+    // takes the window's own minimum from it again.
+    table->setMinimumSize(LeastSize / 2);
+    layout()->activate();
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
         wanted = wanted.boundedTo(screen->availableGeometry().size() - frameSizeAround());
     resize(wanted.expandedTo(minimumSizeHint()));
@@ -125,28 +128,13 @@ void CompareWindow::present() {
             sized = true;
             fitContents();
         }
-        placeBesideMainWindow();
+        placeToolWindowBesideMain(this, LeastSize);
         placed = true;
     }
     show();
     renderRows();
     raise();
     activateWindow();
-}
-
-// The whole table in sight, beside the main window without covering it
-// where the screen has room (see placeToolWindow).
-void CompareWindow::placeBesideMainWindow() {
-    const QWidget* main = parentWidget();
-    if (!main || !main->screen())
-        return;
-    const QSize frameExtra = frameSizeAround();
-    const QRect frame = placeToolWindow(main->frameGeometry(), size() + frameExtra,
-                                        main->screen()->availableGeometry());
-    // Cut down to the screen, the window leaves room for its frame.
-    resize(size().boundedTo(frame.size() - frameExtra));
-    // move() places the frame's top left corner.
-    move(frame.topLeft());
 }
 
 void CompareWindow::copyTable() {

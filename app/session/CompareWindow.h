@@ -37,8 +37,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Smaller than this, on a small screen, the table scrolls.
+    static constexpr QSize LeastSize{240, 180};
+
     void renderRows();
-    void placeBesideMainWindow();
     void fitContents();
     QSize frameSizeAround() const;
     void copyTable();

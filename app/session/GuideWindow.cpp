@@ -48,9 +48,7 @@ void GuideWindow::present() {
     openPage(startPage());
     if (!placed) {
         placed = true;
-        if (const QWidget* main = parentWidget(); main && main->screen())
-            move(placeToolWindow(main->frameGeometry(), size(), main->screen()->availableGeometry())
-                     .topLeft());
+        placeToolWindowBesideMain(this, LeastSize);
     }
     show();
     raise();

@@ -31,6 +31,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Smaller than this, on a small screen, the page scrolls.
+    static constexpr QSize LeastSize{260, 200};
+
     QTextBrowser* browser = nullptr;
     bool placed = false;
 };

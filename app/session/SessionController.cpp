@@ -45,7 +45,8 @@ void SessionController::step(const QString& text, const std::function<void()>& c
 
 void SessionController::handlerEnded() {
     if (history.pinned() && compare)
-        compare->showRows(vantor::compareLoadouts(history.pinned()->loadout, host.currentLoadout()));
+        compare->showRows(
+            vantor::compareLoadouts(history.pinned()->loadout, host.currentLoadout()));
 }
 
 void SessionController::showMenu(QPoint globalPos) {

@@ -27,6 +27,9 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     setWindowTitle(QStringLiteral("Vantor"));
     installVantorAccessibility();
     buildAreas();
+    // Tool windows leave the selection column and the load status in sight.
+    keepInSightOfToolWindows(this, {findChild<QWidget*>(QStringLiteral("LeftPanel")),
+                                    findChild<QWidget*>(QStringLiteral("Label9"))});
     setKeyboardOrder();
     // The width is locked for good; the height follows the advanced area.
     setFixedWidth(ClientWidth);

@@ -135,8 +135,10 @@ int renderGuide(const QDir& folder) {
     pick(window, "OPSelect2", QStringLiteral("Advanced Balancer"));
     pick(window, "OPLSelect2", QStringLiteral("3"));
     auto* compare = window.findChild<CompareWindow*>(QStringLiteral("CompareWindow"));
-    if (compare) // every column in sight: offscreen, the window keeps its first size
-        compare->resize(compare->width() + 150, compare->height());
+    // Every column and row in sight: offscreen, the window keeps its first
+    // size, and the small screen leaves it no room for every row.
+    if (compare)
+        compare->resize(compare->width() + 150, compare->sizeHint().height());
     ok &= compare && save(compare, folder, "compare.png");
 
     window.findChild<QAction*>(QStringLiteral("BrowseAction"))->trigger();
