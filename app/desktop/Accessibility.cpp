@@ -11,6 +11,35 @@ namespace {
 
 const char* const CaptionProperty = "vantorCaption";
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The object of a window that shows a message to a screen reader: it has no
+// size, so it paints nothing and takes no clicks, and no focus.
+const QLatin1String AnnouncerName("VantorAnnouncer");
+
+class Announcer final : public QAccessibleWidget {
+public:
+    explicit Announcer(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QStringLiteral("Announcements");
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QWidget* announcerOf(QWidget* window) {
+    for (QObject* child : window->children())
+        if (child->isWidgetType() && child->objectName() == AnnouncerName)
+            return static_cast<QWidget*>(child);
+    auto* announcer = new QWidget(window);
+    announcer->setObjectName(AnnouncerName);
+    announcer->setGeometry(0, 0, 0, 0);
+    announcer->setFocusPolicy(Qt::NoFocus);
+    announcer->hide();
+    return announcer;
+}
+#endif
+
 class CaptionedValue final : public QAccessibleWidget {
 public:
     explicit CaptionedValue(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -112,6 +141,10 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
         return new Selector(static_cast<QComboBox*>(object));
     if (className == QLatin1String("TCGauge"))
         return new Gauge(static_cast<TCGauge*>(object));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (className == QLatin1String("QWidget") && object->objectName() == AnnouncerName)
+        return new Announcer(static_cast<QWidget*>(object));
+#endif
     // The program's windows are plain widgets, which Qt would report as a
     // mere client area ("filler").
     auto* widget = static_cast<QWidget*>(object);
@@ -121,21 +154,33 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-std::function<void(QObject*, QAccessible::Event)>& announcementListener() {
-    static std::function<void(QObject*, QAccessible::Event)> listener;
+std::function<void(QObject*, const QString&)>& announcementListener() {
+    static std::function<void(QObject*, const QString&)> listener;
     return listener;
 }
 
 } // namespace
 
-void announce(QObject* object, QAccessible::Event type) {
-    QAccessibleEvent event(object, type);
+void announce(QObject* source, const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Polite: the reader first finishes what the pick itself made it say.
+    QAccessibleAnnouncementEvent event(source, message);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
+#else
+    if (source->isWidgetType()) {
+        QWidget* announcer = announcerOf(static_cast<QWidget*>(source)->window());
+        // Shown anew for every message: the reader speaks on its appearing.
+        announcer->hide();
+        announcer->setAccessibleName(message);
+        announcer->show();
+    }
+#endif
     if (announcementListener())
-        announcementListener()(object, type);
+        announcementListener()(source, message);
 }
 
-void listenToAnnouncements(std::function<void(QObject*, QAccessible::Event)> listener) {
+void listenToAnnouncements(std::function<void(QObject*, const QString&)> listener) {
     announcementListener() = std::move(listener);
 }
 

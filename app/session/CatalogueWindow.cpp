@@ -1,5 +1,6 @@
 #include "app/session/CatalogueWindow.h"
 
+#include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
@@ -163,7 +164,17 @@ void CatalogueWindow::showReason(const QModelIndex& current) {
     if (tabs->currentWidget() == vtTable)
         return;
     const QModelIndex source = weaponProxy->mapToSource(current);
-    reason->setText(source.isValid() ? weaponModel->placement(source.row()).reason : QString());
+    setReason(source.isValid() ? weaponModel->placement(source.row()).reason : QString());
+}
+
+// The line under the table changes away from the focus (the table keeps it),
+// so a screen reader is told the new line as well.
+void CatalogueWindow::setReason(const QString& text) {
+    if (reason->text() == text)
+        return;
+    reason->setText(text);
+    if (!text.isEmpty())
+        announce(reason, text);
 }
 
 void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
@@ -177,7 +188,7 @@ void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
     }
     const WeaponTableModel::Placement place =
         weaponModel->placement(weaponProxy->mapToSource(index).row());
-    reason->setText(place.reason);
+    setReason(place.reason);
     if (place.pick)
         emit weaponPicked(place.pick->selector, place.pick->item);
 }
