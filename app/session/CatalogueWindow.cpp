@@ -16,8 +16,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -39,6 +41,8 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     filter->setObjectName(QStringLiteral("CatalogueFilter"));
     filter->setPlaceholderText(QStringLiteral("Any part of a name"));
     filter->setClearButtonEnabled(true);
+    for (QToolButton* clear : filter->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Clear"));
     filter->setAccessibleName(QStringLiteral("Find by name"));
     auto* filterLabel = new QLabel(QStringLiteral("&Find:"), this);
     filterLabel->setBuddy(filter);
@@ -64,6 +68,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     slotLabel->setBuddy(slotSelect);
 
     auto* weaponPage = new QWidget(this);
+    weaponPage->setAccessibleName(QStringLiteral("Weapons"));
     auto* weaponLayout = new QVBoxLayout(weaponPage);
     auto* slotRow = new QHBoxLayout;
     slotRow->addWidget(slotLabel);
@@ -74,6 +79,9 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("CatalogueTabs"));
+    tabs->setAccessibleName(QStringLiteral("Catalogue"));
+    if (auto* pages = tabs->findChild<QStackedWidget*>())
+        pages->setAccessibleName(QStringLiteral("Catalogue pages"));
     tabs->addTab(vtTable, QStringLiteral("&VTs"));
     tabs->addTab(weaponPage, QStringLiteral("&Weapons"));
 
@@ -81,6 +89,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     reason->setObjectName(QStringLiteral("CatalogueReasonLabel"));
     reason->setTextFormat(Qt::PlainText);
     reason->setWordWrap(true);
+    announceWithCaption(reason, QStringLiteral("Pick:"));
 
     copyButton = new QPushButton(QStringLiteral("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("CatalogueCopyButton"));
