@@ -215,13 +215,29 @@ QColor readableOnWhite(const QColor& colour) {
     return readable;
 }
 
+QColor textColourOn(const QColor& background) {
+    const QColor black(Qt::black), white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+QString shownChange(const ComparisonRow& row) {
+    switch (row.verdict) {
+    case ChangeVerdict::Better:
+        return row.change + QStringLiteral(" better");
+    case ChangeVerdict::Worse:
+        return row.change + QStringLiteral(" worse");
+    default:
+        return row.change;
+    }
+}
+
 QString comparisonText(const std::vector<ComparisonRow>& rows) {
     QStringList header;
     for (const char* caption : ComparisonColumns)
         header << QLatin1String(caption);
     QStringList lines{header.join(u'\t')};
     for (const ComparisonRow& row : rows)
-        lines << QStringList{row.figure, row.pinned, row.current, row.change}.join(u'\t');
+        lines << QStringList{row.figure, row.pinned, row.current, shownChange(row)}.join(u'\t');
     return lines.join(u'\n');
 }
 

@@ -52,9 +52,10 @@ inline constexpr std::array<const char*, 4> ComparisonColumns = {"Figure", "Pinn
 // costs are better, a larger figure elsewhere; the total load is neither.
 std::vector<ComparisonRow> compareLoadouts(const Loadout& pinned, const Loadout& current);
 
-// Text on white needs at least this contrast to be read (WCAG's figure for
-// large and bold text).
-inline constexpr double MinimumContrast = 3.0;
+// Text needs at least this contrast to its background to be read (WCAG's
+// figure for text of the usual size, bold or not, as the tables and list
+// badges show).
+inline constexpr double MinimumContrast = 4.5;
 
 // The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b);
@@ -62,6 +63,13 @@ double contrastRatio(const QColor& a, const QColor& b);
 // `colour`, darkened at its own hue until it reads on white; unchanged where
 // it already does.
 QColor readableOnWhite(const QColor& colour);
+
+// Black or white, whichever reads better on `background`.
+QColor textColourOn(const QColor& background);
+
+// The change as the Change column shows it: with its verdict in a word
+// ("+4 better", "−1000 worse"), not in its colour alone.
+QString shownChange(const ComparisonRow& row);
 
 // The comparison as plain text for a spreadsheet or a chat: the column
 // captions, then one line per row, cells separated by tabs and lines by

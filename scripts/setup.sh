@@ -9,12 +9,14 @@ VANTOR_SCRIPT_ARGS=("$@")
 # The first line builds and runs the program; the tests also draw the scalable
 # icon (Qt SVG), fall back to a font other than Liberation Sans (Arimo, Nimbus
 # Sans, DejaVu Sans), and validate the installed desktop entry and AppStream
-# data; the last line lets them check the window's look under a dark GTK
-# theme, under qt6ct and with only DejaVu fonts. ccache and mold make
+# data; the third line lets them check the window's look under a dark GTK
+# theme, under qt6ct and with only DejaVu fonts, and the last two record
+# what a screen reader receives over the accessibility bus. ccache and mold make
 # rebuilds and links quick; the build works without them.
 VANTOR_PACKAGES=(cmake ninja-build g++ ccache mold qt6-base-dev libgl-dev fonts-liberation2
     libqt6svg6 fonts-croscore fonts-urw-base35 fonts-dejavu-core appstream desktop-file-utils
-    qt6-gtk-platformtheme qt6ct xvfb xauth fonts-dejavu-extra)
+    qt6-gtk-platformtheme qt6ct xvfb xauth fonts-dejavu-extra dbus-daemon at-spi2-core
+    python3-pyatspi)
 
 vantor_missing_packages() {
     local missing=()

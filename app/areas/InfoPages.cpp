@@ -109,7 +109,7 @@ void InfoPages::buildWeaponPage(QWidget* groups, QWidget* panels) {
     weaponText = makeTextBox(weaponGroup, "WeaponInfoRichEdit", true);
     weaponText->setAccessibleName(QStringLiteral("Last Selected Weapon Description"));
 
-    weaponPanel = makePanel(panels, "WeaponStatsPanel", PagePanelRect);
+    weaponPanel = makePanel(panels, "WeaponStatsPanel", "Weapon Info", PagePanelRect);
     weaponName = makeLabel(weaponPanel, "WeaponNameLabel", NotAvailable, QPoint(8, 8), 148, 28);
     weaponName->setFont(boldFont(weaponName, 24));
     announceWithCaption(weaponName, QStringLiteral("Weapon:"));
@@ -136,7 +136,7 @@ void InfoPages::buildPartsPage(QWidget* groups, QWidget* panels) {
     partText = makeTextBox(partGroup, "PartInfoRichEdit", true);
     partText->setAccessibleName(QStringLiteral("Last Selected Optional Part Description"));
 
-    partPanel = makePanel(panels, "PartStatsPanel", PagePanelRect);
+    partPanel = makePanel(panels, "PartStatsPanel", "Optional Parts Info", PagePanelRect);
     partName = makeLabel(partPanel, "PartNameLabel", NotAvailable, QPoint(8, 8), 150, 18);
     partName->setFont(boldFont(partName, 13));
     announceWithCaption(partName, QStringLiteral("Optional part:"));
@@ -186,7 +186,7 @@ void InfoPages::buildMiscPage(QWidget* groups, QWidget* panels) {
     intelText->setAccessibleName(QStringLiteral("Faction Intel"));
 
     // The panel stays shown, out of sight below the window, until a page is chosen.
-    factionPanel = makePanel(panels, "FactionPanel", PagePanelRect);
+    factionPanel = makePanel(panels, "FactionPanel", "Miscellaneous", PagePanelRect);
     factionButton =
         makeButton(factionPanel, "FactionButton", ShowIntelCaption, QRect(17, 24, 111, 17));
     flagImage = makeImage(factionPanel, "FactionImage", QRect(QPoint(17, 63), FlagSize));

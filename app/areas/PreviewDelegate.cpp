@@ -1,5 +1,7 @@
 #include "app/areas/PreviewDelegate.h"
 
+#include "core/Comparison.h"
+
 #include <QAbstractItemView>
 #include <QChildEvent>
 #include <QComboBox>
@@ -12,11 +14,6 @@ constexpr int BadgeMargin = 3; // inside the status badge, either side of its wo
 
 QString ownTip(const QStandardItemModel& model, const QModelIndex& index) {
     return model.QStandardItemModel::data(index, Qt::ToolTipRole).toString();
-}
-
-// Black on light status colours (yellow), white on dark ones (red, black).
-QColor textOn(const QColor& background) {
-    return qGray(background.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 PreviewItemModel* previewModel(const QComboBox* selector) {
@@ -159,7 +156,8 @@ void PreviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         const int width = metrics.horizontalAdvance(status) + 2 * BadgeMargin;
         const QRect badge(area.right() - width + 1, area.top() + 1, width, area.height() - 2);
         painter->fillRect(badge, colour);
-        painter->setPen(textOn(colour));
+        // Black on yellow and red, white on black.
+        painter->setPen(vantor::textColourOn(colour));
         painter->drawText(badge, Qt::AlignCenter, status);
         area.setRight(badge.left() - BadgeMargin);
     }

@@ -88,7 +88,7 @@ void RangeChartPage::build() {
         modifierLabels[i] = label;
     }
 
-    panel = makePanel(panels, "RangePanel", PagePanelRect);
+    panel = makePanel(panels, "RangePanel", "Weapon Range Info", PagePanelRect);
     allOnButton =
         makeButton(panel, "RangeAllOnButton", QStringLiteral("All On"), QRect(20, 7, 52, 17));
     allOffButton =
@@ -111,7 +111,7 @@ void RangeChartPage::build() {
     for (const auto& weapon : comparisonWeapons())
         weapons << toQString(weapon.ListText);
     compareSelect = makeSelector(panel, "RangeWeaponSelect", QPoint(21, 77), 104, weapons, {});
-    compareSelect->setAccessibleName(QStringLiteral("Comparison weapon"));
+    nameSelector(compareSelect, QStringLiteral("Comparison weapon"));
     compareSelect->setCurrentIndex(current.compareIndex);
     compareSelect->setEditText(current.compareText);
     outlineButton = makeToggleButton(panel, "RangeDistanceModifierButton",

@@ -46,7 +46,7 @@ void ReportPages::build() {
 void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
     htmlGroup = makeGroup(groups, "HtmlGroup", QStringLiteral("Html Code"), PageGroupRect);
     htmlBox = reportBox(htmlGroup, "HtmlRichEdit", "Html Code");
-    htmlPanel = makePanel(panels, "HtmlPanel", PagePanelRect);
+    htmlPanel = makePanel(panels, "HtmlPanel", "Html Generator", PagePanelRect);
     const std::pair<const char*, const char*> buttons[] = {
         {"HtmlGenerateButton", "Generate Html"},
         {"HtmlClearButton", "Clear Html"},
@@ -85,7 +85,7 @@ void ReportPages::buildHtmlPage(QWidget* groups, QWidget* panels, HandlerGuard& 
 void ReportPages::buildForumPage(QWidget* groups, QWidget* panels, HandlerGuard& guard) {
     forumGroup = makeGroup(groups, "ForumGroup", QStringLiteral("Forum Code"), PageGroupRect);
     forumBox = reportBox(forumGroup, "ForumRichEdit", "Forum Code");
-    forumPanel = makePanel(panels, "ForumPanel", PagePanelRect);
+    forumPanel = makePanel(panels, "ForumPanel", "Forum Code Generator", PagePanelRect);
     const std::pair<const char*, const char*> buttons[] = {
         {"ForumGenerateButton", "Generate Forum Code"},
         {"ForumRichEditClearButton", "Clear Forum Code"},

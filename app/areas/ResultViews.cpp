@@ -197,7 +197,7 @@ void ResultViews::renderFigures() {
     const QString statusText = d ? d->statusText : NotAvailable;
     if (status->text() != statusText) {
         status->setText(statusText);
-        announce(status, QAccessible::Alert);
+        announce(status, QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name));
     }
     status->setToolTip(d ? d->statusTip : QString());
     if (d)

@@ -130,7 +130,7 @@ void SelectionPanel::buildVtAndFuel(QWidget* parent) {
     QComboBox* vt =
         makeSelector(vtGroup, "VTSelect", QPoint(16, 24), 201, vtNames, QStringLiteral("VT"));
     vt->setMaxVisibleItems(16);
-    vt->setAccessibleName(QStringLiteral("Vertical Tank Selection"));
+    nameSelector(vt, QStringLiteral("Vertical Tank Selection"));
     selectors[Vt] = vt;
 
     auto* fuelGroup = makeGroup(parent, "GroupBox5", QStringLiteral("Fuel Tank Selection"),
@@ -138,7 +138,7 @@ void SelectionPanel::buildVtAndFuel(QWidget* parent) {
     QComboBox* fuel =
         makeSelector(fuelGroup, "FTSelect", QPoint(16, 20), 121, {}, QStringLiteral("Fuel"));
     fuel->setEnabled(false);
-    fuel->setAccessibleName(QStringLiteral("Fuel Tank Selection"));
+    nameSelector(fuel, QStringLiteral("Fuel Tank Selection"));
     selectors[Fuel] = fuel;
     fuelIcon = makeImage(fuelGroup, "FuelTankImage", QRect(147, 10, 73, 41));
     fuelIcon->setAccessibleName(QStringLiteral("Fuel tank icon"));
@@ -162,8 +162,8 @@ void SelectionPanel::buildParts(QWidget* parent) {
             makeSelector(group, levelNames[i], QPoint(64, 44 + y), 73, levels, NotAvailable);
         part->setEnabled(false);
         level->setEnabled(false);
-        part->setAccessibleName(QStringLiteral("Optional Part %1").arg(i + 1));
-        level->setAccessibleName(QStringLiteral("Optional Part %1 Level").arg(i + 1));
+        nameSelector(part, QStringLiteral("Optional Part %1").arg(i + 1));
+        nameSelector(level, QStringLiteral("Optional Part %1 Level").arg(i + 1));
         selectors[partSelector(i + 1)] = part;
         selectors[levelSelector(i + 1)] = level;
         partIcons[i] = makeImage(group, iconNames[i], QRect(147, 22 + y, 73, 41));
@@ -188,8 +188,8 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
                                       QStringLiteral("Sub-Weapon # %1").arg(i + 1));
         main->setEnabled(false);
         sub->setEnabled(false);
-        main->setAccessibleName(QStringLiteral("Main Weapon %1").arg(i + 1));
-        sub->setAccessibleName(QStringLiteral("Sub Weapon %1").arg(i + 1));
+        nameSelector(main, QStringLiteral("Main Weapon %1").arg(i + 1));
+        nameSelector(sub, QStringLiteral("Sub Weapon %1").arg(i + 1));
         selectors[weaponSelector(WeaponKind::Main, i + 1)] = main;
         selectors[weaponSelector(WeaponKind::Sub, i + 1)] = sub;
         fixedWeaponButtons[i + 1] =

@@ -30,9 +30,10 @@ void setBold(QWidget* w, bool bold) {
     w->setFont(f);
 }
 
-QFrame* makePanel(QWidget* parent, const char* name, QRect rect) {
+QFrame* makePanel(QWidget* parent, const char* name, const char* spokenName, QRect rect) {
     auto* p = new QFrame(parent);
     p->setObjectName(QString::fromLatin1(name));
+    p->setAccessibleName(QString::fromLatin1(spokenName));
     p->setFrameShape(QFrame::NoFrame);
     p->setGeometry(rect);
     return p;
@@ -101,6 +102,11 @@ QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
     c->setCurrentIndex(-1);
     c->setEditText(text);
     return c;
+}
+
+void nameSelector(QComboBox* selector, const QString& spokenName) {
+    selector->setAccessibleName(spokenName);
+    selector->lineEdit()->setAccessibleName(spokenName);
 }
 
 QLabel* makeImage(QWidget* parent, const char* name, QRect rect) {

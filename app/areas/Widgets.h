@@ -25,7 +25,9 @@ using vantor::NotAvailable;
 QFont boldFont(const QWidget* w, int pixelSize = 0);
 void setBold(QWidget* w, bool bold);
 
-QFrame* makePanel(QWidget* parent, const char* name, QRect rect);
+// A panel that holds other components, named for a screen reader after what
+// it holds.
+QFrame* makePanel(QWidget* parent, const char* name, const char* spokenName, QRect rect);
 // Groups that share one spot hide what lies beneath them.
 QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QRect rect);
 // A label sized to its text, or to `width` x `height` when a width is given.
@@ -35,6 +37,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 // A drop-down list that also accepts typed text; it shows `text`, no item.
 QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
                         const QStringList& items, const QString& text);
+// The name a screen reader gives a selector and the field it types into.
+void nameSelector(QComboBox* selector, const QString& spokenName);
 QLabel* makeImage(QWidget* parent, const char* name, QRect rect);
 // The 498 x 136 text box of a page.
 QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, bool readOnly);

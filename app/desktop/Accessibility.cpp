@@ -2,14 +2,50 @@
 
 #include "controls/Cgauges.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollBar>
 
 namespace {
 
 const char* const CaptionProperty = "vantorCaption";
+
+QString scrollBarName(const QScrollBar* bar) {
+    return bar->orientation() == Qt::Vertical ? QStringLiteral("Vertical scroll bar")
+                                              : QStringLiteral("Horizontal scroll bar");
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The object of a window that shows a message to a screen reader: it has no
+// size, so it paints nothing and takes no clicks, and no focus.
+const QLatin1String AnnouncerName("VantorAnnouncer");
+
+class Announcer final : public QAccessibleWidget {
+public:
+    explicit Announcer(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QStringLiteral("Announcements");
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QWidget* announcerOf(QWidget* window) {
+    for (QObject* child : window->children())
+        if (child->isWidgetType() && child->objectName() == AnnouncerName)
+            return static_cast<QWidget*>(child);
+    auto* announcer = new QWidget(window);
+    announcer->setObjectName(AnnouncerName);
+    announcer->setGeometry(0, 0, 0, 0);
+    announcer->setFocusPolicy(Qt::NoFocus);
+    announcer->hide();
+    return announcer;
+}
+#endif
 
 class CaptionedValue final : public QAccessibleWidget {
 public:
@@ -21,11 +57,71 @@ public:
             return QAccessibleWidget::text(t);
         if (!label->accessibleName().isEmpty())
             return label->accessibleName();
+        // A label that names its buddy shows its mnemonic underlined, and a
+        // reader says no ampersand.
+        const QString text = label->buddy() ? withoutMnemonic(label->text()) : label->text();
         const QVariant caption = label->property(CaptionProperty);
         if (caption.isValid())
-            return caption.toString() + QLatin1Char(' ') + label->text();
-        return label->text();
+            return caption.toString() + QLatin1Char(' ') + text;
+        return text;
     }
+
+private:
+    static QString withoutMnemonic(const QString& text) {
+        QString plain;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'&' && i + 1 < text.size())
+                ++i; // "&&" is one ampersand shown
+            plain += text[i];
+        }
+        return plain;
+    }
+};
+
+// The parts of a scroll area Qt exposes besides its text: the viewport under
+// the area's own name, and each scroll bar and its holder named after its
+// direction, as readers name nothing they are not given a name for.
+class ScrollPart final : public QAccessibleWidget {
+public:
+    explicit ScrollPart(QWidget* w) : QAccessibleWidget(w, QAccessible::Pane) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget()->parentWidget());
+            area && area->viewport() == widget())
+            return area->accessibleName();
+        const auto* bar = widget()->findChild<QScrollBar*>();
+        return bar ? scrollBarName(bar) : QString();
+    }
+};
+
+class ScrollBar final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ScrollBar(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return scrollBarName(bar());
+        if (t == QAccessible::Value)
+            return QString::number(bar()->value());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
 };
 
 // A drop-down named by its accessible name, its value the text it shows
@@ -112,6 +208,15 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
         return new Selector(static_cast<QComboBox*>(object));
     if (className == QLatin1String("TCGauge"))
         return new Gauge(static_cast<TCGauge*>(object));
+    if (className == QLatin1String("QScrollBar") && object->objectName().isEmpty())
+        return new ScrollBar(static_cast<QScrollBar*>(object));
+    if (className == QLatin1String("QWidget") &&
+        object->objectName().startsWith(QLatin1String("qt_scrollarea_")))
+        return new ScrollPart(static_cast<QWidget*>(object));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (className == QLatin1String("QWidget") && object->objectName() == AnnouncerName)
+        return new Announcer(static_cast<QWidget*>(object));
+#endif
     // The program's windows are plain widgets, which Qt would report as a
     // mere client area ("filler").
     auto* widget = static_cast<QWidget*>(object);
@@ -121,21 +226,33 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-std::function<void(QObject*, QAccessible::Event)>& announcementListener() {
-    static std::function<void(QObject*, QAccessible::Event)> listener;
+std::function<void(QObject*, const QString&)>& announcementListener() {
+    static std::function<void(QObject*, const QString&)> listener;
     return listener;
 }
 
 } // namespace
 
-void announce(QObject* object, QAccessible::Event type) {
-    QAccessibleEvent event(object, type);
+void announce(QObject* source, const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Polite: the reader first finishes what the pick itself made it say.
+    QAccessibleAnnouncementEvent event(source, message);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
+#else
+    if (source->isWidgetType()) {
+        QWidget* announcer = announcerOf(static_cast<QWidget*>(source)->window());
+        // Shown anew for every message: the reader speaks on its appearing.
+        announcer->hide();
+        announcer->setAccessibleName(message);
+        announcer->show();
+    }
+#endif
     if (announcementListener())
-        announcementListener()(object, type);
+        announcementListener()(source, message);
 }
 
-void listenToAnnouncements(std::function<void(QObject*, QAccessible::Event)> listener) {
+void listenToAnnouncements(std::function<void(QObject*, const QString&)> listener) {
     announcementListener() = std::move(listener);
 }
 

@@ -16,13 +16,18 @@ class QString;
 // Gives `value` the caption a screen reader reads before its text.
 void announceWithCaption(QLabel* value, const QString& caption);
 
-// Tells a screen reader of an event of `object` at once: an Alert is spoken
-// wherever the reader's focus is.
-void announce(QObject* object, QAccessible::Event type);
+// Has a screen reader speak `message` about `source` at once, wherever its
+// focus is. Qt 6.8 sends it as an announcement (AT-SPI object:announcement).
+// Before 6.8, Qt's Linux bridge drops both announcements and Alert events and
+// sends a label's change of text only as a name change, which readers speak
+// only for the focused object; so the message is shown instead by a
+// notification object of `source`'s window, which a reader speaks when it
+// appears (AT-SPI object:state-changed:showing of a notification).
+void announce(QObject* source, const QString& message);
 
-// Hears every event announce() sends, besides the screen reader (Qt passes
+// Hears every message announce() sends, besides the screen reader (Qt passes
 // events on only while a screen reader listens, so tests listen here).
-void listenToAnnouncements(std::function<void(QObject*, QAccessible::Event)> listener);
+void listenToAnnouncements(std::function<void(QObject*, const QString&)> listener);
 
 // Registers the accessible interfaces of the selectors, gauges and labels;
 // safe to call repeatedly.

@@ -1,5 +1,6 @@
 #include "app/session/CatalogueWindow.h"
 
+#include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/ToolWindowPlacement.h"
 #include "factions/Factions.h"
@@ -16,8 +17,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -39,6 +42,8 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     filter->setObjectName(QStringLiteral("CatalogueFilter"));
     filter->setPlaceholderText(QStringLiteral("Any part of a name"));
     filter->setClearButtonEnabled(true);
+    for (QToolButton* clear : filter->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Clear"));
     filter->setAccessibleName(QStringLiteral("Find by name"));
     auto* filterLabel = new QLabel(QStringLiteral("&Find:"), this);
     filterLabel->setBuddy(filter);
@@ -64,6 +69,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     slotLabel->setBuddy(slotSelect);
 
     auto* weaponPage = new QWidget(this);
+    weaponPage->setAccessibleName(QStringLiteral("Weapons"));
     auto* weaponLayout = new QVBoxLayout(weaponPage);
     auto* slotRow = new QHBoxLayout;
     slotRow->addWidget(slotLabel);
@@ -74,6 +80,9 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("CatalogueTabs"));
+    tabs->setAccessibleName(QStringLiteral("Catalogue"));
+    if (auto* pages = tabs->findChild<QStackedWidget*>())
+        pages->setAccessibleName(QStringLiteral("Catalogue pages"));
     tabs->addTab(vtTable, QStringLiteral("&VTs"));
     tabs->addTab(weaponPage, QStringLiteral("&Weapons"));
 
@@ -81,6 +90,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     reason->setObjectName(QStringLiteral("CatalogueReasonLabel"));
     reason->setTextFormat(Qt::PlainText);
     reason->setWordWrap(true);
+    announceWithCaption(reason, QStringLiteral("Pick:"));
 
     copyButton = new QPushButton(QStringLiteral("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("CatalogueCopyButton"));
@@ -164,7 +174,17 @@ void CatalogueWindow::showReason(const QModelIndex& current) {
     if (tabs->currentWidget() == vtTable)
         return;
     const QModelIndex source = weaponProxy->mapToSource(current);
-    reason->setText(source.isValid() ? weaponModel->placement(source.row()).reason : QString());
+    setReason(source.isValid() ? weaponModel->placement(source.row()).reason : QString());
+}
+
+// The line under the table changes away from the focus (the table keeps it),
+// so a screen reader is told the new line as well.
+void CatalogueWindow::setReason(const QString& text) {
+    if (reason->text() == text)
+        return;
+    reason->setText(text);
+    if (!text.isEmpty())
+        announce(reason, text);
 }
 
 void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
@@ -178,7 +198,7 @@ void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
     }
     const WeaponTableModel::Placement place =
         weaponModel->placement(weaponProxy->mapToSource(index).row());
-    reason->setText(place.reason);
+    setReason(place.reason);
     if (place.pick)
         emit weaponPicked(place.pick->selector, place.pick->item);
 }

@@ -51,6 +51,7 @@ private:
     void sortByCurrentColumn(QTableView* table);
     void describeSort(QTableView* table);
     void showReason(const QModelIndex& current);
+    void setReason(const QString& text);
     void copyTable();
     void previewSlot();
 

@@ -45,7 +45,7 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
         case CurrentColumn:
             return row.current;
         case ChangeColumn:
-            return row.change;
+            return vantor::shownChange(row);
         }
         break;
     case Qt::FontRole:
@@ -67,11 +67,6 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
             return colour;
         break;
     }
-    case Qt::AccessibleTextRole:
-        // The colour's meaning, for those who do not see it.
-        if (column == ChangeColumn && (better || worse))
-            return row.change + (better ? QStringLiteral(", better") : QStringLiteral(", worse"));
-        break;
     default:
         break;
     }

@@ -46,13 +46,16 @@ TVantor::~TVantor() {
 }
 
 void TVantor::buildAreas() {
-    auto* mainPanel = makePanel(this, "MainPanel", QRect(0, 0, ClientWidth, 511));
-    auto* topPanel = makePanel(mainPanel, "TopPanel", QRect(0, 0, ClientWidth, 290));
-    auto* leftPanel = makePanel(topPanel, "LeftPanel", QRect(0, 0, 437, 290));
-    auto* rightPanel = makePanel(topPanel, "RightPanel", QRect(437, 0, 267, 290));
-    middlePanel = makePanel(mainPanel, "MiddlePanel", QRect(0, 290, ClientWidth, 44));
-    bottomPanel = makePanel(mainPanel, "BottomPanel", QRect(0, 334, ClientWidth, 177));
-    auto* bottomLeftPanel = makePanel(bottomPanel, "BottomLeftPanel", QRect(0, 0, 545, 177));
+    auto* mainPanel = makePanel(this, "MainPanel", "Loadout", QRect(0, 0, ClientWidth, 511));
+    auto* topPanel =
+        makePanel(mainPanel, "TopPanel", "Selection and results", QRect(0, 0, ClientWidth, 290));
+    auto* leftPanel = makePanel(topPanel, "LeftPanel", "Selection", QRect(0, 0, 437, 290));
+    auto* rightPanel = makePanel(topPanel, "RightPanel", "Results", QRect(437, 0, 267, 290));
+    middlePanel =
+        makePanel(mainPanel, "MiddlePanel", "Page buttons", QRect(0, 290, ClientWidth, 44));
+    bottomPanel = makePanel(mainPanel, "BottomPanel", "Pages", QRect(0, 334, ClientWidth, 177));
+    auto* bottomLeftPanel =
+        makePanel(bottomPanel, "BottomLeftPanel", "Page", QRect(0, 0, 545, 177));
 
     navigation = new Navigation(leftPanel, middlePanel, guard, this);
     selection = new SelectionPanel(leftPanel, guard, this);
