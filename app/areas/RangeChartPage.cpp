@@ -124,11 +124,7 @@ void RangeChartPage::build() {
     guard.connect(allOnButton, &QPushButton::clicked, this, [this] { allOn(); });
     guard.connect(allOffButton, &QPushButton::clicked, this, [this] { allOff(); });
     guard.connect(outlineButton, &QPushButton::clicked, this, [this] { toggleOutline(); });
-    guard.connect(compareSelect, &QComboBox::activated, this, [this] { compareWeaponPicked(); });
-    guard.connect(compareSelect->lineEdit(), &QLineEdit::textEdited, this, [this] {
-        resolveTypedText(compareSelect);
-        compareWeaponPicked();
-    });
+    connectSelectorPicks(compareSelect, guard, this, [this] { compareWeaponPicked(); });
     render();
 }
 

@@ -217,15 +217,10 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
 }
 
 void SelectionPanel::connectPicks(HandlerGuard& guard) {
-    // A selector's pick counts on a choice from its list and on typed text,
-    // which is a pick when it equals an item's text.
-    const auto onPick = [this, &guard](Selector selector, auto announce) {
-        QComboBox* c = selectors[selector];
-        guard.connect(c, &QComboBox::activated, this, announce);
-        guard.connect(c->lineEdit(), &QLineEdit::textEdited, this, [c, announce] {
-            resolveTypedText(c);
-            announce();
-        });
+    // Typed text is announced while it is no item's name as well: the
+    // handlers treat it as no selected item.
+    const auto onPick = [this, &guard](Selector selector, const std::function<void()>& announce) {
+        connectSelectorPicks(selectors[selector], guard, this, announce);
     };
     onPick(Vt, [this] { emit vtPicked(); });
     onPick(Fuel, [this] { emit fuelPicked(); });

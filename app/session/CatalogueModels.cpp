@@ -408,8 +408,6 @@ void WeaponTableModel::show(const vantor::Loadout& l, const vantor::SelectorFact
 
 CatalogueProxy::CatalogueProxy(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(SortRole);
-    setFilterCaseSensitivity(Qt::CaseInsensitive);
-    setFilterKeyColumn(0);
     setSortCaseSensitivity(Qt::CaseInsensitive);
 }
 
@@ -420,12 +418,26 @@ void CatalogueProxy::setFaction(const QString& f) {
     invalidateFilter();
 }
 
+void CatalogueProxy::setNameFilter(const QString& text) {
+    if (text == nameFilter)
+        return;
+    nameFilter = text;
+    invalidateFilter();
+}
+
+// The name is searched for the text itself: Qt's own filter would build a
+// regular expression of it, which warns on every row for text that is no
+// valid UTF-16 (a lone surrogate) or too long to make a pattern of.
 bool CatalogueProxy::filterAcceptsRow(int sourceRow, const QModelIndex& parent) const {
     if (!faction.isEmpty() &&
         sourceModel()->index(sourceRow, VtTableModel::FactionColumn, parent).data().toString() !=
             faction)
         return false;
-    return QSortFilterProxyModel::filterAcceptsRow(sourceRow, parent);
+    return nameFilter.isEmpty() || sourceModel()
+                                       ->index(sourceRow, 0, parent)
+                                       .data()
+                                       .toString()
+                                       .contains(nameFilter, Qt::CaseInsensitive);
 }
 
 bool CatalogueProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
@@ -437,9 +449,16 @@ bool CatalogueProxy::lessThan(const QModelIndex& left, const QModelIndex& right)
     }
     const QVariant a = left.data(SortRole);
     const QVariant b = right.data(SortRole);
+    int order = 0;
     if (a.userType() == QMetaType::QString || b.userType() == QMetaType::QString)
-        return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive) < 0;
-    return a.toDouble() < b.toDouble();
+        order = QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+    else
+        order = a.toDouble() < b.toDouble() ? -1 : b.toDouble() < a.toDouble() ? 1 : 0;
+    if (order != 0)
+        return order < 0;
+    // Qt keeps equal rows in the order of the sort before; they go in
+    // catalogue order instead. A descending sort asks with the rows swapped.
+    return sortOrder() == Qt::AscendingOrder ? left.row() < right.row() : right.row() < left.row();
 }
 
 QVariant CatalogueProxy::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -134,7 +134,8 @@ private:
 };
 
 // Sorts by SortRole with "N/A" last in either order and equal values in
-// catalogue order; filters on any part of the first column's text, and on a
+// catalogue order, whatever order they were in before; filters on any part
+// of the first column's text, taken literally and in any case, and on a
 // faction for the VT table. The sorted column's header says its order.
 class CatalogueProxy : public QSortFilterProxyModel {
     Q_OBJECT
@@ -144,6 +145,8 @@ public:
 
     // "" for every faction.
     void setFaction(const QString& faction);
+    // Text a name must contain; "" for every name.
+    void setNameFilter(const QString& text);
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // The rows as shown, tab-separated, with the column captions first.
     QString tableText() const;
@@ -154,4 +157,5 @@ protected:
 
 private:
     QString faction;
+    QString nameFilter;
 };

@@ -3,6 +3,7 @@
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/ToolWindowPlacement.h"
+#include "app/session/ToolWindowKeys.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -109,10 +111,16 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     layout->addLayout(top);
     layout->addWidget(tabs, 1);
     layout->addLayout(bottom);
+    // Tab goes as the window reads: the filters, the tabs, the slot above
+    // the weapon table, the table shown, Copy. Hidden ones are passed over.
+    const QList<QWidget*> order{filter,  factionFilter, tabs->tabBar(), slotSelect,
+                                vtTable, weaponTable,   copyButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     guard.connect(filter, &QLineEdit::textChanged, this, [this] {
-        vtProxy->setFilterFixedString(filter->text());
-        weaponProxy->setFilterFixedString(filter->text());
+        vtProxy->setNameFilter(filter->text());
+        weaponProxy->setNameFilter(filter->text());
     });
     guard.connect(factionFilter, &QComboBox::currentIndexChanged, this, [this] {
         vtProxy->setFaction(factionFilter->currentIndex() > 0 ? factionFilter->currentText()
@@ -130,6 +138,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
                      [this](const QModelIndex& current) { showReason(current); });
     QObject::connect(tabs, &QTabWidget::currentChanged, this, [this] { reason->clear(); });
     resize(900, 480);
+    addReturnToMainWindowKey(this);
 }
 
 QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,

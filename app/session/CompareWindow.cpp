@@ -2,6 +2,7 @@
 
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/ToolWindowPlacement.h"
+#include "app/session/ToolWindowKeys.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -59,6 +60,7 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     setTabOrder(table, swapButton);
     setTabOrder(swapButton, copyButton);
     table->setFocus();
+    addReturnToMainWindowKey(this);
 }
 
 void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {

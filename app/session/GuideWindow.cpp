@@ -1,6 +1,7 @@
 #include "app/session/GuideWindow.h"
 
 #include "app/desktop/ToolWindowPlacement.h"
+#include "app/session/ToolWindowKeys.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@ GuideWindow::GuideWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     resize(760, 620);
+    addReturnToMainWindowKey(this);
 }
 
 QUrl GuideWindow::startPage() {

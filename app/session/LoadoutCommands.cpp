@@ -4,7 +4,9 @@
 #include "app/desktop/HandlerGuard.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,7 +28,9 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
         {"CopyLoadoutAction", "Copy Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
         {"PasteLoadoutAction", "Paste Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
         {"PinAction", "Pin for Comparison", {QKeySequence(Qt::CTRL | Qt::Key_D)}},
-        {"ShowComparisonAction", "Show Comparison", {}},
+        {"ShowComparisonAction",
+         "Show Comparison",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
         {"SwapAction",
          "Swap with the Pinned Loadout",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
@@ -63,10 +67,27 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
     menu->insertSeparator(actions[Guide]);
     // Swapping is done from the comparison window or by its keys.
     menu->removeAction(actions[Swap]);
+
+    // Shift+F10 asks for the menu of the control with the focus, as the Menu
+    // key does; the desktop turns only the Menu key into that request.
+    menuKey = new QAction(window);
+    menuKey->setObjectName(QStringLiteral("MenuKeyAction"));
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [] {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+        QApplication::sendEvent(focus, &request);
+    });
 }
 
 void LoadoutCommands::shareShortcutsWith(QWidget* window) {
     window->addActions(QList<QAction*>(actions.begin(), actions.end()));
+    window->addAction(menuKey);
 }
 
 void LoadoutCommands::setEnabled(Command command, bool enabled) {
@@ -82,7 +103,7 @@ void LoadoutCommands::showMenu(QPoint globalPos) {
     menu->popup(globalPos);
 }
 
-void LoadoutCommands::routeUndoKeys(QComboBox* selector) {
+void LoadoutCommands::routeSelectorKeys(QComboBox* selector) {
     // The selector hands its keys to its field directly, so both are watched.
     selector->installEventFilter(this);
     selector->lineEdit()->installEventFilter(this);
@@ -97,6 +118,15 @@ bool LoadoutCommands::isUndoOrRedoKey(const QKeyEvent* key) const {
 }
 
 bool LoadoutCommands::eventFilter(QObject* watched, QEvent* event) {
+    // The menu asked for from the keyboard is the window's, in a selector as
+    // everywhere else; a right-click on the field still edits its text.
+    if (event->type() == QEvent::ContextMenu) {
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        if (request->reason() != QContextMenuEvent::Keyboard)
+            return false;
+        showMenu(request->globalPos());
+        return true;
+    }
     if (event->type() != QEvent::ShortcutOverride)
         return false;
     auto* selector = qobject_cast<QComboBox*>(watched);

@@ -46,8 +46,9 @@ public:
     // Opens the context menu at `globalPos`, without waiting for a choice.
     void showMenu(QPoint globalPos);
     // In the selector's field, undo and redo keys edit the typed text only
-    // while it is not yet a pick; otherwise they undo and redo steps.
-    void routeUndoKeys(QComboBox* selector);
+    // while it is not yet a pick; otherwise they undo and redo steps. The
+    // menu asked for from the keyboard is the window's, not the field's.
+    void routeSelectorKeys(QComboBox* selector);
     // Makes the shortcuts work in another window of the program as well.
     void shareShortcutsWith(QWidget* window);
 
@@ -62,5 +63,6 @@ private:
     bool isUndoOrRedoKey(const QKeyEvent* key) const;
 
     std::array<QAction*, CommandCount> actions{};
+    QAction* menuKey = nullptr; // Shift+F10, in no menu
     QMenu* menu = nullptr;
 };

@@ -115,7 +115,7 @@ void TVantor::connectAreas() {
     connect(selection, &S::mmLaunchClicked, this,
             [this] { session->step(QStringLiteral("Launch MM"), [this] { F1ButtonClick(); }); });
     selection->routeKeysThrough(
-        [this](QComboBox* selector) { session->commands().routeUndoKeys(selector); });
+        [this](QComboBox* selector) { session->commands().routeSelectorKeys(selector); });
     connect(session, &SessionController::browseRequested, this, &TVantor::BrowseCatalogue);
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
@@ -254,7 +254,7 @@ void TVantor::buildHiddenAreas() {
     reports->build();
     setKeyboardOrder();
     // The loadout's keys act in the comparison-weapon selector as in the loadout's.
-    session->commands().routeUndoKeys(chart->comparisonSelector());
+    session->commands().routeSelectorKeys(chart->comparisonSelector());
 }
 
 void TVantor::contextMenuEvent(QContextMenuEvent* event) {

@@ -114,6 +114,8 @@ private slots:
     void shortcutsInTheRangeChartSelector();
     void manyStepsBackAndForth();
     void contextMenu();
+    void typedStartPicksOnEnter_data();
+    void typedStartPicksOnEnter();
     void copyLoadoutIsTheForumCode();
     void pasteRoundTrip_data();
     void pasteRoundTrip();
@@ -131,7 +133,8 @@ void TestCommands::undoAndRedoEachStep_data() {
     QTest::addColumn<QString>("step");
     for (const char* step :
          {"VT", "fuel", "part", "level", "main weapon", "sub-weapon", "typed VT",
-          "typed VT that names none", "typed part", "MM launch", "paste", "VT after a paste"})
+          "typed VT that names none", "typed part", "typed start of a part and Enter", "MM launch",
+          "paste", "VT after a paste"})
         QTest::newRow(step) << QString::fromLatin1(step);
 }
 
@@ -169,7 +172,10 @@ void TestCommands::undoAndRedoEachStep() {
         w.type("VTSelect", QStringLiteral("Cx"));
     else if (step == QLatin1String("typed part"))
         w.type("OPSelect1", QStringLiteral("Power Cell"));
-    else if (step == QLatin1String("MM launch"))
+    else if (step == QLatin1String("typed start of a part and Enter")) {
+        w.type("OPSelect1", QStringLiteral("power c"));
+        w.press(QKeySequence(Qt::Key_Return));
+    } else if (step == QLatin1String("MM launch"))
         w.click("F1Button");
     else if (step == QLatin1String("paste"))
         w.press(PasteLoadout);
@@ -238,6 +244,12 @@ void TestCommands::shortcutsInTheRangeChartSelector_data() {
     QTest::newRow("Ctrl+Z while typing") << Undo << "zz" << QString();
     QTest::newRow("Ctrl+D while typing") << pin << "zz"
                                          << "PinAction";
+    const QKeySequence showComparison(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    QTest::newRow("Ctrl+Shift+P") << showComparison << QString() << "ShowComparisonAction";
+    // The window's menu, not the field's editing menu.
+    QTest::newRow("Menu key") << QKeySequence(Qt::Key_Menu) << QString() << "LoadoutMenu";
+    QTest::newRow("Shift+F10 while typing") << QKeySequence(Qt::SHIFT | Qt::Key_F10) << "zz"
+                                            << "LoadoutMenu";
 }
 
 // With the focus in the range chart's comparison-weapon selector, the
@@ -271,10 +283,17 @@ void TestCommands::shortcutsInTheRangeChartSelector() {
     for (QAction* a : actions)
         if (!action.isEmpty() && a->objectName() == action)
             spy = std::make_unique<QSignalSpy>(a, &QAction::triggered);
-    QVERIFY(action.isEmpty() || spy);
-    w.press(keys);
+    auto* menu = w.window->findChild<QMenu*>(QStringLiteral("LoadoutMenu"));
+    QVERIFY(action.isEmpty() || spy || action == menu->objectName());
+    if (keys == QKeySequence(Qt::Key_Menu)) { // what the desktop makes of the Menu key
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, {}, field->mapToGlobal(QPoint()));
+        QApplication::sendEvent(QApplication::focusWidget(), &request);
+    } else {
+        w.press(keys);
+    }
     if (spy)
         QCOMPARE(spy->count(), 1);
+    QCOMPARE(QApplication::activePopupWidget() == menu, action == menu->objectName());
     if (action.isEmpty()) // the text's own undo
         QVERIFY(field->text() != text);
     if (action == QLatin1String("UndoAction"))
@@ -327,7 +346,7 @@ void TestCommands::contextMenu() {
         }
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
                                  "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
-                                 "Show Comparison\t", "Browse VTs and Weapons\tCtrl+B",
+                                 "Show Comparison\tCtrl+Shift+P", "Browse VTs and Weapons\tCtrl+B",
                                  "User Guide\tF1"}));
     QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true, true}));
     menu->close();
@@ -345,6 +364,66 @@ void TestCommands::contextMenu() {
     menu->actions().constFirst()->trigger();
     QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Redo Pick Colt"));
     QCOMPARE(w.combo("VTSelect")->currentText(), QStringLiteral("VT"));
+}
+
+void TestCommands::typedStartPicksOnEnter_data() {
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<QString>("typed");  // then Enter
+    QTest::addColumn<QString>("picked"); // none: Enter changes nothing
+    QTest::newRow("start of a VT in another case") << "VTSelect"
+                                                   << "GARP"
+                                                   << "Garpike";
+    QTest::newRow("VT in another case, the start of another") << "VTSelect"
+                                                              << "colt"
+                                                              << "Colt";
+    QTest::newRow("start of three VTs") << "VTSelect"
+                                        << "prom" << QString();
+    QTest::newRow("start of no VT") << "VTSelect"
+                                    << "Garpikes" << QString();
+    QTest::newRow("start of a weapon") << "MWSelect1"
+                                       << "270"
+                                       << "270-RI";
+    QTest::newRow("start of two weapons") << "MWSelect1"
+                                          << "1" << QString();
+    QTest::newRow("start of a comparison weapon") << "RangeWeaponSelect"
+                                                  << "stun"
+                                                  << "STUN-R";
+}
+
+// Enter after the start of one item's name picks it as its list does: the
+// same handler, the same step to undo. Other text picks nothing.
+void TestCommands::typedStartPicksOnEnter() {
+    QFETCH(QString, selector);
+    QFETCH(QString, typed);
+    QFETCH(QString, picked);
+    const QByteArray name = selector.toLatin1();
+    Window listed, w;
+    for (const Window* window : {&listed, &w}) {
+        window->chooseVt(QStringLiteral("Colt"));
+        window->pick("OPSelect1", QStringLiteral("Advanced Mount"));
+        window->click("AdvFunctionButton");
+        window->click("WeaponRangeButton");
+    }
+    if (!picked.isEmpty())
+        listed.pick(name, picked);
+    w.type(name, typed);
+    const Shown typing = shown(w);
+    const int held = w.combo(name)->currentIndex();
+    QAction* undo = w.window->findChild<QAction*>(QStringLiteral("UndoAction"));
+    const QString typingStep = undo->text();
+    w.press(QKeySequence(Qt::Key_Return));
+    QAction* listedUndo = listed.window->findChild<QAction*>(QStringLiteral("UndoAction"));
+    if (picked.isEmpty()) { // a weapon selector shows its weapon again, as on leaving
+        QVERIFY(w.window->currentLoadout() == typing.state.loadout);
+        QCOMPARE(w.combo(name)->currentIndex(), held);
+        QCOMPARE(undo->text(), typingStep);
+        return;
+    }
+    verifyShows(w, shown(listed));
+    QCOMPARE(undo->text(), listedUndo->text());
+    undo->trigger();
+    listedUndo->trigger();
+    verifyShows(w, shown(listed));
 }
 
 // The same text "Generate Forum Code" and its copy button give, without the
@@ -696,6 +775,13 @@ void TestCommands::userGuideOpensAtItsStart() {
     QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/guide/figures.md")));
     QVERIFY(!guide->openPage(QUrl(QStringLiteral("qrc:/guide/missing.md"))));
 
+    // F6 goes back to the main window and leaves the guide open.
+    const QWidget* mainFocus = QApplication::focusWidget();
+    guide->activateWindow();
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == browser; }));
+    QTest::keyClick(browser, Qt::Key_F6);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == mainFocus; }));
+    QVERIFY(guide->isVisible());
     guide->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(guide));
     QTest::keyClick(browser, Qt::Key_Escape);

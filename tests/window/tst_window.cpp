@@ -42,6 +42,7 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -273,6 +274,10 @@ private slots:
     void compareCellsSayTheirColour();
     void listPreviews();
     void catalogueModels();
+    void catalogueSortTies_data();
+    void catalogueSortTies();
+    void catalogueNameFilter_data();
+    void catalogueNameFilter();
     void catalogueWindow();
     void previewsMatchPicks_data();
     void previewsMatchPicks();
@@ -1553,6 +1558,7 @@ void TestWindow::compareWindow() {
              readableOnWhite(w.find("Label9")->palette().color(QPalette::WindowText)));
 
     // From the keyboard, in the comparison window.
+    QWidget* const mainFocus = QApplication::focusWidget();
     compare->activateWindow();
     QVERIFY(
         QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == compare->windowHandle(); }));
@@ -1568,6 +1574,12 @@ void TestWindow::compareWindow() {
     QTest::keyClick(w.button("CompareSwapButton"), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
+    // F6 goes back to the main window, leaving this one open; Ctrl+Shift+P returns.
+    w.press(QKeySequence(Qt::Key_F6));
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == mainFocus; }));
+    QVERIFY(compare->isVisible());
+    w.press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QVERIFY(QTest::qWaitFor([&] { return compare->isAncestorOf(QApplication::focusWidget()); }));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(compare->isHidden());
     // Closed, it keeps the pinned loadout and, opened again, shows the picks
@@ -1792,11 +1804,11 @@ void TestWindow::catalogueModels() {
     vts.setCurrentVt(-1);
     vtProxy.sort(VtTableModel::MaxSpeedColumn, Qt::DescendingOrder);
     QCOMPARE(vtProxy.index(0, 0).data().toString(), QStringLiteral("Rapier")); // 200 mph
-    vtProxy.setFilterFixedString("PROM");
+    vtProxy.setNameFilter("PROM");
     QCOMPARE(vtProxy.rowCount(), 3);
     vtProxy.setFaction("Hai Shi Dao");
     QCOMPARE(vtProxy.rowCount(), 0);
-    vtProxy.setFilterFixedString(QString());
+    vtProxy.setNameFilter(QString());
     int haiShiDao = 0;
     for (const VtEntry& vt : VtCatalogue)
         haiShiDao += vt.faction == Faction::HaiShiDao;
@@ -1840,6 +1852,66 @@ void TestWindow::catalogueModels() {
     }
 }
 
+void TestWindow::catalogueSortTies_data() {
+    QTest::addColumn<int>("earlierColumn"); // sorted by first, descending
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    using V = VtTableModel;
+    QTest::newRow("Faction after Max Speed")
+        << int(V::MaxSpeedColumn) << int(V::FactionColumn) << Qt::AscendingOrder;
+    QTest::newRow("Faction down after Max Speed")
+        << int(V::MaxSpeedColumn) << int(V::FactionColumn) << Qt::DescendingOrder;
+    QTest::newRow("Standard Load after Turn Speed")
+        << int(V::TurnSpeedColumn) << int(V::StandardLoadColumn) << Qt::AscendingOrder;
+}
+
+// Rows with equal figures keep catalogue order, whatever the sort before.
+void TestWindow::catalogueSortTies() {
+    QFETCH(int, earlierColumn);
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    VtTableModel vts;
+    CatalogueProxy proxy;
+    proxy.setSourceModel(&vts);
+    proxy.sort(earlierColumn, Qt::DescendingOrder);
+    proxy.sort(column, order);
+    int ties = 0;
+    for (int r = 1; r < proxy.rowCount(); ++r) {
+        const QModelIndex above = proxy.index(r - 1, column);
+        const QModelIndex below = proxy.index(r, column);
+        if (above.data(SortRole) != below.data(SortRole))
+            continue;
+        ++ties;
+        QVERIFY2(proxy.mapToSource(above).row() < proxy.mapToSource(below).row(),
+                 qPrintable(proxy.index(r, 0).data().toString()));
+    }
+    QVERIFY(ties > 3);
+}
+
+void TestWindow::catalogueNameFilter_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("in another case") << "PROM" << 3;
+    QTest::newRow("a lone surrogate") << QString(QChar(0xd800)) << 0;
+    QTest::newRow("a surrogate after a name") << "Colt" + QString(QChar(0xdc00)) << 0;
+    QTest::newRow("an opening bracket") << "(" << 0;
+    QTest::newRow("a star") << "*" << 0;
+    QTest::newRow("what matches any name as a pattern") << ".*" << 0;
+    QTest::newRow("a long text") << QString(100000, u'a') << 0;
+}
+
+// The name filter looks for the text itself, in any case, and prints nothing.
+void TestWindow::catalogueNameFilter() {
+    QFETCH(QString, text);
+    QFETCH(int, rows);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    VtTableModel vts;
+    CatalogueProxy proxy;
+    proxy.setSourceModel(&vts);
+    proxy.setNameFilter(text);
+    QCOMPARE(proxy.rowCount(), rows);
+}
+
 // The catalogue window as a user meets it: opened by its keys, sorted by a
 // header click and from the keyboard, filtered, a VT and a weapon picked into
 // the main window and taken back, a refused pick explained, the rows copied.
@@ -1847,6 +1919,7 @@ void TestWindow::catalogueWindow() {
     Window w;
     w.chooseVt("Colt");
     QVERIFY(!w.window->findChild<CatalogueWindow*>()); // nothing while never opened
+    QWidget* const mainFocus = QApplication::focusWidget();
     QVERIFY(w.window->findChild<QAction*>("BrowseAction"));
     QCOMPARE(w.window->findChild<QAction*>("BrowseAction")->text(),
              QStringLiteral("Browse VTs and Weapons"));
@@ -1859,6 +1932,21 @@ void TestWindow::catalogueWindow() {
     QVERIFY(QTest::qWaitForWindowActive(catalogue));
     QVERIFY2(unnamedObjects(catalogue).isEmpty(),
              qPrintable(unnamedObjects(catalogue).join(u'\n')));
+
+    // Tab goes as the window reads: on the weapons page, the slot above the table.
+    QVERIFY(QTest::qWaitFor(
+        [&] { return QGuiApplication::focusWindow() == catalogue->windowHandle(); }));
+    auto* tabs = catalogue->findChild<QTabWidget*>("CatalogueTabs");
+    tabs->setCurrentIndex(1);
+    catalogue->findChild<QLineEdit*>("CatalogueFilter")->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, (QStringList{"FactionFilter", tabs->tabBar()->objectName(),
+                                   "WeaponSlotSelect", "WeaponTable", "CatalogueCopyButton"}));
+    tabs->setCurrentIndex(0);
 
     auto* vts = catalogue->findChild<QTableView*>("VtTable");
     QAbstractItemModel* shown = vts->model();
@@ -1956,7 +2044,6 @@ void TestWindow::catalogueWindow() {
     QVERIFY(!shown->index(garpike, 0).data(Qt::FontRole).value<QFont>().bold());
 
     // The weapons of the Colt: what each would make of the loadout in the slot.
-    auto* tabs = catalogue->findChild<QTabWidget*>("CatalogueTabs");
     tabs->setCurrentIndex(1);
     auto* weapons = catalogue->findChild<QTableView*>("WeaponTable");
     auto* slot = catalogue->findChild<QComboBox*>("WeaponSlotSelect");
@@ -2016,6 +2103,12 @@ void TestWindow::catalogueWindow() {
     QCOMPARE(list->index(rowOf("BANG-N"), WeaponTableModel::SlotsColumn).data().toString(),
              QStringLiteral("2 (fixed)"));
 
-    QTest::keyClick(weapons, Qt::Key_Escape);
+    // F6 goes back to the main window, where the keyboard was, and leaves this one open.
+    QTest::keyClick(weapons, Qt::Key_F6);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == mainFocus; }));
+    QVERIFY(catalogue->isVisible());
+    catalogue->activateWindow();
+    QVERIFY(QTest::qWaitFor([&] { return catalogue->isAncestorOf(QApplication::focusWidget()); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!catalogue->isVisible());
 }
