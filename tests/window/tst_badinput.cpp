@@ -210,8 +210,9 @@ void TestBadInput::typedTextNamingNothing_data() {
                                 << QString::number(maximum) << QString::number(total)
                                 << QString::fromLatin1(status);
     };
-    // Typed text in the VT selector chooses no VT: nothing is loaded.
-    row("VTSelect", 0, 0, 0, "VT OK");
+    // Typed text in the VT selector chooses no VT: nothing is loaded, and
+    // the zero loads get no verdict.
+    row("VTSelect", 0, 0, 0, "N/A");
     row("FTSelect", 14, 21, 9, "VT OK");
     // Typed text in a part selector is no part: the slot's bonuses go.
     row("OPSelect1", 12, 21, 9, "VT OK");
