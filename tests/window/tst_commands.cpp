@@ -129,16 +129,31 @@ private slots:
 
 void TestCommands::undoAndRedoEachStep_data() {
     QTest::addColumn<QString>("step");
-    for (const char* step :
-         {"VT", "fuel", "part", "level", "main weapon", "sub-weapon", "typed VT",
-          "typed VT that names none", "typed part", "MM launch", "paste", "VT after a paste"})
-        QTest::newRow(step) << QString::fromLatin1(step);
+    QTest::addColumn<QString>("undo"); // the Undo command's text after the step
+    // A part, a level or the fuel tanks say their slot; a VT or a weapon names itself.
+    const std::pair<const char*, const char*> steps[] = {
+        {"VT", "Undo Pick Macabre"},
+        {"fuel", "Undo Pick 1 Fuel Tank (Fuel)"},
+        {"part", "Undo Pick Power Cell (Part 2)"},
+        {"level", "Undo Pick Level 3 (Part 1)"},
+        {"typed level", "Undo Pick Level 2 (Part 1)"},
+        {"main weapon", "Undo Pick 315-RF"},
+        {"sub-weapon", "Undo Pick 80-CG"},
+        {"typed VT", "Undo Pick Colt"},
+        {"typed VT that names none", "Undo Type Cx"},
+        {"typed part", "Undo Pick Power Cell (Part 1)"},
+        {"MM launch", "Undo Launch MM"},
+        {"paste", "Undo Paste Loadout"},
+        {"VT after a paste", "Undo Pick Macabre"}};
+    for (const auto& [step, undo] : steps)
+        QTest::newRow(step) << QString::fromLatin1(step) << QString::fromLatin1(undo);
 }
 
 // Each kind of step is taken back by Ctrl+Z and made again by Ctrl+Shift+Z
 // and Ctrl+Y, with no message and nothing opened.
 void TestCommands::undoAndRedoEachStep() {
     QFETCH(QString, step);
+    QFETCH(QString, undo);
     Window w;
     // A Colt loadout on the clipboard, then a Prominence M2 with its MM.
     w.chooseVt(QStringLiteral("Colt"));
@@ -159,6 +174,8 @@ void TestCommands::undoAndRedoEachStep() {
         w.pick("OPSelect2", QStringLiteral("Power Cell"));
     else if (step == QLatin1String("level"))
         w.pick("OPLSelect1", 2);
+    else if (step == QLatin1String("typed level"))
+        w.type("OPLSelect1", QStringLiteral("2"));
     else if (step == QLatin1String("main weapon"))
         w.pick("MWSelect3", 3);
     else if (step == QLatin1String("sub-weapon"))
@@ -178,6 +195,7 @@ void TestCommands::undoAndRedoEachStep() {
 
     if (step == QLatin1String("typed VT that names none"))
         w.leave("VTSelect"); // text that is no pick: the field keeps its keys until left
+    QCOMPARE(w.window->findChild<QAction*>(QStringLiteral("UndoAction"))->text(), undo);
     w.press(Undo);
     verifyShows(w, before);
     w.press(Redo);
