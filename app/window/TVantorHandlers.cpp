@@ -320,6 +320,10 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
         OPSelectChange(slot);
         if (part.level == vantor::NotPicked)
             continue;
+        // A level over Unarmed was picked in a level selector that an earlier
+        // part had opened and choosing the VT left open, reading "N/A".
+        if (part.part == vantor::PartUnarmed)
+            selection->showLevel(slot, vantor::NotAvailable, true);
         selection->select(S::levelSelector(slot), part.level);
         OPLSelectChange(slot);
     }
