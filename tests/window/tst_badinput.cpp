@@ -6,6 +6,7 @@
 #include "tests/FileTree.h"
 
 #include "app/desktop/Appearance.h"
+#include "app/desktop/PictureCache.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
@@ -78,9 +79,41 @@ void unusableFileRows(bool missing = true) {
         << "tall top-down" << QString(" x 60000 pixels");
     QTest::newRow("2147483647 columns by its header") << "wide" << QString("2147483647 x 8");
     QTest::newRow("cut short") << "cut short" << QString("cut short");
+    QTest::newRow("RLE cut short, its size field too small")
+        << "rle cut short" << QString("cut short: its pixels end");
     QTest::newRow("a PNG picture") << "png" << QString("not a BMP picture");
     // Read as SVG, it would open the pipe it names and hang.
     QTest::newRow("an SVG picture naming a pipe") << "svg" << QString("not a BMP picture");
+}
+
+// An 8 x 8 picture of 8-bit pixels, run-length encoded (RLE8): a run of
+// eight pixels and an end of row per row, then the end of the picture. Its
+// header's image-size field says 2 bytes, whatever the pixels take.
+QByteArray rleBitmap() {
+    QByteArray pixels;
+    for (int row = 0; row < 8; ++row)
+        pixels += QByteArray::fromHex(row % 2 ? "08010000" : "08000000");
+    pixels += QByteArray::fromHex("0001");
+    QByteArray info(40, '\0');
+    const auto put = [](QByteArray& b, int at, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b[at + i] = char(value >> (8 * i));
+    };
+    put(info, 0, 40, 4);
+    put(info, 4, 8, 4);  // width
+    put(info, 8, 8, 4);  // height, bottom-up
+    put(info, 12, 1, 2); // planes
+    put(info, 14, 8, 2); // bits a pixel
+    put(info, 16, 1, 4); // RLE8
+    put(info, 20, 2, 4); // the image size, too small
+    put(info, 32, 2, 4); // colours used
+    const QByteArray palette = QByteArray::fromHex("00000000ffffff00");
+    QByteArray head(14, '\0');
+    head[0] = 'B';
+    head[1] = 'M';
+    put(head, 2, quint32(14 + 40 + palette.size() + pixels.size()), 4);
+    put(head, 10, quint32(14 + 40 + palette.size()), 4);
+    return head + info + palette + pixels;
 }
 
 // Puts an unusable file of `kind` in place of `relative` (missing already).
@@ -111,6 +144,12 @@ void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) 
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QByteArray whole = shipped.readAll();
         dir.write(relative, whole.first(whole.size() * 2 / 3));
+    }
+    if (kind == QLatin1String("rle cut short")) {
+        // Whole, it is read; cut short after the run of its fourth row, it is not.
+        dir.write(relative, rleBitmap());
+        QVERIFY(!PictureCache::read(path, QSize(8, 8)).image.isNull());
+        dir.write(relative, rleBitmap().chopped(20));
     }
     if (kind == QLatin1String("png")) {
         QImage small(8, 8, QImage::Format_RGB32);
