@@ -234,7 +234,7 @@ PictureCache::Image PictureCache::read(const QString& file, QSize box) {
     return readRegularFile(file, box, stamp);
 }
 
-PictureCache::Picture PictureCache::load(const QString& file, QSize box) {
+PictureCache::Picture PictureCache::load(const QString& file, QSize box, bool tell) {
     const auto stamp = stampOf(QFile::encodeName(file));
     const auto found = entries.find(file);
     if (found != entries.end() && stamp == found->stamp) {
@@ -248,8 +248,15 @@ PictureCache::Picture PictureCache::load(const QString& file, QSize box) {
 
     Entry entry;
     const Image read = readRegularFile(file, box, entry.stamp);
-    if (read.image.isNull())
-        return {{}, read.error};
+    if (read.image.isNull()) {
+        // A file that is missing or no regular file keeps the empty stamp.
+        const auto previous = told.constFind(file);
+        const bool untold = previous == told.cend() || *previous != entry.stamp;
+        if (tell)
+            told.insert(file, entry.stamp);
+        return {{}, read.error, untold};
+    }
+    told.remove(file);
     entry.bytes = read.image.sizeInBytes();
     // The pictures used longest ago go first.
     while (!entries.isEmpty() && (entries.size() >= Kept || keptBytes + entry.bytes > KeptBytes)) {

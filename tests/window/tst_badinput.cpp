@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -367,8 +368,9 @@ void TestBadInput::unusableVtPicture_data() {
     unusableFileRows();
 }
 
-// One message per choice of that VT; every figure is shown all the same, and
-// the other VTs show their pictures.
+// One message for that file in the run, and one more once the file has
+// changed; every figure is shown all the same, and the other VTs show their
+// pictures.
 void TestBadInput::unusableVtPicture() {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
@@ -396,8 +398,18 @@ void TestBadInput::unusableVtPicture() {
     QCOMPARE(w.platform->errors.size(), 1);
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
     w.chooseVt(QStringLiteral("Decider"));
-    QCOMPARE(w.platform->errors.size(), 2);
+    QCOMPARE(w.platform->errors.size(), 1);
     verifyLoadData(w, vt, 0, "VT OK");
+
+    // Replaced by another unusable file, it is told of again, once.
+    const QString path = dir.path(QStringLiteral("Images/") + file);
+    QVERIFY(!QFileInfo::exists(path) || QFile::remove(path) || QDir().rmdir(path));
+    dir.write(QStringLiteral("Images/") + file, Garbage + kind.toUtf8());
+    for (const char* name : {"Colt", "Decider", "Colt", "Decider"})
+        w.chooseVt(QString::fromLatin1(name));
+    QCOMPARE(w.platform->errors.size(), 2);
+    QVERIFY2(w.platform->errors[1].contains(file), qPrintable(w.platform->errors[1]));
+    QVERIFY(w.find<QLabel>("VTImage")->pixmap().isNull());
 }
 
 void TestBadInput::unusableRangeChart_data() {
@@ -446,6 +458,10 @@ void TestBadInput::unusableFlag() {
     verifyLoadData(w, vt, 0, "VT OK");
     QCOMPARE(w.text("FactionLabel"), toQString(factionRecord(VtCatalogue[vt].faction).name));
     QVERIFY(!w.find<QLabel>("VTImage")->pixmap().isNull());
+    // Told of once in the run, however often the faction comes back.
+    w.chooseVt(QStringLiteral("Garpike"));
+    w.chooseVt(QStringLiteral("Colt"));
+    QCOMPARE(w.platform->errors.size(), 1);
     // The intel does not depend on the flag.
     w.click("AdvFunctionButton");
     w.click("MiscPageButton");
