@@ -2,6 +2,7 @@
 
 #include "model/LoadoutTips.h"
 #include "model/Recompute.h"
+#include "model/Text.h"
 
 #include <cstdlib>
 
@@ -21,8 +22,10 @@ int SortieGaugeValue(const Loadout& l) {
 
 LoadoutDisplay displayOf(const Loadout& l) {
     LoadoutDisplay d;
-    d.statusText = loadStatusText(l.LoadStatus);
-    d.statusColour = loadStatusColour(l.LoadStatus);
+    // No verdict reads "N/A", as before any VT was chosen.
+    const std::int32_t status = shownLoadStatus(l);
+    d.statusText = status == StatusNone ? NotAvailable : loadStatusText(status);
+    d.statusColour = loadStatusColour(status);
     d.statusTip = statusTip(l);
 
     const auto whole = [](std::uint32_t n) { return QString::number(n); };

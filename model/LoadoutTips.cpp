@@ -1,5 +1,6 @@
 #include "model/LoadoutTips.h"
 
+#include "model/Recompute.h"
 #include "model/Text.h"
 
 #include <QStringList>
@@ -12,12 +13,12 @@ namespace vantor {
 
 namespace {
 
-// "A", "A and B", "A, B and C".
-QString spokenList(const QStringList& names) {
+// "A", "A and B", "A, B and C"; "A or B" with `conjunction` "or".
+QString spokenList(const QStringList& names, QLatin1String conjunction = QLatin1String("and")) {
     if (names.size() < 2)
         return names.value(0);
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           names.last();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QLatin1Char(' ') +
+           conjunction + QLatin1Char(' ') + names.last();
 }
 
 // "1 more reaches", "3 more reach".
@@ -181,11 +182,31 @@ QString mountHeadroom(const Loadout& l) {
                      : QStringLiteral("%1 sub-weapon mounts free before MOUNT OVER.").arg(free);
 }
 
+// Under MOUNT OVER every sub-weapon slot holds a mount weapon or a fixed one:
+// taking the mount weapon out of any slot that is not fixed ends it. Empty
+// where every slot is fixed.
+QString mountOverEnd(const Loadout& l) {
+    QStringList loose;
+    const bool fixed[] = {l.FixedSW1, l.FixedSW2, l.FixedSW3};
+    for (int slot = 0; slot < 3; ++slot)
+        if (!fixed[slot])
+            loose << QString::number(slot + 1);
+    if (loose.isEmpty())
+        return {};
+    return QStringLiteral("Taking the mount weapon out of sub-weapon slot %1 ends the MOUNT OVER.")
+        .arg(spokenList(loose, QLatin1String("or")));
+}
+
 } // namespace
 
 QString headroomTip(const Loadout& l) {
-    if (l.LoadStatus < StatusMountOver || l.LoadStatus > StatusVtOk)
+    const std::int32_t status = shownLoadStatus(l);
+    if (status < StatusMountOver || status > StatusVtOk)
         return {};
+    // What ends the MOUNT OVER, not the loads, which would only end in another verdict.
+    if (status == StatusMountOver)
+        if (const QString end = mountOverEnd(l); !end.isEmpty())
+            return end;
     QString tip = loadHeadroom(l);
     if (mountsCount(l))
         tip += QLatin1Char(' ') + mountHeadroom(l);
@@ -193,7 +214,7 @@ QString headroomTip(const Loadout& l) {
 }
 
 QString statusTip(const Loadout& l) {
-    switch (l.LoadStatus) {
+    switch (shownLoadStatus(l)) {
     case StatusMountOver:
         return QStringLiteral("All three sub-weapon slots hold mount weapons (%1, %2, %3). ")
                    .arg(l.SW1ReportText, l.SW2ReportText, l.SW3ReportText) +

@@ -69,6 +69,10 @@ void RecomputeLoadout(Loadout& l, const RecomputeInputs& inputs) {
     l.TurnSpeedText = formatHashHash(l.VTTurnSpeed);
 }
 
+std::int32_t shownLoadStatus(const Loadout& l) {
+    return l.VTIndex >= 0 && l.VTIndex < VtCount ? l.LoadStatus : std::int32_t(StatusNone);
+}
+
 QString loadStatusText(std::int32_t status) {
     switch (status) {
     case StatusMountOver:

@@ -28,6 +28,10 @@ void SumSubWeaponLoad(Loadout& loadout);
 // under overload and TurnSpeedText. Calling it twice changes nothing.
 void RecomputeLoadout(Loadout& loadout, const RecomputeInputs& inputs);
 
+// The load status the window and the reports show: none while no VT is
+// chosen (VTIndex names none), whatever LoadStatus says of the zero loads.
+std::int32_t shownLoadStatus(const Loadout& loadout);
+
 // Text and font colour of the status label for a LoadStatus value; no status
 // yet gives an empty text.
 QString loadStatusText(std::int32_t status);

@@ -240,9 +240,12 @@ Failure resolvePart(int item, const PartText& text, PartPick& pick) {
     };
     if (!part->levelled) {
         // A level picked while the slot reads Unarmed is written after it
-        // ("UNARMED Level 1"); Unarmed has no bonus at any level.
+        // ("UNARMED Level 1"); Unarmed has no bonus at any level, but its
+        // level selector shows the level.
         if (text.level && !(part->index == PartUnarmed && isLevel(*text.level)))
             return itemError(item, QStringLiteral("%1 has no levels.").arg(name));
+        if (text.level && !text.level->isEmpty())
+            pick.level = text.level->toInt() - 1;
         return std::nullopt;
     }
     if (!text.level)

@@ -54,7 +54,9 @@ struct LoadoutNames {
 };
 
 // A levelled part written with an empty level ("Power Cell Level ") is that
-// part with its level selector at "Set Level"; "UNARMED Level 1" is Unarmed.
+// part with its level selector at "Set Level"; "UNARMED Level 1" is Unarmed
+// with level 1 picked in its level selector, as a level picked while the slot
+// reads Unarmed is written.
 //
 // An item nobody picked: the selector stays as choosing the VT left it. The
 // reports write "Unselected" (fuel) and "Unarmed" (parts, weapons) only for
@@ -65,6 +67,7 @@ inline constexpr int NotPicked = -1;
 struct PartPick {
     int part = NotPicked;  // OPSelect1 or OPSelect2 item
     int level = NotPicked; // OPLSelect1 or OPLSelect2 item (level - 1); NotPicked without levels
+                           // (Unarmed has a level only when one was picked over it)
 
     bool operator==(const PartPick&) const = default;
 };

@@ -171,7 +171,7 @@ void BuildHtmlStatusRow(Loadout& loadout) {
     loadout.HtmlStatusRow =
         QStringLiteral("</table>\n\n<table width=\"648\" border=\"1\">\n\t<tr>\n\t<td "
                        "width=\"648\" height=\"25\" align=\"center\" valign=\"middle\"><strong>") +
-        htmlStatusText(loadout.LoadStatus) + QStringLiteral("</strong></td>\n\t</tr>");
+        htmlStatusText(shownLoadStatus(loadout)) + QStringLiteral("</strong></td>\n\t</tr>");
 }
 
 QStringList htmlPageLines(Loadout& loadout) {
@@ -214,8 +214,9 @@ void BuildForumLines(Loadout& loadout) {
                                   QLatin1String(ReportItemLabels[i + 1]) +
                                   QStringLiteral(":[/B][/color]  ") + loadout.*item.reportText;
     }
-    loadout.StatusForumLine = forumStatusColour(loadout.LoadStatus) + QStringLiteral("[B]") +
-                              forumStatusText(loadout.LoadStatus) + QStringLiteral("[/B][/color]");
+    const std::int32_t status = shownLoadStatus(loadout);
+    loadout.StatusForumLine = forumStatusColour(status) + QStringLiteral("[B]") +
+                              forumStatusText(status) + QStringLiteral("[/B][/color]");
 }
 
 QStringList forumLines(const Loadout& loadout) {

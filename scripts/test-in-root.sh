@@ -8,7 +8,12 @@
 # which is downloading and unpacking, so that CI does it while the host
 # compiles; the next run without --prepare takes that root, once, instead of
 # making its own.
-# Usage: scripts/test-in-root.sh [--prepare] [suite]
+#
+# The build is the asan preset's (the address and undefined-behaviour
+# sanitizers, without optimisation) when asked for, else an unoptimised one
+# without debug information, which compiles in about half the time of an
+# optimised one and only runs the tests.
+# Usage: scripts/test-in-root.sh [--prepare] [suite] [plain|asan]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/roots.sh
@@ -18,6 +23,7 @@ if [ "${1:-}" = --prepare ]; then
     shift
 fi
 suite=${1:-trixie}
+build=${2:-plain}
 vantor_root_tools
 # The package list the builders' set-up installs.
 VANTOR_PACKAGES=()
@@ -58,17 +64,23 @@ mkdir -p "$VANTOR_CACHE/ccache/$suite" "$root/ccache"
 mount --bind "$VANTOR_CACHE/ccache/$suite" "$root/ccache"
 
 start=$SECONDS
-# Without optimisation or debug information: this build only runs the tests,
-# and compiles in about half the time of an optimised one.
-vantor_in_root "$root" env CCACHE_DIR=/ccache sh -c 'cmake -S /src -B /build -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O0 -DNDEBUG" \
-        >/build.log && cmake --build /build >>/build.log 2>&1' ||
+if [ "$build" = asan ]; then
+    configure='cmake --preset asan -B /build'
+    test_env='ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1'
+else
+    configure='cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O0 -DNDEBUG"'
+    test_env=
+fi
+vantor_in_root "$root" env CCACHE_DIR=/ccache sh -c "cd /src && $configure >/build.log &&
+        cmake --build /build >>/build.log 2>&1" ||
     { tail -40 "$root/build.log"; echo "$suite: build failed"; exit 1; }
-echo "$suite: built ($((SECONDS - start)) s), $(grep -c 'warning:' "$root/build.log") compiler warnings"
+echo "$suite: built ($build, $((SECONDS - start)) s), $(grep -c 'warning:' "$root/build.log") compiler warnings"
 grep -A3 'warning:' "$root/build.log" | head -40 || true
 start=$SECONDS
 code=0
-vantor_in_root "$root" env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime \
+# shellcheck disable=SC2086
+vantor_in_root "$root" env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime $test_env \
     ctest --test-dir /build --output-on-failure -j2 || code=$?
 echo "$suite: tests ran ($((SECONDS - start)) s)"
 exit $code

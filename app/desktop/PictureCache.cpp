@@ -51,7 +51,46 @@ struct BmpHeader {
     QSize size;         // rows counted whether stored top-down (a negative height) or not
     qint64 needed = 0;  // bytes the header says the file holds, at least
     bool valid = false; // false: the header itself is unreadable
+    qint64 offset = 0;  // where the pixel data begins
+    int rle = 0;        // 8 or 4 for run-length encoded pixels, else 0
 };
+
+// Whether run-length encoded pixels (RLE8 or RLE4, `bits` 8 or 4) end within
+// `data`: at their end-of-picture mark or once every row is done, as a
+// decoder stops. The header's image-size field is no guide: it may be 0 or
+// wrong, and a decoder that runs out of data leaves the rest of the picture
+// unwritten without an error.
+bool rleComplete(const QByteArray& data, int bits, int rows) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const qsizetype size = data.size();
+    qsizetype at = 0;
+    int row = 0;
+    while (row < rows) {
+        if (size - at < 2)
+            return false;
+        const uchar count = p[at], code = p[at + 1];
+        at += 2;
+        if (count != 0)
+            continue; // a run of `count` pixels of one value
+        if (code == 0) {
+            ++row; // end of a row
+        } else if (code == 1) {
+            return true; // end of the picture
+        } else if (code == 2) {
+            if (size - at < 2)
+                return false;
+            row += p[at + 1]; // a jump right and down
+            at += 2;
+        } else {
+            // `code` pixels given one by one, padded to a whole 16-bit word.
+            const qsizetype bytes = bits == 4 ? (code + 1) / 2 : code;
+            at += bytes + (bytes & 1);
+            if (at > size)
+                return false;
+        }
+    }
+    return true;
+}
 
 BmpHeader readBmpHeader(QIODevice& device) {
     const QByteArray h = device.peek(54);
@@ -90,7 +129,26 @@ BmpHeader readBmpHeader(QIODevice& device) {
                             : row * height;
     header.needed = offset + data;
     header.valid = true;
+    header.offset = offset;
+    // RLE8 for 8-bit pixels, RLE4 for 4-bit ones.
+    if ((compression == 1 && bits == 8) || (compression == 2 && bits == 4))
+        header.rle = int(bits);
     return header;
+}
+
+// Whether the file ends inside the run-length encoded pixels of a picture.
+// They are read as far as a whole picture's can take (two bytes a pixel and
+// four a row); one that goes on further is left to the decoder. The picture's
+// size is checked against its box first, so this stays small. `device` is
+// left where it was.
+bool rleCutShort(QIODevice& device, const BmpHeader& header) {
+    const qint64 longest = 2 * (qint64(header.size.width()) + 2) * qint64(header.size.height()) + 2;
+    const qint64 start = device.pos();
+    QByteArray data;
+    if (device.seek(header.offset))
+        data = device.read(longest);
+    device.seek(start);
+    return data.size() < longest && !rleComplete(data, header.rle, header.size.height());
 }
 
 QString formatName(const QByteArray& format) {
@@ -156,6 +214,8 @@ PictureCache::Image readRegularFile(const QString& file, QSize box, PictureCache
                 QStringLiteral("it is cut short: its header promises %1 bytes, the file holds %2")
                     .arg(header.needed)
                     .arg(qint64(st.st_size))};
+        if (header.rle != 0 && rleCutShort(device, header))
+            return {{}, QStringLiteral("it is cut short: its pixels end before the picture does")};
     }
     if (tooLarge(reader.size()))
         return {{}, refusal(reader.size())};
@@ -174,7 +234,7 @@ PictureCache::Image PictureCache::read(const QString& file, QSize box) {
     return readRegularFile(file, box, stamp);
 }
 
-PictureCache::Picture PictureCache::load(const QString& file, QSize box) {
+PictureCache::Picture PictureCache::load(const QString& file, QSize box, bool tell) {
     const auto stamp = stampOf(QFile::encodeName(file));
     const auto found = entries.find(file);
     if (found != entries.end() && stamp == found->stamp) {
@@ -188,8 +248,15 @@ PictureCache::Picture PictureCache::load(const QString& file, QSize box) {
 
     Entry entry;
     const Image read = readRegularFile(file, box, entry.stamp);
-    if (read.image.isNull())
-        return {{}, read.error};
+    if (read.image.isNull()) {
+        // A file that is missing or no regular file keeps the empty stamp.
+        const auto previous = told.constFind(file);
+        const bool untold = previous == told.cend() || *previous != entry.stamp;
+        if (tell)
+            told.insert(file, entry.stamp);
+        return {{}, read.error, untold};
+    }
+    told.remove(file);
     entry.bytes = read.image.sizeInBytes();
     // The pictures used longest ago go first.
     while (!entries.isEmpty() && (entries.size() >= Kept || keptBytes + entry.bytes > KeptBytes)) {

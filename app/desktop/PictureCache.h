@@ -5,7 +5,8 @@
 // the box that shows it is refused from its header, before it is decoded. The
 // few pictures used last are kept decoded; a file is read again when it
 // changes on disk (size or modification time), so a replaced picture still
-// shows and a missing one still reports its error.
+// shows and a missing one still reports its error. A file that cannot be
+// read is told of once per run, and again only once it has changed.
 
 #include <QHash>
 #include <QImage>
@@ -16,16 +17,19 @@
 class PictureCache {
 public:
     struct Picture {
-        QPixmap pixmap; // null when the file could not be read
-        QString error;  // why, for the user
+        QPixmap pixmap;      // null when the file could not be read
+        QString error;       // why, for the user
+        bool untold = false; // an error not yet told of for the file as it is now
     };
     struct Image {
         QImage image; // null when the file could not be read
         QString error;
     };
 
-    // The picture in `file`, for a box of `box` pixels.
-    Picture load(const QString& file, QSize box);
+    // The picture in `file`, for a box of `box` pixels. With `tell`, a
+    // failure is marked told: the next load of the unchanged file is no
+    // longer untold.
+    Picture load(const QString& file, QSize box, bool tell = false);
 
     // Reads the picture in `file` for a box of `box` pixels, without keeping it.
     static Image read(const QString& file, QSize box);
@@ -58,6 +62,7 @@ private:
         quint64 lastUse = 0;
     };
     QHash<QString, Entry> entries;
+    QHash<QString, Stamp> told; // each unreadable file, as it was when told of
     quint64 uses = 0;
     qsizetype keptBytes = 0;
 };

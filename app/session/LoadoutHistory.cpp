@@ -13,6 +13,22 @@ QString menuSafe(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+// The name of a step of input in `selector` that shows `shown`: a VT or a
+// weapon names itself, a part, a level or the fuel tanks say their slot too
+// ("Pick Level 3 (Part 1)"), as the same text stands in either slot.
+QString inputText(SelectionPanel::Selector selector, const QString& shown, bool pick) {
+    using S = SelectionPanel;
+    QString what = shown;
+    if (selector == S::Fuel)
+        what += QStringLiteral(" (Fuel)");
+    else if (selector == S::Part1 || selector == S::Part2)
+        what += QStringLiteral(" (Part %1)").arg(selector == S::Part1 ? 1 : 2);
+    else if (selector == S::Level1 || selector == S::Level2)
+        what = QStringLiteral("Level %1 (Part %2)")
+                   .arg(shown, QString::number(selector == S::Level1 ? 1 : 2));
+    return (pick ? QStringLiteral("Pick %1") : QStringLiteral("Type %1")).arg(what);
+}
+
 bool sameLoadout(const SessionState& a, const SessionState& b) {
     // Opening or closing the advanced area changes no loadout.
     vantor::Loadout before = a.loadout;
@@ -126,8 +142,8 @@ void LoadoutHistory::recordInput(SelectionPanel::Selector selector, SessionState
     // A pick that changed nothing is no step, and leaves what can be made again.
     if (!typing && before == after)
         return;
-    const QString shown = after.selection.selectors[std::size_t(selector)].text;
-    const QString text = (pick ? QStringLiteral("Pick %1") : QStringLiteral("Type %1")).arg(shown);
+    const QString text =
+        inputText(selector, after.selection.selectors[std::size_t(selector)].text, pick);
     undoStack.push(new Step(host, std::move(before), std::move(after), text, selector, !pick));
 }
 

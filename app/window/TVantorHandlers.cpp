@@ -81,10 +81,11 @@ void TVantor::LoadVTPicture() {
     if (loadout.VTIndex < 0 || loadout.VTIndex >= vantor::VtCount)
         return;
     const QString file = vtPictureFile(loadout.VTIndex);
-    const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize);
+    const PictureCache::Picture picture = pictures.load(file, ResultViews::PictureSize, true);
     if (picture.pixmap.isNull()) {
-        guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
-                         .arg(QDir::toNativeSeparators(file), picture.error));
+        if (picture.untold)
+            guard.report(QStringLiteral("Cannot show the VT picture %1: %2.")
+                             .arg(QDir::toNativeSeparators(file), picture.error));
         return;
     }
     views->showPicture(loadout.VTIndex, picture.pixmap);
@@ -92,8 +93,8 @@ void TVantor::LoadVTPicture() {
 
 void TVantor::showFaction(vantor::Faction faction) {
     const QString file = flagFile(faction);
-    const PictureCache::Picture flag = pictures.load(file, InfoPages::FlagSize);
-    if (flag.pixmap.isNull())
+    const PictureCache::Picture flag = pictures.load(file, InfoPages::FlagSize, true);
+    if (flag.pixmap.isNull() && flag.untold)
         guard.report(QStringLiteral("Cannot show the faction flag %1: %2.")
                          .arg(QDir::toNativeSeparators(file), flag.error));
     info->showFaction(faction, flag.pixmap);
@@ -320,6 +321,10 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
         OPSelectChange(slot);
         if (part.level == vantor::NotPicked)
             continue;
+        // A level over Unarmed was picked in a level selector that an earlier
+        // part had opened and choosing the VT left open, reading "N/A".
+        if (part.part == vantor::PartUnarmed)
+            selection->showLevel(slot, vantor::NotAvailable, true);
         selection->select(S::levelSelector(slot), part.level);
         OPLSelectChange(slot);
     }

@@ -122,7 +122,7 @@ private slots:
         row("no VT: VT", noVt, 0, "VT", "Colt", "Unselected", "", "bold");
         row("no VT: turn", noVt, 17, "Turn Speed", "37.4", "0", "", "");
         row("no VT: supply", noVt, 21, "Supply Point Cost", "1500", "1500", "", "");
-        row("no VT: status", noVt, 13, "Load Status", "VT OK", "VT OK", "", "#000000 #000000");
+        row("no VT: status", noVt, 13, "Load Status", "VT OK", "N/A", "", "#000000 #000000");
     }
     void rows() {
         QFETCH(Pair, pair);

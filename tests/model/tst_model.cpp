@@ -299,12 +299,12 @@ private slots:
             << 0 << 0 << 0u << 0u << 3u << 0u << 0u << 7 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (AVTM, SL-GM, RAIL-B). Total load 3 "
                "is within the standard load of 12; 9 more can be carried."
-            << "9 left before STD OVER, 12 before MAX OVER. No sub-weapon mount free.";
+            << "Taking the mount weapon out of sub-weapon slot 1, 2 or 3 ends the MOUNT OVER.";
         QTest::newRow("mount over beats max over")
             << 0 << 0 << 0u << 20u << 0u << 0u << 0u << 7 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (AVTM, SL-GM, RAIL-B). Total load 20 "
                "is 5 over the maximum load of 15."
-            << "5 to take off for STD OVER, 8 for VT OK. No sub-weapon mount free.";
+            << "Taking the mount weapon out of sub-weapon slot 1, 2 or 3 ends the MOUNT OVER.";
         QTest::newRow("two mounts")
             << 0 << 0 << 0u << 0u << 0u << 0u << 0u << 3 << "VT OK" << black
             << "Total load 0 is within the standard load of 12; 12 more can be carried."
@@ -315,7 +315,7 @@ private slots:
             << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 5 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (AVTM, BANG-N, RAIL-B). Total load 2 "
                "is within the standard load of 15; 13 more can be carried."
-            << "13 left before STD OVER, 16 before MAX OVER. No sub-weapon mount free.";
+            << "Taking the mount weapon out of sub-weapon slot 1 or 3 ends the MOUNT OVER.";
         QTest::newRow("Garpike mount 1 only")
             << 12 << 12 << 0u << 0u << 2u << 0u << 0u << 1 << "VT OK" << black
             << "Total load 2 is within the standard load of 15; 13 more can be carried."
@@ -330,13 +330,13 @@ private slots:
             << 19 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (RAIL-A, MM, RAIL-B). Total load 2 "
                "is within the standard load of 8; 6 more can be carried."
-            << "6 left before STD OVER, 10 before MAX OVER. No sub-weapon mount free.";
+            << "Taking the mount weapon out of sub-weapon slot 3 ends the MOUNT OVER.";
         // The exemption follows the selector's position, as the status does.
         QTest::newRow("M3 fixed flags, other position")
             << 20 << 19 << 0u << 0u << 2u << 0u << 0u << 4 << "MOUNT OVER" << red
             << "All three sub-weapon slots hold mount weapons (RAIL-A, MM, RAIL-B). Total load 2 "
                "is within the standard load of 12; 10 more can be carried."
-            << "10 left before STD OVER, 12 before MAX OVER.";
+            << "Taking the mount weapon out of sub-weapon slot 3 ends the MOUNT OVER.";
     }
     void loadStatus() {
         QFETCH(int, vt);
@@ -378,7 +378,7 @@ private slots:
 
     void noStatusYet() {
         const LoadoutDisplay d = displayOf(Loadout{});
-        QCOMPARE(d.statusText, QString());
+        QCOMPARE(d.statusText, QStringLiteral("N/A"));
         QCOMPARE(d.statusTip, QString());
     }
 
@@ -603,6 +603,9 @@ private slots:
         QCOMPARE(l.VTTurnSpeed, 0.0f);
         QCOMPARE(l.LoadStatus, std::int32_t(StatusVtOk));
         const LoadoutDisplay d = displayOf(l);
+        // The zero loads of no VT get no verdict, as before any VT was chosen.
+        QCOMPARE(d.statusText, QStringLiteral("N/A"));
+        QCOMPARE(d.statusTip, QString());
         QCOMPARE(labelText(d, "VTDurabilityLabel"), QStringLiteral("0"));
         QCOMPARE(labelText(d, "VTTurnSpeedLabel"), QStringLiteral("0"));
         QCOMPARE(gauge(d, "TurnGauge"), 55);

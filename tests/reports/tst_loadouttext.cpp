@@ -172,7 +172,8 @@ void TestLoadoutText::spellings_data() {
     unarmedMain.main[0] = {0, false};
     row("empty level", 2, "Power Cell Level ", parts({5, NotPicked}, none));
     row("empty level, slot 2", 3, "Additional Mount Level", parts(none, {1, NotPicked}));
-    row("level on Unarmed", 2, "UNARMED Level 1", parts({0, NotPicked}, none));
+    row("level on Unarmed", 2, "UNARMED Level 1", parts({0, 0}, none));
+    row("level 3 on Unarmed", 3, "UNARMED Level 3", parts(none, {0, 2}));
     row("empty level on Unarmed", 3, "UNARMED Level ", parts(none, {0, NotPicked}));
     row("part in lower case", 2, "power cell level 2", parts({5, 1}, none));
     row("part in capitals", 3, "ADVANCED ARMOUR", parts(none, {9, NotPicked}));

@@ -89,7 +89,10 @@ void TestSession::whatIsAStep_data() {
         << "t6 0,p7 2" << 1 << "Undo Pick v2";
     QTest::newRow("typing held alone") << "t0 4" << 1 << "Undo Type v4";
     QTest::newRow("typing back to where it began") << "t0 4,t0 0" << 0 << "Undo";
-    QTest::newRow("typing in one selector, pick in another") << "t0 1,p1 2" << 2 << "Undo Pick v2";
+    QTest::newRow("typing in one selector, pick in another")
+        << "t0 1,p1 2" << 2 << "Undo Pick v2 (Fuel)";
+    QTest::newRow("a level names its part") << "p5 3" << 1 << "Undo Pick Level v3 (Part 2)";
+    QTest::newRow("a part names its slot") << "p2 4" << 1 << "Undo Pick v4 (Part 1)";
     QTest::newRow("a change") << "c5" << 1 << "Undo Paste Loadout";
     QTest::newRow("a change of nothing") << "c0" << 0 << "Undo";
     QTest::newRow("the advanced area opened") << "a" << 0 << "Undo";

@@ -300,6 +300,8 @@ struct Expected {
     }
 
     std::pair<QString, QColor> status() const {
+        if (!vtChosen()) // no verdict over the zero loads of no VT
+            return {QStringLiteral("N/A"), QColor(0, 0, 0)};
         const bool mountsFull = std::all_of(
             sub.begin(), sub.end(), [](const WeaponSlot& s) { return s.fixed || s.weapon->Mount; });
         if (vtChosen() && mountsFull && vt != ProminenceM3)
@@ -600,6 +602,8 @@ private:
                 problem(QStringLiteral("HTML page does not name \"%1\"").arg(text));
         // The page writes the overload statuses in its own case: "STD Over".
         QString status = e.status().first;
+        if (!e.vtChosen())
+            status.clear();
         if (status.endsWith(QLatin1String(" OVER")))
             status = status.left(status.size() - 3).append(QLatin1String("ver"));
         if (!page.contains(QStringLiteral("<strong>") + status + QStringLiteral("</strong>")))
