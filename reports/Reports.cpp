@@ -86,6 +86,9 @@ constexpr std::array<ForumItem, ReportItemCount - 1> ForumItems = {{
     {"[color=indigo]", &Loadout::SW3ReportText, &Loadout::SW3ForumLine},
 }};
 
+// The status row of the page, "</table>" to its end, for `status`.
+QString htmlStatusRow(std::int32_t status);
+
 } // namespace
 
 QString pictureSourceAddress(const PictureSource& source) {
@@ -117,7 +120,9 @@ void ResetReport(Loadout& loadout, const PictureSource& source) {
         SetMainWeaponReport(loadout, slot, QStringLiteral("Unarmed"));
     for (int slot = 1; slot <= 3; ++slot)
         SetSubWeaponReport(loadout, slot, QStringLiteral("Unarmed"));
-    BuildHtmlStatusRow(loadout);
+    // A reset report has no verdict yet, whatever the loadout held before: the
+    // page writes the status when it is generated.
+    loadout.HtmlStatusRow = htmlStatusRow(StatusNone);
 }
 
 void SetVTReport(Loadout& loadout, const QString& name, const PictureSource& source) {
@@ -167,11 +172,19 @@ QString htmlStatusText(int loadStatus) {
     }
 }
 
+namespace {
+
+QString htmlStatusRow(std::int32_t status) {
+    return QStringLiteral(
+               "</table>\n\n<table width=\"648\" border=\"1\">\n\t<tr>\n\t<td "
+               "width=\"648\" height=\"25\" align=\"center\" valign=\"middle\"><strong>") +
+           htmlStatusText(status) + QStringLiteral("</strong></td>\n\t</tr>");
+}
+
+} // namespace
+
 void BuildHtmlStatusRow(Loadout& loadout) {
-    loadout.HtmlStatusRow =
-        QStringLiteral("</table>\n\n<table width=\"648\" border=\"1\">\n\t<tr>\n\t<td "
-                       "width=\"648\" height=\"25\" align=\"center\" valign=\"middle\"><strong>") +
-        htmlStatusText(shownLoadStatus(loadout)) + QStringLiteral("</strong></td>\n\t</tr>");
+    loadout.HtmlStatusRow = htmlStatusRow(shownLoadStatus(loadout));
 }
 
 QStringList htmlPageLines(Loadout& loadout) {
