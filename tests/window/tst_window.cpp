@@ -2024,6 +2024,16 @@ void TestWindow::catalogueWindow() {
     QCOMPARE(table->indexOfChild(focused),
              PlainTableView::accessibleChildIndex(vts, vts->currentIndex()));
     QCOMPARE(table->child(table->indexOfChild(focused)), focused);
+    QCOMPARE(table->childCount(), (shown->rowCount() + 1) * shown->columnCount());
+    const QList<QAccessibleInterface*> captions =
+        focused->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(captions.size(), 1);
+    QCOMPARE(captions[0]->text(QAccessible::Name), QStringLiteral("Max Speed"));
+    // A reader's select action on a cell selects its row, as a click does.
+    QAccessibleInterface* third = table->tableInterface()->cellAt(2, 0);
+    third->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{2});
+    QCOMPARE(table->tableInterface()->selectedCellCount(), shown->columnCount());
 
     // Filters: any part of the name, and the faction.
     auto* filter = catalogue->findChild<QLineEdit*>("CatalogueFilter");
