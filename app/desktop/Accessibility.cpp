@@ -1,5 +1,6 @@
 #include "app/desktop/Accessibility.h"
 
+#include "app/desktop/PlainTableView.h"
 #include "controls/Cgauges.h"
 
 #include <QAbstractScrollArea>
@@ -197,8 +198,8 @@ private:
 
 // Every label of the window gets the captioned interface (a label is asked
 // for one as soon as it has a text, before its caption can be attached), every
-// drop-down and gauge its own. Factories installed later are asked first, so
-// these take the place of Qt's.
+// drop-down, gauge and table without row headers its own. Factories installed later are asked
+// first, so these take the place of Qt's.
 QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
@@ -208,6 +209,8 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
         return new Selector(static_cast<QComboBox*>(object));
     if (className == QLatin1String("TCGauge"))
         return new Gauge(static_cast<TCGauge*>(object));
+    if (className == QLatin1String("PlainTableView"))
+        return plainTableAccessible(static_cast<PlainTableView*>(object));
     if (className == QLatin1String("QScrollBar") && object->objectName().isEmpty())
         return new ScrollBar(static_cast<QScrollBar*>(object));
     if (className == QLatin1String("QWidget") &&

@@ -29,6 +29,6 @@ void announce(QObject* source, const QString& message);
 // events on only while a screen reader listens, so tests listen here).
 void listenToAnnouncements(std::function<void(QObject*, const QString&)> listener);
 
-// Registers the accessible interfaces of the selectors, gauges and labels;
-// safe to call repeatedly.
+// Registers the accessible interfaces of the selectors, gauges, labels and
+// tables; safe to call repeatedly.
 void installVantorAccessibility();

@@ -2,6 +2,7 @@
 
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
+#include "app/desktop/PlainTableView.h"
 #include "app/desktop/ToolWindowPlacement.h"
 #include "app/session/ToolWindowKeys.h"
 #include "factions/Factions.h"
@@ -143,7 +144,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
 
 QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
                                        const QString& accessibleName) {
-    auto* table = new QTableView(this);
+    auto* table = new PlainTableView(this);
     table->setObjectName(QString::fromLatin1(name));
     table->setAccessibleName(accessibleName);
     table->setModel(proxy);
@@ -152,7 +153,6 @@ QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
     table->setAlternatingRowColors(true);
-    table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setWordWrap(false);
     // Catalogue order until a column is chosen; a first click sorts up.

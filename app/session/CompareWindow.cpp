@@ -1,6 +1,7 @@
 #include "app/session/CompareWindow.h"
 
 #include "app/desktop/HandlerGuard.h"
+#include "app/desktop/PlainTableView.h"
 #include "app/desktop/ToolWindowPlacement.h"
 #include "app/session/ToolWindowKeys.h"
 
@@ -24,11 +25,10 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     setWindowTitle(QStringLiteral("Vantor - Comparison"));
 
     model = new ComparisonModel(this);
-    table = new QTableView(this);
+    table = new PlainTableView(this);
     table->setObjectName(QStringLiteral("CompareTable"));
     table->setAccessibleName(QStringLiteral("Pinned and current loadout compared"));
     table->setModel(model);
-    table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     // The columns fit their texts, measured again only where rows changed.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -48,6 +48,12 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
             return vantor::shownChange(row);
         }
         break;
+    case Qt::AccessibleTextRole:
+        // A blank change is heard as what it means rather than as nothing.
+        if (column == ChangeColumn && vantor::shownChange(row).isEmpty())
+            return row.pinned == row.current ? QStringLiteral("No change")
+                                             : QStringLiteral("Changed");
+        break;
     case Qt::FontRole:
         // Items that differ stand out on both sides.
         if (row.differs && column != ChangeColumn) {

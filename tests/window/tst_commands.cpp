@@ -3,6 +3,7 @@
 
 #include "WindowTest.h"
 
+#include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
 #include "app/session/GuideWindow.h"
 #include "model/VtCatalogue.h"
@@ -18,9 +19,11 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include <sys/stat.h>
@@ -790,6 +793,21 @@ void TestCommands::userGuideOpensAtItsStart() {
     QCOMPARE(w.window->findChild<QAction*>(QStringLiteral("UndoAction"))->text(),
              QStringLiteral("Undo Pick Prominence M2"));
 
+    // Tab goes from link to link, and a screen reader hears where each goes.
+    QStringList heard;
+    listenToAnnouncements([&heard](QObject*, const QString& message) { heard << message; });
+    const auto deaf = qScopeGuard([] { listenToAnnouncements(nullptr); });
+    guide->activateWindow();
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == browser; }));
+    const QStringList links{QStringLiteral("Link: Getting started, start.md"),
+                            QStringLiteral("Link: The figures, figures.md")};
+    for (const QString& link : links) {
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QCOMPARE(QAccessible::queryAccessibleInterface(browser)->text(QAccessible::Description),
+                 link);
+    }
+    QCOMPARE(heard, links);
+
     // A link to another page is followed; a web address is not.
     QVERIFY(guide->openPage(QUrl(QStringLiteral("qrc:/guide/shortcuts.md"))));
     QVERIFY(browser->toPlainText().contains(QStringLiteral("Ctrl+Shift+V")));
@@ -825,7 +843,7 @@ void TestCommands::userGuideLinksResolve() {
     const QStringList pages = folder.entryList({QStringLiteral("*.md")}, QDir::Files);
     QVERIFY(pages.contains(QStringLiteral("index.md")));
     QVERIFY(pages.size() >= 8);
-    static const QRegularExpression link(QStringLiteral(R"((!?)\[[^\]]*\]\(([^)\s]+)\))"));
+    static const QRegularExpression link(QStringLiteral(R"((!?)\[([^\]]*)\]\(([^)\s]+)\))"));
     QSet<QString> linked;
     int pictures = 0;
     for (const QString& page : pages) {
@@ -836,18 +854,22 @@ void TestCommands::userGuideLinksResolve() {
         int links = 0;
         for (const auto& match : link.globalMatch(text)) {
             ++links;
-            const QUrl target = base.resolved(QUrl(match.captured(2)));
+            const QUrl target = base.resolved(QUrl(match.captured(3)));
             QVERIFY2(GuideWindow::isGuideFile(target),
-                     qPrintable(page + QStringLiteral(": ") + match.captured(2)));
+                     qPrintable(page + QStringLiteral(": ") + match.captured(3)));
             if (match.captured(1).isEmpty()) {
                 QVERIFY2(target.path().endsWith(QLatin1String(".md")),
-                         qPrintable(match.captured(2)));
+                         qPrintable(match.captured(3)));
                 if (page == QLatin1String("index.md"))
                     linked << target.fileName();
             } else {
                 ++pictures;
                 QVERIFY2(!QImage(QLatin1Char(':') + target.path()).isNull(),
-                         qPrintable(match.captured(2)));
+                         qPrintable(match.captured(3)));
+                // Every picture says what it shows, in words, not by its file.
+                const QString alt = match.captured(2).trimmed();
+                QVERIFY2(!alt.isEmpty() && !target.fileName().startsWith(alt, Qt::CaseInsensitive),
+                         qPrintable(page + QStringLiteral(": ") + match.captured(3)));
             }
         }
         QVERIFY2(links > 0, qPrintable(page)); // every page leads on
@@ -866,6 +888,17 @@ void TestCommands::userGuideLinksResolve() {
         QTextDocument::ImageResource, QUrl(QStringLiteral("qrc:/guide/images/ranks.png")));
     QVERIFY(!picture.value<QImage>().isNull());
     QVERIFY(browser->toHtml().contains(QStringLiteral("images/ranks.png")));
+    // Each picture keeps its alternative text, also as its tooltip.
+    QStringList described;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (const QTextImageFormat picture = it.fragment().charFormat().toImageFormat();
+                picture.isValid()) {
+                QCOMPARE(picture.toolTip(), picture.property(QTextFormat::ImageAltText));
+                described << picture.toolTip();
+            }
+    QCOMPARE(described, (QStringList{"The load data view", "The statistics view",
+                                     "The rankings view", "The graphs view"}));
 }
 
 QTEST_MAIN(TestCommands)

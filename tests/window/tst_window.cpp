@@ -6,6 +6,7 @@
 #include "app/areas/RangeChartPage.h"
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
+#include "app/desktop/PlainTableView.h"
 #include "app/session/CatalogueModels.h"
 #include "app/session/CatalogueWindow.h"
 #include "app/session/CompareWindow.h"
@@ -54,7 +55,8 @@ using namespace vantor;
 namespace {
 
 // The objects a screen reader meets in `window` that it could not name: no
-// name, or a mnemonic's ampersand in it.
+// name, or a mnemonic's ampersand in it; and the row headers the program's
+// tables never show.
 QStringList unnamedObjects(QWidget* window) {
     QStringList found;
     const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* a) {
@@ -62,15 +64,13 @@ QStringList unnamedObjects(QWidget* window) {
         // A range bar's line is empty while the bar is off, and so hidden.
         if (a->state().invisible && a->role() == QAccessible::StaticText)
             return;
-        if (name.trimmed().isEmpty() || name.contains(QRegularExpression(QStringLiteral("&\\w"))))
+        if (name.trimmed().isEmpty() || name.contains(QRegularExpression(QStringLiteral("&\\w"))) ||
+            a->role() == QAccessible::RowHeader)
             found << QStringLiteral("%1 %2 %3 '%4'")
                          .arg(a->object() ? a->object()->metaObject()->className() : "")
                          .arg(a->object() ? a->object()->objectName() : QString())
                          .arg(a->role())
                          .arg(name);
-        // A table's cells are its model's; Qt also adds a nameless corner.
-        if (a->role() == QAccessible::Table)
-            return;
         for (int i = 0; i < a->childCount(); ++i)
             visit(a->child(i));
     };
@@ -1621,9 +1621,16 @@ void TestWindow::compareCellsSayTheirColour() {
         QCOMPARE(shown.section(u' ', 1), word);
         QAccessibleInterface* cell = table->tableInterface()->cellAt(r, changeColumn);
         QVERIFY(cell);
-        QCOMPARE(cell->text(QAccessible::Name), shown);
+        // A blank change is heard as what it means.
+        const bool same = model->index(r, ComparisonModel::PinnedColumn).data() ==
+                          model->index(r, ComparisonModel::CurrentColumn).data();
+        QCOMPARE(cell->text(QAccessible::Name), !shown.isEmpty() ? shown
+                                                : same           ? QStringLiteral("No change")
+                                                                 : QStringLiteral("Changed"));
     }
     QVERIFY(better > 0 && worse > 0);
+    QVERIFY2(unnamedObjects(view->window()).isEmpty(),
+             qPrintable(unnamedObjects(view->window()).join(u'\n')));
 }
 
 // With --font, prints the family the program's font resolves to.
@@ -2005,6 +2012,28 @@ void TestWindow::catalogueWindow() {
     QCOMPARE(column(VtTableModel::MaxSpeedColumn).first(), QStringLiteral("117"));
     QTest::keyClick(vts, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(column(VtTableModel::MaxSpeedColumn).first(), QStringLiteral("200"));
+    // A screen reader is told of the cell the keyboard reaches, counted as
+    // the table counts its children.
+    vts->setCurrentIndex(shown->index(0, VtTableModel::MaxSpeedColumn));
+    QTest::keyClick(vts, Qt::Key_Down);
+    QAccessibleInterface* focused = table->focusChild();
+    QVERIFY(focused && focused->tableCellInterface());
+    QCOMPARE(focused->tableCellInterface()->rowIndex(), 1);
+    QCOMPARE(focused->tableCellInterface()->columnIndex(), int(VtTableModel::MaxSpeedColumn));
+    QCOMPARE(focused->text(QAccessible::Name), column(VtTableModel::MaxSpeedColumn).at(1));
+    QCOMPARE(table->indexOfChild(focused),
+             PlainTableView::accessibleChildIndex(vts, vts->currentIndex()));
+    QCOMPARE(table->child(table->indexOfChild(focused)), focused);
+    QCOMPARE(table->childCount(), (shown->rowCount() + 1) * shown->columnCount());
+    const QList<QAccessibleInterface*> captions =
+        focused->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(captions.size(), 1);
+    QCOMPARE(captions[0]->text(QAccessible::Name), QStringLiteral("Max Speed"));
+    // A reader's select action on a cell selects its row, as a click does.
+    QAccessibleInterface* third = table->tableInterface()->cellAt(2, 0);
+    third->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{2});
+    QCOMPARE(table->tableInterface()->selectedCellCount(), shown->columnCount());
 
     // Filters: any part of the name, and the faction.
     auto* filter = catalogue->findChild<QLineEdit*>("CatalogueFilter");
