@@ -4,8 +4,6 @@
 #include "model/Text.h"
 #include "reports/Reports.h"
 
-#include <QStringList>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -229,16 +227,6 @@ QString shownChange(const ComparisonRow& row) {
     default:
         return row.change;
     }
-}
-
-QString comparisonText(const std::vector<ComparisonRow>& rows) {
-    QStringList header;
-    for (const char* caption : ComparisonColumns)
-        header << QLatin1String(caption);
-    QStringList lines{header.join(u'\t')};
-    for (const ComparisonRow& row : rows)
-        lines << QStringList{row.figure, row.pinned, row.current, shownChange(row)}.join(u'\t');
-    return lines.join(u'\n');
 }
 
 } // namespace vantor

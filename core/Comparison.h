@@ -71,9 +71,4 @@ QColor textColourOn(const QColor& background);
 // ("+4 better", "−1000 worse"), not in its colour alone.
 QString shownChange(const ComparisonRow& row);
 
-// The comparison as plain text for a spreadsheet or a chat: the column
-// captions, then one line per row, cells separated by tabs and lines by
-// line feeds, none after the last.
-QString comparisonText(const std::vector<ComparisonRow>& rows);
-
 } // namespace vantor

@@ -3,6 +3,7 @@
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
+#include "app/desktop/TableText.h"
 #include "app/desktop/ToolWindowPlacement.h"
 #include "app/session/ToolWindowKeys.h"
 #include "factions/Factions.h"
@@ -239,7 +240,7 @@ void CatalogueWindow::describeSort(QTableView* table) {
 
 void CatalogueWindow::copyTable() {
     const CatalogueProxy* proxy = tabs->currentWidget() == vtTable ? vtProxy : weaponProxy;
-    QGuiApplication::clipboard()->setText(proxy->tableText());
+    QGuiApplication::clipboard()->setText(tableText(*proxy));
 }
 
 bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,7 +6,9 @@
 // It shows what it is given and asks for picks; the main window makes them.
 // Closing it only hides it, and while hidden it is given nothing.
 
-#include "app/session/CatalogueModels.h"
+#include "app/session/CatalogueProxy.h"
+#include "app/session/VtTableModel.h"
+#include "app/session/WeaponTableModel.h"
 
 #include <QWidget>
 

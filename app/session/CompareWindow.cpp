@@ -2,6 +2,7 @@
 
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
+#include "app/desktop/TableText.h"
 #include "app/desktop/ToolWindowPlacement.h"
 #include "app/session/ToolWindowKeys.h"
 
@@ -140,7 +141,7 @@ void CompareWindow::present() {
 }
 
 void CompareWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(vantor::comparisonText(model->rows()));
+    QGuiApplication::clipboard()->setText(tableText(*model));
 }
 
 void CompareWindow::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,6 @@
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
 #include "app/desktop/PlainTableView.h"
-#include "app/session/CatalogueModels.h"
 #include "app/session/CatalogueWindow.h"
 #include "app/session/CompareWindow.h"
 #include "controls/Cgauges.h"
@@ -1573,7 +1572,7 @@ void TestWindow::compareWindow() {
     verifyTable(pinned.loadout, current.loadout);
     QTest::keyClick(w.button("CompareSwapButton"), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n') + u'\n');
     // F6 goes back to the main window, leaving this one open; Ctrl+Shift+P returns.
     w.press(QKeySequence(Qt::Key_F6));
     QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == mainFocus; }));

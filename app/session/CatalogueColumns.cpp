@@ -1,0 +1,40 @@
+#include "app/session/CatalogueColumns.h"
+
+#include "model/Text.h"
+
+QVariant catalogueHeader(const CatalogueColumn& column, int role) {
+    const QString caption = QString::fromLatin1(column.caption);
+    if (role == Qt::DisplayRole)
+        return caption;
+    if (role == Qt::ToolTipRole)
+        return QStringLiteral("Click, or press Ctrl+S on a cell of this column, to sort by "
+                              "%1; again to reverse.")
+            .arg(caption);
+    return {};
+}
+
+QVariant catalogueAlignment(const CatalogueColumn& column) {
+    return column.kind == ColumnKind::Figure ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                             : QVariant();
+}
+
+QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
+                            std::optional<double> number) {
+    if (text == vantor::NotAvailable)
+        return {};
+    if (column.kind != ColumnKind::Text && number)
+        return *number;
+    return text;
+}
+
+std::optional<double> catalogueNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] < '0' || text[at] > '9'))
+        ++at;
+    if (at == text.size())
+        return std::nullopt;
+    double number = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+        number = number * 10 + (text[at] - '0');
+    return number;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// What the catalogue's two tables share: the role a proxy sorts them by and
+// the description of a column, which each model keeps in one table.
+
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <string_view>
+
+// The value a cell sorts by: the number a figure column keeps, the text
+// elsewhere, and nothing for a cell without a value ("N/A"), which sorts
+// last in either order.
+inline constexpr int SortRole = Qt::UserRole + 1;
+
+enum class ColumnKind {
+    Text,   // sorted by its text, in any case
+    Figure, // a number, sorted as one and set to the right
+    Ranked, // a word for a number (a load status), sorted by that number
+};
+
+struct CatalogueColumn {
+    const char* caption;
+    ColumnKind kind;
+};
+
+// The caption, and a tooltip that says how to sort by the column.
+QVariant catalogueHeader(const CatalogueColumn& column, int role);
+// Figures are set to the right; other columns as the view sets text.
+QVariant catalogueAlignment(const CatalogueColumn& column);
+// What a cell gives for SortRole, from its text and the number it keeps.
+QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
+                            std::optional<double> number);
+
+// The number the catalogue data writes in words ("2nd Gen" 2, "Turn 5" 5,
+// "300" 300); nothing for a text without digits ("N/A").
+std::optional<double> catalogueNumber(std::string_view text);
