@@ -1,7 +1,9 @@
 // The session around the loadout, without a window: the undo history (which
 // changes are steps, how typed text joins the pick it becomes, the limit,
-// swapping with the pinned loadout) and the comparison's table model.
+// swapping with the pinned loadout) and the comparison's table model and the
+// text Copy writes of it.
 
+#include "app/desktop/TableText.h"
 #include "app/session/ComparisonModel.h"
 #include "app/session/LoadoutHistory.h"
 
@@ -293,6 +295,9 @@ void TestSession::comparisonMarks() {
     QCOMPARE(change.data().toString(), shown);
     QVERIFY(change.data(Qt::AccessibleTextRole).isNull()); // read as shown
     QCOMPARE(model.index(0, 0).data(Qt::FontRole).value<QFont>().bold(), differs);
+    // Copy writes the change as shown, every line ended.
+    QCOMPARE(tableText(model),
+             "Figure\tPinned\tCurrent\tChange\nTotal Load\t1\t3\t" + shown + '\n');
 }
 
 QTEST_MAIN(TestSession)

@@ -20,7 +20,6 @@
 #include "weapons/WeaponCatalogue.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -272,11 +271,6 @@ private slots:
     void compareWindow();
     void compareCellsSayTheirColour();
     void listPreviews();
-    void catalogueModels();
-    void catalogueSortTies_data();
-    void catalogueSortTies();
-    void catalogueNameFilter_data();
-    void catalogueNameFilter();
     void catalogueWindow();
     void previewsMatchPicks_data();
     void previewsMatchPicks();
@@ -1789,133 +1783,6 @@ void TestWindow::previewsMatchPicks() {
         }
     }
     QVERIFY(compared > 20);
-}
-
-// The catalogue's models and their sorting proxies keep Qt's rules for item
-// models through every change the window makes of them.
-void TestWindow::catalogueModels() {
-    using Tester = QAbstractItemModelTester;
-    VtTableModel vts;
-    WeaponTableModel weapons;
-    CatalogueProxy vtProxy, weaponProxy;
-    vtProxy.setSourceModel(&vts);
-    weaponProxy.setSourceModel(&weapons);
-    Tester t1(&vts, Tester::FailureReportingMode::QtTest);
-    Tester t2(&weapons, Tester::FailureReportingMode::QtTest);
-    Tester t3(&vtProxy, Tester::FailureReportingMode::QtTest);
-    Tester t4(&weaponProxy, Tester::FailureReportingMode::QtTest);
-    QCOMPARE(vts.rowCount(), VtCount);
-    QCOMPARE(vts.columnCount(), int(VtTableModel::ColumnCount));
-    vts.setCurrentVt(12);
-    vts.setCurrentVt(-1);
-    vtProxy.sort(VtTableModel::MaxSpeedColumn, Qt::DescendingOrder);
-    QCOMPARE(vtProxy.index(0, 0).data().toString(), QStringLiteral("Rapier")); // 200 mph
-    vtProxy.setNameFilter("PROM");
-    QCOMPARE(vtProxy.rowCount(), 3);
-    vtProxy.setFaction("Hai Shi Dao");
-    QCOMPARE(vtProxy.rowCount(), 0);
-    vtProxy.setNameFilter(QString());
-    int haiShiDao = 0;
-    for (const VtEntry& vt : VtCatalogue)
-        haiShiDao += vt.faction == Faction::HaiShiDao;
-    QCOMPARE(vtProxy.rowCount(), haiShiDao);
-
-    // The weapons of three VTs, each into every slot.
-    weaponProxy.sort(WeaponTableModel::RangeColumn, Qt::AscendingOrder);
-    for (int vt : {0, 12, 19}) {
-        Loadout l;
-        const VtChoice choice = chooseVt(l, vt);
-        WeaponTableModel::Selectors offer;
-        for (int i = 0; i < 3; ++i) {
-            offer.items[std::size_t(i)] = int(choice.main[std::size_t(i)].items.size());
-            offer.items[std::size_t(i + 3)] = int(choice.sub[std::size_t(i)].items.size());
-            offer.fixed[std::size_t(i)] = choice.main[std::size_t(i)].fixed;
-            offer.fixed[std::size_t(i + 3)] = choice.sub[std::size_t(i)].fixed;
-        }
-        for (int slot = 0; slot < 6; ++slot)
-            weapons.show(l, {vt, 0, -1, 0, -1}, offer, slot);
-    }
-    // Prominence M2, whose MM sits fixed in sub-weapon slot 2: ranges sort by
-    // their far end, "N/A" last whichever way.
-    QCOMPARE(weapons.rowCount(), 5 + 5);
-    for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-        weaponProxy.sort(WeaponTableModel::RangeColumn, order);
-        bool missingSeen = false;
-        double previous = order == Qt::AscendingOrder ? -1 : 1e9;
-        for (int r = 0; r < weaponProxy.rowCount(); ++r) {
-            const QModelIndex cell = weaponProxy.index(r, WeaponTableModel::RangeColumn);
-            if (cell.data().toString() == NotAvailable) {
-                missingSeen = true;
-                continue;
-            }
-            QVERIFY2(!missingSeen, "a range after N/A");
-            const double end = cell.data(SortRole).toDouble();
-            QCOMPARE(end, cell.data().toString().section('-', 1).toDouble());
-            QVERIFY(order == Qt::AscendingOrder ? end >= previous : end <= previous);
-            previous = end;
-        }
-        QVERIFY(missingSeen);
-    }
-}
-
-void TestWindow::catalogueSortTies_data() {
-    QTest::addColumn<int>("earlierColumn"); // sorted by first, descending
-    QTest::addColumn<int>("column");
-    QTest::addColumn<Qt::SortOrder>("order");
-    using V = VtTableModel;
-    QTest::newRow("Faction after Max Speed")
-        << int(V::MaxSpeedColumn) << int(V::FactionColumn) << Qt::AscendingOrder;
-    QTest::newRow("Faction down after Max Speed")
-        << int(V::MaxSpeedColumn) << int(V::FactionColumn) << Qt::DescendingOrder;
-    QTest::newRow("Standard Load after Turn Speed")
-        << int(V::TurnSpeedColumn) << int(V::StandardLoadColumn) << Qt::AscendingOrder;
-}
-
-// Rows with equal figures keep catalogue order, whatever the sort before.
-void TestWindow::catalogueSortTies() {
-    QFETCH(int, earlierColumn);
-    QFETCH(int, column);
-    QFETCH(Qt::SortOrder, order);
-    VtTableModel vts;
-    CatalogueProxy proxy;
-    proxy.setSourceModel(&vts);
-    proxy.sort(earlierColumn, Qt::DescendingOrder);
-    proxy.sort(column, order);
-    int ties = 0;
-    for (int r = 1; r < proxy.rowCount(); ++r) {
-        const QModelIndex above = proxy.index(r - 1, column);
-        const QModelIndex below = proxy.index(r, column);
-        if (above.data(SortRole) != below.data(SortRole))
-            continue;
-        ++ties;
-        QVERIFY2(proxy.mapToSource(above).row() < proxy.mapToSource(below).row(),
-                 qPrintable(proxy.index(r, 0).data().toString()));
-    }
-    QVERIFY(ties > 3);
-}
-
-void TestWindow::catalogueNameFilter_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("rows");
-    QTest::newRow("in another case") << "PROM" << 3;
-    QTest::newRow("a lone surrogate") << QString(QChar(0xd800)) << 0;
-    QTest::newRow("a surrogate after a name") << "Colt" + QString(QChar(0xdc00)) << 0;
-    QTest::newRow("an opening bracket") << "(" << 0;
-    QTest::newRow("a star") << "*" << 0;
-    QTest::newRow("what matches any name as a pattern") << ".*" << 0;
-    QTest::newRow("a long text") << QString(100000, u'a') << 0;
-}
-
-// The name filter looks for the text itself, in any case, and prints nothing.
-void TestWindow::catalogueNameFilter() {
-    QFETCH(QString, text);
-    QFETCH(int, rows);
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-    VtTableModel vts;
-    CatalogueProxy proxy;
-    proxy.setSourceModel(&vts);
-    proxy.setNameFilter(text);
-    QCOMPARE(proxy.rowCount(), rows);
 }
 
 // The catalogue window as a user meets it: opened by its keys, sorted by a
