@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 
 SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
-    : QObject(window_), window(window_), host(host_), guard(guard_), history(host_) {
+    : QObject(window_), window(window_), host(host_), guard(guard_), history(*this) {
     commandList = new LoadoutCommands(window, guard, history.stack());
     connect(commandList, &LoadoutCommands::triggered, this, &SessionController::run);
     connect(commandList, &LoadoutCommands::aboutToShowMenu, this,
@@ -21,7 +21,7 @@ SessionController::SessionController(QWidget* window_, SessionHost& host_, Handl
     clipboardChanged();
 }
 
-void SessionController::selectorStep(SelectionPanel::Selector selector,
+void SessionController::selectorStep(vantor::Selector selector,
                                      const std::function<void()>& handler) {
     // Typing in the selector that is under way keeps the state before it.
     std::optional<SessionState> before = history.typingBefore(selector);
@@ -43,10 +43,9 @@ void SessionController::step(const QString& text, const std::function<void()>& c
     updateCommands();
 }
 
-void SessionController::handlerEnded() {
-    if (history.pinned() && compare)
-        compare->showRows(
-            vantor::compareLoadouts(history.pinned()->loadout, host.currentLoadout()));
+void SessionController::refreshComparison() {
+    if (pinnedLoadout && compare)
+        compare->showRows(vantor::compareLoadouts(pinnedLoadout->loadout, host.currentLoadout()));
 }
 
 void SessionController::showMenu(QPoint globalPos) {
@@ -71,7 +70,7 @@ void SessionController::run(LoadoutCommands::Command command) {
         pin();
         break;
     case LoadoutCommands::ShowComparison:
-        if (history.pinned())
+        if (pinnedLoadout)
             compare->present();
         break;
     case LoadoutCommands::Swap:
@@ -94,8 +93,8 @@ void SessionController::updateCommands() {
     commandList->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
     commandList->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
     commandList->setEnabled(LoadoutCommands::Pin, vtChosen);
-    commandList->setEnabled(LoadoutCommands::ShowComparison, history.pinned().has_value());
-    commandList->setEnabled(LoadoutCommands::Swap, history.pinned().has_value());
+    commandList->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
+    commandList->setEnabled(LoadoutCommands::Swap, pinnedLoadout.has_value());
 }
 
 void SessionController::clipboardChanged() {
@@ -128,14 +127,14 @@ void SessionController::pasteLoadout() {
 void SessionController::pin() {
     if (!host.vtChosen())
         return;
-    history.pin(host.captureState());
+    pin(host.captureState());
     if (!compare) {
         compare = new CompareWindow(window, guard);
         commandList->shareShortcutsWith(compare);
         connect(compare, &CompareWindow::swapRequested, this,
                 [this] { run(LoadoutCommands::Swap); });
     }
-    handlerEnded();
+    refreshComparison();
     compare->present();
 }
 
