@@ -97,7 +97,7 @@ int SelectionPanel::itemCount(Selector selector) const {
 std::array<int, 6> SelectionPanel::weaponItemCounts() const {
     std::array<int, 6> counts{};
     for (int i = 0; i < 6; ++i)
-        counts[std::size_t(i)] = weaponCombo(weaponKindAt(i), i % 3 + 1)->count();
+        counts[std::size_t(i)] = weaponBox(weaponKindAt(i), i % 3 + 1)->count();
     return counts;
 }
 
@@ -105,7 +105,7 @@ std::array<bool, 6> SelectionPanel::fixedWeaponSlots() const {
     // With a VT chosen, only a fixed weapon locks its selector.
     std::array<bool, 6> fixed{};
     for (int i = 0; i < 6; ++i)
-        fixed[std::size_t(i)] = vt() >= 0 && !weaponCombo(weaponKindAt(i), i % 3 + 1)->isEnabled();
+        fixed[std::size_t(i)] = vt() >= 0 && !weaponBox(weaponKindAt(i), i % 3 + 1)->isEnabled();
     return fixed;
 }
 
@@ -246,8 +246,7 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
                [this, slot] { emit weaponPicked(WeaponKind::Sub, slot); });
         // Typed text that names no weapon changes nothing; on leaving, the
         // selector shows the weapon its slot holds again.
-        for (QComboBox* c :
-             {weaponCombo(WeaponKind::Main, slot), weaponCombo(WeaponKind::Sub, slot)})
+        for (QComboBox* c : {weaponBox(WeaponKind::Main, slot), weaponBox(WeaponKind::Sub, slot)})
             guard.connect(c->lineEdit(), &QLineEdit::editingFinished, this, [c] {
                 if (c->isEnabled() && selectedItem(c) < 0 && c->currentIndex() >= 0)
                     c->setEditText(c->itemText(c->currentIndex()));
@@ -261,7 +260,7 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
     guard.connect(mmButton, &QPushButton::clicked, this, [this] { emit mmLaunchClicked(); });
 }
 
-SelectorBox* SelectionPanel::weaponCombo(WeaponKind kind, int slot) const {
+SelectorBox* SelectionPanel::weaponBox(WeaponKind kind, int slot) const {
     return box(weaponSelector(kind, slot));
 }
 
@@ -282,15 +281,15 @@ int SelectionPanel::level(int slot) const {
 }
 
 int SelectionPanel::weapon(WeaponKind kind, int slot) const {
-    return selectedItem(weaponCombo(kind, slot));
+    return selectedItem(weaponBox(kind, slot));
 }
 
 int SelectionPanel::heldWeapon(WeaponKind kind, int slot) const {
-    return weaponCombo(kind, slot)->currentIndex();
+    return weaponBox(kind, slot)->currentIndex();
 }
 
 QString SelectionPanel::weaponItemText(WeaponKind kind, int slot, int item) const {
-    return weaponCombo(kind, slot)->itemText(item);
+    return weaponBox(kind, slot)->itemText(item);
 }
 
 bool SelectionPanel::holdsPick(Selector selector) const {
@@ -331,7 +330,7 @@ void SelectionPanel::showVtChoice(const vantor::VtChoice& choice) {
         for (int slot = 1; slot <= 3; ++slot) {
             const vantor::WeaponSelectorChoice& s =
                 (kind == WeaponKind::Main ? choice.main : choice.sub)[slot - 1];
-            QComboBox* selector = weaponCombo(kind, slot);
+            QComboBox* selector = weaponBox(kind, slot);
             fillSelector(selector, s.items, s.tips);
             if (s.index >= 0)
                 selectItem(selector, s.index);

@@ -122,7 +122,7 @@ private:
     SelectorBox* box(vantor::Selector selector) const {
         return selectors[vantor::selectorIndex(selector)];
     }
-    SelectorBox* weaponCombo(vantor::WeaponKind kind, int slot) const;
+    SelectorBox* weaponBox(vantor::WeaponKind kind, int slot) const;
     void drawIcon(QLabel* image, int& shown, int picture);
 
     std::array<SelectorBox*, vantor::SelectorCount> selectors{};

@@ -114,7 +114,7 @@ LoadoutHistory::LoadoutHistory(HistoryHost& host_, QObject* parent) : QObject(pa
     undoStack.setUndoLimit(Limit);
 }
 
-LoadoutHistory::Step* LoadoutHistory::openTyping() const {
+LoadoutHistory::Step* LoadoutHistory::openTypingStep() const {
     const int top = undoStack.index();
     if (top == 0 || top != undoStack.count())
         return nullptr;
@@ -124,7 +124,7 @@ LoadoutHistory::Step* LoadoutHistory::openTyping() const {
 }
 
 std::optional<SessionState> LoadoutHistory::typingBefore(vantor::Selector selector) const {
-    const Step* typing = openTyping();
+    const Step* typing = openTypingStep();
     if (!typing || typing->selector != selector)
         return std::nullopt;
     return typing->before;
@@ -132,7 +132,7 @@ std::optional<SessionState> LoadoutHistory::typingBefore(vantor::Selector select
 
 void LoadoutHistory::recordInput(vantor::Selector selector, SessionState before, SessionState after,
                                  bool pick) {
-    const Step* typing = openTyping();
+    const Step* typing = openTypingStep();
     if (typing && typing->selector != selector) {
         settleTyping();
         typing = nullptr;
@@ -153,7 +153,7 @@ void LoadoutHistory::record(SessionState before, SessionState after, const QStri
 }
 
 void LoadoutHistory::settleTyping() {
-    Step* typing = openTyping();
+    Step* typing = openTypingStep();
     if (!typing)
         return;
     typing->open = false;

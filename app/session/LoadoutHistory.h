@@ -59,7 +59,8 @@ public:
 private:
     class Step;
     class Swap;
-    Step* openTyping() const;
+    // The step of typed text on top of the stack while it is still open, or null.
+    Step* openTypingStep() const;
 
     HistoryHost& host;
     QUndoStack undoStack;

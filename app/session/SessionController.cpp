@@ -12,9 +12,9 @@
 
 SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
     : QObject(window_), window(window_), host(host_), guard(guard_), history(*this) {
-    commandList = new LoadoutCommands(window, guard, history.stack());
-    connect(commandList, &LoadoutCommands::triggered, this, &SessionController::run);
-    connect(commandList, &LoadoutCommands::aboutToShowMenu, this,
+    loadoutCommands = new LoadoutCommands(window, guard, history.stack());
+    connect(loadoutCommands, &LoadoutCommands::triggered, this, &SessionController::run);
+    connect(loadoutCommands, &LoadoutCommands::aboutToShowMenu, this,
             &SessionController::updateCommands);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &SessionController::clipboardChanged);
@@ -49,7 +49,7 @@ void SessionController::refreshComparison() {
 }
 
 void SessionController::showMenu(QPoint globalPos) {
-    commandList->showMenu(globalPos);
+    loadoutCommands->showMenu(globalPos);
 }
 
 void SessionController::run(LoadoutCommands::Command command) {
@@ -90,11 +90,11 @@ void SessionController::run(LoadoutCommands::Command command) {
 
 void SessionController::updateCommands() {
     const bool vtChosen = host.vtChosen();
-    commandList->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
-    commandList->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
-    commandList->setEnabled(LoadoutCommands::Pin, vtChosen);
-    commandList->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
-    commandList->setEnabled(LoadoutCommands::Swap, pinnedLoadout.has_value());
+    loadoutCommands->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
+    loadoutCommands->setEnabled(LoadoutCommands::Pin, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
+    loadoutCommands->setEnabled(LoadoutCommands::Swap, pinnedLoadout.has_value());
 }
 
 void SessionController::clipboardChanged() {
@@ -130,7 +130,7 @@ void SessionController::pin() {
     pin(host.captureState());
     if (!compare) {
         compare = new CompareWindow(window, guard);
-        commandList->shareShortcutsWith(compare);
+        loadoutCommands->shareShortcutsWith(compare);
         connect(compare, &CompareWindow::swapRequested, this,
                 [this] { run(LoadoutCommands::Swap); });
     }

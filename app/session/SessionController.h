@@ -65,7 +65,7 @@ public:
     // comparison is open; called after every handler.
     void refreshComparison();
 
-    LoadoutCommands& commands() { return *commandList; }
+    LoadoutCommands& commands() { return *loadoutCommands; }
     void showMenu(QPoint globalPos);
 
 signals:
@@ -89,7 +89,7 @@ private:
     QWidget* window;
     SessionHost& host;
     HandlerGuard& guard;
-    LoadoutCommands* commandList = nullptr;
+    LoadoutCommands* loadoutCommands = nullptr;
     std::optional<SessionState> pinnedLoadout; // the loadout compared with, once pinned
     LoadoutHistory history;
     CompareWindow* compare = nullptr; // built when first pinned
