@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace vantor {
 
@@ -55,19 +56,18 @@ constexpr Selector weaponSelector(WeaponKind kind, int slot) {
     return (kind == WeaponKind::Main ? mains : subs)[slot - 1];
 }
 
-constexpr bool isWeaponSelector(Selector selector) {
-    return selector >= Selector::Main1;
-}
-
-// The weapon slot a weapon selector picks for: its kind and its slot, 1 to 3.
+// The weapon slot a weapon selector picks for: its kind and its slot, 1 to 3;
+// the inverse of weaponSelector().
 struct WeaponSlot {
     WeaponKind kind;
     int slot;
 };
 constexpr WeaponSlot weaponSlotOf(Selector selector) {
-    const bool main = selector <= Selector::Main3;
-    return {main ? WeaponKind::Main : WeaponKind::Sub,
-            int(selector) - int(main ? Selector::Main1 : Selector::Sub1) + 1};
+    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub})
+        for (int slot = 1; slot <= 3; ++slot)
+            if (weaponSelector(kind, slot) == selector)
+                return {kind, slot};
+    return {WeaponKind::Main, 0}; // no weapon selector
 }
 
 } // namespace vantor
