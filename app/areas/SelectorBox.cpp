@@ -33,31 +33,33 @@ void SelectorBox::showPopup() {
     QComboBox::showPopup();
     // Qt opens no list for a selector without items; asking for its view
     // then would build one.
-    if (!previewModel() || count() == 0 || !view()->isVisible())
+    if (count() == 0 || !previewModel())
         return;
+    listBuilt = true;
     QAbstractItemView* list = view();
+    if (!list->isVisible())
+        return;
     if (!dynamic_cast<PreviewDelegate*>(list->itemDelegate()))
         list->setItemDelegate(new PreviewDelegate(list->itemDelegate(), list));
-    previewing = true;
     emit listOpened();
     fitList();
 }
 
 void SelectorBox::hidePopup() {
     QComboBox::hidePopup();
-    previewing = false;
     if (PreviewItemModel* previews = previewModel())
         previews->clearPreviews();
 }
 
 bool SelectorBox::listOpen() const {
-    // The list exists once it has opened; it can also close without
-    // hidePopup(), as all popups do when the application loses the focus.
-    return previewing && view()->isVisible();
+    // Asking for the view of a list never opened would build it. Whether it
+    // is open is read off the list, as Qt can close a popup without calling
+    // hidePopup().
+    return listBuilt && view()->isVisible();
 }
 
 void SelectorBox::fitList() {
-    if (!previewing)
+    if (!listOpen())
         return;
     QAbstractItemView* list = view();
     QWidget* frame = list->window();

@@ -19,7 +19,7 @@ public:
     void keepPreviews(PreviewItemModel::FiguresOf figures = {});
     // Sets the preview of item `item`; an empty change clears it.
     void setItemPreview(int item, const PreviewItemModel::Preview& preview);
-    // Whether the list is open and showing previews.
+    // Whether the list is open.
     bool listOpen() const;
     // Lays the open list out again with its previews, widened so that every
     // item's text and preview fit.
@@ -35,5 +35,5 @@ signals:
 private:
     PreviewItemModel* previewModel() const;
 
-    bool previewing = false; // set once the list has opened, until it closes
+    bool listBuilt = false; // Qt builds the list when it first opens
 };
