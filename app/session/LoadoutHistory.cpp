@@ -102,11 +102,11 @@ public:
     void redo() override {
         before = host.captureState();
         host.restoreState(after);
-        host.pin(before);
+        host.setPinned(before);
     }
     void undo() override {
         Step::undo();
-        host.pin(after);
+        host.setPinned(after);
     }
 };
 

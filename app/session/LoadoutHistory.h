@@ -24,7 +24,7 @@ public:
     // Shows exactly what the window showed when `session` was captured.
     virtual void restoreState(const SessionState& session) = 0;
     virtual const std::optional<SessionState>& pinned() const = 0;
-    virtual void pin(SessionState state) = 0;
+    virtual void setPinned(SessionState state) = 0;
 
 protected:
     ~HistoryHost() = default;

@@ -127,7 +127,7 @@ void SessionController::pasteLoadout() {
 void SessionController::pin() {
     if (!host.vtChosen())
         return;
-    pin(host.captureState());
+    setPinned(host.captureState());
     if (!compare) {
         compare = new CompareWindow(window, guard);
         loadoutCommands->shareShortcutsWith(compare);

@@ -84,7 +84,7 @@ private:
     SessionState captureState() const override { return host.captureState(); }
     void restoreState(const SessionState& session) override { host.restoreState(session); }
     const std::optional<SessionState>& pinned() const override { return pinnedLoadout; }
-    void pin(SessionState state) override { pinnedLoadout = std::move(state); }
+    void setPinned(SessionState state) override { pinnedLoadout = std::move(state); }
 
     QWidget* window;
     SessionHost& host;

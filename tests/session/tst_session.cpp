@@ -22,7 +22,7 @@ struct FakeWindow final : HistoryHost {
     SessionState captureState() const override { return shown; }
     void restoreState(const SessionState& session) override { shown = session; }
     const std::optional<SessionState>& pinned() const override { return pinnedState; }
-    void pin(SessionState state) override { pinnedState = std::move(state); }
+    void setPinned(SessionState state) override { pinnedState = std::move(state); }
 };
 
 // A state told apart by its VT and by the text in one selector.
@@ -201,7 +201,7 @@ void TestSession::typedTextJoinsItsPick() {
 void TestSession::swapBackAndForth() {
     Harness h;
     h.window.shown = state(1);
-    h.window.pin(h.window.shown);
+    h.window.setPinned(h.window.shown);
     h.input(S::Vt, state(2));
     h.history.swapWithPinned();
     QCOMPARE(h.vt(), 1);
