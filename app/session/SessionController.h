@@ -61,8 +61,8 @@ public:
     void selectorStep(vantor::Selector selector, const std::function<void()>& handler);
     // Any other change of the loadout by the user, as one step named `text`.
     void step(const QString& text, const std::function<void()>& change);
-    // Shows the pinned loadout compared with the current one, if the
-    // comparison is open; called after every handler.
+    // Shows the current loadout compared with the pinned one in the
+    // comparison window, once there is one; called after every handler.
     void refreshComparison();
 
     LoadoutCommands& commands() { return *loadoutCommands; }
