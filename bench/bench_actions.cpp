@@ -256,8 +256,8 @@ void PreviewWholeList(benchmark::State& state) {
     const vantor::VtChoice choice = vantor::chooseVt(l, 16);
     vantor::SelectorFacts facts{16, 0, -1, 0, -1};
     for (const vantor::Pick pick :
-         {vantor::Pick{vantor::PickSelector::Fuel, 2}, vantor::Pick{vantor::PickSelector::Main1, 3},
-          vantor::Pick{vantor::PickSelector::Sub1, 2}})
+         {vantor::Pick{vantor::Selector::Fuel, 2}, vantor::Pick{vantor::Selector::Main1, 3},
+          vantor::Pick{vantor::Selector::Sub1, 2}})
         vantor::applyPick(l, facts, pick);
     const int items = int(choice.sub[0].items.size());
     std::vector<double> micros;
@@ -265,7 +265,7 @@ void PreviewWholeList(benchmark::State& state) {
         const auto start = Clock::now();
         for (int item = 0; item < items; ++item) {
             const vantor::PickPreview p =
-                vantor::previewPick(l, facts, {vantor::PickSelector::Sub2, item});
+                vantor::previewPick(l, facts, {vantor::Selector::Sub2, item});
             benchmark::DoNotOptimize(vantor::previewText(p));
         }
         const std::chrono::duration<double> took = Clock::now() - start;

@@ -13,7 +13,9 @@ RecomputeInputs recomputeInputs(const SelectorFacts& facts) {
     return {facts.vt, facts.part1, facts.part2};
 }
 
-bool pickWeapon(Loadout& l, bool main, int slot, int row) {
+bool pickWeapon(Loadout& l, WeaponSlot weapon, int row) {
+    const bool main = weapon.kind == WeaponKind::Main;
+    const int slot = weapon.slot;
     if (!(main ? selectMainWeapon(l, slot, row) : selectSubWeapon(l, slot, row)))
         return false;
     if (main)
@@ -32,37 +34,34 @@ QString loadText(std::uint32_t load) {
 bool applyPick(Loadout& l, SelectorFacts& facts, const Pick& pick) {
     const int item = pick.item;
     switch (pick.selector) {
-    case PickSelector::Vt:
+    case Selector::Vt:
         return false;
-    case PickSelector::Fuel:
+    case Selector::Fuel:
         chooseFuelTank(l, item);
         break;
-    case PickSelector::Part1:
-    case PickSelector::Part2: {
-        const bool first = pick.selector == PickSelector::Part1;
+    case Selector::Part1:
+    case Selector::Part2: {
+        const bool first = pick.selector == Selector::Part1;
         choosePart(l, first ? 1 : 2, item);
         // The level selector then shows "Set Level" or "N/A": no level.
         (first ? facts.part1 : facts.part2) = item;
         (first ? facts.level1 : facts.level2) = -1;
         break;
     }
-    case PickSelector::Level1:
-    case PickSelector::Level2: {
-        const bool first = pick.selector == PickSelector::Level1;
+    case Selector::Level1:
+    case Selector::Level2: {
+        const bool first = pick.selector == Selector::Level1;
         chooseLevel(l, first ? 1 : 2, first ? facts.part1 : facts.part2, item);
         (first ? facts.level1 : facts.level2) = item;
         break;
     }
-    case PickSelector::Main1:
-    case PickSelector::Main2:
-    case PickSelector::Main3:
-        if (!pickWeapon(l, true, int(pick.selector) - int(PickSelector::Main1) + 1, item))
-            return false;
-        break;
-    case PickSelector::Sub1:
-    case PickSelector::Sub2:
-    case PickSelector::Sub3:
-        if (!pickWeapon(l, false, int(pick.selector) - int(PickSelector::Sub1) + 1, item))
+    case Selector::Main1:
+    case Selector::Main2:
+    case Selector::Main3:
+    case Selector::Sub1:
+    case Selector::Sub2:
+    case Selector::Sub3:
+        if (!pickWeapon(l, weaponSlotOf(pick.selector), item))
             return false;
         break;
     }
@@ -72,7 +71,7 @@ bool applyPick(Loadout& l, SelectorFacts& facts, const Pick& pick) {
 
 PickPreview comparePick(const Loadout& before, const Loadout& after) {
     PickPreview p;
-    p.valid = true;
+    p.applicable = true;
     p.totalLoad = after.TotalLoad;
     p.standardLoad = after.StandardLoad;
     p.maximumLoad = after.MaximumLoad;
@@ -110,13 +109,13 @@ QString loadChangeText(long long change) {
 }
 
 QString statusChangeText(const PickPreview& p) {
-    if (!p.valid || !p.statusChanges())
+    if (!p.applicable || !p.statusChanges())
         return {};
     return QStringLiteral("\u2192 ") + loadStatusText(p.status);
 }
 
 QString previewText(const PickPreview& p) {
-    if (!p.valid)
+    if (!p.applicable)
         return {};
     QString text = QStringLiteral("If picked: total load %1 of %2 / %3, %4")
                        .arg(p.totalLoad)

@@ -4,6 +4,7 @@
 // of the loadout record, and the figures the player decides by are read off
 // the result. Nothing here knows a second way to reckon a load or a status.
 
+#include "core/Selector.h"
 #include "model/Loadout.h"
 
 #include <QString>
@@ -12,23 +13,6 @@
 #include <vector>
 
 namespace vantor {
-
-// The selectors whose picks can be looked at beforehand, in the order of the
-// window's selectors (the VT selector first, which previews nothing).
-enum class PickSelector : int {
-    Vt,
-    Fuel,
-    Part1,
-    Level1,
-    Part2,
-    Level2,
-    Main1,
-    Main2,
-    Main3,
-    Sub1,
-    Sub2,
-    Sub3
-};
 
 // What the pick's steps read besides the record: the item each selector holds
 // (-1 for none, as under typed text or "Set Level").
@@ -41,7 +25,7 @@ struct SelectorFacts {
 };
 
 struct Pick {
-    PickSelector selector = PickSelector::Fuel;
+    Selector selector = Selector::Fuel; // the VT selector previews nothing
     int item = -1;
 };
 
@@ -60,7 +44,9 @@ struct FigureChange {
 };
 
 struct PickPreview {
-    bool valid = false; // false: the pick would change nothing
+    // False where the pick cannot be made (a VT pick, an item that is no
+    // row): there is nothing to preview. A pick that changes nothing applies.
+    bool applicable = false;
     std::uint32_t totalLoad = 0;
     std::uint32_t standardLoad = 0;
     std::uint32_t maximumLoad = 0;
@@ -83,8 +69,8 @@ QString loadChangeText(long long change);
 // "→ STD OVER" where the status changes; empty where it stays.
 QString statusChangeText(const PickPreview& preview);
 // "If picked: total load 17 of 15 / 18, STD OVER (now VT OK)", then one line
-// per changed statistic ("Turn Speed 42.2 (now 37.4)"). Empty for an invalid
-// preview.
+// per changed statistic ("Turn Speed 42.2 (now 37.4)"). Empty for a pick
+// that does not apply.
 QString previewText(const PickPreview& preview);
 
 } // namespace vantor

@@ -2,9 +2,6 @@
 
 #include "core/Comparison.h"
 
-#include <QAbstractItemView>
-#include <QChildEvent>
-#include <QComboBox>
 #include <QPainter>
 
 namespace {
@@ -14,58 +11,6 @@ constexpr int BadgeMargin = 3; // inside the status badge, either side of its wo
 
 QString ownTip(const QStandardItemModel& model, const QModelIndex& index) {
     return model.QStandardItemModel::data(index, Qt::ToolTipRole).toString();
-}
-
-PreviewItemModel* previewModel(const QComboBox* selector) {
-    return qobject_cast<PreviewItemModel*>(selector->model());
-}
-
-// Watches a selector for its list: the list's frame is made, as the
-// selector's child, the first time the list opens; each time it shows, the
-// previews are asked for, and when it hides they are forgotten.
-class ListWatcher : public QObject {
-public:
-    ListWatcher(QComboBox* selector, std::function<void()> opened)
-        : QObject(selector), selector(selector), opened(std::move(opened)) {}
-
-    QPointer<QWidget> list;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == selector) {
-            if (event->type() == QEvent::ChildAdded) {
-                QObject* child = static_cast<QChildEvent*>(event)->child();
-                if (child->isWidgetType())
-                    child->installEventFilter(this);
-            }
-            return false;
-        }
-        if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
-            return false;
-        if (event->type() == QEvent::Show) {
-            list = static_cast<QWidget*>(watched);
-            QAbstractItemView* view = selector->view();
-            if (!dynamic_cast<PreviewDelegate*>(view->itemDelegate()))
-                view->setItemDelegate(new PreviewDelegate(view->itemDelegate(), view));
-            opened();
-            fitPreviewList(selector);
-        } else if (event->type() == QEvent::Hide) {
-            if (PreviewItemModel* model = previewModel(selector))
-                model->clearPreviews();
-        }
-        return false;
-    }
-
-private:
-    QComboBox* selector;
-    std::function<void()> opened;
-};
-
-ListWatcher* watcherOf(const QComboBox* selector) {
-    for (QObject* child : selector->children())
-        if (auto* watcher = dynamic_cast<ListWatcher*>(child))
-            return watcher;
-    return nullptr;
 }
 
 } // namespace
@@ -172,53 +117,4 @@ QSize PreviewDelegate::sizeHint(const QStyleOptionViewItem& option,
     QSize size = inner ? inner->sizeHint(option, index) : QSize();
     size.rwidth() += previewWidth(QFontMetrics(option.font), index);
     return size;
-}
-
-void installPreviews(QComboBox* selector, const std::function<void()>& opened,
-                     PreviewItemModel::FiguresOf figures) {
-    auto* model = new PreviewItemModel(selector, std::move(figures));
-    // The items move over with their tips; the shown text stays as it was.
-    const int current = selector->currentIndex();
-    const QString text = selector->currentText();
-    for (int item = 0; item < selector->count(); ++item) {
-        auto* row = new QStandardItem(selector->itemText(item));
-        row->setData(selector->itemData(item, Qt::ToolTipRole), Qt::ToolTipRole);
-        model->appendRow(row);
-    }
-    selector->setModel(model);
-    selector->setCurrentIndex(current);
-    if (selector->isEditable() && selector->currentText() != text)
-        selector->setEditText(text);
-    auto* watcher = new ListWatcher(selector, opened);
-    selector->installEventFilter(watcher);
-    // A list Qt has made already (Qt 6.8 makes it when the selector gets its
-    // model) is watched from now on as well.
-    for (QObject* child : selector->children())
-        if (child->isWidgetType())
-            child->installEventFilter(watcher);
-}
-
-void setItemPreview(QComboBox* selector, int item, const QString& change, const QString& status,
-                    const QColor& statusColour, const QString& text) {
-    if (PreviewItemModel* model = previewModel(selector))
-        model->setPreview(item, {change, status, statusColour, text});
-}
-
-bool previewListOpen(const QComboBox* selector) {
-    const ListWatcher* watcher = watcherOf(selector);
-    return watcher && watcher->list && watcher->list->isVisible();
-}
-
-void fitPreviewList(QComboBox* selector) {
-    const ListWatcher* watcher = watcherOf(selector);
-    if (!watcher || !watcher->list)
-        return;
-    QAbstractItemView* view = selector->view();
-    view->doItemsLayout();
-    view->viewport()->update();
-    // The frame, margins and scroll bar around the items stay as they are.
-    const int wanted =
-        view->sizeHintForColumn(0) + watcher->list->width() - view->viewport()->width();
-    if (wanted > watcher->list->width())
-        watcher->list->resize(wanted, watcher->list->height());
 }

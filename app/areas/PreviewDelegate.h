@@ -15,8 +15,6 @@
 #include <functional>
 #include <vector>
 
-class QComboBox;
-
 // The roles a selector's items carry besides Qt's own.
 enum PreviewRole : int {
     PreviewChangeRole = Qt::UserRole + 40, // "+5", drawn beside the text
@@ -74,20 +72,3 @@ public:
 private:
     QPointer<QAbstractItemDelegate> inner;
 };
-
-// Gives `selector` a PreviewItemModel (keeping its items, tips, current item
-// and text) and calls `opened` each time its list is shown, once the list has
-// been built. The list itself is built when first opened, as before.
-void installPreviews(QComboBox* selector, const std::function<void()>& opened,
-                     PreviewItemModel::FiguresOf figures = {});
-
-// Sets the preview of item `item`; an empty change clears it.
-void setItemPreview(QComboBox* selector, int item, const QString& change, const QString& status,
-                    const QColor& statusColour, const QString& text);
-
-// Whether the selector's list is open.
-bool previewListOpen(const QComboBox* selector);
-
-// Lays the open list out again with its previews, widened so that every
-// item's text and preview fit.
-void fitPreviewList(QComboBox* selector);

@@ -2,6 +2,7 @@
 
 #include "app/areas/PartIcons.h"
 #include "app/areas/PreviewDelegate.h"
+#include "app/areas/SelectorBox.h"
 #include "app/areas/Selectors.h"
 #include "app/areas/Widgets.h"
 #include "app/desktop/HandlerGuard.h"
@@ -18,7 +19,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using vantor::levelSelector;
+using vantor::partSelector;
+using vantor::Selector;
 using vantor::WeaponKind;
+using vantor::weaponSelector;
 
 namespace {
 
@@ -29,6 +34,11 @@ void fillSelector(QComboBox* selector, const QStringList& items, const QStringLi
     for (int item = 0; item < tips.size() && item < selector->count(); ++item)
         if (!tips[item].isEmpty())
             selector->setItemData(item, tips[item], Qt::ToolTipRole);
+}
+
+// The kind of the weapon selector at `i` in MW1..MW3, SW1..SW3.
+WeaponKind weaponKindAt(int i) {
+    return i < 3 ? WeaponKind::Main : WeaponKind::Sub;
 }
 
 // A part or fuel tank icon with its picture and the icon key's caption for it.
@@ -66,13 +76,14 @@ QString vtFigures(int vt) {
 } // namespace
 
 void SelectionPanel::installItemPreviews() {
-    // The selectors' order is the order of the picks the core previews.
-    static_assert(int(vantor::PickSelector::Sub3) == Sub3 &&
-                  int(vantor::PickSelector::Fuel) == Fuel);
-    installPreviews(
-        selectors[Vt], [] {}, vtFigures);
-    for (int s = Fuel; s < SelectorCount; ++s)
-        installPreviews(selectors[s], [this, s] { emit previewsWanted(Selector(s)); });
+    // The VT list tells each VT's own figures; the other lists preview picks.
+    box(Selector::Vt)->keepPreviews(vtFigures);
+    for (Selector s : vantor::AllSelectors) {
+        if (s == Selector::Vt)
+            continue;
+        box(s)->keepPreviews();
+        connect(box(s), &SelectorBox::listOpened, this, [this, s] { emit previewsWanted(s); });
+    }
 }
 
 vantor::SelectorFacts SelectionPanel::pickFacts() const {
@@ -80,13 +91,13 @@ vantor::SelectorFacts SelectionPanel::pickFacts() const {
 }
 
 int SelectionPanel::itemCount(Selector selector) const {
-    return selectors[selector]->count();
+    return box(selector)->count();
 }
 
 std::array<int, 6> SelectionPanel::weaponItemCounts() const {
     std::array<int, 6> counts{};
     for (int i = 0; i < 6; ++i)
-        counts[std::size_t(i)] = selectors[Main1 + i]->count();
+        counts[std::size_t(i)] = weaponBox(weaponKindAt(i), i % 3 + 1)->count();
     return counts;
 }
 
@@ -94,31 +105,31 @@ std::array<bool, 6> SelectionPanel::fixedWeaponSlots() const {
     // With a VT chosen, only a fixed weapon locks its selector.
     std::array<bool, 6> fixed{};
     for (int i = 0; i < 6; ++i)
-        fixed[std::size_t(i)] = vt() >= 0 && !selectors[Main1 + i]->isEnabled();
+        fixed[std::size_t(i)] = vt() >= 0 && !weaponBox(weaponKindAt(i), i % 3 + 1)->isEnabled();
     return fixed;
 }
 
 void SelectionPanel::showPreviews(Selector selector,
                                   const std::vector<vantor::PickPreview>& previews) {
-    QComboBox* c = selectors[selector];
+    SelectorBox* c = box(selector);
     for (int item = 0; item < c->count(); ++item) {
         const vantor::PickPreview* p =
             std::size_t(item) < previews.size() ? &previews[std::size_t(item)] : nullptr;
-        if (!p || !p->valid) {
-            setItemPreview(c, item, {}, {}, {}, {});
+        if (!p || !p->applicable) {
+            c->setItemPreview(item, {});
             continue;
         }
-        setItemPreview(c, item, vantor::loadChangeText(p->loadChange()),
-                       vantor::statusChangeText(*p), vantor::loadStatusColour(p->status),
-                       vantor::previewText(*p));
+        c->setItemPreview(item,
+                          {vantor::loadChangeText(p->loadChange()), vantor::statusChangeText(*p),
+                           vantor::loadStatusColour(p->status), vantor::previewText(*p)});
     }
-    fitPreviewList(c);
+    c->fitList();
 }
 
 void SelectionPanel::refreshOpenPreviews() {
-    for (int s = Fuel; s < SelectorCount; ++s)
-        if (previewListOpen(selectors[s]))
-            emit previewsWanted(Selector(s));
+    for (Selector s : vantor::AllSelectors)
+        if (s != Selector::Vt && box(s)->listOpen())
+            emit previewsWanted(s);
 }
 
 void SelectionPanel::buildVtAndFuel(QWidget* parent) {
@@ -127,19 +138,19 @@ void SelectionPanel::buildVtAndFuel(QWidget* parent) {
     QStringList vtNames;
     for (const auto& vt : vantor::VtCatalogue)
         vtNames << vantor::toQString(vt.selectorName);
-    QComboBox* vt =
-        makeSelector(vtGroup, "VTSelect", QPoint(16, 24), 201, vtNames, QStringLiteral("VT"));
+    SelectorBox* vt =
+        makeSelectorBox(vtGroup, "VTSelect", QPoint(16, 24), 201, vtNames, QStringLiteral("VT"));
     vt->setMaxVisibleItems(16);
     nameSelector(vt, QStringLiteral("Vertical Tank Selection"));
-    selectors[Vt] = vt;
+    selectors[vantor::selectorIndex(Selector::Vt)] = vt;
 
     auto* fuelGroup = makeGroup(parent, "GroupBox5", QStringLiteral("Fuel Tank Selection"),
                                 QRect(16, 104, 233, 57));
-    QComboBox* fuel =
-        makeSelector(fuelGroup, "FTSelect", QPoint(16, 20), 121, {}, QStringLiteral("Fuel"));
+    SelectorBox* fuel =
+        makeSelectorBox(fuelGroup, "FTSelect", QPoint(16, 20), 121, {}, QStringLiteral("Fuel"));
     fuel->setEnabled(false);
     nameSelector(fuel, QStringLiteral("Fuel Tank Selection"));
-    selectors[Fuel] = fuel;
+    selectors[vantor::selectorIndex(Selector::Fuel)] = fuel;
     fuelIcon = makeImage(fuelGroup, "FuelTankImage", QRect(147, 10, 73, 41));
     fuelIcon->setAccessibleName(QStringLiteral("Fuel tank icon"));
 }
@@ -156,16 +167,16 @@ void SelectionPanel::buildParts(QWidget* parent) {
     static const char* const iconNames[] = {"Op1Image", "Op2Image"};
     for (int i = 0; i < 2; ++i) {
         const int y = 48 * i;
-        QComboBox* part = makeSelector(group, partNames[i], QPoint(16, 20 + y), 121, parts,
-                                       QStringLiteral("Optional Part # %1").arg(i + 1));
-        QComboBox* level =
-            makeSelector(group, levelNames[i], QPoint(64, 44 + y), 73, levels, NotAvailable);
+        SelectorBox* part = makeSelectorBox(group, partNames[i], QPoint(16, 20 + y), 121, parts,
+                                            QStringLiteral("Optional Part # %1").arg(i + 1));
+        SelectorBox* level =
+            makeSelectorBox(group, levelNames[i], QPoint(64, 44 + y), 73, levels, NotAvailable);
         part->setEnabled(false);
         level->setEnabled(false);
         nameSelector(part, QStringLiteral("Optional Part %1").arg(i + 1));
         nameSelector(level, QStringLiteral("Optional Part %1 Level").arg(i + 1));
-        selectors[partSelector(i + 1)] = part;
-        selectors[levelSelector(i + 1)] = level;
+        selectors[vantor::selectorIndex(partSelector(i + 1))] = part;
+        selectors[vantor::selectorIndex(levelSelector(i + 1))] = level;
         partIcons[i] = makeImage(group, iconNames[i], QRect(147, 22 + y, 73, 41));
         partIcons[i]->setAccessibleName(QStringLiteral("Optional part %1 icon").arg(i + 1));
     }
@@ -182,16 +193,16 @@ void SelectionPanel::buildWeapons(QWidget* parent) {
     const int rowY[] = {24, 52, 80};
     const int fixedY[] = {24, 53, 80};
     for (int i = 0; i < 3; ++i) {
-        QComboBox* main = makeSelector(mainGroup, mainNames[i], QPoint(24, rowY[i]), 121, {},
-                                       QStringLiteral("Main Weapon # %1").arg(i + 1));
-        QComboBox* sub = makeSelector(subGroup, subNames[i], QPoint(24, rowY[i]), 121, {},
-                                      QStringLiteral("Sub-Weapon # %1").arg(i + 1));
+        SelectorBox* main = makeSelectorBox(mainGroup, mainNames[i], QPoint(24, rowY[i]), 121, {},
+                                            QStringLiteral("Main Weapon # %1").arg(i + 1));
+        SelectorBox* sub = makeSelectorBox(subGroup, subNames[i], QPoint(24, rowY[i]), 121, {},
+                                           QStringLiteral("Sub-Weapon # %1").arg(i + 1));
         main->setEnabled(false);
         sub->setEnabled(false);
         nameSelector(main, QStringLiteral("Main Weapon %1").arg(i + 1));
         nameSelector(sub, QStringLiteral("Sub Weapon %1").arg(i + 1));
-        selectors[weaponSelector(WeaponKind::Main, i + 1)] = main;
-        selectors[weaponSelector(WeaponKind::Sub, i + 1)] = sub;
+        selectors[vantor::selectorIndex(weaponSelector(WeaponKind::Main, i + 1))] = main;
+        selectors[vantor::selectorIndex(weaponSelector(WeaponKind::Sub, i + 1))] = sub;
         fixedWeaponButtons[i + 1] =
             makeButton(subGroup, fixedNames[i], QStringLiteral("?"), QRect(149, fixedY[i], 22, 20));
         fixedWeaponButtons[i + 1]->setAccessibleName(
@@ -220,14 +231,14 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
     // Typed text is announced while it is no item's name as well: the
     // handlers treat it as no selected item.
     const auto onPick = [this, &guard](Selector selector, const std::function<void()>& announce) {
-        connectSelectorPicks(selectors[selector], guard, this, announce);
+        connectSelectorPicks(box(selector), guard, this, announce);
     };
-    onPick(Vt, [this] { emit vtPicked(); });
-    onPick(Fuel, [this] { emit fuelPicked(); });
-    onPick(Part1, [this] { emit partPicked(1); });
-    onPick(Part2, [this] { emit partPicked(2); });
-    onPick(Level1, [this] { emit levelPicked(1); });
-    onPick(Level2, [this] { emit levelPicked(2); });
+    onPick(Selector::Vt, [this] { emit vtPicked(); });
+    onPick(Selector::Fuel, [this] { emit fuelPicked(); });
+    onPick(Selector::Part1, [this] { emit partPicked(1); });
+    onPick(Selector::Part2, [this] { emit partPicked(2); });
+    onPick(Selector::Level1, [this] { emit levelPicked(1); });
+    onPick(Selector::Level2, [this] { emit levelPicked(2); });
     for (int slot = 1; slot <= 3; ++slot) {
         onPick(weaponSelector(WeaponKind::Main, slot),
                [this, slot] { emit weaponPicked(WeaponKind::Main, slot); });
@@ -235,8 +246,7 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
                [this, slot] { emit weaponPicked(WeaponKind::Sub, slot); });
         // Typed text that names no weapon changes nothing; on leaving, the
         // selector shows the weapon its slot holds again.
-        for (QComboBox* c :
-             {weaponCombo(WeaponKind::Main, slot), weaponCombo(WeaponKind::Sub, slot)})
+        for (QComboBox* c : {weaponBox(WeaponKind::Main, slot), weaponBox(WeaponKind::Sub, slot)})
             guard.connect(c->lineEdit(), &QLineEdit::editingFinished, this, [c] {
                 if (c->isEnabled() && selectedItem(c) < 0 && c->currentIndex() >= 0)
                     c->setEditText(c->itemText(c->currentIndex()));
@@ -250,53 +260,53 @@ void SelectionPanel::connectPicks(HandlerGuard& guard) {
     guard.connect(mmButton, &QPushButton::clicked, this, [this] { emit mmLaunchClicked(); });
 }
 
-QComboBox* SelectionPanel::weaponCombo(WeaponKind kind, int slot) const {
-    return selectors[weaponSelector(kind, slot)];
+SelectorBox* SelectionPanel::weaponBox(WeaponKind kind, int slot) const {
+    return box(weaponSelector(kind, slot));
 }
 
 int SelectionPanel::vt() const {
-    return selectedItem(selectors[Vt]);
+    return selectedItem(box(Selector::Vt));
 }
 
 int SelectionPanel::fuel() const {
-    return selectedItem(selectors[Fuel]);
+    return selectedItem(box(Selector::Fuel));
 }
 
 int SelectionPanel::part(int slot) const {
-    return selectedItem(selectors[partSelector(slot)]);
+    return selectedItem(box(partSelector(slot)));
 }
 
 int SelectionPanel::level(int slot) const {
-    return selectedItem(selectors[levelSelector(slot)]);
+    return selectedItem(box(levelSelector(slot)));
 }
 
 int SelectionPanel::weapon(WeaponKind kind, int slot) const {
-    return selectedItem(weaponCombo(kind, slot));
+    return selectedItem(weaponBox(kind, slot));
 }
 
 int SelectionPanel::heldWeapon(WeaponKind kind, int slot) const {
-    return weaponCombo(kind, slot)->currentIndex();
+    return weaponBox(kind, slot)->currentIndex();
 }
 
 QString SelectionPanel::weaponItemText(WeaponKind kind, int slot, int item) const {
-    return weaponCombo(kind, slot)->itemText(item);
+    return weaponBox(kind, slot)->itemText(item);
 }
 
 bool SelectionPanel::holdsPick(Selector selector) const {
-    return selectedItem(selectors[selector]) >= 0;
+    return selectedItem(box(selector)) >= 0;
 }
 
 void SelectionPanel::select(Selector selector, int item) {
-    selectItem(selectors[selector], item);
+    selectItem(box(selector), item);
 }
 
 void SelectionPanel::routeKeysThrough(const std::function<void(QComboBox*)>& route) {
-    for (QComboBox* selector : selectors)
+    for (SelectorBox* selector : selectors)
         route(selector);
 }
 
 vantor::SlotFacts SelectionPanel::partFacts(int slot) const {
-    const QComboBox* level = selectors[levelSelector(slot)];
+    const QComboBox* level = box(levelSelector(slot));
     return {part(slot), selectedItem(level), level->currentText() != QLatin1String("Set Level"),
             level->isEnabled()};
 }
@@ -305,14 +315,14 @@ void SelectionPanel::showVtChoice(const vantor::VtChoice& choice) {
     const bool chosen = choice.chosen();
     mmButton->hide();
     drawIcon(fuelIcon, shownFuelIcon, vantor::IconBlank);
-    selectItem(selectors[Part1], 0);
-    selectItem(selectors[Part2], 0);
-    showNoItemText(selectors[Level1], NotAvailable);
-    showNoItemText(selectors[Level2], NotAvailable);
+    selectItem(box(Selector::Part1), 0);
+    selectItem(box(Selector::Part2), 0);
+    showNoItemText(box(Selector::Level1), NotAvailable);
+    showNoItemText(box(Selector::Level2), NotAvailable);
     // The level selectors keep their enabled state until a part is picked.
-    for (Selector s : {Fuel, Part1, Part2})
-        selectors[s]->setEnabled(chosen);
-    QComboBox* fuel = selectors[Fuel];
+    for (Selector s : {Selector::Fuel, Selector::Part1, Selector::Part2})
+        box(s)->setEnabled(chosen);
+    QComboBox* fuel = box(Selector::Fuel);
     fuel->clear();
     fuel->addItems(choice.fuelItems);
     showNoItemText(fuel, QStringLiteral("Fuel"));
@@ -320,7 +330,7 @@ void SelectionPanel::showVtChoice(const vantor::VtChoice& choice) {
         for (int slot = 1; slot <= 3; ++slot) {
             const vantor::WeaponSelectorChoice& s =
                 (kind == WeaponKind::Main ? choice.main : choice.sub)[slot - 1];
-            QComboBox* selector = weaponCombo(kind, slot);
+            QComboBox* selector = weaponBox(kind, slot);
             fillSelector(selector, s.items, s.tips);
             if (s.index >= 0)
                 selectItem(selector, s.index);
@@ -345,9 +355,9 @@ void SelectionPanel::showPartIcon(int slot, int picture) {
 }
 
 void SelectionPanel::showLevel(int slot, const QString& text, bool enabled) {
-    QComboBox* level = selectors[levelSelector(slot)];
+    QComboBox* level = box(levelSelector(slot));
     showNoItemText(level, text);
-    level->setEnabled(enabled && selectors[partSelector(slot)]->isEnabled());
+    level->setEnabled(enabled && box(partSelector(slot))->isEnabled());
 }
 
 void SelectionPanel::showFixedWeaponButtons(const std::array<bool, 4>& visible) {
@@ -358,14 +368,14 @@ void SelectionPanel::showFixedWeaponButtons(const std::array<bool, 4>& visible) 
 void SelectionPanel::showMmLaunched() {
     mmButton->hide();
     // The selector keeps the MM as its current item, so "?" still shows it.
-    selectors[Sub2]->setEditText(QStringLiteral("MM Launched"));
+    box(Selector::Sub2)->setEditText(QStringLiteral("MM Launched"));
 }
 
 SelectionPanel::State SelectionPanel::state() const {
     State s;
-    for (int i = 0; i < SelectorCount; ++i) {
-        const QComboBox* c = selectors[i];
-        SelectorState& out = s.selectors[i];
+    for (Selector selector : vantor::AllSelectors) {
+        const QComboBox* c = box(selector);
+        SelectorState& out = s.selectors[vantor::selectorIndex(selector)];
         out.items.reserve(c->count());
         for (int item = 0; item < c->count(); ++item) {
             out.items << c->itemText(item);
@@ -384,9 +394,9 @@ SelectionPanel::State SelectionPanel::state() const {
 }
 
 void SelectionPanel::setState(const State& s) {
-    for (int i = 0; i < SelectorCount; ++i) {
-        QComboBox* c = selectors[i];
-        const SelectorState& in = s.selectors[i];
+    for (Selector selector : vantor::AllSelectors) {
+        QComboBox* c = box(selector);
+        const SelectorState& in = s.selectors[vantor::selectorIndex(selector)];
         bool sameItems = c->count() == in.items.size();
         for (int item = 0; sameItems && item < c->count(); ++item)
             sameItems = c->itemText(item) == in.items[item] &&
@@ -415,10 +425,21 @@ void SelectionPanel::setState(const State& s) {
 }
 
 QList<QWidget*> SelectionPanel::tabOrder() const {
-    return {selectors[Vt],     selectors[Fuel],      selectors[Part1],
-            selectors[Level1], selectors[Part2],     selectors[Level2],
-            selectors[Main1],  selectors[Main2],     fixedWeaponButtons[0],
-            selectors[Main3],  selectors[Sub1],      fixedWeaponButtons[1],
-            mmButton,          selectors[Sub2],      fixedWeaponButtons[2],
-            selectors[Sub3],   fixedWeaponButtons[3]};
+    return {box(Selector::Vt),
+            box(Selector::Fuel),
+            box(Selector::Part1),
+            box(Selector::Level1),
+            box(Selector::Part2),
+            box(Selector::Level2),
+            box(Selector::Main1),
+            box(Selector::Main2),
+            fixedWeaponButtons[0],
+            box(Selector::Main3),
+            box(Selector::Sub1),
+            fixedWeaponButtons[1],
+            mmButton,
+            box(Selector::Sub2),
+            fixedWeaponButtons[2],
+            box(Selector::Sub3),
+            fixedWeaponButtons[3]};
 }

@@ -6,6 +6,7 @@
 // with a signal and shows what the handlers give it.
 
 #include "core/Preview.h"
+#include "core/Selector.h"
 #include "core/VtChoice.h"
 #include "equipment/IconRules.h"
 #include "weapons/WeaponCatalogue.h"
@@ -24,6 +25,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
+class SelectorBox;
 
 class SelectionPanel : public QObject {
     Q_OBJECT
@@ -40,21 +42,8 @@ public:
         bool enabled = false;
         friend bool operator==(const SelectorState&, const SelectorState&) = default;
     };
-    enum Selector { Vt, Fuel, Part1, Level1, Part2, Level2, Main1, Main2, Main3, Sub1, Sub2, Sub3 };
-    static constexpr int SelectorCount = 12;
-    // The selector of optional part slot 1 or 2, of its level, of a weapon slot 1 to 3.
-    static constexpr Selector partSelector(int slot) { return slot == 1 ? Part1 : Part2; }
-    static constexpr Selector levelSelector(int slot) { return slot == 1 ? Level1 : Level2; }
-    // The same selector as the core's steps name it.
-    static constexpr Selector selectorOf(vantor::PickSelector selector) {
-        return Selector(int(selector));
-    }
-    static constexpr Selector weaponSelector(vantor::WeaponKind kind, int slot) {
-        return Selector((kind == vantor::WeaponKind::Main ? Main1 : Sub1) + slot - 1);
-    }
-
     struct State {
-        std::array<SelectorState, SelectorCount> selectors;
+        std::array<SelectorState, vantor::SelectorCount> selectors; // by selectorIndex()
         // Pictures in the fuel and part icons; -1 for none yet.
         int fuelIcon = -1;
         std::array<int, 2> partIcons{-1, -1};
@@ -75,9 +64,9 @@ public:
     int heldWeapon(vantor::WeaponKind kind, int slot) const;
     QString weaponItemText(vantor::WeaponKind kind, int slot, int item) const;
     // Whether the selector shows one of its items rather than other text.
-    bool holdsPick(Selector selector) const;
+    bool holdsPick(vantor::Selector selector) const;
     // Puts an item in a selector, as a pick would, but runs no handler.
-    void select(Selector selector, int item);
+    void select(vantor::Selector selector, int item);
     // Hands every loadout selector to `route`, which lets its keys reach the
     // window's commands.
     void routeKeysThrough(const std::function<void(QComboBox*)>& route);
@@ -85,7 +74,7 @@ public:
     vantor::SlotFacts partFacts(int slot) const;
     // What a pick's steps read of the selectors.
     vantor::SelectorFacts pickFacts() const;
-    int itemCount(Selector selector) const;
+    int itemCount(vantor::Selector selector) const;
     // How many items each weapon selector holds (MW1..MW3, SW1..SW3) and
     // which of them are locked on a fixed weapon.
     std::array<int, 6> weaponItemCounts() const;
@@ -93,7 +82,7 @@ public:
 
     // What each item of `selector` would do if picked, shown while its list
     // is open (one preview per item).
-    void showPreviews(Selector selector, const std::vector<vantor::PickPreview>& previews);
+    void showPreviews(vantor::Selector selector, const std::vector<vantor::PickPreview>& previews);
     // Asks again for the previews of the list that is open, if any.
     void refreshOpenPreviews();
 
@@ -122,7 +111,7 @@ signals:
     void fixedWeaponAsked(vantor::WeaponKind kind, int slot);
     void mmLaunchClicked();
     // A selector's list has opened: its items want their previews.
-    void previewsWanted(SelectionPanel::Selector selector);
+    void previewsWanted(vantor::Selector selector);
 
 private:
     void buildVtAndFuel(QWidget* parent);
@@ -130,10 +119,13 @@ private:
     void buildWeapons(QWidget* parent);
     void connectPicks(HandlerGuard& guard);
     void installItemPreviews();
-    QComboBox* weaponCombo(vantor::WeaponKind kind, int slot) const;
+    SelectorBox* box(vantor::Selector selector) const {
+        return selectors[vantor::selectorIndex(selector)];
+    }
+    SelectorBox* weaponBox(vantor::WeaponKind kind, int slot) const;
     void drawIcon(QLabel* image, int& shown, int picture);
 
-    std::array<QComboBox*, SelectorCount> selectors{};
+    std::array<SelectorBox*, vantor::SelectorCount> selectors{};
     QLabel* fuelIcon = nullptr;
     std::array<QLabel*, 2> partIcons{};
     int shownFuelIcon = -1;

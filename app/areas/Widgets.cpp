@@ -1,6 +1,7 @@
 #include "app/areas/Widgets.h"
 
 #include "app/areas/FramedGroup.h"
+#include "app/areas/SelectorBox.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -71,9 +72,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
-QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
-                        const QStringList& items, const QString& text) {
-    auto* c = new QComboBox(parent);
+namespace {
+
+template <class Box>
+Box* makeEditableBox(QWidget* parent, const char* name, QPoint at, int width,
+                     const QStringList& items, const QString& text) {
+    auto* c = new Box(parent);
     c->setObjectName(QString::fromLatin1(name));
     // Typed text is resolved by the handlers, so nothing is inserted and no
     // completion rewrites what was typed. The selector is made editable by
@@ -102,6 +106,18 @@ QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
     c->setCurrentIndex(-1);
     c->setEditText(text);
     return c;
+}
+
+} // namespace
+
+QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
+                        const QStringList& items, const QString& text) {
+    return makeEditableBox<QComboBox>(parent, name, at, width, items, text);
+}
+
+SelectorBox* makeSelectorBox(QWidget* parent, const char* name, QPoint at, int width,
+                             const QStringList& items, const QString& text) {
+    return makeEditableBox<SelectorBox>(parent, name, at, width, items, text);
 }
 
 void nameSelector(QComboBox* selector, const QString& spokenName) {

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 class QComboBox;
+class SelectorBox;
 class QFont;
 class QFrame;
 class QGroupBox;
@@ -37,6 +38,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 // A drop-down list that also accepts typed text; it shows `text`, no item.
 QComboBox* makeSelector(QWidget* parent, const char* name, QPoint at, int width,
                         const QStringList& items, const QString& text);
+// The same for a loadout selector, whose list shows what each item would do.
+SelectorBox* makeSelectorBox(QWidget* parent, const char* name, QPoint at, int width,
+                             const QStringList& items, const QString& text);
 // The name a screen reader gives a selector and the field it types into.
 void nameSelector(QComboBox* selector, const QString& spokenName);
 QLabel* makeImage(QWidget* parent, const char* name, QRect rect);

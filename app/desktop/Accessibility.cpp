@@ -205,8 +205,9 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
         return nullptr;
     if (className == QLatin1String("QLabel"))
         return new CaptionedValue(static_cast<QLabel*>(object));
-    if (className == QLatin1String("QComboBox"))
-        return new Selector(static_cast<QComboBox*>(object));
+    // The loadout's selectors are a QComboBox of the program's own class.
+    if (auto* combo = qobject_cast<QComboBox*>(object))
+        return new Selector(combo);
     if (className == QLatin1String("TCGauge"))
         return new Gauge(static_cast<TCGauge*>(object));
     if (className == QLatin1String("PlainTableView"))

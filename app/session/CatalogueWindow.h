@@ -37,8 +37,8 @@ public:
 
 signals:
     void vtPicked(int vt);
-    // A weapon picked into a weapon selector (a PickSelector) as item `item`.
-    void weaponPicked(vantor::PickSelector selector, int item);
+    // A weapon picked into a weapon selector as item `item`.
+    void weaponPicked(vantor::Selector selector, int item);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,9 +4,11 @@
 
 namespace {
 
-// Commands of input in a selector carry an id from here on, so that Qt offers
-// the open typing step each later input in the same selector.
-constexpr int SelectorIdBase = 1000;
+// The id of the steps of input in `selector`: Qt offers the open typing step
+// each later step with the same id. Other steps have none (-1).
+int commandId(vantor::Selector selector) {
+    return 1000 + int(vantor::selectorIndex(selector));
+}
 
 // "&" would mark a shortcut letter in a menu entry.
 QString menuSafe(QString text) {
@@ -16,8 +18,8 @@ QString menuSafe(QString text) {
 // The name of a step of input in `selector` that shows `shown`: a VT or a
 // weapon names itself, a part, a level or the fuel tanks say their slot too
 // ("Pick Level 3 (Part 1)"), as the same text stands in either slot.
-QString inputText(SelectionPanel::Selector selector, const QString& shown, bool pick) {
-    using S = SelectionPanel;
+QString inputText(vantor::Selector selector, const QString& shown, bool pick) {
+    using S = vantor::Selector;
     QString what = shown;
     if (selector == S::Fuel)
         what += QStringLiteral(" (Fuel)");
@@ -43,11 +45,11 @@ bool sameLoadout(const SessionState& a, const SessionState& b) {
 class LoadoutHistory::Step : public QUndoCommand {
 public:
     Step(HistoryHost& host, SessionState before, SessionState after, const QString& text,
-         int selector = -1, bool open = false)
+         std::optional<vantor::Selector> selector = std::nullopt, bool open = false)
         : QUndoCommand(menuSafe(text)), host(host), before(std::move(before)),
           after(std::move(after)), selector(selector), open(open) {}
 
-    int id() const override { return selector < 0 ? -1 : SelectorIdBase + selector; }
+    int id() const override { return selector ? commandId(*selector) : -1; }
 
     // Only an open typing step takes in the input that follows in its
     // selector; a step that ends where it began is no step.
@@ -78,7 +80,7 @@ public:
     HistoryHost& host;
     SessionState before;
     SessionState after;
-    int selector;
+    std::optional<vantor::Selector> selector; // none for a step of no selector's input
     bool open;
 
 protected:
@@ -89,34 +91,30 @@ private:
     bool applied = false;
 };
 
-// A swap with the pinned loadout: taken back or made again, the loadout it
-// leaves becomes the pinned one again.
+// A swap with the pinned loadout: `pinned` comes into the window and what
+// the window shows is pinned. Taken back or made again, the loadout it leaves
+// becomes the pinned one again.
 class LoadoutHistory::Swap final : public Step {
 public:
-    Swap(HistoryHost& host, SessionState before, SessionState after,
-         std::optional<SessionState>& pinned)
-        : Step(host, std::move(before), std::move(after), QStringLiteral("Swap")), pinned(pinned) {}
+    Swap(HistoryHost& host, SessionState pinned)
+        : Step(host, {}, std::move(pinned), QStringLiteral("Swap")) {}
 
     void redo() override {
-        if (takeFirstRedo())
-            return;
-        Step::redo();
-        pinned = before;
+        before = host.captureState();
+        host.restoreState(after);
+        host.setPinned(before);
     }
     void undo() override {
         Step::undo();
-        pinned = after;
+        host.setPinned(after);
     }
-
-private:
-    std::optional<SessionState>& pinned;
 };
 
 LoadoutHistory::LoadoutHistory(HistoryHost& host_, QObject* parent) : QObject(parent), host(host_) {
     undoStack.setUndoLimit(Limit);
 }
 
-LoadoutHistory::Step* LoadoutHistory::openTyping() const {
+LoadoutHistory::Step* LoadoutHistory::openTypingStep() const {
     const int top = undoStack.index();
     if (top == 0 || top != undoStack.count())
         return nullptr;
@@ -125,16 +123,16 @@ LoadoutHistory::Step* LoadoutHistory::openTyping() const {
     return step->open ? step : nullptr;
 }
 
-std::optional<SessionState> LoadoutHistory::typingBefore(SelectionPanel::Selector selector) const {
-    const Step* typing = openTyping();
+std::optional<SessionState> LoadoutHistory::typingBefore(vantor::Selector selector) const {
+    const Step* typing = openTypingStep();
     if (!typing || typing->selector != selector)
         return std::nullopt;
     return typing->before;
 }
 
-void LoadoutHistory::recordInput(SelectionPanel::Selector selector, SessionState before,
-                                 SessionState after, bool pick) {
-    const Step* typing = openTyping();
+void LoadoutHistory::recordInput(vantor::Selector selector, SessionState before, SessionState after,
+                                 bool pick) {
+    const Step* typing = openTypingStep();
     if (typing && typing->selector != selector) {
         settleTyping();
         typing = nullptr;
@@ -143,7 +141,7 @@ void LoadoutHistory::recordInput(SelectionPanel::Selector selector, SessionState
     if (!typing && before == after)
         return;
     const QString text =
-        inputText(selector, after.selection.selectors[std::size_t(selector)].text, pick);
+        inputText(selector, after.selection.selectors[vantor::selectorIndex(selector)].text, pick);
     undoStack.push(new Step(host, std::move(before), std::move(after), text, selector, !pick));
 }
 
@@ -155,7 +153,7 @@ void LoadoutHistory::record(SessionState before, SessionState after, const QStri
 }
 
 void LoadoutHistory::settleTyping() {
-    Step* typing = openTyping();
+    Step* typing = openTypingStep();
     if (!typing)
         return;
     typing->open = false;
@@ -177,12 +175,9 @@ void LoadoutHistory::redo() {
 }
 
 void LoadoutHistory::swapWithPinned() {
-    if (!pinnedState)
+    if (!host.pinned())
         return;
     settleTyping();
-    SessionState before = host.captureState();
-    SessionState after = *pinnedState;
-    host.restoreState(after);
-    pinnedState = before;
-    undoStack.push(new Swap(host, std::move(before), std::move(after), pinnedState));
+    // Qt makes the swap by pushing it.
+    undoStack.push(new Swap(host, *host.pinned()));
 }

@@ -5,23 +5,26 @@
 // be taken back and made again. Text typed into a selector that is not yet a
 // pick stays an open step: further typing and the pick it turns into join it
 // (QUndoCommand::mergeWith), and when something else happens it is kept if it
-// changed the loadout and dropped if not. The pinned loadout lives here as
-// well, as a swap with it is a step whose undo and redo swap again.
+// changed the loadout and dropped if not. A swap with the pinned loadout is
+// a step as well, whose undo and redo swap again.
 
-#include "app/areas/SelectionPanel.h"
 #include "app/session/SessionState.h"
+#include "core/Selector.h"
 
 #include <QObject>
 #include <QUndoStack>
 
 #include <optional>
 
-// What the history needs of the window: to show a state again.
+// What the steps act on: the state the window shows, and the loadout pinned
+// for comparison, which a swap exchanges with it.
 class HistoryHost {
 public:
     virtual SessionState captureState() const = 0;
     // Shows exactly what the window showed when `session` was captured.
     virtual void restoreState(const SessionState& session) = 0;
+    virtual const std::optional<SessionState>& pinned() const = 0;
+    virtual void setPinned(SessionState state) = 0;
 
 protected:
     ~HistoryHost() = default;
@@ -38,11 +41,10 @@ public:
     QUndoStack& stack() { return undoStack; }
 
     // The state before the typing into `selector`, while that is an open step.
-    std::optional<SessionState> typingBefore(SelectionPanel::Selector selector) const;
+    std::optional<SessionState> typingBefore(vantor::Selector selector) const;
     // Input in `selector` took the window from `before` to `after`: a step
     // named after what the selector shows, open while `pick` is false.
-    void recordInput(SelectionPanel::Selector selector, SessionState before, SessionState after,
-                     bool pick);
+    void recordInput(vantor::Selector selector, SessionState before, SessionState after, bool pick);
     // Any other change by the user, named `text`.
     void record(SessionState before, SessionState after, const QString& text);
     // Ends an open typing step: kept when it changed the loadout, else dropped.
@@ -51,18 +53,15 @@ public:
     void undo();
     void redo();
 
-    // The loadout compared with, once pinned.
-    const std::optional<SessionState>& pinned() const { return pinnedState; }
-    void pin(SessionState state) { pinnedState = std::move(state); }
     // The pinned loadout comes into the window and the current one is pinned, as one step.
     void swapWithPinned();
 
 private:
     class Step;
     class Swap;
-    Step* openTyping() const;
+    // The step of typed text on top of the stack while it is still open, or null.
+    Step* openTypingStep() const;
 
     HistoryHost& host;
     QUndoStack undoStack;
-    std::optional<SessionState> pinnedState;
 };

@@ -11,17 +11,17 @@
 #include <QGuiApplication>
 
 SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
-    : QObject(window_), window(window_), host(host_), guard(guard_), history(host_) {
-    commandList = new LoadoutCommands(window, guard, history.stack());
-    connect(commandList, &LoadoutCommands::triggered, this, &SessionController::run);
-    connect(commandList, &LoadoutCommands::aboutToShowMenu, this,
+    : QObject(window_), window(window_), host(host_), guard(guard_), history(*this) {
+    loadoutCommands = new LoadoutCommands(window, guard, history.stack());
+    connect(loadoutCommands, &LoadoutCommands::triggered, this, &SessionController::run);
+    connect(loadoutCommands, &LoadoutCommands::aboutToShowMenu, this,
             &SessionController::updateCommands);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &SessionController::clipboardChanged);
     clipboardChanged();
 }
 
-void SessionController::selectorStep(SelectionPanel::Selector selector,
+void SessionController::selectorStep(vantor::Selector selector,
                                      const std::function<void()>& handler) {
     // Typing in the selector that is under way keeps the state before it.
     std::optional<SessionState> before = history.typingBefore(selector);
@@ -43,14 +43,13 @@ void SessionController::step(const QString& text, const std::function<void()>& c
     updateCommands();
 }
 
-void SessionController::handlerEnded() {
-    if (history.pinned() && compare)
-        compare->showRows(
-            vantor::compareLoadouts(history.pinned()->loadout, host.currentLoadout()));
+void SessionController::refreshComparison() {
+    if (pinnedLoadout && compare)
+        compare->showRows(vantor::compareLoadouts(pinnedLoadout->loadout, host.currentLoadout()));
 }
 
 void SessionController::showMenu(QPoint globalPos) {
-    commandList->showMenu(globalPos);
+    loadoutCommands->showMenu(globalPos);
 }
 
 void SessionController::run(LoadoutCommands::Command command) {
@@ -71,7 +70,7 @@ void SessionController::run(LoadoutCommands::Command command) {
         pin();
         break;
     case LoadoutCommands::ShowComparison:
-        if (history.pinned())
+        if (pinnedLoadout)
             compare->present();
         break;
     case LoadoutCommands::Swap:
@@ -91,11 +90,11 @@ void SessionController::run(LoadoutCommands::Command command) {
 
 void SessionController::updateCommands() {
     const bool vtChosen = host.vtChosen();
-    commandList->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
-    commandList->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
-    commandList->setEnabled(LoadoutCommands::Pin, vtChosen);
-    commandList->setEnabled(LoadoutCommands::ShowComparison, history.pinned().has_value());
-    commandList->setEnabled(LoadoutCommands::Swap, history.pinned().has_value());
+    loadoutCommands->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
+    loadoutCommands->setEnabled(LoadoutCommands::Pin, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
+    loadoutCommands->setEnabled(LoadoutCommands::Swap, pinnedLoadout.has_value());
 }
 
 void SessionController::clipboardChanged() {
@@ -128,14 +127,14 @@ void SessionController::pasteLoadout() {
 void SessionController::pin() {
     if (!host.vtChosen())
         return;
-    history.pin(host.captureState());
+    setPinned(host.captureState());
     if (!compare) {
         compare = new CompareWindow(window, guard);
-        commandList->shareShortcutsWith(compare);
+        loadoutCommands->shareShortcutsWith(compare);
         connect(compare, &CompareWindow::swapRequested, this,
                 [this] { run(LoadoutCommands::Swap); });
     }
-    handlerEnded();
+    refreshComparison();
     compare->present();
 }
 

@@ -27,8 +27,11 @@ struct LoadoutPicks;
 } // namespace vantor
 
 // What the controller needs of the window.
-class SessionHost : public HistoryHost {
+class SessionHost {
 public:
+    virtual SessionState captureState() const = 0;
+    // Shows exactly what the window showed when `session` was captured.
+    virtual void restoreState(const SessionState& session) = 0;
     // The session as it was before the user's input reached the window: a
     // pick has already changed its selector when the handler hears of it.
     virtual SessionState stateBeforeInput() const = 0;
@@ -37,7 +40,7 @@ public:
     virtual vantor::Loadout loadoutAsShown() const = 0;
     virtual bool vtChosen() const = 0;
     // Whether the selector shows one of its items rather than typed text.
-    virtual bool holdsPick(SelectionPanel::Selector selector) const = 0;
+    virtual bool holdsPick(vantor::Selector selector) const = 0;
     // Makes the picks as a user would, running the handlers.
     virtual void applyPicks(const vantor::LoadoutPicks& picks) = 0;
 
@@ -45,7 +48,9 @@ protected:
     ~SessionHost() = default;
 };
 
-class SessionController : public QObject {
+// The history acts on the window and on the pinned loadout, which the
+// controller keeps.
+class SessionController : public QObject, private HistoryHost {
     Q_OBJECT
 
 public:
@@ -53,13 +58,14 @@ public:
 
     // A pick, or typed text, in loadout selector `selector`: one step once
     // it is a pick. Typed text that is not yet a pick is held back.
-    void selectorStep(SelectionPanel::Selector selector, const std::function<void()>& handler);
+    void selectorStep(vantor::Selector selector, const std::function<void()>& handler);
     // Any other change of the loadout by the user, as one step named `text`.
     void step(const QString& text, const std::function<void()>& change);
-    // After every handler: the comparison follows the loadout.
-    void handlerEnded();
+    // Shows the current loadout compared with the pinned one in the
+    // comparison window, once there is one; called after every handler.
+    void refreshComparison();
 
-    LoadoutCommands& commands() { return *commandList; }
+    LoadoutCommands& commands() { return *loadoutCommands; }
     void showMenu(QPoint globalPos);
 
 signals:
@@ -75,11 +81,17 @@ private:
     void pin();
     void swapWithPinned();
 
+    SessionState captureState() const override { return host.captureState(); }
+    void restoreState(const SessionState& session) override { host.restoreState(session); }
+    const std::optional<SessionState>& pinned() const override { return pinnedLoadout; }
+    void setPinned(SessionState state) override { pinnedLoadout = std::move(state); }
+
     QWidget* window;
     SessionHost& host;
     HandlerGuard& guard;
-    LoadoutCommands* commandList = nullptr;
-    LoadoutHistory history;           // the steps and the pinned loadout
+    LoadoutCommands* loadoutCommands = nullptr;
+    std::optional<SessionState> pinnedLoadout; // the loadout compared with, once pinned
+    LoadoutHistory history;
     CompareWindow* compare = nullptr; // built when first pinned
     GuideWindow* guide = nullptr;     // built when first asked for
     // Read when the clipboard changes, not at every pick: on some desktops

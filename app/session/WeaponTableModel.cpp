@@ -191,7 +191,8 @@ WeaponTableModel::Placement WeaponTableModel::placement(int index) const {
     if (!r.offeredIn[std::size_t(s)])
         return {std::nullopt, QStringLiteral("%1 does not offer %2.").arg(slot, name)};
     return {
-        vantor::Pick{vantor::PickSelector(int(vantor::PickSelector::Main1) + chosenSlot), r.item},
+        vantor::Pick{vantor::weaponSelector(mainSlot ? WeaponKind::Main : WeaponKind::Sub, s + 1),
+                     r.item},
         {}};
 }
 
@@ -201,10 +202,10 @@ void WeaponTableModel::previewRows(const vantor::Loadout& l, const vantor::Selec
         const Placement place = placement(int(i));
         const vantor::PickPreview p =
             place.pick ? vantor::previewPick(l, facts, *place.pick) : vantor::PickPreview{};
-        r.total = p.valid ? QString::number(p.totalLoad) : NotAvailable;
-        r.totalValue = p.valid ? p.totalLoad : 0;
-        r.status = p.valid ? vantor::loadStatusText(p.status) : NotAvailable;
-        r.statusValue = p.valid ? p.status : vantor::StatusNone;
+        r.total = p.applicable ? QString::number(p.totalLoad) : NotAvailable;
+        r.totalValue = p.applicable ? p.totalLoad : 0;
+        r.status = p.applicable ? vantor::loadStatusText(p.status) : NotAvailable;
+        r.statusValue = p.applicable ? p.status : vantor::StatusNone;
     }
 }
 

@@ -20,7 +20,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
       guard([this](const QString& message) { platform->showError(this, message); },
             [this] {
                 selection->settle();
-                session->handlerEnded();
+                session->refreshComparison();
                 updateCatalogue();
             }) {
     setObjectName(QStringLiteral("TVantor"));
@@ -96,18 +96,19 @@ void TVantor::connectAreas() {
 
     // Every pick in a loadout selector, and the MM launch, is one step.
     using S = SelectionPanel;
+    using vantor::Selector;
     connect(selection, &S::vtPicked, this,
-            [this] { session->selectorStep(S::Vt, [this] { VTSelectChange(); }); });
+            [this] { session->selectorStep(Selector::Vt, [this] { VTSelectChange(); }); });
     connect(selection, &S::fuelPicked, this,
-            [this] { session->selectorStep(S::Fuel, [this] { FTSelectChange(); }); });
+            [this] { session->selectorStep(Selector::Fuel, [this] { FTSelectChange(); }); });
     connect(selection, &S::partPicked, this, [this](int slot) {
-        session->selectorStep(S::partSelector(slot), [this, slot] { OPSelectChange(slot); });
+        session->selectorStep(vantor::partSelector(slot), [this, slot] { OPSelectChange(slot); });
     });
     connect(selection, &S::levelPicked, this, [this](int slot) {
-        session->selectorStep(S::levelSelector(slot), [this, slot] { OPLSelectChange(slot); });
+        session->selectorStep(vantor::levelSelector(slot), [this, slot] { OPLSelectChange(slot); });
     });
     connect(selection, &S::weaponPicked, this, [this](WeaponKind kind, int slot) {
-        session->selectorStep(S::weaponSelector(kind, slot),
+        session->selectorStep(vantor::weaponSelector(kind, slot),
                               [this, kind, slot] { weaponSelectChange(kind, slot); });
     });
     connect(selection, &S::fixedWeaponAsked, this, &TVantor::FixedWeaponButtonClick);
@@ -265,7 +266,7 @@ bool TVantor::vtChosen() const {
     return selection->vt() >= 0;
 }
 
-bool TVantor::holdsPick(SelectionPanel::Selector selector) const {
+bool TVantor::holdsPick(vantor::Selector selector) const {
     return selection->holdsPick(selector);
 }
 

@@ -83,18 +83,18 @@ private:
     void applyIconRules();
     void FTSelectChange();
     // What each item of an open list would do if picked now.
-    void showPreviews(int selector);
+    void showPreviews(vantor::Selector selector);
     // The catalogue of VTs and weapons: opened on request, and following
     // the loadout only while open.
     void BrowseCatalogue();
     void updateCatalogue();
-    void pickFromCatalogue(SelectionPanel::Selector selector, int item);
+    void pickFromCatalogue(vantor::Selector selector, int item);
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
     vantor::Loadout loadoutAsShown() const override;
     bool vtChosen() const override;
-    bool holdsPick(SelectionPanel::Selector selector) const override;
+    bool holdsPick(vantor::Selector selector) const override;
     void applyPicks(const vantor::LoadoutPicks& picks) override;
 
     // Reports.

@@ -199,17 +199,15 @@ void TVantor::FTSelectChange() {
     RecomputeLoadout();
 }
 
-void TVantor::showPreviews(int selector) {
+void TVantor::showPreviews(vantor::Selector selector) {
     // Asked for while a list opens, outside any handler: an error ends here.
     guard.run([this, selector] {
         const vantor::SelectorFacts facts = selection->pickFacts();
-        const auto s = SelectionPanel::Selector(selector);
         std::vector<vantor::PickPreview> previews;
-        previews.reserve(std::size_t(selection->itemCount(s)));
-        for (int item = 0; item < selection->itemCount(s); ++item)
-            previews.push_back(
-                vantor::previewPick(loadout, facts, {vantor::PickSelector(selector), item}));
-        selection->showPreviews(s, previews);
+        previews.reserve(std::size_t(selection->itemCount(selector)));
+        for (int item = 0; item < selection->itemCount(selector); ++item)
+            previews.push_back(vantor::previewPick(loadout, facts, {selector, item}));
+        selection->showPreviews(selector, previews);
     });
 }
 
@@ -217,14 +215,12 @@ void TVantor::BrowseCatalogue() {
     if (!catalogue) {
         catalogue = new CatalogueWindow(this, guard);
         session->commands().shareShortcutsWith(catalogue);
-        using S = SelectionPanel;
-        connect(catalogue, &CatalogueWindow::vtPicked, this,
-                [this](int vt) { guard.run([this, vt] { pickFromCatalogue(S::Vt, vt); }); });
+        connect(catalogue, &CatalogueWindow::vtPicked, this, [this](int vt) {
+            guard.run([this, vt] { pickFromCatalogue(vantor::Selector::Vt, vt); });
+        });
         connect(catalogue, &CatalogueWindow::weaponPicked, this,
-                [this](vantor::PickSelector selector, int item) {
-                    guard.run([this, selector, item] {
-                        pickFromCatalogue(SelectionPanel::selectorOf(selector), item);
-                    });
+                [this](vantor::Selector selector, int item) {
+                    guard.run([this, selector, item] { pickFromCatalogue(selector, item); });
                 });
     }
     // Shown as it is now before it opens; from then on it follows every step.
@@ -241,16 +237,15 @@ void TVantor::updateCatalogue() {
 
 // A pick from the catalogue is the pick of that item in its selector, as one
 // step, exactly as the user makes it there.
-void TVantor::pickFromCatalogue(SelectionPanel::Selector selector, int item) {
-    using S = SelectionPanel;
+void TVantor::pickFromCatalogue(vantor::Selector selector, int item) {
     selection->select(selector, item);
-    if (selector == S::Vt) {
-        session->selectorStep(S::Vt, [this] { VTSelectChange(); });
+    if (selector == vantor::Selector::Vt) {
+        session->selectorStep(selector, [this] { VTSelectChange(); });
         return;
     }
-    const WeaponKind kind = selector < S::Sub1 ? WeaponKind::Main : WeaponKind::Sub;
-    const int slot = int(selector) - (kind == WeaponKind::Main ? S::Main1 : S::Sub1) + 1;
-    session->selectorStep(selector, [this, kind, slot] { weaponSelectChange(kind, slot); });
+    const vantor::WeaponSlot weapon = vantor::weaponSlotOf(selector);
+    session->selectorStep(selector,
+                          [this, weapon] { weaponSelectChange(weapon.kind, weapon.slot); });
 }
 
 void TVantor::HtmlGenerateButtonClick() {
@@ -302,22 +297,22 @@ vantor::Loadout TVantor::loadoutAsShown() const {
 }
 
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
-    using S = SelectionPanel;
+    using vantor::Selector;
     // The picks go through the handlers one by one, as the user would make
     // them, so that every list is filtered as it would be; the loadout is
     // shown once, when all are made.
     QScopedValueRollback hold(holdLoadoutDisplay, true);
-    selection->select(S::Vt, picks.vt);
+    selection->select(Selector::Vt, picks.vt);
     VTSelectChange();
     if (picks.fuel != vantor::NotPicked) {
-        selection->select(S::Fuel, picks.fuel);
+        selection->select(Selector::Fuel, picks.fuel);
         FTSelectChange();
     }
     for (int slot = 1; slot <= 2; ++slot) {
         const vantor::PartPick& part = picks.parts[slot - 1];
         if (part.part == vantor::NotPicked)
             continue;
-        selection->select(S::partSelector(slot), part.part);
+        selection->select(vantor::partSelector(slot), part.part);
         OPSelectChange(slot);
         if (part.level == vantor::NotPicked)
             continue;
@@ -325,7 +320,7 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
         // part had opened and choosing the VT left open, reading "N/A".
         if (part.part == vantor::PartUnarmed)
             selection->showLevel(slot, vantor::NotAvailable, true);
-        selection->select(S::levelSelector(slot), part.level);
+        selection->select(vantor::levelSelector(slot), part.level);
         OPLSelectChange(slot);
     }
     for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub})
@@ -334,7 +329,7 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
                 (kind == WeaponKind::Main ? picks.main : picks.sub)[slot - 1];
             if (weapon.fixed || weapon.item == vantor::NotPicked)
                 continue;
-            selection->select(S::weaponSelector(kind, slot), weapon.item);
+            selection->select(vantor::weaponSelector(kind, slot), weapon.item);
             weaponSelectChange(kind, slot);
         }
     holdLoadoutDisplay = false;

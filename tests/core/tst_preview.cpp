@@ -22,12 +22,12 @@ struct Built {
 };
 
 // "M1", "S3", "F", "P2", "L1" name a selector.
-PickSelector selectorNamed(const QString& name) {
-    static const QHash<QString, PickSelector> names{
-        {"F", PickSelector::Fuel},   {"P1", PickSelector::Part1},  {"L1", PickSelector::Level1},
-        {"P2", PickSelector::Part2}, {"L2", PickSelector::Level2}, {"M1", PickSelector::Main1},
-        {"M2", PickSelector::Main2}, {"M3", PickSelector::Main3},  {"S1", PickSelector::Sub1},
-        {"S2", PickSelector::Sub2},  {"S3", PickSelector::Sub3}};
+Selector selectorNamed(const QString& name) {
+    static const QHash<QString, Selector> names{
+        {"F", Selector::Fuel},   {"P1", Selector::Part1},  {"L1", Selector::Level1},
+        {"P2", Selector::Part2}, {"L2", Selector::Level2}, {"M1", Selector::Main1},
+        {"M2", Selector::Main2}, {"M3", Selector::Main3},  {"S1", Selector::Sub1},
+        {"S2", Selector::Sub2},  {"S3", Selector::Sub3}};
     return names.value(name);
 }
 
@@ -35,14 +35,14 @@ PickSelector selectorNamed(const QString& name) {
 Pick pickOf(const VtChoice& choice, const QString& token) {
     const QString name = token.section(QLatin1Char('='), 0, 0);
     const QString item = token.section(QLatin1Char('='), 1);
-    const PickSelector selector = selectorNamed(name);
+    const Selector selector = selectorNamed(name);
     bool number = false;
     int index = item.toInt(&number);
     if (!number) {
         const int s = int(selector);
-        const bool main = s >= int(PickSelector::Main1) && s <= int(PickSelector::Main3);
+        const bool main = s >= int(Selector::Main1) && s <= int(Selector::Main3);
         const auto& lists = main ? choice.main : choice.sub;
-        index = lists[std::size_t(s - (main ? int(PickSelector::Main1) : int(PickSelector::Sub1)))]
+        index = lists[std::size_t(s - (main ? int(Selector::Main1) : int(Selector::Sub1)))]
                     .items.indexOf(item);
     }
     return {selector, index};
@@ -203,16 +203,16 @@ private slots:
         const Built b = build(vt, setup);
         const Pick p = pickOf(b.choice, pick);
         const PickPreview preview = previewPick(b.loadout, b.facts, p);
-        QCOMPARE(preview.valid ? loadChangeText(preview.loadChange()) : QString(), change);
+        QCOMPARE(preview.applicable ? loadChangeText(preview.loadChange()) : QString(), change);
         QCOMPARE(statusChangeText(preview), status);
         QCOMPARE(previewText(preview), text);
 
         // The preview leaves the loadout alone and tells what the pick makes.
         Loadout picked = b.loadout;
         SelectorFacts facts = b.facts;
-        QCOMPARE(applyPick(picked, facts, p), preview.valid);
-        QCOMPARE(preview.totalLoad, preview.valid ? picked.TotalLoad : 0u);
-        QCOMPARE(preview.status, preview.valid ? picked.LoadStatus : StatusNone);
+        QCOMPARE(applyPick(picked, facts, p), preview.applicable);
+        QCOMPARE(preview.totalLoad, preview.applicable ? picked.TotalLoad : 0u);
+        QCOMPARE(preview.status, preview.applicable ? picked.LoadStatus : StatusNone);
         QCOMPARE(build(vt, setup).loadout, b.loadout);
     }
 
@@ -235,10 +235,10 @@ private slots:
         Built b = build(0, {"P1=2"});
         QCOMPARE(b.facts.part1, 2);
         QCOMPARE(b.facts.level1, -1);
-        QVERIFY(applyPick(b.loadout, b.facts, {PickSelector::Level1, 2}));
+        QVERIFY(applyPick(b.loadout, b.facts, {Selector::Level1, 2}));
         QCOMPARE(b.facts.level1, 2);
         QCOMPARE(b.loadout.StandardLoad, 18u);
-        QVERIFY(!applyPick(b.loadout, b.facts, {PickSelector::Vt, 3}));
+        QVERIFY(!applyPick(b.loadout, b.facts, {Selector::Vt, 3}));
     }
 };
 

@@ -15,17 +15,20 @@
 
 namespace {
 
-using S = SelectionPanel;
+using S = vantor::Selector;
 
-// A window reduced to the state it shows.
+// A window reduced to the state it shows, with the pinned loadout.
 struct FakeWindow final : HistoryHost {
     SessionState shown;
+    std::optional<SessionState> pinnedState;
     SessionState captureState() const override { return shown; }
     void restoreState(const SessionState& session) override { shown = session; }
+    const std::optional<SessionState>& pinned() const override { return pinnedState; }
+    void setPinned(SessionState state) override { pinnedState = std::move(state); }
 };
 
 // A state told apart by its VT and by the text in one selector.
-SessionState state(int vt, const QString& text = {}, S::Selector selector = S::Vt) {
+SessionState state(int vt, const QString& text = {}, S selector = S::Vt) {
     SessionState s;
     s.loadout.VTIndex = vt;
     s.selection.selectors[std::size_t(selector)].text = text;
@@ -37,7 +40,7 @@ struct Harness {
     LoadoutHistory history{window};
 
     // Input in `selector` takes the window to `after`.
-    void input(S::Selector selector, const SessionState& after, bool pick = true) {
+    void input(S selector, const SessionState& after, bool pick = true) {
         std::optional<SessionState> before = history.typingBefore(selector);
         if (!before) {
             history.settleTyping();
@@ -125,7 +128,7 @@ void TestSession::whatIsAStep() {
             h.change(state(input.mid(1).toInt()));
             continue;
         }
-        const auto selector = S::Selector(input.mid(1, 1).toInt());
+        const auto selector = S(input.mid(1, 1).toInt());
         const int vt = input.mid(3).toInt();
         const QString text = vt == 0 ? QString() : QStringLiteral("v%1").arg(vt);
         // Typing in a weapon selector changes no VT: only the text it shows.
@@ -180,7 +183,8 @@ void TestSession::typedTextJoinsItsPick() {
     QCOMPARE(h.history.stack().count(), 2);
     QCOMPARE(h.history.stack().undoText(), QStringLiteral("Pick Colt"));
     h.history.undo();
-    QCOMPARE(h.window.shown.selection.selectors[S::Fuel].text, QStringLiteral("1"));
+    QCOMPARE(h.window.shown.selection.selectors[vantor::selectorIndex(S::Fuel)].text,
+             QStringLiteral("1"));
     QCOMPARE(h.vt(), 0);
     h.history.redo();
     QCOMPARE(h.vt(), 8);
@@ -199,24 +203,24 @@ void TestSession::typedTextJoinsItsPick() {
 void TestSession::swapBackAndForth() {
     Harness h;
     h.window.shown = state(1);
-    h.history.pin(h.window.shown);
+    h.window.setPinned(h.window.shown);
     h.input(S::Vt, state(2));
     h.history.swapWithPinned();
     QCOMPARE(h.vt(), 1);
-    QCOMPARE(h.history.pinned()->loadout.VTIndex, 2);
+    QCOMPARE(h.window.pinned()->loadout.VTIndex, 2);
     h.window.shown.chart.armour = true; // shown meanwhile, not a step
     h.history.undo();
     QCOMPARE(h.vt(), 2);
-    QCOMPARE(h.history.pinned()->loadout.VTIndex, 1);
-    QVERIFY(h.history.pinned()->chart.armour);
+    QCOMPARE(h.window.pinned()->loadout.VTIndex, 1);
+    QVERIFY(h.window.pinned()->chart.armour);
     h.history.redo();
     QCOMPARE(h.vt(), 1);
-    QCOMPARE(h.history.pinned()->loadout.VTIndex, 2);
+    QCOMPARE(h.window.pinned()->loadout.VTIndex, 2);
     QVERIFY(h.window.shown.chart.armour);
     h.history.undo();
     h.history.undo();
     QCOMPARE(h.vt(), 1);
-    QCOMPARE(h.history.pinned()->loadout.VTIndex, 1);
+    QCOMPARE(h.window.pinned()->loadout.VTIndex, 1);
 }
 
 // Each row: which rows of a comparison change; the model reports just those.

@@ -4,6 +4,8 @@
 
 #include "app/areas/PreviewDelegate.h"
 #include "app/areas/RangeChartPage.h"
+#include "app/areas/SelectorBox.h"
+#include "app/areas/Widgets.h"
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
 #include "app/desktop/PlainTableView.h"
@@ -271,6 +273,8 @@ private slots:
     void compareWindow();
     void compareCellsSayTheirColour();
     void listPreviews();
+    void selectorListPreviews_data();
+    void selectorListPreviews();
     void catalogueWindow();
     void previewsMatchPicks_data();
     void previewsMatchPicks();
@@ -1722,6 +1726,40 @@ void TestWindow::listPreviews() {
     QCOMPARE(w.combo("VTSelect")->itemData(12, Qt::ToolTipRole).toString(),
              QStringLiteral("Standard load 15, maximum load 18, speed 168 mph, durability 4200, "
                             "turn speed 24.2 s."));
+}
+
+// A selector's list asks for its previews each time it opens and forgets
+// them when it closes, whether Qt builds the list when it first opens or
+// (as Qt 6.8 does) as soon as the selector gets its model.
+void TestWindow::selectorListPreviews_data() {
+    QTest::addColumn<bool>("builtWithModel");
+    QTest::newRow("built when first opened") << false;
+    QTest::newRow("built before its model") << true;
+}
+
+void TestWindow::selectorListPreviews() {
+    QFETCH(bool, builtWithModel);
+    QWidget parent;
+    SelectorBox* box = makeSelectorBox(&parent, "TestSelect", {}, 121, {"A", "B"}, "A");
+    if (builtWithModel)
+        box->view();
+    box->keepPreviews();
+    int asked = 0;
+    connect(box, &SelectorBox::listOpened, box, [box, &asked] {
+        box->setItemPreview(1, {QStringLiteral("+%1").arg(++asked), {}, {}, "If picked"});
+    });
+    parent.show();
+    for (int opened = 1; opened <= 2; ++opened) {
+        QVERIFY(!box->listOpen());
+        box->showPopup();
+        QVERIFY(box->listOpen());
+        QCOMPARE(box->itemData(1, PreviewChangeRole).toString(), QStringLiteral("+%1").arg(opened));
+        QCOMPARE(box->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("If picked"));
+        box->hidePopup();
+        QVERIFY(box->itemData(1, PreviewChangeRole).isNull());
+        QVERIFY(box->itemData(1, Qt::ToolTipRole).isNull());
+    }
+    QCOMPARE(box->currentText(), QStringLiteral("A"));
 }
 
 void TestWindow::previewsMatchPicks_data() {
