@@ -23,7 +23,7 @@
 
 #include "app/desktop/Appearance.h"
 #include "app/desktop/Platform.h"
-#include "app/session/CatalogueWindow.h"
+#include "app/tools/CatalogueWindow.h"
 #include "app/window/TVantor.h"
 #include "core/Preview.h"
 #include "core/VtChoice.h"

@@ -1,8 +1,6 @@
 #include "app/session/SessionController.h"
 
 #include "app/desktop/HandlerGuard.h"
-#include "app/session/CompareWindow.h"
-#include "app/session/GuideWindow.h"
 #include "core/Comparison.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
@@ -43,9 +41,10 @@ void SessionController::step(const QString& text, const std::function<void()>& c
     updateCommands();
 }
 
-void SessionController::refreshComparison() {
-    if (pinnedLoadout && compare)
-        compare->showRows(vantor::compareLoadouts(pinnedLoadout->loadout, host.currentLoadout()));
+std::vector<vantor::ComparisonRow> SessionController::comparisonRows() const {
+    if (!pinnedLoadout)
+        return {};
+    return vantor::compareLoadouts(pinnedLoadout->loadout, host.currentLoadout());
 }
 
 void SessionController::showMenu(QPoint globalPos) {
@@ -71,7 +70,7 @@ void SessionController::run(LoadoutCommands::Command command) {
         break;
     case LoadoutCommands::ShowComparison:
         if (pinnedLoadout)
-            compare->present();
+            emit comparisonRequested();
         break;
     case LoadoutCommands::Swap:
         swapWithPinned();
@@ -80,9 +79,7 @@ void SessionController::run(LoadoutCommands::Command command) {
         emit browseRequested();
         break;
     case LoadoutCommands::Guide:
-        if (!guide)
-            guide = new GuideWindow(window);
-        guide->present();
+        emit guideRequested();
         break;
     }
     updateCommands();
@@ -128,14 +125,7 @@ void SessionController::pin() {
     if (!host.vtChosen())
         return;
     setPinned(host.captureState());
-    if (!compare) {
-        compare = new CompareWindow(window, guard);
-        loadoutCommands->shareShortcutsWith(compare);
-        connect(compare, &CompareWindow::swapRequested, this,
-                [this] { run(LoadoutCommands::Swap); });
-    }
-    refreshComparison();
-    compare->present();
+    emit comparisonRequested();
 }
 
 // The pinned loadout becomes the current one and the current one pinned, as

@@ -10,15 +10,15 @@
 #include "app/session/LoadoutCommands.h"
 #include "app/session/LoadoutHistory.h"
 #include "app/session/SessionState.h"
+#include "core/Comparison.h"
 
 #include <QObject>
 #include <QPoint>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
-class CompareWindow;
-class GuideWindow;
 class HandlerGuard;
 class QWidget;
 
@@ -61,16 +61,23 @@ public:
     void selectorStep(vantor::Selector selector, const std::function<void()>& handler);
     // Any other change of the loadout by the user, as one step named `text`.
     void step(const QString& text, const std::function<void()>& change);
-    // Shows the current loadout compared with the pinned one in the
-    // comparison window, once there is one; called after every handler.
-    void refreshComparison();
+    // The pinned loadout compared with the current one, row by row; none
+    // before a loadout is pinned.
+    std::vector<vantor::ComparisonRow> comparisonRows() const;
+    // The pinned loadout comes back into the window and the current one is
+    // pinned, as one step (the comparison window's Swap).
+    void swap() { run(LoadoutCommands::Swap); }
 
     LoadoutCommands& commands() { return *loadoutCommands; }
     void showMenu(QPoint globalPos);
 
 signals:
-    // The user asked for the catalogue of VTs and weapons.
+    // The user asked for the catalogue of VTs and weapons, for the
+    // comparison (also by pinning a loadout) or for the user guide: the
+    // window shows its tool window.
     void browseRequested();
+    void comparisonRequested();
+    void guideRequested();
 
 private:
     void run(LoadoutCommands::Command command);
@@ -92,8 +99,6 @@ private:
     LoadoutCommands* loadoutCommands = nullptr;
     std::optional<SessionState> pinnedLoadout; // the loadout compared with, once pinned
     LoadoutHistory history;
-    CompareWindow* compare = nullptr; // built when first pinned
-    GuideWindow* guide = nullptr;     // built when first asked for
     // Read when the clipboard changes, not at every pick: on some desktops
     // asking another program for the clipboard's text takes a round trip.
     bool clipboardHoldsText = false;

@@ -20,7 +20,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
       guard([this](const QString& message) { platform->showError(this, message); },
             [this] {
                 selection->settle();
-                session->refreshComparison();
+                refreshComparison();
                 updateCatalogue();
             }) {
     setObjectName(QStringLiteral("TVantor"));
@@ -118,6 +118,8 @@ void TVantor::connectAreas() {
     selection->routeKeysThrough(
         [this](QComboBox* selector) { session->commands().routeSelectorKeys(selector); });
     connect(session, &SessionController::browseRequested, this, &TVantor::BrowseCatalogue);
+    connect(session, &SessionController::comparisonRequested, this, &TVantor::showComparison);
+    connect(session, &SessionController::guideRequested, this, &TVantor::showGuide);
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
     connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);

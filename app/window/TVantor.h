@@ -19,6 +19,8 @@
 #include <memory>
 
 class CatalogueWindow;
+class CompareWindow;
+class GuideWindow;
 class QFrame;
 
 class TVantor : public QWidget, private SessionHost {
@@ -89,6 +91,11 @@ private:
     void BrowseCatalogue();
     void updateCatalogue();
     void pickFromCatalogue(vantor::Selector selector, int item);
+    // The comparison of the pinned loadout with the current one: opened on
+    // request (and by pinning), and following every change while it exists.
+    void showComparison();
+    void refreshComparison();
+    void showGuide();
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
@@ -124,5 +131,8 @@ private:
     RangeChartPage* chart = nullptr;
     ReportPages* reports = nullptr;
     SessionController* session = nullptr;
-    CatalogueWindow* catalogue = nullptr; // built when first asked for
+    // The tool windows, each built when first asked for.
+    CatalogueWindow* catalogue = nullptr;
+    CompareWindow* compare = nullptr;
+    GuideWindow* guide = nullptr;
 };

@@ -6,7 +6,9 @@
 #include "app/window/TVantor.h"
 
 #include "app/desktop/Paths.h"
-#include "app/session/CatalogueWindow.h"
+#include "app/tools/CatalogueWindow.h"
+#include "app/tools/CompareWindow.h"
+#include "app/tools/GuideWindow.h"
 #include "core/Preview.h"
 #include "core/VtChoice.h"
 #include "equipment/FuelTanks.h"
@@ -227,6 +229,27 @@ void TVantor::BrowseCatalogue() {
     catalogue->showLoadout(loadout, selection->pickFacts(),
                            {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
     catalogue->present();
+}
+
+void TVantor::showComparison() {
+    if (!compare) {
+        compare = new CompareWindow(this, guard);
+        session->commands().shareShortcutsWith(compare);
+        connect(compare, &CompareWindow::swapRequested, session, &SessionController::swap);
+    }
+    refreshComparison();
+    compare->present();
+}
+
+void TVantor::refreshComparison() {
+    if (compare)
+        compare->showRows(session->comparisonRows());
+}
+
+void TVantor::showGuide() {
+    if (!guide)
+        guide = new GuideWindow(this);
+    guide->present();
 }
 
 void TVantor::updateCatalogue() {

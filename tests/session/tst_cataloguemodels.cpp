@@ -3,9 +3,9 @@
 // slots of a weapon, and the text Copy writes of a table as shown.
 
 #include "app/desktop/TableText.h"
-#include "app/session/CatalogueProxy.h"
-#include "app/session/VtTableModel.h"
-#include "app/session/WeaponTableModel.h"
+#include "app/tools/CatalogueProxy.h"
+#include "app/tools/VtTableModel.h"
+#include "app/tools/WeaponTableModel.h"
 #include "core/VtChoice.h"
 #include "factions/Factions.h"
 #include "model/Text.h"

@@ -4,7 +4,7 @@
 // text Copy writes of it.
 
 #include "app/desktop/TableText.h"
-#include "app/session/ComparisonModel.h"
+#include "app/tools/ComparisonModel.h"
 #include "app/session/LoadoutHistory.h"
 
 #include <QAbstractItemModelTester>

@@ -5,7 +5,7 @@
 
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
-#include "app/session/GuideWindow.h"
+#include "app/tools/GuideWindow.h"
 #include "model/VtCatalogue.h"
 #include "reports/LoadoutText.h"
 

@@ -6,7 +6,7 @@
 #include "app/desktop/Appearance.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/ToolWindowPlacement.h"
-#include "app/session/CompareWindow.h"
+#include "app/tools/CompareWindow.h"
 
 #include <QHeaderView>
 #include <QScreen>
@@ -199,6 +199,35 @@ private slots:
         QCoreApplication::sendPostedEvents(); // the view lays itself out anew
         if (early.size() == early.size().expandedTo(early.sizeHint()))
             QVERIFY(!table->horizontalScrollBar()->isVisible());
+    }
+
+    // Every tool window, moved by the user and closed with Escape, opens
+    // again where it was left, not where it was first placed.
+    void reopenedWhereLeft_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("comparison") << "CompareWindow" << QKeySequence(Qt::CTRL | Qt::Key_D);
+        QTest::newRow("catalogue") << "CatalogueWindow" << QKeySequence(Qt::CTRL | Qt::Key_B);
+        QTest::newRow("guide") << "GuideWindow" << QKeySequence(Qt::Key_F1);
+    }
+
+    void reopenedWhereLeft() {
+        QFETCH(QString, name);
+        QFETCH(QKeySequence, keys);
+        Window w;
+        w.chooseVt(QStringLiteral("Garpike"));
+        w.press(keys);
+        auto* tool = w.window->findChild<QWidget*>(name);
+        QVERIFY(tool && tool->isVisible());
+        const QPoint moved = tool->pos() + QPoint(23, 17);
+        tool->move(moved);
+        QTest::keyClick(tool, Qt::Key_Escape);
+        QVERIFY(!tool->isVisible());
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        w.press(keys);
+        QVERIFY(tool->isVisible());
+        QCOMPARE(tool->pos(), moved);
     }
 
 private:

@@ -11,8 +11,8 @@
 // each the same on every run: offscreen, Fusion, a font DPI of 96.
 
 #include "app/desktop/Appearance.h"
-#include "app/session/CatalogueWindow.h"
-#include "app/session/CompareWindow.h"
+#include "app/tools/CatalogueWindow.h"
+#include "app/tools/CompareWindow.h"
 #include "app/window/TVantor.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,7 @@
-#include "app/session/GuideWindow.h"
+#include "app/tools/GuideWindow.h"
 
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/ToolWindowPlacement.h"
-#include "app/session/ToolWindowKeys.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -37,9 +36,9 @@ private:
 
 } // namespace
 
-GuideWindow::GuideWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
-    setObjectName(QStringLiteral("GuideWindow"));
-    setWindowTitle(QStringLiteral("Vantor - User Guide"));
+GuideWindow::GuideWindow(QWidget* mainWindow)
+    : ToolWindow(mainWindow, QStringLiteral("GuideWindow"), QStringLiteral("Vantor - User Guide"),
+                 LeastSize) {
     browser = new GuideBrowser(this, [this] { describeFocusedLink(); });
     browser->setObjectName(QStringLiteral("GuideBrowser"));
     browser->setAccessibleName(QStringLiteral("User Guide"));
@@ -54,7 +53,6 @@ GuideWindow::GuideWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     resize(760, 620);
-    addReturnToMainWindowKey(this);
 }
 
 QUrl GuideWindow::startPage() {
@@ -123,21 +121,7 @@ void GuideWindow::describePictures() {
     }
 }
 
-void GuideWindow::present() {
+// Each time the guide is asked for, it opens at its start.
+void GuideWindow::aboutToPresent() {
     openPage(startPage());
-    if (!placed) {
-        placed = true;
-        placeToolWindowBesideMain(this, LeastSize);
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
-void GuideWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -1,4 +1,4 @@
-#include "app/session/VtTableModel.h"
+#include "app/tools/VtTableModel.h"
 
 #include "core/VtChoice.h"
 #include "factions/Factions.h"

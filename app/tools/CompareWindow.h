@@ -5,9 +5,8 @@
 // the rows it is given and asks for a swap; what is pinned and what the swap
 // does is the main window's business. Closing it only hides it.
 
-#include "app/session/ComparisonModel.h"
-
-#include <QWidget>
+#include "app/tools/ComparisonModel.h"
+#include "app/tools/ToolWindow.h"
 
 #include <vector>
 
@@ -15,7 +14,7 @@ class HandlerGuard;
 class QPushButton;
 class QTableView;
 
-class CompareWindow : public QWidget {
+class CompareWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -25,16 +24,13 @@ public:
     // Shows the rows at once, whether the window is open or not.
     void showRows(const std::vector<vantor::ComparisonRow>& rows);
 
-    // Shows the window and brings it to the front, the first time beside the
-    // main window and sized to the rows it holds (so give it rows first),
-    // afterwards where the user left it.
-    void present();
-
 signals:
     void swapRequested();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // The first time, sized to the rows it holds (so give it rows first).
+    void prepareFirstShow() override;
+    void presented() override;
 
 private:
     // Smaller than this, on a small screen, the table scrolls.
@@ -51,6 +47,5 @@ private:
     QPushButton* copyButton = nullptr;
 
     std::vector<vantor::ComparisonRow> rowsToShow;
-    bool placed = false;
     bool sized = false; // to the rows shown first
 };

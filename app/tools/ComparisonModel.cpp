@@ -1,4 +1,4 @@
-#include "app/session/ComparisonModel.h"
+#include "app/tools/ComparisonModel.h"
 
 #include <QFont>
 

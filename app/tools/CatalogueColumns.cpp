@@ -1,4 +1,4 @@
-#include "app/session/CatalogueColumns.h"
+#include "app/tools/CatalogueColumns.h"
 
 #include "model/Text.h"
 

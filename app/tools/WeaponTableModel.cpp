@@ -1,4 +1,4 @@
-#include "app/session/WeaponTableModel.h"
+#include "app/tools/WeaponTableModel.h"
 
 #include "model/Recompute.h"
 #include "model/Text.h"

@@ -6,11 +6,10 @@
 // It shows what it is given and asks for picks; the main window makes them.
 // Closing it only hides it, and while hidden it is given nothing.
 
-#include "app/session/CatalogueProxy.h"
-#include "app/session/VtTableModel.h"
-#include "app/session/WeaponTableModel.h"
-
-#include <QWidget>
+#include "app/tools/CatalogueProxy.h"
+#include "app/tools/ToolWindow.h"
+#include "app/tools/VtTableModel.h"
+#include "app/tools/WeaponTableModel.h"
 
 class HandlerGuard;
 class QComboBox;
@@ -20,7 +19,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 
-class CatalogueWindow : public QWidget {
+class CatalogueWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -31,17 +30,14 @@ public:
     void showLoadout(const vantor::Loadout& loadout, const vantor::SelectorFacts& facts,
                      const WeaponTableModel::Selectors& selectors);
 
-    // Shows the window and brings it to the front, the first time beside the
-    // main window, afterwards where the user left it.
-    void present();
-
 signals:
     void vtPicked(int vt);
     // A weapon picked into a weapon selector as item `item`.
     void weaponPicked(vantor::Selector selector, int item);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void prepareFirstShow() override;
+    void presented() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -70,7 +66,6 @@ private:
     QComboBox* slotSelect = nullptr;
     QLabel* reason = nullptr;
     QPushButton* copyButton = nullptr;
-    bool placed = false;
 
     // What the weapon table was last given, for a change of the chosen slot.
     vantor::Loadout loadout;

@@ -7,12 +7,13 @@
 // is told where a link reached with Tab goes, and a picture's alternative text
 // is its tooltip too.
 
+#include "app/tools/ToolWindow.h"
+
 #include <QUrl>
-#include <QWidget>
 
 class QTextBrowser;
 
-class GuideWindow : public QWidget {
+class GuideWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -23,14 +24,12 @@ public:
     // Whether `url` names a page or picture of the guide that exists.
     static bool isGuideFile(const QUrl& url);
 
-    // Shows the window on the guide's first page and brings it to the front,
-    // the first time beside the main window.
-    void present();
     // Shows a page of the guide; anything else is left alone.
     bool openPage(const QUrl& url);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // It opens on the guide's first page each time.
+    void aboutToPresent() override;
 
 private:
     void describeFocusedLink();
@@ -40,5 +39,4 @@ private:
     static constexpr QSize LeastSize{260, 200};
 
     QTextBrowser* browser = nullptr;
-    bool placed = false;
 };

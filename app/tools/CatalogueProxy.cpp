@@ -1,7 +1,7 @@
-#include "app/session/CatalogueProxy.h"
+#include "app/tools/CatalogueProxy.h"
 
-#include "app/session/CatalogueColumns.h"
-#include "app/session/VtTableModel.h"
+#include "app/tools/CatalogueColumns.h"
+#include "app/tools/VtTableModel.h"
 
 CatalogueProxy::CatalogueProxy(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(SortRole);

@@ -1,10 +1,9 @@
-#include "app/session/CompareWindow.h"
+#include "app/tools/CompareWindow.h"
 
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
 #include "app/desktop/ToolWindowPlacement.h"
-#include "app/session/ToolWindowKeys.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -21,9 +20,8 @@
 using vantor::ComparisonRow;
 
 CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
-    : QWidget(mainWindow, Qt::Tool) {
-    setObjectName(QStringLiteral("CompareWindow"));
-    setWindowTitle(QStringLiteral("Vantor - Comparison"));
+    : ToolWindow(mainWindow, QStringLiteral("CompareWindow"), QStringLiteral("Vantor - Comparison"),
+                 LeastSize) {
 
     model = new ComparisonModel(this);
     table = new PlainTableView(this);
@@ -61,7 +59,6 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     setTabOrder(table, swapButton);
     setTabOrder(swapButton, copyButton);
     table->setFocus();
-    addReturnToMainWindowKey(this);
 }
 
 void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
@@ -78,7 +75,7 @@ void CompareWindow::renderRows() {
     if (!sized && !rowsToShow.empty() && isVisible()) {
         sized = true;
         fitContents();
-        placeToolWindowBesideMain(this, LeastSize);
+        placeAgain();
     }
 }
 
@@ -124,30 +121,18 @@ QSize CompareWindow::frameSizeAround() const {
     return framed->frameGeometry().size() - framed->geometry().size();
 }
 
-void CompareWindow::present() {
-    if (!placed) {
-        renderRows();
-        if (!rowsToShow.empty()) {
-            sized = true;
-            fitContents();
-        }
-        placeToolWindowBesideMain(this, LeastSize);
-        placed = true;
-    }
-    show();
+void CompareWindow::prepareFirstShow() {
     renderRows();
-    raise();
-    activateWindow();
+    if (!rowsToShow.empty()) {
+        sized = true;
+        fitContents();
+    }
+}
+
+void CompareWindow::presented() {
+    renderRows();
 }
 
 void CompareWindow::copyTable() {
     QGuiApplication::clipboard()->setText(tableText(*model));
-}
-
-void CompareWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

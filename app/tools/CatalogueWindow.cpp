@@ -1,11 +1,10 @@
-#include "app/session/CatalogueWindow.h"
+#include "app/tools/CatalogueWindow.h"
 
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
 #include "app/desktop/ToolWindowPlacement.h"
-#include "app/session/ToolWindowKeys.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 
@@ -30,9 +29,9 @@
 #include <algorithm>
 
 CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
-    : QWidget(mainWindow, Qt::Tool), guard(guard) {
-    setObjectName(QStringLiteral("CatalogueWindow"));
-    setWindowTitle(QStringLiteral("Vantor - Catalogue"));
+    : ToolWindow(mainWindow, QStringLiteral("CatalogueWindow"),
+                 QStringLiteral("Vantor - Catalogue"), LeastSize),
+      guard(guard) {
     setAccessibleName(windowTitle());
 
     vtModel = new VtTableModel(this);
@@ -140,7 +139,6 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
                      [this](const QModelIndex& current) { showReason(current); });
     QObject::connect(tabs, &QTabWidget::currentChanged, this, [this] { reason->clear(); });
     resize(900, 480);
-    addReturnToMainWindowKey(this);
 }
 
 QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
@@ -272,27 +270,15 @@ bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void CatalogueWindow::present() {
-    if (!placed) {
-        // Every caption and figure in sight from the start; the user may
-        // widen a column afterwards.
-        vtTable->resizeColumnsToContents();
-        weaponTable->resizeColumnsToContents();
-        placeToolWindowBesideMain(this, LeastSize);
-        placed = true;
-    }
-    show();
-    raise();
-    activateWindow();
-    // The keyboard starts on the VT in the window.
-    if (!vtTable->currentIndex().isValid() && vtModel->currentVt() >= 0)
-        vtTable->setCurrentIndex(vtProxy->mapFromSource(vtModel->index(vtModel->currentVt(), 0)));
+// Every caption and figure in sight from the start; the user may widen a
+// column afterwards.
+void CatalogueWindow::prepareFirstShow() {
+    vtTable->resizeColumnsToContents();
+    weaponTable->resizeColumnsToContents();
 }
 
-void CatalogueWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+// The keyboard starts on the VT in the window.
+void CatalogueWindow::presented() {
+    if (!vtTable->currentIndex().isValid() && vtModel->currentVt() >= 0)
+        vtTable->setCurrentIndex(vtProxy->mapFromSource(vtModel->index(vtModel->currentVt(), 0)));
 }

@@ -3,7 +3,7 @@
 // The catalogue's table of every VT with its own figures, as the Stats view
 // shows them with nothing fitted; the VT in the window is marked.
 
-#include "app/session/CatalogueColumns.h"
+#include "app/tools/CatalogueColumns.h"
 
 #include <QAbstractTableModel>
 

@@ -1,0 +1,43 @@
+#pragma once
+
+// A window of the program beside the main one (the comparison, the
+// catalogue, the guide): the first time it shows, it is placed by the rules
+// every tool window shares (app/desktop/ToolWindowPlacement.h), after that it
+// stays where the user puts it; Escape closes it, F6 gives the keyboard back
+// to the main window and leaves it open, and asking for it again brings it to
+// the front. A new tool window derives from this class, gives its title and
+// the size below which its content scrolls, and fills in the hooks it needs;
+// TVantor creates it.
+
+#include <QSize>
+#include <QWidget>
+
+class ToolWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The tool window `name` (its object name) of `mainWindow`, titled
+    // `title`; smaller than `leastSize`, on a small screen, its content
+    // scrolls.
+    ToolWindow(QWidget* mainWindow, const QString& name, const QString& title, QSize leastSize);
+
+    // Shows the window with the keyboard and brings it to the front.
+    void present();
+
+protected:
+    // Before the window shows, each time (the guide opens its first page).
+    virtual void aboutToPresent() {}
+    // Before it first shows, to give it the size its content wants.
+    virtual void prepareFirstShow() {}
+    // Once it shows, each time.
+    virtual void presented() {}
+    // Places the window as on its first showing, at its size now (the
+    // comparison, once its first rows have sized it).
+    void placeAgain();
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QSize least;
+    bool placed = false;
+};
