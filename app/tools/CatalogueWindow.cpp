@@ -4,7 +4,6 @@
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
-#include "app/desktop/ToolWindowPlacement.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 

@@ -3,13 +3,11 @@
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
-#include "app/desktop/ToolWindowPlacement.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>

@@ -1,11 +1,8 @@
 #include "app/tools/GuideWindow.h"
 
 #include "app/desktop/Accessibility.h"
-#include "app/desktop/ToolWindowPlacement.h"
 
 #include <QFile>
-#include <QKeyEvent>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
