@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
