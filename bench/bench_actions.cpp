@@ -24,6 +24,7 @@
 #include "app/desktop/Appearance.h"
 #include "app/desktop/Platform.h"
 #include "app/tools/CatalogueWindow.h"
+#include "app/tools/ToolWindow.h"
 #include "app/window/TVantor.h"
 #include "core/Preview.h"
 #include "core/VtChoice.h"
@@ -38,6 +39,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -49,6 +51,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -286,31 +289,55 @@ void OpenList(benchmark::State& state, const char* selector) {
         [&](int) { s.combo(selector)->showPopup(); });
 }
 
-// The catalogue opened by its keys on a fresh window each time (the first
-// opening builds it), and opened again once built.
-void OpenCatalogue(benchmark::State& state, bool first) {
+// A tool window opened by its keys: the first time on a fresh window each
+// time (the first opening builds it), and again once built, closed untimed
+// before each opening. Timed: the key press, the events it posted, and the
+// tool window painted whole.
+struct ToolWindowKeys {
+    const char* name;      // the tool window's object name
+    QKeyCombination first; // what opens it the first time
+    QKeyCombination again; // what opens it once built
+};
+
+// The catalogue and the guide open by their own keys; the comparison opens
+// the first time by pinning the loadout (Ctrl+D), and again by "Show
+// Comparison" (Ctrl+Shift+P), the pinned loadout kept.
+const ToolWindowKeys CatalogueKeys{"CatalogueWindow", Qt::CTRL | Qt::Key_B, Qt::CTRL | Qt::Key_B};
+const ToolWindowKeys ComparisonKeys{"CompareWindow", Qt::CTRL | Qt::Key_D,
+                                    Qt::CTRL | Qt::SHIFT | Qt::Key_P};
+const ToolWindowKeys GuideKeys{"GuideWindow", QKeyCombination(Qt::Key_F1),
+                               QKeyCombination(Qt::Key_F1)};
+
+void OpenToolWindow(benchmark::State& state, const ToolWindowKeys& keys, bool first) {
     std::vector<double> micros;
     std::unique_ptr<Session> s;
     if (!first) {
         s = std::make_unique<Session>();
-        catalogueSetUp(*s);
+        loadoutSetUp(*s);
+        s->activate();
+        s->press(keys.first);
+        // The catalogue on its weapons, as in the other catalogue rows.
+        if (auto* tabs = s->window().findChild<QTabWidget*>(QStringLiteral("CatalogueTabs")))
+            tabs->setCurrentIndex(1);
+        s->paint();
     }
     for (auto _ : state) {
         if (first) {
             s = std::make_unique<Session>();
             loadoutSetUp(*s);
-            s->activate();
         } else {
-            s->find<CatalogueWindow>("CatalogueWindow")->close();
-            s->activate();
+            s->find<ToolWindow>(keys.name)->close();
         }
+        s->activate();
         Session::settle();
         const auto start = Clock::now();
-        s->press(Qt::CTRL | Qt::Key_B);
+        s->press(first ? keys.first : keys.again);
         QCoreApplication::sendPostedEvents();
-        auto* catalogue = s->find<CatalogueWindow>("CatalogueWindow");
-        QImage canvas(catalogue->size(), QImage::Format_ARGB32_Premultiplied);
-        catalogue->render(&canvas);
+        auto* tool = s->find<ToolWindow>(keys.name);
+        if (!tool->isVisible())
+            qFatal("%s did not open", keys.name);
+        QImage canvas(tool->size(), QImage::Format_ARGB32_Premultiplied);
+        tool->render(&canvas);
         const std::chrono::duration<double> took = Clock::now() - start;
         state.SetIterationTime(took.count());
         micros.push_back(took.count() * 1e6);
@@ -318,6 +345,21 @@ void OpenCatalogue(benchmark::State& state, bool first) {
     std::sort(micros.begin(), micros.end());
     state.counters["median_us"] = percentile(micros, 0.50);
     state.counters["max_us"] = micros.back();
+}
+
+// All three tool windows open beside the window: the catalogue on its
+// weapons, the comparison with the loadout pinned, the guide (opened last,
+// with the keyboard).
+void allToolsSetUp(const Session& s) {
+    catalogueSetUp(s);
+    s.activate();
+    s.press(ComparisonKeys.first);
+    s.activate();
+    s.press(GuideKeys.first);
+    s.paint();
+    for (const char* name : {"CatalogueWindow", "CompareWindow", "GuideWindow"})
+        if (!s.find<ToolWindow>(name)->isVisible())
+            qFatal("%s is not open", name);
 }
 
 // Sorting the VT table by one column after another, and filtering it by a
@@ -416,10 +458,18 @@ void registerAll() {
         add(
             std::string("OpenList/") + selector,
             [selector](benchmark::State& st) { OpenList(st, selector); }, 300);
-    add(
-        "OpenCatalogue/first", [](benchmark::State& st) { OpenCatalogue(st, true); }, 20);
-    add(
-        "OpenCatalogue/again", [](benchmark::State& st) { OpenCatalogue(st, false); }, 200);
+    // The tool windows, each opened the first time and again.
+    for (const auto& [label, keys] :
+         {std::pair{"OpenCatalogue", &CatalogueKeys}, std::pair{"OpenComparison", &ComparisonKeys},
+          std::pair{"OpenGuide", &GuideKeys}}) {
+        const ToolWindowKeys* k = keys;
+        add(
+            std::string(label) + "/first",
+            [k](benchmark::State& st) { OpenToolWindow(st, *k, true); }, 20);
+        add(
+            std::string(label) + "/again",
+            [k](benchmark::State& st) { OpenToolWindow(st, *k, false); }, 200);
+    }
     add(
         "CatalogueSort", [](benchmark::State& st) { CatalogueSortOrFilter(st, true); }, 340);
     add(
@@ -427,6 +477,9 @@ void registerAll() {
     add(
         "PickMainWeaponCatalogueOpen",
         [](benchmark::State& st) { Alternate(st, "MWSelect1", 1, 2, catalogueSetUp); }, 500);
+    add(
+        "PickMainWeaponToolsOpen",
+        [](benchmark::State& st) { Alternate(st, "MWSelect1", 1, 2, allToolsSetUp); }, 500);
 
     for (int vt = 0; vt < vantor::VtCount; ++vt) {
         std::string name(vantor::VtCatalogue[std::size_t(vt)].selectorName);
