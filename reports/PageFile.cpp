@@ -90,6 +90,11 @@ QString pageFailure(const QString& path, const QString& reason) {
 }
 
 std::optional<QString> writePageFile(const QString& path, const QString& text) {
+    return writePageFile(path, text, *QRandomGenerator::global());
+}
+
+std::optional<QString> writePageFile(const QString& path, const QString& text,
+                                     QRandomGenerator& names) {
     const QFileInfo info(path);
     const QByteArray name = QFile::encodeName(info.fileName());
     // Everything below is relative to the folder, so only the page's own name
@@ -125,8 +130,7 @@ std::optional<QString> writePageFile(const QString& path, const QString& text) {
     QByteArray temporary;
     int error = EEXIST;
     for (int attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
-        temporary =
-            '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary = '.' + name + '.' + QByteArray::number(names.generate(), 36);
         error = writeNewFile(folder.get(), temporary, mode, bytes);
     }
     if (error == 0 &&

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QRandomGenerator;
+
 #include <optional>
 
 namespace vantor {
@@ -14,6 +16,9 @@ namespace vantor {
 // Returns nothing on success, else a message for the user that names the file
 // and the reason.
 std::optional<QString> writePageFile(const QString& path, const QString& text);
+// As above, the hidden temporary file's name drawn from `names`.
+std::optional<QString> writePageFile(const QString& path, const QString& text,
+                                     QRandomGenerator& names);
 
 // The message of a page that could not be saved to `path`, for `reason`.
 QString pageFailure(const QString& path, const QString& reason);

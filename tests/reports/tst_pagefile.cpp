@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,8 @@ private slots:
     void replacesLongerFile();
     void refused_data();
     void refused();
+    void temporaryNamesTaken_data();
+    void temporaryNamesTaken();
 };
 
 void TestPageFile::writesExactBytes_data() {
@@ -120,6 +123,40 @@ void TestPageFile::refused() {
     QVERIFY2(message->contains(QDir::toNativeSeparators(path)), qPrintable(*message));
     QVERIFY2(message->contains(reason), qPrintable(*message));
     QCOMPARE(fileTree(dir.path()), files);
+}
+
+void TestPageFile::temporaryNamesTaken_data() {
+    QTest::addColumn<QString>("taker"); // what holds the first two temporary names
+    QTest::newRow("someone's files") << "file";
+    QTest::newRow("links to a file elsewhere") << "link";
+    QTest::newRow("links to no file yet") << "dangling";
+}
+
+// Names the temporary file would take that are taken already are passed over:
+// what holds them is neither written, nor followed, nor renamed.
+void TestPageFile::temporaryNamesTaken() {
+    QFETCH(QString, taker);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VantorVTConfig.html");
+    const QString elsewhere = dir.filePath("elsewhere.html");
+    if (taker == "link")
+        QCOMPARE(writePageFile(elsewhere, "someone else's file"), std::nullopt);
+    QRandomGenerator drawn(7);
+    for (int i = 0; i < 2; ++i) {
+        const QString name =
+            dir.filePath(".VantorVTConfig.html." + QString::number(drawn.generate(), 36));
+        if (taker == "file")
+            QCOMPARE(writePageFile(name, "someone's file"), std::nullopt);
+        else
+            QVERIFY(QFile::link(elsewhere, name));
+    }
+    const auto files = fileTree(dir.path());
+
+    QRandomGenerator names(7);
+    QCOMPARE(writePageFile(path, "the page", names), std::nullopt);
+    auto expected = files;
+    expected.insert(path, "the page");
+    QCOMPARE(fileTree(dir.path()), expected);
 }
 
 QTEST_MAIN(TestPageFile)

@@ -4,8 +4,8 @@
 // text Copy writes of it.
 
 #include "app/desktop/TableText.h"
-#include "app/tools/ComparisonModel.h"
 #include "app/session/LoadoutHistory.h"
+#include "app/tools/ComparisonModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -83,6 +83,8 @@ void TestSession::whatIsAStep_data() {
     QTest::addColumn<QString>("undoText");
     // p<selector><vt>: a pick; t<selector><vt>: typed text that is no pick;
     // c<vt>: another change (a paste); a: only the advanced area opens;
+    // h: only the range chart's comparison changes; i: only the VT whose
+    // picture was read changes;
     // r: Redo, with nothing to make again.
     QTest::newRow("one pick") << "p0 1" << 1 << "Undo Pick v1";
     QTest::newRow("a pick of what is shown") << "p0 0" << 0 << "Undo";
@@ -101,6 +103,8 @@ void TestSession::whatIsAStep_data() {
     QTest::newRow("a change") << "c5" << 1 << "Undo Paste Loadout";
     QTest::newRow("a change of nothing") << "c0" << 0 << "Undo";
     QTest::newRow("the advanced area opened") << "a" << 0 << "Undo";
+    QTest::newRow("the range chart alone changed") << "h" << 1 << "Undo Paste Loadout";
+    QTest::newRow("another VT's picture read") << "i" << 1 << "Undo Paste Loadout";
     QTest::newRow("typing ended by Redo, then its selector again")
         << "t0 1,r,p0 2" << 2 << "Undo Pick v2";
 }
@@ -114,10 +118,15 @@ void TestSession::whatIsAStep() {
     QScopedPointer<QAction> undo(h.history.stack().createUndoAction(nullptr));
     for (const QString& input : script.split(QLatin1Char(','))) {
         const QChar kind = input.at(0);
-        if (kind == QLatin1Char('a')) {
-            SessionState opened = h.window.shown;
-            opened.loadout.AdvancedOpen = true;
-            h.change(opened);
+        if (kind == QLatin1Char('a') || kind == QLatin1Char('h') || kind == QLatin1Char('i')) {
+            SessionState changed = h.window.shown;
+            if (kind == QLatin1Char('a'))
+                changed.loadout.AdvancedOpen = true;
+            else if (kind == QLatin1Char('h'))
+                changed.chart.compareIndex = 1;
+            else
+                changed.pictureVt = 3;
+            h.change(changed);
             continue;
         }
         if (kind == QLatin1Char('r')) {

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -27,6 +28,7 @@
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace vantor;
@@ -82,6 +84,12 @@ void unusableFileRows(bool missing = true) {
     QTest::newRow("cut short") << "cut short" << QString("cut short");
     QTest::newRow("RLE cut short, its size field too small")
         << "rle cut short" << QString("cut short: its pixels end");
+    const QString promised("cut short: its header promises");
+    QTest::newRow("top-down, cut short") << "top-down" << promised;
+    QTest::newRow("rows padded to 32 bits, cut short in the padding") << "padded" << promised;
+    QTest::newRow("16-bit bit fields, cut short") << "bit fields" << promised;
+    QTest::newRow("V4 header with bit fields, cut short") << "V4" << promised;
+    QTest::newRow("V5 header, cut short") << "V5" << promised;
     QTest::newRow("a PNG picture") << "png" << QString("not a BMP picture");
     // Read as SVG, it would open the pipe it names and hang.
     QTest::newRow("an SVG picture naming a pipe") << "svg" << QString("not a BMP picture");
@@ -115,6 +123,42 @@ QByteArray rleBitmap() {
     put(head, 2, quint32(14 + 40 + palette.size() + pixels.size()), 4);
     put(head, 10, quint32(14 + 40 + palette.size()), 4);
     return head + info + palette + pixels;
+}
+
+// A 3 x 8 picture of `bits`-bit pixels with a header of `infoSize` bytes,
+// stored top-down for `topDown`; compression 3 (bit fields) gives its colour
+// masks, in the header or after it. Its image-size field is 0, as is allowed
+// for pixels that are not compressed, so the file's length follows from the
+// header's other fields alone.
+QByteArray craftedBitmap(int infoSize, int bits, quint32 compression, bool topDown) {
+    const auto put = [](QByteArray& b, int at, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b[at + i] = char(value >> (8 * i));
+    };
+    QByteArray info(infoSize, '\0');
+    put(info, 0, quint32(infoSize), 4);
+    put(info, 4, 3, 4);                         // width
+    put(info, 8, quint32(topDown ? -8 : 8), 4); // height
+    put(info, 12, 1, 2);                        // planes
+    put(info, 14, quint32(bits), 2);
+    put(info, 16, compression, 4);
+    QByteArray masks(12, '\0');
+    put(masks, 0, bits == 16 ? 0x7c00 : 0xff0000, 4);
+    put(masks, 4, bits == 16 ? 0x03e0 : 0x00ff00, 4);
+    put(masks, 8, bits == 16 ? 0x001f : 0x0000ff, 4);
+    if (compression == 3 && infoSize > 40)
+        info.replace(40, 12, masks);
+    else if (compression == 3)
+        info += masks;
+    // Each row padded to a whole 32-bit word: 3 pixels of 24 bits take 12 bytes.
+    const int row = (3 * bits + 31) / 32 * 4;
+    QByteArray pixels(row * 8, '\x55');
+    QByteArray head(14, '\0');
+    head[0] = 'B';
+    head[1] = 'M';
+    put(head, 2, quint32(14 + info.size() + pixels.size()), 4);
+    put(head, 10, quint32(14 + info.size()), 4);
+    return head + info + pixels;
 }
 
 // Puts an unusable file of `kind` in place of `relative` (missing already).
@@ -151,6 +195,21 @@ void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) 
         dir.write(relative, rleBitmap());
         QVERIFY(!PictureCache::read(path, QSize(8, 8)).image.isNull());
         dir.write(relative, rleBitmap().chopped(20));
+    }
+    static const QHash<QString, std::tuple<int, int, quint32, bool>> crafted{
+        {QStringLiteral("top-down"), {40, 24, 0, true}},
+        {QStringLiteral("padded"), {40, 24, 0, false}},
+        {QStringLiteral("bit fields"), {40, 16, 3, false}},
+        {QStringLiteral("V4"), {108, 32, 3, true}},
+        {QStringLiteral("V5"), {124, 24, 0, false}},
+    };
+    if (const auto found = crafted.constFind(kind); found != crafted.cend()) {
+        // Whole, it is read; one byte short, it is not.
+        const auto [infoSize, bits, compression, topDown] = *found;
+        const QByteArray whole = craftedBitmap(infoSize, bits, compression, topDown);
+        dir.write(relative, whole);
+        QVERIFY(!PictureCache::read(path, QSize(8, 8)).image.isNull());
+        dir.write(relative, whole.chopped(1));
     }
     if (kind == QLatin1String("png")) {
         QImage small(8, 8, QImage::Format_RGB32);

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 #include <sys/stat.h>
 
@@ -113,6 +114,8 @@ private slots:
     void undoAndRedoEachStep_data();
     void undoAndRedoEachStep();
     void typingKeepsItsOwnUndo();
+    void regeneratedReportKeepsItsPlace_data();
+    void regeneratedReportKeepsItsPlace();
     void shortcutsInTheRangeChartSelector_data();
     void shortcutsInTheRangeChartSelector();
     void manyStepsBackAndForth();
@@ -130,6 +133,8 @@ private slots:
     void userGuideOpensAtItsStart_data();
     void userGuideOpensAtItsStart();
     void userGuideLinksResolve();
+    void guideFollowsOnlyItsOwnPages_data();
+    void guideFollowsOnlyItsOwnPages();
 };
 
 void TestCommands::undoAndRedoEachStep_data() {
@@ -244,6 +249,53 @@ void TestCommands::typingKeepsItsOwnUndo() {
     w.press(Undo);
     QVERIFY(box->toPlainText().size() < 3);
     QCOMPARE(w.combo("MWSelect1")->currentIndex(), 1);
+}
+
+// Generated again for a changed loadout, a report box shows the new report as
+// a fresh one would, the reader's cursor stays on its line, and Ctrl+Z in the
+// box neither brings back the old report nor the user's edit of it.
+void TestCommands::regeneratedReportKeepsItsPlace_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("HTML page") << "Html"
+                               << "HtmlRichEdit";
+    QTest::newRow("forum code") << "Forum"
+                                << "ForumRichEdit";
+}
+
+void TestCommands::regeneratedReportKeepsItsPlace() {
+    QFETCH(QString, page);
+    QFETCH(QString, box);
+    Window w;
+    w.chooseVt(QStringLiteral("Decider"));
+    w.click("AdvFunctionButton");
+    w.click(qPrintable(page + QStringLiteral("PageButton")));
+    const QByteArray generate = (page + QStringLiteral("GenerateButton")).toLatin1();
+    w.click(generate.constData());
+    auto* text = w.find<QPlainTextEdit>(box.toLatin1().constData());
+    const QString first = text->toPlainText();
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    text->setFocus();
+    text->setTextCursor(QTextCursor(text->document()->findBlockByNumber(1)));
+    QTest::keyClicks(text, QStringLiteral("zz"));
+
+    w.pick("MWSelect1", 1);
+    w.click(generate.constData());
+    const QString regenerated = text->toPlainText();
+    QVERIFY(regenerated != first);
+    // As many lines as before: only the changed ones were replaced.
+    QCOMPARE(regenerated.count(QLatin1Char('\n')), first.count(QLatin1Char('\n')));
+    QVERIFY(!regenerated.contains(QStringLiteral("zz")));
+    QCOMPARE(text->textCursor().blockNumber(), 1);
+    text->setFocus();
+    w.press(Undo);
+    QCOMPARE(text->toPlainText(), regenerated);
+
+    w.click(qPrintable(page == QLatin1String("Html") ? QStringLiteral("HtmlClearButton")
+                                                     : QStringLiteral("ForumRichEditClearButton")));
+    w.click(generate.constData());
+    QCOMPARE(text->toPlainText(), regenerated);
 }
 
 void TestCommands::shortcutsInTheRangeChartSelector_data() {
@@ -899,6 +951,47 @@ void TestCommands::userGuideLinksResolve() {
             }
     QCOMPARE(described, (QStringList{"The load data view", "The statistics view",
                                      "The rankings view", "The graphs view"}));
+}
+
+// A link clicked on a page is followed only to a page of the guide, whatever
+// way it is written; a fragment opens its page at the top.
+void TestCommands::guideFollowsOnlyItsOwnPages_data() {
+    QTest::addColumn<QString>("link");     // clicked on the shortcuts page
+    QTest::addColumn<bool>("inGuide");     // where it leads is a file of the guide
+    QTest::addColumn<QString>("followed"); // the page shown after the click
+    const QString stays("qrc:/guide/shortcuts.md"), figures("qrc:/guide/figures.md");
+    QTest::newRow("a page beside it") << "figures.md" << true << figures;
+    QTest::newRow("a page's fragment") << "figures.md#the-rankings-view" << true << figures;
+    QTest::newRow("a fragment of its own page") << "#shortcuts" << true << stays;
+    QTest::newRow("up and back into the guide") << "../guide/figures.md" << true << figures;
+    QTest::newRow("an absolute path into the guide") << "/guide/figures.md" << true << figures;
+    QTest::newRow("up and out of the guide") << "../texts/factions/jaralaccs.txt" << false << stays;
+    QTest::newRow("an absolute path out of the guide")
+        << "/texts/factions/jaralaccs.txt" << false << stays;
+    QTest::newRow("a file on disk named like a page")
+        << "file:///guide/figures.md" << false << stays;
+    QTest::newRow("a web address named like a page")
+        << "https://example.invalid/guide/figures.md" << false << stays;
+    QTest::newRow("a picture of the guide") << "images/ranks.png" << true << stays;
+    QTest::newRow("a page that does not exist") << "missing.md" << false << stays;
+}
+
+void TestCommands::guideFollowsOnlyItsOwnPages() {
+    QFETCH(QString, link);
+    QFETCH(bool, inGuide);
+    QFETCH(QString, followed);
+    GuideWindow guide(nullptr);
+    auto* browser = guide.findChild<QTextBrowser*>(QStringLiteral("GuideBrowser"));
+    QVERIFY(guide.openPage(QUrl(QStringLiteral("qrc:/guide/shortcuts.md"))));
+    const QUrl target = browser->source().resolved(QUrl(link));
+    // A built-in file out of the guide exists: it is refused for where it is.
+    if (target.path().startsWith(QLatin1String("/texts/")))
+        QVERIFY(QFile::exists(QLatin1Char(':') + target.path()));
+    QCOMPARE(GuideWindow::isGuideFile(target), inGuide);
+    const QString before = browser->toPlainText();
+    emit browser->anchorClicked(QUrl(link));
+    QCOMPARE(browser->source(), QUrl(followed));
+    QCOMPARE(browser->toPlainText() == before, followed.endsWith(QLatin1String("shortcuts.md")));
 }
 
 QTEST_MAIN(TestCommands)
