@@ -2,14 +2,19 @@
 # parsed once per kind of target instead of once per source file.
 
 # ccache, where it is installed, serves rebuilds of the same sources (other
-# presets, other checkouts, CI's next run). The precompiled headers need two
-# sloppinesses: ccache cannot see the macros a header was precompiled with,
-# nor tell a fresh .gch from a stale one by its time; CMake rebuilds the .gch
-# whenever what it includes changes, so both are safe here.
+# presets, other checkouts, CI's next run in a fresh clone). The precompiled
+# headers need two sloppinesses: ccache cannot see the macros a header was
+# precompiled with, nor tell a fresh .gch from a stale one by its time; CMake
+# rebuilds the .gch whenever what it includes changes, so both are safe here.
+# Paths inside the checkout count relative to it, so that another clone hits
+# the same entries; QtTest's folder macros name absolute paths, and the tests
+# undefine them (below), so they are left out of what ccache compares.
 find_program(VANTOR_CCACHE ccache)
 if(VANTOR_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
   set(CMAKE_CXX_COMPILER_LAUNCHER
       env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+      CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+      "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
       ${VANTOR_CCACHE})
 endif()
 
