@@ -6,14 +6,17 @@
 # headers need two sloppinesses: ccache cannot see the macros a header was
 # precompiled with, nor tell a fresh .gch from a stale one by its time; CMake
 # rebuilds the .gch whenever what it includes changes, so both are safe here.
-# Paths inside the checkout count relative to it, so that another clone hits
-# the same entries; QtTest's folder macros name absolute paths, and the tests
-# undefine them (below), so they are left out of what ccache compares.
+# Paths inside the checkout count relative to it, and the folder a compiler
+# runs in is not compared (it only names the build in the debug information),
+# so that another clone hits the same entries; QtTest's folder macros name
+# absolute paths, and the tests undefine them (below), so they are left out of
+# what ccache compares. A unity group names its files by absolute path, so
+# only a clone in the same folder hits those.
 find_program(VANTOR_CCACHE ccache)
 if(VANTOR_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
   set(CMAKE_CXX_COMPILER_LAUNCHER
       env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-      CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+      CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1
       "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
       ${VANTOR_CCACHE})
 endif()
