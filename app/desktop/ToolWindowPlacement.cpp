@@ -168,18 +168,17 @@ namespace {
 
 const char* const KeptInSightProperty = "vantorKeptInSight";
 
-// What a window's frame adds to its size: its own once it has one, before
-// that the main window's.
-QSize frameAround(const QWidget* tool, const QWidget* main) {
-    const QWidget* framed = tool->isVisible() || !main ? tool : main;
-    return framed->frameGeometry().size() - framed->geometry().size();
-}
-
 QRect globalRect(const QWidget* w) {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
 } // namespace
+
+QSize frameAround(const QWidget* tool) {
+    const QWidget* main = tool->parentWidget();
+    const QWidget* framed = tool->isVisible() || !main ? tool : main;
+    return framed->frameGeometry().size() - framed->geometry().size();
+}
 
 void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widgets) {
     QStringList names;
@@ -202,7 +201,7 @@ void placeToolWindowBesideMain(QWidget* tool, QSize least) {
         if (other != tool && other != main && other->isVisible() && other->parentWidget() == main)
             room.others << other->frameGeometry();
 
-    const QSize frame = frameAround(tool, main);
+    const QSize frame = frameAround(tool);
     // The layout sets how small the window can be, whatever is asked.
     const QSize smallest = tool->minimumSizeHint().expandedTo(tool->minimumSize());
     const QSize wanted = tool->size().expandedTo(smallest);

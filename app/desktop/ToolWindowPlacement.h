@@ -42,6 +42,10 @@ inline constexpr int ToolWindowGap = 8;
 // larger than the screen keeps its top left corner on it.
 QRect keptOnScreen(const QRect& frame, const QRect& screen);
 
+// What the frame of `tool`, a window whose parent is the main window, adds
+// to its size: its own once it has one, before that the main window's.
+QSize frameAround(const QWidget* tool);
+
 // Names the widgets of `mainWindow` that no tool window may cover.
 void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widgets);
 

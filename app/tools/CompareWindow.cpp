@@ -3,6 +3,7 @@
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
+#include "app/desktop/ToolWindowPlacement.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -108,15 +109,8 @@ void CompareWindow::fitContents() {
     table->setMinimumSize(LeastSize / 2);
     layout()->activate();
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size() - frameSizeAround());
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - frameAround(this));
     resize(wanted.expandedTo(minimumSizeHint()));
-}
-
-// What the window's frame adds to its size: its own once it has one, before
-// that the main window's.
-QSize CompareWindow::frameSizeAround() const {
-    const QWidget* framed = isVisible() || !parentWidget() ? this : parentWidget();
-    return framed->frameGeometry().size() - framed->geometry().size();
 }
 
 void CompareWindow::prepareFirstShow() {

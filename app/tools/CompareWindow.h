@@ -38,7 +38,6 @@ private:
 
     void renderRows();
     void fitContents();
-    QSize frameSizeAround() const;
     void copyTable();
 
     ComparisonModel* model = nullptr;
