@@ -99,9 +99,10 @@ endfunction()
 # Unity builds: a library's sources compile in groups of up to eight, one
 # compiler run each, which saves a quarter of the build; a one-file edit
 # recompiles its group, a few seconds. A group joins its files' anonymous
-# namespaces, where a helper of one file could quietly overload another's;
-# the asan preset builds every file on its own, so CI compiles the code both
-# ways and runs the tests on both.
+# namespaces, where a helper of one file could quietly overload another's:
+# the tests run on the program as it is built, in groups. The asan preset
+# builds every file on its own, for a developer who wants to see that each
+# file includes what it uses; CI builds in groups both times, to save time.
 option(VANTOR_UNITY_BUILD "Compile the libraries' sources in groups" ON)
 function(vantor_unity target)
   if(VANTOR_UNITY_BUILD)

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
+
 Window::Window(bool shown) {
     auto fake = std::make_unique<FakePlatform>();
     platform = fake.get();
@@ -207,4 +209,10 @@ QStringList Window::dump() const {
     // Raising a view reorders the components, so they are listed by name.
     lines.sort();
     return lines;
+}
+
+int randomActions(int usual) {
+    bool ok = false;
+    const int share = qEnvironmentVariableIntValue("VANTOR_RANDOM_SHARE", &ok);
+    return ok && share > 0 ? std::max(1, usual * share / 100) : usual;
 }

@@ -74,3 +74,8 @@ struct Window {
     FakePlatform* platform = nullptr;
     std::unique_ptr<TVantor> window;
 };
+
+// How many random actions a test makes: `usual`, or the share of it in percent
+// that VANTOR_RANDOM_SHARE asks for. Under the sanitizers the tests run three
+// times slower, and CI runs them there with a quarter of the actions.
+int randomActions(int usual);

@@ -34,7 +34,7 @@ namespace {
 int actionsPerSeed() {
     bool ok = false;
     const int asked = qEnvironmentVariableIntValue("VANTOR_SESSION_ACTIONS", &ok);
-    return ok && asked > 0 ? asked : 1000;
+    return ok && asked > 0 ? asked : randomActions(1000);
 }
 
 enum class Kind { Vt, Fuel, Part, Level, Main, Sub, Compare };
