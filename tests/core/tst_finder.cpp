@@ -448,8 +448,8 @@ void TestFinder::matchesOracle_data() {
         30);
     // Must carry, kept selectors, reach, cover, guided, fuel.
     row("Garpike, carries NPM", "vt=12", "carry=S17 status=VtOk", R::VolleyDamage, 30);
-    row("Jaralaccs N, two 355-SB", "vt=14", parts + "carry=M3,M3 status=StdOver", R::VolleyDamage,
-        30);
+    row("Jaralaccs N, two 355-SB", "vt=14", parts + "carry=M3,M3,M3 status=StdOver",
+        R::VolleyDamage, 30);
     row("Vortex, Advanced Mount at level 2", "vt=9", "carry=P2/2", R::StandardLoad, 30);
     row("Vortex, two Mechanical Units", "vt=9", "carry=P4/1,P4/3 status=MaxOver", R::Durability,
         30);
@@ -496,6 +496,39 @@ void TestFinder::nothingFits_data() {
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("limits");
     QTest::addColumn<QString>("reason");
+    const auto row = [](const char* name, const QString& current, const QString& limits,
+                        const QString& reason) {
+        QTest::newRow(name) << current << limits << reason;
+    };
+    const QString parts = "keep=P1,L1,P2,L2 ";
+    row("no VT", "", "", "No VT is chosen");
+    row("not offered", "vt=12", "carry=M5,M4", "The Garpike offers no 430-SB");
+    row("weighs too much", "vt=19", parts + "carry=M3,M7",
+        "No loadout of the Prominence M2 stays VT OK with 355-SB and 315-RF: they alone weigh 15 "
+        "and the standard load is 8");
+    row("over the maximum with the best part", "vt=19", "carry=M3,M3,M3 status=StdOver",
+        "No loadout of the Prominence M2 stays STD OVER with 355-SB, 355-SB and 355-SB: they "
+        "alone weigh 24 and the maximum load is 18");
+    row("one item alone", "vt=19 F=2", "keep=F,P1,L1,P2,L2 carry=M3",
+        "No loadout of the Prominence M2 stays VT OK with 355-SB: it alone weighs 12 and the "
+        "standard load is 8");
+    row("kept items", "vt=19 M1=1 M2=1 M3=1", parts + "keep=M1,M2,M3",
+        "No loadout of the Prominence M2 stays VT OK with the kept items: they alone weigh 15 and "
+        "the standard load is 8");
+    row("no room", "vt=12", "carry=M5,M5,M5,M5",
+        "No loadout of the Garpike has room for 200-AR, 200-AR, 200-AR and 200-AR");
+    row("no room beside a kept weapon", "vt=12 M2=3", "keep=M2 carry=M5,M5,M5",
+        "No loadout of the Garpike has room for 200-AR, 200-AR and 200-AR");
+    row("mounts full", "vt=12", "carry=S19,S19 status=MaxOver",
+        "No loadout of the Garpike avoids MOUNT OVER with AVTM and AVTM");
+    row("reach", "vt=12", "reach=1000", "No main weapon of the Garpike reaches 1000 m");
+    row("cover", "vt=12", "cover=0-1000",
+        "The weapons of the Garpike cannot cover 0-1000 m without a gap");
+    row("guided", "vt=12", "guided", "The Garpike offers no guided weapon");
+    row("fuel tanks", "vt=4", "fuel=2", "The Falchion carries at most 1 fuel tank");
+    row("kept fuel tanks", "vt=12 F=1", "keep=F fuel=2", "The kept fuel tanks are fewer than 2");
+    row("limits together", "vt=8", parts + "carry=M1,M1,M1 fuel=1",
+        "No loadout of the Vitzh meets all these limits at once");
 }
 
 void TestFinder::nothingFits() {
