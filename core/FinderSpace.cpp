@@ -15,13 +15,6 @@ namespace vantor::finder {
 
 namespace {
 
-// Bits of the tie order's item code, highest first: VT, then the context's
-// fuel and parts, then main weapons 1-3 and sub-weapons 1-3 at 4 bits each.
-constexpr int SubShift = 0;
-constexpr int MainShift = 12;
-constexpr int ContextShift = 24;
-constexpr int VtShift = 38;
-
 std::uint64_t contextItems(int fuel, const std::array<PartItem, 2>& parts) {
     std::uint64_t code = std::uint64_t(fuel);
     for (const PartItem& p : parts)

@@ -63,6 +63,13 @@ struct WeaponSet {
     std::uint64_t items12 = 0; // the three items, 4 bits each, first slot highest
 };
 
+// Bits of the tie order's item code, highest first: VT, then the context's
+// fuel and parts, then main weapons 1-3 and sub-weapons 1-3 at 4 bits each.
+inline constexpr int SubShift = 0;
+inline constexpr int MainShift = 12;
+inline constexpr int ContextShift = 24;
+inline constexpr int VtShift = 38;
+
 // The order of two loadouts: the ranked figure, the total load, the changes,
 // the items. `score` is the figure in hundredths, negated where lower is
 // better, so that a larger score always ranks first.
