@@ -233,11 +233,11 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
             const bool full = Buckets::fullOf(b);
             const std::int32_t status =
                 loadStatusFor(total, context.standard, context.maximum, full);
-            if (status < worst) {
-                if (full)
-                    continue;
-                break; // a heavier bucket is over the limit too
-            }
+            // Pairs that fill the mounts are in buckets only where MOUNT OVER
+            // is allowed, so a status under the worst allowed is the load's:
+            // every heavier bucket is over the limit too.
+            if (status < worst)
+                break;
             // The figure where the context and the load give it.
             std::int64_t shared = score;
             if (rank == FinderRank::LoadLeft)
