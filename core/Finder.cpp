@@ -134,11 +134,7 @@ double recordFigure(FinderRank rank, const Loadout& l, const Found& f) {
         return std::max({l.MW1RangeMax, l.MW2RangeMax, l.MW3RangeMax, l.SW1RangeMax, l.SW2RangeMax,
                          l.SW3RangeMax});
     case FinderRank::LoadLeft:
-        if (l.LoadStatus == StatusVtOk)
-            return double(l.StandardLoad) - l.TotalLoad;
-        if (l.LoadStatus == StatusStdOver)
-            return double(l.MaximumLoad) - l.TotalLoad;
-        return 0;
+        return double(loadLeft(l.LoadStatus, l.TotalLoad, l.StandardLoad, l.MaximumLoad));
     case FinderRank::StandardLoad:
         return l.StandardLoad;
     case FinderRank::MaximumLoad:

@@ -241,9 +241,7 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
             // The figure where the context and the load give it.
             std::int64_t shared = score;
             if (rank == FinderRank::LoadLeft)
-                shared = 100 * (status == StatusVtOk      ? std::int64_t(context.standard) - total
-                                : status == StatusStdOver ? std::int64_t(context.maximum) - total
-                                                          : 0);
+                shared = 100 * loadLeft(status, total, context.standard, context.maximum);
             else if (rank == FinderRank::TurnSpeed)
                 shared = turnScore[std::size_t(
                     std::clamp<std::int64_t>(std::int64_t(total) - context.standard, 0, 5))];

@@ -424,14 +424,8 @@ double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const W
     case FinderRank::LongestReach:
         return std::max(m.reach, s.reach);
     case FinderRank::LoadLeft:
-        switch (loadStatusFor(total, c.standard, c.maximum, space.mountsFull(s))) {
-        case StatusVtOk:
-            return double(c.standard) - total;
-        case StatusStdOver:
-            return double(c.maximum) - total;
-        default:
-            return 0;
-        }
+        return double(loadLeft(loadStatusFor(total, c.standard, c.maximum, space.mountsFull(s)),
+                               total, c.standard, c.maximum));
     case FinderRank::StandardLoad:
         return c.standard;
     case FinderRank::MaximumLoad:

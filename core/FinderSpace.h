@@ -91,6 +91,17 @@ constexpr bool better(const Key& a, const Key& b) {
 
 std::int64_t scoreOf(FinderRank rank, double figure);
 
+// The load left before the next load status: to the standard load at VT OK,
+// to the maximum load at STD OVER, none beyond.
+constexpr std::int64_t loadLeft(std::int32_t status, std::uint32_t total, std::uint32_t standard,
+                                std::uint32_t maximum) {
+    if (status == StatusVtOk)
+        return std::int64_t(standard) - total;
+    if (status == StatusStdOver)
+        return std::int64_t(maximum) - total;
+    return 0;
+}
+
 // The space of one VT under the limits.
 struct VtSpace {
     int vt = -1;

@@ -471,7 +471,11 @@ void TestFinder::matchesOracle_data() {
     row("Jaralaccs N, kept weapons and parts", "vt=14 M1=4 P1=2/2 P2=4/0 S3=2",
         parts + "keep=M1,S3 status=StdOver", R::VolleyDamage, 30);
     row("Garpike, kept level, parts change", "vt=12 P1=3/1", "keep=L1", R::Balancer, 30);
-    row("Scareface, reach 1500", "vt=6", "reach=1500 status=StdOver", R::VolleyDamage, 30);
+    row("Scareface, reach at a band's near end", "vt=6", "reach=1100 status=StdOver",
+        R::VolleyDamage, 30);
+    row("Scareface, reach at a band's far end", "vt=6", "reach=800", R::LoadLeft, 30);
+    row("Prominence M2, load left over the standard load", "vt=19",
+        parts + "carry=M3 fuel=1 status=StdOver", R::LoadLeft, 30);
     row("Colt, cover 0-400", "vt=0", parts + "cover=0-400", R::VolleyDamage, 30);
     row("Blade, guided", "vt=11", "keep=P1,L1 guided", R::LoadLeft, 30);
     row("Colt Executive, two fuel tanks", "vt=1", parts + "fuel=2", R::TurnSpeed, 30);
