@@ -273,7 +273,6 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     const VtChoice choice = chooseVt(base, vt);
     space.supplyCost = base.SupplyPointCost;
     space.sortieCost = base.SortiePointCost;
-    space.mountOverPossible = vantor::mountsFull(true, true, true, vt);
 
     // Weapon sets of each kind.
     const auto current = currentIds(request.current);
@@ -400,19 +399,6 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
                 space.contexts.push_back(c);
             }
     return space;
-}
-
-bool fits(const VtSpace& space, const FinderLimits& limits, const Context& context,
-          std::size_t main, std::size_t sub) {
-    const WeaponSet& m = space.mains[main];
-    const WeaponSet& s = space.subs[sub];
-    const std::uint32_t total = context.fuelLoad + m.load + s.load;
-    if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(s)) <
-        limits.worstStatus)
-        return false;
-    if (limits.guided && !m.guided && !s.guided)
-        return false;
-    return !limits.cover || space.covers(main, sub, *limits.cover);
 }
 
 double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const WeaponSet& m,

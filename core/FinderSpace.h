@@ -118,7 +118,6 @@ struct VtSpace {
     double sortieCost = 0;
     std::array<bool, 3> mainFixed{}; // the slot holds a fixed weapon
     std::array<bool, 3> subFixed{};
-    bool mountOverPossible = true; // false on the VT that never reaches MOUNT OVER
     int vtChange = 0;
     std::uint64_t vtItems = 0;
 
@@ -127,14 +126,10 @@ struct VtSpace {
     bool covers(std::size_t main, std::size_t sub, const DistanceBand& band) const;
 };
 
-// Builds the space of `vt` for the request; nothing is left out but what the
-// limits on a single kind or context rule out (the joint ones are checked by
-// `fits`).
+// Builds the space of `vt` for the request. The limits on one kind of
+// weapon or on the context leave sets and contexts out; the joint ones
+// (status, guided, cover) are the search's to check.
 VtSpace buildSpace(int vt, const FinderRequest& request);
-
-// The joint limits on a whole loadout: status, guided, cover.
-bool fits(const VtSpace& space, const FinderLimits& limits, const Context& context,
-          std::size_t main, std::size_t sub);
 
 // The ranked figure of a loadout.
 double figureOf(const VtSpace& space, FinderRank rank, const Context& context,
