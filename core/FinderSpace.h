@@ -7,6 +7,7 @@
 // finder and its tests use this.
 
 #include "core/Finder.h"
+#include "model/PartIndex.h"
 
 #include <array>
 #include <cstdint>
