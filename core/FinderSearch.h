@@ -1,7 +1,7 @@
 #pragma once
 
 // The finder's search over the spaces of the VTs, and the reason it gives
-// when nothing fits. Only the finder and its tests use this.
+// when nothing fits. Only the finder and its benchmark use this.
 
 #include "core/Finder.h"
 #include "core/FinderSpace.h"

@@ -4,7 +4,7 @@
 // searches them: the fuel and part choices joined into contexts, the three
 // weapon slots of each kind joined into sets, and every figure a loadout is
 // ranked by, reckoned once per VT by running the window's own steps. Only the
-// finder and its tests use this.
+// finder and its benchmark use this.
 
 #include "core/Finder.h"
 #include "model/PartIndex.h"
