@@ -478,6 +478,7 @@ void TestFinder::matchesOracle_data() {
         parts + "carry=M3 fuel=1 status=StdOver", R::LoadLeft, 30);
     row("Colt, cover 0-400", "vt=0", parts + "cover=0-400", R::VolleyDamage, 30);
     row("Blade, guided", "vt=11", "keep=P1,L1 guided", R::LoadLeft, 30);
+    row("Prominence M2, guided by its fixed MM", "vt=19", "guided", R::LoadLeft, 30);
     row("Colt Executive, two fuel tanks", "vt=1", parts + "fuel=2", R::TurnSpeed, 30);
     // Every VT, the best of each.
     row("every VT, damage", "vt=12", parts + "status=VtOk", R::VolleyDamage, 31, true);
