@@ -24,13 +24,13 @@ namespace vantor {
 enum class FinderRank : std::uint8_t {
     VolleyDamage, // the Damage figures of the six slots summed, "N/A" as 0
     LongestReach, // the largest maximum range of the six slots
-    LoadLeft,     // the load left before the next load status
+    LoadLeft,     // to the standard load at VT OK, to the maximum at STD OVER, else 0
     StandardLoad,
     MaximumLoad,
     Durability,
     Balancer,
     Veering,
-    TurnSpeed, // under overload; lower is better
+    TurnSpeed,  // under overload; lower is better
     SupplyCost, // lower is better
     SortieCost, // lower is better
 };
@@ -70,12 +70,15 @@ struct FinderLimits {
     std::vector<FinderRequirement> mustCarry;
     // Selectors whose item stays as the current loadout holds it (the VT
     // selector is not one of them: the scope decides the VT). A kept part
-    // keeps its level only where its level selector is kept as well.
+    // keeps its level only where its level selector is kept as well; a kept
+    // level without its part holds for whichever part with levels the slot
+    // takes. Kept weapon and fuel selectors hold on the current VT only.
     std::array<bool, SelectorCount> keep{};
     int minimumFuelTanks = 0;
     // A distance some main weapon's range band must reach.
     std::optional<int> reach;
-    // A band the range bands of the six slots together cover without a gap.
+    // A band the range bands of the six slots together cover without a gap;
+    // bands that touch (0-400 and 400-800) join, as both ends are in a band.
     std::optional<DistanceBand> cover;
     bool guided = false; // at least one guided weapon
     friend bool operator==(const FinderLimits&, const FinderLimits&) = default;
@@ -108,7 +111,11 @@ struct FoundLoadout {
     Loadout after;
     double figure = 0;  // the ranked figure
     QString figureText; // as the finder shows it ("3,450", "1200 m", "42.2")
-    int changes = 0;    // selectors whose item differs from the current loadout
+    // Selectors whose item differs from the current loadout: an item nobody
+    // picked is the first ("Unarmed", no tanks); a weapon selector changes
+    // where it holds another weapon (so on another VT, the same weapon is no
+    // change); on another VT the VT selector is one change.
+    int changes = 0;
     // Why the loadout ranks where it does: "Volley damage 3,450: 430-SB 600 +
     // 430-SB 600 + ..."; for loads, the parts that raise them.
     QString why;

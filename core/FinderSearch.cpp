@@ -1,0 +1,462 @@
+#include "core/FinderSearch.h"
+
+#include "equipment/OptionalParts.h"
+#include "model/Recompute.h"
+#include "model/Text.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vantor::finder {
+
+namespace {
+
+// A loadout of the space being searched, by its parts' places.
+struct Hit {
+    Key key;
+    std::uint32_t context;
+    std::uint32_t main;
+    std::uint32_t sub;
+};
+
+// The best N seen so far; the worst of them on top, so that a newcomer is
+// weighed against it at once.
+class BestN {
+public:
+    explicit BestN(int n) : n(std::size_t(std::max(n, 0))) { heap.reserve(this->n); }
+
+    bool full() const { return n > 0 && heap.size() == n; }
+    std::int64_t worstScore() const { return heap.front().key.score; }
+    bool admits(const Key& key) const {
+        return heap.size() < n ? n > 0 : better(key, heap.front().key);
+    }
+    void push(const Hit& hit) {
+        if (!admits(hit.key))
+            return;
+        if (heap.size() == n) {
+            std::pop_heap(heap.begin(), heap.end(), byKey);
+            heap.pop_back();
+        }
+        heap.push_back(hit);
+        std::push_heap(heap.begin(), heap.end(), byKey);
+    }
+    std::vector<Hit> sorted() {
+        std::sort_heap(heap.begin(), heap.end(), byKey);
+        return std::move(heap);
+    }
+
+private:
+    static bool byKey(const Hit& a, const Hit& b) { return better(a.key, b.key); }
+    std::size_t n;
+    std::vector<Hit> heap;
+};
+
+bool cancelled(const std::atomic<bool>* cancel) {
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+Found foundOf(const VtSpace& space, FinderRank rank, const Hit& hit) {
+    Found f;
+    f.key = hit.key;
+    f.vt = space.vt;
+    f.context = space.contexts[hit.context];
+    f.main = space.mains[hit.main];
+    f.sub = space.subs[hit.sub];
+    f.figure = figureOf(space, rank, f.context, f.main, f.sub);
+    f.mainFixed = space.mainFixed;
+    f.subFixed = space.subFixed;
+    return f;
+}
+
+} // namespace
+
+namespace {
+
+bool weaponFigure(FinderRank rank) {
+    return rank == FinderRank::VolleyDamage || rank == FinderRank::LongestReach;
+}
+
+// A main and a sub-weapon set joined, as one bucket orders them.
+struct Pair {
+    std::int64_t weaponScore; // the ranked figure where the weapons alone give it, else 0
+    int changes;
+    std::uint64_t items;
+    std::uint32_t main;
+    std::uint32_t sub;
+};
+
+bool pairBetter(const Pair& a, const Pair& b) {
+    if (a.weaponScore != b.weaponScore)
+        return a.weaponScore > b.weaponScore;
+    if (a.changes != b.changes)
+        return a.changes < b.changes;
+    return a.items < b.items;
+}
+
+// The weapon pairs joined by their load and by whether they fill the mounts:
+// within one context, every figure but the weapons' own depends on nothing
+// else, so two pairs of a bucket rank as the bucket orders them, and only
+// the first `count` of a bucket can be among the best `count` loadouts.
+class Buckets {
+public:
+    Buckets(const VtSpace& space, const FinderRequest& request, int count)
+        : count(std::size_t(count)) {
+        const FinderLimits& limits = request.limits;
+        std::uint32_t most = 0;
+        for (const WeaponSet& m : space.mains)
+            for (const WeaponSet& s : space.subs)
+                most = std::max(most, m.load + s.load);
+        buckets.resize(std::size_t(most + 1) * 2);
+        const bool byWeapons = weaponFigure(request.rank);
+        const Context none;
+        for (std::uint32_t si = 0; si < space.subs.size(); ++si) {
+            const WeaponSet& s = space.subs[si];
+            const bool full = space.mountsFull(s);
+            if (full && limits.worstStatus > StatusMountOver)
+                continue;
+            for (std::uint32_t mi = 0; mi < space.mains.size(); ++mi) {
+                const WeaponSet& m = space.mains[mi];
+                if (limits.guided && !m.guided && !s.guided)
+                    continue;
+                if (limits.cover && !space.covers(mi, si, *limits.cover))
+                    continue;
+                const Pair pair{
+                    byWeapons ? scoreOf(request.rank, figureOf(space, request.rank, none, m, s))
+                              : 0,
+                    m.changes + s.changes, keyOf(space, request.rank, none, m, s).items, mi, si};
+                add(bucketOf(m.load + s.load, full), pair);
+            }
+        }
+        for (std::size_t b = 0; b < buckets.size(); ++b)
+            if (!buckets[b].empty())
+                filled.push_back(b);
+    }
+
+    static std::size_t bucketOf(std::uint32_t load, bool full) { return load * 2 + (full ? 1 : 0); }
+    static std::uint32_t loadOf(std::size_t bucket) { return std::uint32_t(bucket / 2); }
+    static bool fullOf(std::size_t bucket) { return bucket % 2 == 1; }
+
+    const std::vector<Pair>& operator[](std::size_t b) const { return buckets[b]; }
+    // The buckets that hold a pair, lightest first.
+    std::vector<std::size_t> filled;
+
+private:
+    void add(std::size_t b, const Pair& pair) {
+        std::vector<Pair>& v = buckets[b];
+        if (v.size() == count && !pairBetter(pair, v.back()))
+            return;
+        v.insert(std::upper_bound(v.begin(), v.end(), pair, pairBetter), pair);
+        if (v.size() > count)
+            v.pop_back();
+    }
+
+    std::size_t count;
+    std::vector<std::vector<Pair>> buckets;
+};
+
+} // namespace
+
+SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int count,
+                         const std::atomic<bool>* cancel) {
+    SearchResult result;
+    if (count <= 0 || space.contexts.empty() || space.mains.empty() || space.subs.empty())
+        return result;
+    const FinderRank rank = request.rank;
+    const std::int32_t worst = request.limits.worstStatus;
+    const Buckets buckets(space, request, count);
+
+    // Contexts best first, so that the best N fill early and the rest are
+    // turned away at their first pair; where the context alone gives the
+    // figure, the first context that cannot reach the worst kept ends it.
+    const bool byContext =
+        !weaponFigure(rank) && rank != FinderRank::LoadLeft && rank != FinderRank::TurnSpeed;
+    const WeaponSet& anyMain = space.mains.front();
+    const WeaponSet& anySub = space.subs.front();
+    const auto contextScore = [&](const Context& c) {
+        return byContext ? scoreOf(rank, figureOf(space, rank, c, anyMain, anySub)) : 0;
+    };
+    std::vector<std::pair<std::int64_t, std::uint32_t>> order;
+    order.reserve(space.contexts.size());
+    for (std::uint32_t c = 0; c < space.contexts.size(); ++c)
+        order.push_back({contextScore(space.contexts[c]), c});
+    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+        const Context& x = space.contexts[a.second];
+        const Context& y = space.contexts[b.second];
+        return std::tie(b.first, x.fuelLoad, x.changes, x.items) <
+               std::tie(a.first, y.fuelLoad, y.changes, y.items);
+    });
+
+    // The weapons' best figure within a load, for a bound on what a context
+    // can still reach.
+    const bool byWeapons = weaponFigure(rank);
+    std::vector<std::int64_t> bestWithin;
+    std::int64_t bestFull = std::numeric_limits<std::int64_t>::min();
+    for (std::size_t b : buckets.filled) {
+        const std::int64_t head = buckets[b].front().weaponScore;
+        if (Buckets::fullOf(b)) {
+            bestFull = std::max(bestFull, head);
+            continue;
+        }
+        bestWithin.resize(Buckets::loadOf(b) + 1, std::numeric_limits<std::int64_t>::min());
+        bestWithin.back() = head;
+    }
+    for (std::size_t load = 1; load < bestWithin.size(); ++load)
+        bestWithin[load] = std::max(bestWithin[load], bestWithin[load - 1]);
+    std::array<std::int64_t, 6> turnScore{};
+    for (std::size_t d = 0; d < turnScore.size(); ++d)
+        turnScore[d] = scoreOf(FinderRank::TurnSpeed, space.turn[d]);
+
+    BestN best(count);
+    for (const auto& [score, c] : order) {
+        if (cancelled(cancel)) {
+            result.cancelled = true;
+            break;
+        }
+        if (byContext && best.full() && score < best.worstScore())
+            break;
+        const Context& context = space.contexts[c];
+        if (byWeapons && best.full()) {
+            const std::uint32_t limit = worst >= StatusVtOk      ? context.standard
+                                        : worst >= StatusStdOver ? context.maximum
+                                                                 : UINT32_MAX;
+            std::int64_t bound = bestFull;
+            if (limit >= context.fuelLoad && !bestWithin.empty())
+                bound = std::max(bound, bestWithin[std::min<std::size_t>(limit - context.fuelLoad,
+                                                                         bestWithin.size() - 1)]);
+            if (bound < best.worstScore())
+                continue;
+        }
+        const std::uint64_t contextItems = context.items << ContextShift;
+        const int contextChanges = space.vtChange + context.changes;
+        for (std::size_t b : buckets.filled) {
+            const std::uint32_t total = context.fuelLoad + Buckets::loadOf(b);
+            const bool full = Buckets::fullOf(b);
+            const std::int32_t status =
+                loadStatusFor(total, context.standard, context.maximum, full);
+            // Pairs that fill the mounts are in buckets only where MOUNT OVER
+            // is allowed, so a status under the worst allowed is the load's:
+            // every heavier bucket is over the limit too.
+            if (status < worst)
+                break;
+            // The figure where the context and the load give it.
+            std::int64_t shared = score;
+            if (rank == FinderRank::LoadLeft)
+                shared = 100 * loadLeft(status, total, context.standard, context.maximum);
+            else if (rank == FinderRank::TurnSpeed)
+                shared = turnScore[std::size_t(
+                    std::clamp<std::int64_t>(std::int64_t(total) - context.standard, 0, 5))];
+            if (!byWeapons && best.full() && shared < best.worstScore())
+                continue;
+            for (const Pair& pair : buckets[b]) {
+                const Key key{byWeapons ? pair.weaponScore : shared, total,
+                              contextChanges + pair.changes, pair.items | contextItems};
+                if (!best.admits(key))
+                    break;
+                best.push({key, c, pair.main, pair.sub});
+            }
+        }
+    }
+    for (const Hit& hit : best.sorted())
+        result.found.push_back(foundOf(space, rank, hit));
+    return result;
+}
+
+namespace {
+
+using SpaceSearch = SearchResult (*)(const VtSpace&, const FinderRequest&, int,
+                                     const std::atomic<bool>*);
+
+// The current VT's best, or the best of each VT ranked.
+SearchResult searchWith(SpaceSearch searchOne, const FinderRequest& request,
+                        const std::atomic<bool>* cancel) {
+    if (request.scope == FinderScope::ThisVt) {
+        if (request.current.vt < 0 || request.current.vt >= VtCount)
+            return {};
+        return searchOne(buildSpace(request.current.vt, request), request, request.count, cancel);
+    }
+    SearchResult all;
+    for (int vt = 0; vt < VtCount && !all.cancelled; ++vt) {
+        SearchResult one = searchOne(buildSpace(vt, request), request, 1, cancel);
+        all.cancelled = one.cancelled;
+        all.found.insert(all.found.end(), one.found.begin(), one.found.end());
+    }
+    std::sort(all.found.begin(), all.found.end(),
+              [](const Found& a, const Found& b) { return better(a.key, b.key); });
+    all.found.resize(std::min(all.found.size(), std::size_t(std::max(request.count, 0))));
+    return all;
+}
+
+} // namespace
+
+SearchResult search(const FinderRequest& request, const std::atomic<bool>* cancel) {
+    return searchWith(searchSpace, request, cancel);
+}
+
+namespace {
+
+SearchResult plainSpace(const VtSpace& space, const FinderRequest& request, int count,
+                        const std::atomic<bool>* cancel) {
+    SearchResult result;
+    const FinderLimits& limits = request.limits;
+    BestN best(count);
+    for (std::uint32_t c = 0; c < space.contexts.size() && !result.cancelled; ++c) {
+        result.cancelled = cancelled(cancel);
+        const Context& context = space.contexts[c];
+        for (std::uint32_t m = 0; m < space.mains.size(); ++m)
+            for (std::uint32_t s = 0; s < space.subs.size(); ++s) {
+                const WeaponSet& main = space.mains[m];
+                const WeaponSet& sub = space.subs[s];
+                const std::uint32_t total = context.fuelLoad + main.load + sub.load;
+                if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(sub)) <
+                        limits.worstStatus ||
+                    (limits.guided && !main.guided && !sub.guided) ||
+                    (limits.cover && !space.covers(m, s, *limits.cover)))
+                    continue;
+                best.push({keyOf(space, request.rank, context, main, sub), c, m, s});
+            }
+    }
+    for (const Hit& hit : best.sorted())
+        result.found.push_back(foundOf(space, request.rank, hit));
+    return result;
+}
+
+} // namespace
+
+SearchResult searchPlain(const FinderRequest& request, const std::atomic<bool>* cancel) {
+    return searchWith(plainSpace, request, cancel);
+}
+
+namespace {
+
+QString itemsText(const QStringList& names) {
+    if (names.size() <= 1)
+        return names.value(0);
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.last();
+}
+
+QString requirementName(const FinderRequirement& r) {
+    if (r.kind == FinderRequirement::Part) {
+        const OptionalPart* part = optionalPart(r.id);
+        QString name = part ? toQString(part->name) : QStringLiteral("N/A");
+        if (partLevels(r.id) && r.minimumLevel > 0)
+            name += QStringLiteral(" level %1").arg(r.minimumLevel);
+        return name;
+    }
+    const WeaponEntry* entry =
+        weaponById(r.kind == FinderRequirement::MainWeapon ? WeaponKind::Main : WeaponKind::Sub,
+                   std::uint32_t(r.id));
+    return entry ? toQString(entry->ListText) : QStringLiteral("N/A");
+}
+
+bool nothing(const FinderRequest& request, const FinderLimits& limits) {
+    FinderRequest tried = request;
+    tried.limits = limits;
+    tried.count = 1;
+    return search(tried).found.empty();
+}
+
+// Why no loadout of the space stays at the worst status allowed: its least
+// load against the best limit any part choice gives.
+QString statusReason(const VtSpace& space, std::int32_t worst, const QString& vt,
+                     const QString& what, bool several) {
+    const bool allFull = !space.subs.empty() &&
+                         std::all_of(space.subs.begin(), space.subs.end(),
+                                     [&space](const WeaponSet& s) { return space.mountsFull(s); });
+    if (allFull)
+        return QStringLiteral("No loadout of the %1 avoids MOUNT OVER with %2").arg(vt, what);
+    std::uint32_t least = UINT32_MAX;
+    std::uint32_t limit = 0;
+    const bool standard = worst >= StatusVtOk;
+    for (const Context& c : space.contexts) {
+        limit = std::max(limit, standard ? c.standard : c.maximum);
+        for (const WeaponSet& m : space.mains)
+            for (const WeaponSet& s : space.subs)
+                if (worst == StatusMountOver || !space.mountsFull(s))
+                    least = std::min(least, c.fuelLoad + m.load + s.load);
+    }
+    return QStringLiteral("No loadout of the %1 stays %2 with %3: %4 %5 and the %6 load is %7")
+        .arg(vt, loadStatusText(worst), what,
+             several ? QStringLiteral("they alone weigh") : QStringLiteral("it alone weighs"))
+        .arg(least)
+        .arg(standard ? QStringLiteral("standard") : QStringLiteral("maximum"))
+        .arg(limit);
+}
+
+} // namespace
+
+QString nothingFitsReason(const FinderRequest& request) {
+    const FinderLimits& limits = request.limits;
+    if (request.scope == FinderScope::EveryVt)
+        return QStringLiteral("No VT has a loadout that meets all these limits at once");
+    const int vtIndex = request.current.vt;
+    if (vtIndex < 0 || vtIndex >= VtCount)
+        return QStringLiteral("No VT is chosen");
+    const QString vt = toQString(vtEntry(vtIndex).reportName);
+
+    // A weapon the VT's selectors do not offer at all.
+    for (const FinderRequirement& r : limits.mustCarry) {
+        if (r.kind == FinderRequirement::Part)
+            continue;
+        const auto rows = rowIds(
+            vtIndex, r.kind == FinderRequirement::MainWeapon ? WeaponKind::Main : WeaponKind::Sub);
+        if (r.id <= 0 || std::find(rows.begin(), rows.end(), std::uint32_t(r.id)) == rows.end())
+            return QStringLiteral("The %1 offers no %2").arg(vt, requirementName(r));
+    }
+
+    FinderLimits kept;
+    kept.keep = limits.keep;
+    kept.worstStatus = StatusMountOver;
+    FinderLimits tried = kept;
+    tried.worstStatus = limits.worstStatus;
+    if (nothing(request, tried)) {
+        FinderRequest keptOnly = request;
+        keptOnly.limits = kept;
+        return statusReason(buildSpace(vtIndex, keptOnly), limits.worstStatus, vt,
+                            QStringLiteral("the kept items"), true);
+    }
+    QStringList carried;
+    for (const FinderRequirement& r : limits.mustCarry)
+        carried << requirementName(r);
+    tried = kept;
+    tried.mustCarry = limits.mustCarry;
+    if (nothing(request, tried))
+        return QStringLiteral("No loadout of the %1 has room for %2").arg(vt, itemsText(carried));
+    tried.worstStatus = limits.worstStatus;
+    if (nothing(request, tried)) {
+        FinderRequest carrying = request;
+        carrying.limits = tried;
+        carrying.limits.worstStatus = StatusMountOver;
+        return statusReason(buildSpace(vtIndex, carrying), limits.worstStatus, vt,
+                            itemsText(carried), carried.size() > 1);
+    }
+    tried = kept;
+    tried.reach = limits.reach;
+    if (limits.reach && nothing(request, tried))
+        return QStringLiteral("No main weapon of the %1 reaches %2 m").arg(vt).arg(*limits.reach);
+    tried = kept;
+    tried.cover = limits.cover;
+    if (limits.cover && nothing(request, tried))
+        return QStringLiteral("The weapons of the %1 cannot cover %2-%3 m without a gap")
+            .arg(vt)
+            .arg(limits.cover->from)
+            .arg(limits.cover->to);
+    tried = kept;
+    tried.guided = limits.guided;
+    if (limits.guided && nothing(request, tried))
+        return QStringLiteral("The %1 offers no guided weapon").arg(vt);
+    tried = kept;
+    tried.minimumFuelTanks = limits.minimumFuelTanks;
+    if (nothing(request, tried)) {
+        const int tanks = int(vtEntry(vtIndex).fuelTanks);
+        if (limits.minimumFuelTanks > tanks)
+            return QStringLiteral("The %1 carries at most %2 fuel %3")
+                .arg(vt)
+                .arg(tanks)
+                .arg(tanks == 1 ? QStringLiteral("tank") : QStringLiteral("tanks"));
+        return QStringLiteral("The kept fuel tanks are fewer than %1").arg(limits.minimumFuelTanks);
+    }
+    return QStringLiteral("No loadout of the %1 meets all these limits at once").arg(vt);
+}
+
+} // namespace vantor::finder
