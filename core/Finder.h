@@ -30,7 +30,7 @@ enum class FinderRank : std::uint8_t {
     Durability,
     Balancer,
     Veering,
-    TurnSpeed, // under overload; lower is better
+    TurnSpeed,  // under overload; lower is better
     SupplyCost, // lower is better
     SortieCost, // lower is better
 };

@@ -23,23 +23,13 @@ namespace {
 
 void UpdateLoadStatus(Loadout& l, int vtSelectIndex) {
     l.TotalLoad = l.FuelTankLoad + l.MainWeaponLoad + l.SubWeaponLoad;
-    // Two load-bearing parts never add up: only the larger of each kind counts.
-    l.OptionalPartsStandardBonus = std::max(l.Part1StandardBonus, l.Part2StandardBonus);
-    l.OptionalPartsMaximumBonus = std::max(l.Part1MaximumBonus, l.Part2MaximumBonus);
+    l.OptionalPartsStandardBonus = combinedLoadBonus(l.Part1StandardBonus, l.Part2StandardBonus);
+    l.OptionalPartsMaximumBonus = combinedLoadBonus(l.Part1MaximumBonus, l.Part2MaximumBonus);
     l.StandardLoad = l.VTStandardLoad + l.OptionalPartsStandardBonus;
     l.MaximumLoad = l.VTMaximumLoad + l.OptionalPartsMaximumBonus;
-
-    // The Prominence M3 carries two fixed sub-weapons and may still mount a third.
-    const bool mountsFull = (l.SW1Mount || l.FixedSW1) && (l.SW2Mount || l.FixedSW2) &&
-                            (l.SW3Mount || l.FixedSW3) && vtSelectIndex != ProminenceM3;
-    if (mountsFull)
-        l.LoadStatus = StatusMountOver;
-    else if (l.TotalLoad > l.MaximumLoad)
-        l.LoadStatus = StatusMaxOver;
-    else if (l.TotalLoad > l.StandardLoad)
-        l.LoadStatus = StatusStdOver;
-    else
-        l.LoadStatus = StatusVtOk;
+    const bool full = mountsFull(l.SW1Mount || l.FixedSW1, l.SW2Mount || l.FixedSW2,
+                                 l.SW3Mount || l.FixedSW3, vtSelectIndex);
+    l.LoadStatus = loadStatusFor(l.TotalLoad, l.StandardLoad, l.MaximumLoad, full);
 }
 
 // The larger of the two parts' percentages, the first on a tie; the figure is

@@ -3,9 +3,12 @@
 // Derivation of totals, load status and bonus-affected statistics.
 
 #include "model/Loadout.h"
+#include "model/VtCatalogue.h"
 
 #include <QColor>
 #include <QString>
+
+#include <cstdint>
 
 namespace vantor {
 
@@ -21,6 +24,34 @@ struct RecomputeInputs {
 void SumMainWeaponLoad(Loadout& loadout);
 // SubWeaponLoad := the three sub-weapon slot loads summed.
 void SumSubWeaponLoad(Loadout& loadout);
+
+// The steps' arithmetic of the load status, apart from the record, so that a
+// search over many loadouts reckons it as RecomputeLoadout does.
+
+// Two load-bearing parts never add up: only the larger bonus of each kind counts.
+constexpr std::uint32_t combinedLoadBonus(std::uint32_t part1, std::uint32_t part2) {
+    return part1 > part2 ? part1 : part2;
+}
+
+// Every sub-weapon slot holds a mount weapon or a fixed weapon, which fills
+// the mounts; the Prominence M3 carries two fixed sub-weapons and may still
+// mount a third.
+constexpr bool mountsFull(bool sw1, bool sw2, bool sw3, int vtSelectIndex) {
+    return sw1 && sw2 && sw3 && vtSelectIndex != ProminenceM3;
+}
+
+// The load status of a total load: MOUNT OVER with full mounts, then against
+// the maximum and the standard load; a load equal to a limit is not over it.
+constexpr std::int32_t loadStatusFor(std::uint32_t total, std::uint32_t standard,
+                                     std::uint32_t maximum, bool full) {
+    if (full)
+        return StatusMountOver;
+    if (total > maximum)
+        return StatusMaxOver;
+    if (total > standard)
+        return StatusStdOver;
+    return StatusVtOk;
+}
 
 // Rewrites every derived field from the inputs: TotalLoad, the combined load
 // bonuses, StandardLoad, MaximumLoad, LoadStatus, the three percentage

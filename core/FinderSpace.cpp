@@ -1,0 +1,472 @@
+#include "core/FinderSpace.h"
+
+#include "core/VtChoice.h"
+#include "equipment/OptionalParts.h"
+#include "model/Format.h"
+#include "model/Overload.h"
+#include "model/Recompute.h"
+#include "weapons/WeaponLists.h"
+#include "weapons/WeaponSlots.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantor::finder {
+
+namespace {
+
+// Bits of the tie order's item code, highest first: VT, then the context's
+// fuel and parts, then main weapons 1-3 and sub-weapons 1-3 at 4 bits each.
+constexpr int SubShift = 0;
+constexpr int MainShift = 12;
+constexpr int ContextShift = 24;
+constexpr int VtShift = 38;
+
+std::uint64_t contextItems(int fuel, const std::array<PartItem, 2>& parts) {
+    std::uint64_t code = std::uint64_t(fuel);
+    for (const PartItem& p : parts)
+        code = (code << 6) | (std::uint64_t(p.part) << 2) | std::uint64_t(p.level + 1);
+    return code;
+}
+
+// Every part choice of one slot, in selector order: a levelled part at each
+// of its three levels, the others without a level.
+std::vector<PartItem> allPartItems() {
+    std::vector<PartItem> items;
+    for (const OptionalPart& part : OptionalParts) {
+        if (!part.levelled)
+            items.push_back({part.index, NoLevel});
+        else
+            for (int level = 0; level < 3; ++level)
+                items.push_back({part.index, level});
+    }
+    return items;
+}
+
+// A figure text as a number: "2310", "12.5"; "N/A" and other words are 0.
+double textValue(std::string_view text) {
+    double value = 0;
+    double scale = 0;
+    for (char c : text) {
+        if (c == '.' && scale == 0) {
+            scale = 1;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            scale *= 10;
+        } else {
+            return 0;
+        }
+    }
+    return scale > 1 ? value / scale : value;
+}
+
+double textValue(const QString& text) {
+    return textValue(std::string_view(text.toLatin1().constData()));
+}
+
+// What the current loadout's weapon slots hold, as weapon ids.
+std::array<std::array<std::uint32_t, 3>, 2> currentIds(const LoadoutPicks& current) {
+    std::array<std::array<std::uint32_t, 3>, 2> ids{};
+    if (current.vt < 0 || current.vt >= VtCount)
+        return ids;
+    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
+        const auto rows = rowIds(current.vt, kind);
+        const auto& picks = kind == WeaponKind::Main ? current.main : current.sub;
+        for (int s = 0; s < 3; ++s) {
+            const int item = picks[std::size_t(s)].item;
+            if (item >= 0 && item < WeaponListRows)
+                ids[std::size_t(kind)][std::size_t(s)] = rows[std::size_t(item)];
+        }
+    }
+    return ids;
+}
+
+// One weapon selector of the VT, as the search sees it.
+struct SlotOffer {
+    int items = 0;      // the items the selector offers
+    int fixed = -1;     // the fixed weapon's position, or -1
+    int kept = -1;      // the kept item, or -1
+    int groupPrev = -1; // an earlier free slot offering the very same list, or -1
+    std::array<int, 2> fixedBand{};
+};
+
+class SetBuilder {
+public:
+    SetBuilder(const Loadout& base, WeaponKind kind, const std::array<SlotOffer, 3>& offer,
+               const std::array<std::uint32_t, 3>& current, bool currentVt,
+               const FinderLimits& limits, std::vector<WeaponSet>& sets,
+               std::vector<std::array<std::array<int, 2>, 3>>& bands)
+        : base(base), kind(kind), offer(offer), current(current), currentVt(currentVt),
+          limits(limits), sets(sets), bands(bands) {}
+
+    void run() { place(0); }
+
+private:
+    const Loadout& base;
+    WeaponKind kind;
+    const std::array<SlotOffer, 3>& offer;
+    const std::array<std::uint32_t, 3>& current;
+    bool currentVt;
+    const FinderLimits& limits;
+    std::vector<WeaponSet>& sets;
+    std::vector<std::array<std::array<int, 2>, 3>>& bands;
+    std::array<int, 3> items{};
+
+    const WeaponColumn& idColumn() const {
+        return kind == WeaponKind::Main ? base.MainWeaponListId : base.SubWeaponListId;
+    }
+    const WeaponColumn& loadColumn() const {
+        return kind == WeaponKind::Main ? base.MainWeaponListLoad : base.SubWeaponListLoad;
+    }
+
+    void place(int slot) {
+        if (slot == 3) {
+            finish();
+            return;
+        }
+        const SlotOffer& o = offer[std::size_t(slot)];
+        if (o.fixed >= 0 || o.kept >= 0) {
+            items[std::size_t(slot)] = o.fixed >= 0 ? o.fixed : o.kept;
+            place(slot + 1);
+            return;
+        }
+        // The same items in another order among slots offering the same list
+        // are one loadout: the lower items go to the earlier slots.
+        const int first = o.groupPrev >= 0 ? items[std::size_t(o.groupPrev)] : 0;
+        for (int item = first; item < o.items; ++item) {
+            items[std::size_t(slot)] = item;
+            place(slot + 1);
+        }
+    }
+
+    void finish() {
+        WeaponSet set;
+        std::array<std::array<int, 2>, 3> band{};
+        set.items = items;
+        for (std::size_t s = 0; s < 3; ++s) {
+            const auto row = std::size_t(items[s]);
+            const std::uint32_t id = idColumn()[row];
+            const WeaponEntry* entry = weaponById(kind, id);
+            const bool fixed = offer[s].fixed >= 0;
+            set.ids[s] = id;
+            // A fixed weapon's slot is never picked: its load stays 0.
+            set.load += fixed ? 0 : loadColumn()[row];
+            set.damage += int(textValue(entry->DamageText));
+            band[s] =
+                fixed ? offer[s].fixedBand : std::array<int, 2>{entry->MinRange, entry->MaxRange};
+            if (id == 0)
+                band[s] = {0, -1};
+            set.reach = std::max(set.reach, band[s][1]);
+            set.mount[s] = fixed || entry->Mount;
+            set.guided = set.guided || entry->GuidedText == "Yes";
+            // A fixed weapon stays where choosing the VT put it: no change on the current VT.
+            set.changes += id != current[s] && !(fixed && currentVt) ? 1 : 0;
+            set.items12 = (set.items12 << 4) | std::uint64_t(items[s]);
+        }
+        if (!carriesRequired(set) || !reaches(band))
+            return;
+        sets.push_back(set);
+        bands.push_back(band);
+    }
+
+    bool carriesRequired(const WeaponSet& set) const {
+        const auto want =
+            kind == WeaponKind::Main ? FinderRequirement::MainWeapon : FinderRequirement::SubWeapon;
+        for (const FinderRequirement& r : limits.mustCarry) {
+            if (r.kind != want)
+                continue;
+            const auto required = std::count(limits.mustCarry.begin(), limits.mustCarry.end(), r);
+            const auto held = std::count(set.ids.begin(), set.ids.end(), std::uint32_t(r.id));
+            if (held < required)
+                return false;
+        }
+        return true;
+    }
+
+    bool reaches(const std::array<std::array<int, 2>, 3>& band) const {
+        if (kind != WeaponKind::Main || !limits.reach)
+            return true;
+        return std::any_of(band.begin(), band.end(),
+                           [d = *limits.reach](const auto& b) { return b[0] <= d && d <= b[1]; });
+    }
+};
+
+bool partsCarryRequired(const std::array<PartItem, 2>& parts, const FinderLimits& limits) {
+    std::vector<FinderRequirement> wanted;
+    for (const FinderRequirement& r : limits.mustCarry)
+        if (r.kind == FinderRequirement::Part)
+            wanted.push_back(r);
+    if (wanted.size() > 2)
+        return false;
+    const auto meets = [](const PartItem& p, const FinderRequirement& r) {
+        return p.part == r.id && (!partLevels(r.id) || r.minimumLevel <= p.level + 1);
+    };
+    if (wanted.empty())
+        return true;
+    if (wanted.size() == 1)
+        return meets(parts[0], wanted[0]) || meets(parts[1], wanted[0]);
+    return (meets(parts[0], wanted[0]) && meets(parts[1], wanted[1])) ||
+           (meets(parts[0], wanted[1]) && meets(parts[1], wanted[0]));
+}
+
+} // namespace
+
+PartBonus partBonus(const PartItem& item) {
+    // The steps of picking each part choice in slot 1, run once.
+    static const std::array<std::array<PartBonus, 4>, OptionalPartCount> table = [] {
+        std::array<std::array<PartBonus, 4>, OptionalPartCount> t{};
+        for (int part = 0; part < OptionalPartCount; ++part)
+            for (int level = NoLevel; level < 3; ++level) {
+                Loadout l;
+                SelectorFacts facts{0, PartUnarmed, NoLevel, PartUnarmed, NoLevel};
+                applyPick(l, facts, {Selector::Part1, part});
+                if (level != NoLevel)
+                    applyPick(l, facts, {Selector::Level1, level});
+                t[std::size_t(part)][std::size_t(level + 1)] = {
+                    l.Part1StandardBonus, l.Part1MaximumBonus, l.Part1BalancerBonus,
+                    l.Part1DurabilityBonus, l.Part1VeeringBonus};
+            }
+        return t;
+    }();
+    return table[std::size_t(item.part)][std::size_t(item.level + 1)];
+}
+
+std::int64_t scoreOf(FinderRank rank, double figure) {
+    const auto hundredths = std::llround(figure * 100);
+    return lowerIsBetter(rank) ? -hundredths : hundredths;
+}
+
+std::array<std::uint32_t, WeaponListRows> rowIds(int vt, WeaponKind kind) {
+    Loadout scratch;
+    buildWeaponSelectors(scratch, vt);
+    return kind == WeaponKind::Main ? scratch.MainWeaponListId : scratch.SubWeaponListId;
+}
+
+bool VtSpace::mountsFull(const WeaponSet& sub) const {
+    return vantor::mountsFull(sub.mount[0], sub.mount[1], sub.mount[2], vt);
+}
+
+bool VtSpace::covers(std::size_t main, std::size_t sub, const DistanceBand& band) const {
+    std::array<std::array<int, 2>, 6> all{};
+    std::copy(mainBands[main].begin(), mainBands[main].end(), all.begin());
+    std::copy(subBands[sub].begin(), subBands[sub].end(), all.begin() + 3);
+    std::sort(all.begin(), all.end());
+    const int from = std::min(band.from, band.to);
+    const int to = std::max(band.from, band.to);
+    // Both ends of a band are in it, so bands that touch (0-400 and 400-800)
+    // join into one.
+    bool started = false;
+    int reached = from;
+    for (const auto& b : all) {
+        if (b[1] < b[0] || b[1] < from)
+            continue;
+        if (b[0] > reached)
+            break;
+        started = true;
+        reached = std::max(reached, b[1]);
+    }
+    return started && reached >= to;
+}
+
+VtSpace buildSpace(int vt, const FinderRequest& request) {
+    const FinderLimits& limits = request.limits;
+    VtSpace space;
+    space.vt = vt;
+    space.currentVt = vt == request.current.vt;
+    space.vtChange = space.currentVt ? 0 : 1;
+    space.vtItems = std::uint64_t(vt) << VtShift;
+
+    Loadout base;
+    const VtChoice choice = chooseVt(base, vt);
+    space.supplyCost = base.SupplyPointCost;
+    space.sortieCost = base.SortiePointCost;
+    space.mountOverPossible = vantor::mountsFull(true, true, true, vt);
+
+    // Weapon sets of each kind.
+    const auto current = currentIds(request.current);
+    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
+        const auto& selectors = kind == WeaponKind::Main ? choice.main : choice.sub;
+        const auto& picks = kind == WeaponKind::Main ? request.current.main : request.current.sub;
+        std::array<SlotOffer, 3> offer;
+        for (int s = 0; s < 3; ++s) {
+            SlotOffer& o = offer[std::size_t(s)];
+            const WeaponSelectorChoice& c = selectors[std::size_t(s)];
+            o.items = int(c.items.size());
+            if (c.fixed) {
+                o.fixed = c.index;
+                (kind == WeaponKind::Main ? space.mainFixed : space.subFixed)[std::size_t(s)] =
+                    true;
+                Loadout copy = base;
+                const auto fields = weaponSlotFields(copy, kind, s + 1);
+                o.fixedBand = {*fields->rangeMin, *fields->rangeMax};
+                continue;
+            }
+            if (space.currentVt && limits.keep[selectorIndex(weaponSelector(kind, s + 1))]) {
+                o.kept = std::max(picks[std::size_t(s)].item, 0);
+                if (o.kept >= o.items)
+                    return space; // the kept item is no item here: nothing fits
+                continue;
+            }
+            for (int prev = s - 1; prev >= 0 && o.groupPrev < 0; --prev) {
+                const SlotOffer& p = offer[std::size_t(prev)];
+                if (p.fixed < 0 && p.kept < 0 && p.items == o.items)
+                    o.groupPrev = prev;
+            }
+        }
+        auto& sets = kind == WeaponKind::Main ? space.mains : space.subs;
+        auto& bands = kind == WeaponKind::Main ? space.mainBands : space.subBands;
+        SetBuilder(base, kind, offer, current[std::size_t(kind)], space.currentVt, limits, sets,
+                   bands)
+            .run();
+    }
+
+    // The statistics a part raises, by the percentage it grants, and the turn
+    // speed by the load over the standard load, from the steps themselves.
+    std::array<std::array<double, 4>, StatCount> statValue{};
+    const std::array<const QString Loadout::*, StatCount> statText = {
+        &Loadout::DurabilityText, &Loadout::BalancerText, &Loadout::VeeringText};
+    const std::array<int, StatCount> statPart = {PartMechanicalUnit, PartAdvancedBalancer,
+                                                 PartPowerCell};
+    for (int s = 0; s < StatCount; ++s) {
+        statValue[std::size_t(s)][0] = textValue(base.*statText[std::size_t(s)]);
+        for (int level = 0; level < 3; ++level) {
+            Loadout l = base;
+            SelectorFacts facts{vt, PartUnarmed, NoLevel, PartUnarmed, NoLevel};
+            applyPick(l, facts, {Selector::Part1, statPart[std::size_t(s)]});
+            applyPick(l, facts, {Selector::Level1, level});
+            statValue[std::size_t(s)][std::size_t(level + 1)] =
+                textValue(l.*statText[std::size_t(s)]);
+        }
+    }
+    for (int d = 0; d < 6; ++d) {
+        Loadout l = base;
+        l.TotalLoad = l.StandardLoad + std::uint32_t(d);
+        UpdateTurnUnderOverload(l);
+        space.turn[std::size_t(d)] = textValue(formatHashHash(l.VTTurnSpeed));
+    }
+
+    // Contexts: the fuel tanks, then both part slots.
+    std::vector<int> fuels;
+    const bool keepFuel = space.currentVt && limits.keep[selectorIndex(Selector::Fuel)];
+    for (int fuel = 0; fuel <= int(base.FuelTankSlots); ++fuel)
+        if (fuel >= limits.minimumFuelTanks &&
+            (!keepFuel || fuel == std::max(request.current.fuel, 0)))
+            fuels.push_back(fuel);
+    const std::vector<PartItem> every = allPartItems();
+    std::array<std::vector<PartItem>, 2> slotItems;
+    bool free = true;
+    for (int s = 0; s < 2; ++s) {
+        const PartPick& cur = request.current.parts[std::size_t(s)];
+        const bool keepPart = limits.keep[selectorIndex(partSelector(s + 1))];
+        const bool keepLevel = limits.keep[selectorIndex(levelSelector(s + 1))];
+        free = free && !keepPart && !keepLevel;
+        for (const PartItem& item : every) {
+            if (keepPart && item.part != std::max(cur.part, 0))
+                continue;
+            // A kept level holds for a part that has levels; a kept part keeps
+            // its level only where its level selector is kept as well.
+            PartItem held = item;
+            if (keepLevel && partLevels(item.part)) {
+                if (item.level != 0)
+                    continue;
+                held.level = cur.level;
+            }
+            slotItems[std::size_t(s)].push_back(held);
+        }
+    }
+    const auto levelChanges = [&request](int s, const PartItem& p) {
+        const PartPick& cur = request.current.parts[std::size_t(s)];
+        return (p.part != std::max(cur.part, 0) ? 1 : 0) + (p.level != cur.level ? 1 : 0);
+    };
+    for (int fuel : fuels)
+        for (std::size_t a = 0; a < slotItems[0].size(); ++a)
+            // Both slots offer the same list: a pair is listed once, the
+            // lower choice in the first slot.
+            for (std::size_t b = free ? a : 0; b < slotItems[1].size(); ++b) {
+                const std::array<PartItem, 2> parts = {slotItems[0][a], slotItems[1][b]};
+                if (!partsCarryRequired(parts, limits))
+                    continue;
+                Context c;
+                c.fuel = fuel;
+                c.fuelLoad = std::uint32_t(fuel) * 2;
+                c.parts = parts;
+                const PartBonus b1 = partBonus(parts[0]);
+                const PartBonus b2 = partBonus(parts[1]);
+                c.standard = base.VTStandardLoad + combinedLoadBonus(b1.standard, b2.standard);
+                c.maximum = base.VTMaximumLoad + combinedLoadBonus(b1.maximum, b2.maximum);
+                const std::array<float, StatCount> granted = {
+                    std::max(b1.durability, b2.durability), std::max(b1.balancer, b2.balancer),
+                    std::max(b1.veering, b2.veering)};
+                for (int s = 0; s < StatCount; ++s)
+                    c.stats[std::size_t(s)] =
+                        statValue[std::size_t(s)]
+                                 [std::size_t(std::lround(granted[std::size_t(s)] / 10))];
+                c.changes = (fuel != std::max(request.current.fuel, 0) ? 1 : 0) +
+                            levelChanges(0, parts[0]) + levelChanges(1, parts[1]);
+                c.items = contextItems(fuel, parts);
+                space.contexts.push_back(c);
+            }
+    return space;
+}
+
+bool fits(const VtSpace& space, const FinderLimits& limits, const Context& context,
+          std::size_t main, std::size_t sub) {
+    const WeaponSet& m = space.mains[main];
+    const WeaponSet& s = space.subs[sub];
+    const std::uint32_t total = context.fuelLoad + m.load + s.load;
+    if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(s)) <
+        limits.worstStatus)
+        return false;
+    if (limits.guided && !m.guided && !s.guided)
+        return false;
+    return !limits.cover || space.covers(main, sub, *limits.cover);
+}
+
+double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const WeaponSet& m,
+                const WeaponSet& s) {
+    const std::uint32_t total = c.fuelLoad + m.load + s.load;
+    switch (rank) {
+    case FinderRank::VolleyDamage:
+        return m.damage + s.damage;
+    case FinderRank::LongestReach:
+        return std::max(m.reach, s.reach);
+    case FinderRank::LoadLeft:
+        switch (loadStatusFor(total, c.standard, c.maximum, space.mountsFull(s))) {
+        case StatusVtOk:
+            return double(c.standard) - total;
+        case StatusStdOver:
+            return double(c.maximum) - total;
+        default:
+            return 0;
+        }
+    case FinderRank::StandardLoad:
+        return c.standard;
+    case FinderRank::MaximumLoad:
+        return c.maximum;
+    case FinderRank::Durability:
+        return c.stats[StatDurability];
+    case FinderRank::Balancer:
+        return c.stats[StatBalancer];
+    case FinderRank::Veering:
+        return c.stats[StatVeering];
+    case FinderRank::TurnSpeed: {
+        const long long over = (long long)total - (long long)c.standard;
+        return space.turn[std::size_t(std::clamp<long long>(over, 0, 5))];
+    }
+    case FinderRank::SupplyCost:
+        return space.supplyCost;
+    case FinderRank::SortieCost:
+        return space.sortieCost;
+    }
+    return 0;
+}
+
+Key keyOf(const VtSpace& space, FinderRank rank, const Context& c, const WeaponSet& m,
+          const WeaponSet& s) {
+    return {scoreOf(rank, figureOf(space, rank, c, m, s)), c.fuelLoad + m.load + s.load,
+            space.vtChange + c.changes + m.changes + s.changes,
+            space.vtItems | (c.items << ContextShift) | (m.items12 << MainShift) |
+                (s.items12 << SubShift)};
+}
+
+} // namespace vantor::finder

@@ -1,0 +1,131 @@
+#pragma once
+
+// The loadouts one VT can carry under the finder's limits, as the finder
+// searches them: the fuel and part choices joined into contexts, the three
+// weapon slots of each kind joined into sets, and every figure a loadout is
+// ranked by, reckoned once per VT by running the window's own steps. Only the
+// finder and its tests use this.
+
+#include "core/Finder.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vantor::finder {
+
+inline constexpr int NoLevel = -1;
+
+// What one part slot holds: the part selector's item and the level item
+// (0-2), or NoLevel where the level selector holds none.
+struct PartItem {
+    int part = PartUnarmed;
+    int level = NoLevel;
+    friend bool operator==(const PartItem&, const PartItem&) = default;
+};
+
+// The figures a part choice leaves in its slot, read off the record after
+// its picks.
+struct PartBonus {
+    std::uint32_t standard = 0;
+    std::uint32_t maximum = 0;
+    float balancer = 0;
+    float durability = 0;
+    float veering = 0;
+};
+PartBonus partBonus(const PartItem& item);
+
+// The statistics that optional parts raise, in this order.
+enum Statistic { StatDurability, StatBalancer, StatVeering, StatCount };
+
+// The fuel tanks and both part slots of a loadout.
+struct Context {
+    int fuel = 0;
+    std::uint32_t fuelLoad = 0;
+    std::array<PartItem, 2> parts{};
+    std::uint32_t standard = 0; // the VT's loads with the parts' bonuses
+    std::uint32_t maximum = 0;
+    std::array<double, StatCount> stats{}; // as the texts show them
+    int changes = 0;
+    std::uint64_t items = 0; // fuel, part 1, level 1, part 2, level 2, for the tie order
+};
+
+// The three weapon slots of one kind.
+struct WeaponSet {
+    std::array<int, 3> items{}; // selector items; a fixed slot's is its position
+    std::array<std::uint32_t, 3> ids{};
+    std::uint32_t load = 0;
+    int damage = 0;
+    int reach = 0;               // the largest maximum range
+    std::array<bool, 3> mount{}; // the slot holds a mount weapon or a fixed one
+    bool guided = false;
+    int changes = 0;
+    std::uint64_t items12 = 0; // the three items, 4 bits each, first slot highest
+};
+
+// The order of two loadouts: the ranked figure, the total load, the changes,
+// the items. `score` is the figure in hundredths, negated where lower is
+// better, so that a larger score always ranks first.
+struct Key {
+    std::int64_t score = 0;
+    std::uint32_t load = 0;
+    int changes = 0;
+    std::uint64_t items = 0;
+};
+constexpr bool better(const Key& a, const Key& b) {
+    if (a.score != b.score)
+        return a.score > b.score;
+    if (a.load != b.load)
+        return a.load < b.load;
+    if (a.changes != b.changes)
+        return a.changes < b.changes;
+    return a.items < b.items;
+}
+
+std::int64_t scoreOf(FinderRank rank, double figure);
+
+// The space of one VT under the limits.
+struct VtSpace {
+    int vt = -1;
+    bool currentVt = false; // kept weapon and fuel selectors hold only here
+    std::vector<Context> contexts;
+    std::vector<WeaponSet> mains;
+    std::vector<WeaponSet> subs;
+    // Bands of the weapon sets, for the cover limit: [set][slot] = {min, max},
+    // max < 0 for an empty slot.
+    std::vector<std::array<std::array<int, 2>, 3>> mainBands;
+    std::vector<std::array<std::array<int, 2>, 3>> subBands;
+    std::array<double, 6> turn{}; // turn speed by load over the standard load, 0 to 5
+    double supplyCost = 0;
+    double sortieCost = 0;
+    std::array<bool, 3> mainFixed{}; // the slot holds a fixed weapon
+    std::array<bool, 3> subFixed{};
+    bool mountOverPossible = true; // false on the VT that never reaches MOUNT OVER
+    int vtChange = 0;
+    std::uint64_t vtItems = 0;
+
+    bool mountsFull(const WeaponSet& sub) const;
+    // Whether the union of the slots' bands covers the band without a gap.
+    bool covers(std::size_t main, std::size_t sub, const DistanceBand& band) const;
+};
+
+// Builds the space of `vt` for the request; nothing is left out but what the
+// limits on a single kind or context rule out (the joint ones are checked by
+// `fits`).
+VtSpace buildSpace(int vt, const FinderRequest& request);
+
+// The joint limits on a whole loadout: status, guided, cover.
+bool fits(const VtSpace& space, const FinderLimits& limits, const Context& context,
+          std::size_t main, std::size_t sub);
+
+// The ranked figure of a loadout.
+double figureOf(const VtSpace& space, FinderRank rank, const Context& context,
+                const WeaponSet& main, const WeaponSet& sub);
+
+Key keyOf(const VtSpace& space, FinderRank rank, const Context& context, const WeaponSet& main,
+          const WeaponSet& sub);
+
+// The weapon id row r of a kind's selectors stands for on VT `vt`.
+std::array<std::uint32_t, WeaponListRows> rowIds(int vt, WeaponKind kind);
+
+} // namespace vantor::finder
