@@ -180,12 +180,15 @@ QWidget* FinderWindow::buildLimits() {
 
     rankSelect = new QComboBox(box);
     rankSelect->setObjectName(QStringLiteral("FinderRankSelect"));
+    // A selector is heard by its item unless it has a name of its own.
+    rankSelect->setAccessibleName(QStringLiteral("Rank by"));
     for (int r = 0; r < vantor::FinderRankCount; ++r)
         rankSelect->addItem(vantor::finderRankName(vantor::FinderRank(r)));
     form->addRow(captionFor(rankSelect, QStringLiteral("&Rank by:"), box), rankSelect);
 
     statusSelect = new QComboBox(box);
     statusSelect->setObjectName(QStringLiteral("FinderStatusSelect"));
+    statusSelect->setAccessibleName(QStringLiteral("Worst status"));
     for (const auto& [text, status] : WorstStatuses)
         statusSelect->addItem(QString::fromLatin1(text), status);
     allowMountOver = new QCheckBox(QStringLiteral("Allow MOUNT OVER"), box);
@@ -197,6 +200,7 @@ QWidget* FinderWindow::buildLimits() {
 
     scopeSelect = new QComboBox(box);
     scopeSelect->setObjectName(QStringLiteral("FinderScopeSelect"));
+    scopeSelect->setAccessibleName(QStringLiteral("Scope"));
     scopeSelect->addItem(QStringLiteral("This VT"));
     scopeSelect->addItem(QStringLiteral("Every VT"));
     form->addRow(captionFor(scopeSelect, QStringLiteral("S&cope:"), box), scopeSelect);
@@ -415,9 +419,13 @@ vantor::FinderRequest FinderWindow::request() const {
 }
 
 void FinderWindow::searchAgain() {
-    // Asked only once the main window has given its loadout.
-    if (picks.vt < 0)
+    // Without a VT in the main window there is nothing to ask.
+    if (picks.vt < 0) {
+        asked.reset();
+        model->setAnswer({}, vantor::FinderRank(std::max(rankSelect->currentIndex(), 0)));
+        nothingFits->hide();
         return;
+    }
     vantor::FinderRequest now = request();
     if (asked && *asked == now)
         return;

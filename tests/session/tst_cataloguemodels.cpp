@@ -544,7 +544,7 @@ void TestCatalogueModels::finderCells_data() {
     QTest::newRow("fuel not picked") << 12 << QStringList{} << int(F::FuelColumn) << "0";
     QTest::newRow("no change") << 12 << QStringList{} << int(F::ChangesColumn) << "";
     QTest::newRow("changes") << 12 << QStringList{"P1=Advanced Balancer", "L1=3"}
-                             << int(F::ChangesColumn) << "";
+                             << int(F::ChangesColumn) << "Balancer Rating 16.25 (now 12.5)";
 }
 
 // Each cell names what the window's selectors will hold once the row is
