@@ -23,6 +23,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -140,7 +142,16 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
                                           "as tab-separated text."));
     guard.connect(copyButton, &QPushButton::clicked, this, [this] { copyTable(); });
 
-    QWidget* limits = buildLimits();
+    // On a narrow screen the limits scroll sideways rather than widen the window.
+    auto* limits = new QScrollArea(this);
+    limits->setObjectName(QStringLiteral("FinderLimits"));
+    limits->setAccessibleName(QStringLiteral("Limits"));
+    limits->setFrameShape(QFrame::NoFrame);
+    limits->setWidgetResizable(true);
+    limits->setWidget(buildLimits());
+    limits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    limits->setFixedHeight(limits->widget()->sizeHint().height() +
+                           limits->horizontalScrollBar()->sizeHint().height());
     auto* results = new QVBoxLayout;
     results->addWidget(table, 1);
     results->addWidget(nothingFits);
@@ -148,7 +159,7 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     buttons->addStretch();
     buttons->addWidget(copyButton);
     results->addLayout(buttons);
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(limits);
     layout->addLayout(results, 1);
 
@@ -167,16 +178,21 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
             [this](const vantor::FinderRequest& request, const vantor::FinderAnswer& answer) {
                 showAnswer(request, answer);
             });
-    resize(1200, 460);
+    resize(1240, 480);
 }
 
 FinderWindow::~FinderWindow() = default;
 
 QWidget* FinderWindow::buildLimits() {
+    // Four columns above the table, which then has the window's whole width:
+    // the ranking, the items to carry, the other limits, the kept selectors.
     auto* box = new QWidget(this);
-    auto* form = new QFormLayout(box);
-    form->setContentsMargins(0, 0, 0, 0);
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    const auto column = [] {
+        auto* f = new QFormLayout;
+        f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        return f;
+    };
+    QFormLayout* form = column();
 
     rankSelect = new QComboBox(box);
     rankSelect->setObjectName(QStringLiteral("FinderRankSelect"));
@@ -193,10 +209,8 @@ QWidget* FinderWindow::buildLimits() {
         statusSelect->addItem(QString::fromLatin1(text), status);
     allowMountOver = new QCheckBox(QStringLiteral("Allow MOUNT OVER"), box);
     allowMountOver->setObjectName(QStringLiteral("FinderAllowMountOver"));
-    auto* statusRow = new QHBoxLayout;
-    statusRow->addWidget(statusSelect);
-    statusRow->addWidget(allowMountOver);
-    form->addRow(captionFor(statusSelect, QStringLiteral("Worst &status:"), box), statusRow);
+    form->addRow(captionFor(statusSelect, QStringLiteral("Worst &status:"), box), statusSelect);
+    form->addRow(QString(), allowMountOver);
 
     scopeSelect = new QComboBox(box);
     scopeSelect->setObjectName(QStringLiteral("FinderScopeSelect"));
@@ -222,19 +236,23 @@ QWidget* FinderWindow::buildLimits() {
     carryRow->addWidget(mustCarrySelect);
     carryRow->addWidget(mustCarryLevel);
     carryRow->addWidget(mustCarryAdd);
-    form->addRow(captionFor(mustCarrySelect, QStringLiteral("&Must carry:"), box), carryRow);
+    auto* carry = new QVBoxLayout;
+    carry->addWidget(captionFor(mustCarrySelect, QStringLiteral("&Must carry:"), box));
+    carry->addLayout(carryRow);
     mustCarryList = new QListWidget(box);
     mustCarryList->setObjectName(QStringLiteral("FinderMustCarryList"));
     mustCarryList->setAccessibleName(QStringLiteral("Items to carry"));
     mustCarryList->setToolTip(QStringLiteral("Delete removes the item."));
     mustCarryList->setMaximumHeight(mustCarryList->fontMetrics().height() * 4 + 8);
     mustCarryList->installEventFilter(this);
-    form->addRow(QString(), mustCarryList);
+    carry->addWidget(mustCarryList);
+    carry->addStretch();
 
     fuelTanks = new QSpinBox(box);
     fuelTanks->setObjectName(QStringLiteral("FinderFuelTanks"));
     fuelTanks->setRange(0, 9);
-    form->addRow(captionFor(fuelTanks, QStringLiteral("At least &fuel tanks:"), box), fuelTanks);
+    QFormLayout* other = column();
+    other->addRow(captionFor(fuelTanks, QStringLiteral("At least &fuel tanks:"), box), fuelTanks);
 
     reach = new QSpinBox(box);
     reach->setObjectName(QStringLiteral("FinderReach"));
@@ -242,7 +260,7 @@ QWidget* FinderWindow::buildLimits() {
     reach->setSingleStep(50);
     reach->setSuffix(QStringLiteral(" m"));
     reach->setSpecialValueText(QStringLiteral("none"));
-    form->addRow(captionFor(reach, QStringLiteral("A main weapon r&eaches:"), box), reach);
+    other->addRow(captionFor(reach, QStringLiteral("A main weapon r&eaches:"), box), reach);
 
     cover = new QCheckBox(QStringLiteral("C&over"), box);
     cover->setObjectName(QStringLiteral("FinderCover"));
@@ -264,12 +282,19 @@ QWidget* FinderWindow::buildLimits() {
     coverRow->addWidget(coverFrom);
     coverRow->addWidget(new QLabel(QStringLiteral("to"), box));
     coverRow->addWidget(coverTo);
-    form->addRow(cover, coverRow);
+    other->addRow(cover, coverRow);
 
     guided = new QCheckBox(QStringLiteral("At least one &guided weapon"), box);
     guided->setObjectName(QStringLiteral("FinderGuided"));
-    form->addRow(guided);
-    form->addRow(buildKeep());
+    other->addRow(guided);
+    auto* columns = new QHBoxLayout(box);
+    columns->setContentsMargins(0, 0, 0, 0);
+    for (QLayout* f : std::initializer_list<QLayout*>{form, carry, other}) {
+        columns->addLayout(f);
+        columns->addSpacing(12);
+    }
+    columns->addWidget(buildKeep(), 0, Qt::AlignTop);
+    columns->addStretch();
 
     // Any change of a limit asks again.
     const auto again = [this] { searchAgain(); };

@@ -154,7 +154,7 @@ int renderGuide(const QDir& folder) {
     window.findChild<QAction*>(QStringLiteral("FindAction"))->trigger();
     auto* finder = window.findChild<FinderWindow*>(QStringLiteral("FinderWindow"));
     if (finder)
-        finder->resize(1240, 430);
+        finder->resize(1400, 460);
     ok &= finder && save(finder, folder, "finder.png");
 
     // Another Qt draws its widgets a little differently: the test compares
