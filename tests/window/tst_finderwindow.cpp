@@ -105,7 +105,8 @@ void TestFinderWindow::opensOnTheAnswer_data() {
         QTest::newRow(vt) << vt;
 }
 
-// Ctrl+F opens the finder on the default limits and their answer at once.
+// Ctrl+F opens the finder on the default limits and their answer at once,
+// and it follows the loadout.
 void TestFinderWindow::opensOnTheAnswer() {
     QFETCH(QString, vt);
     Window w;
@@ -122,6 +123,12 @@ void TestFinderWindow::opensOnTheAnswer() {
     QCOMPARE(shownRows(f), answerRows(f));
     QCOMPARE(tableOf(f)->model()->headerData(M::FigureColumn, Qt::Horizontal).toString(),
              "Volley Damage");
+
+    // It follows a pick in the main window while open.
+    w.pick("MWSelect1", 1);
+    QCOMPARE(f->request().currentLoadout, w.window->currentLoadout());
+    QCOMPARE(f->request().current.main[0].item, 1);
+    QCOMPARE(shownRows(f), answerRows(f));
 }
 
 void TestFinderWindow::enterPutsTheRowInTheWindow_data() {
