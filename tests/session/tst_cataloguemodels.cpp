@@ -542,6 +542,9 @@ void TestCatalogueModels::finderCells_data() {
     QTest::newRow("part not picked") << 12 << QStringList{} << int(F::Part2Column) << "Unarmed";
     QTest::newRow("fuel") << 12 << garpike << int(F::FuelColumn) << "1";
     QTest::newRow("fuel not picked") << 12 << QStringList{} << int(F::FuelColumn) << "0";
+    QTest::newRow("overloaded") << 12
+                                << QStringList{"MW1=270-AR", "MW2=270-AR", "MW3=270-AR", "SW1=AVTM"}
+                                << int(F::StatusColumn) << "STD OVER";
     QTest::newRow("no change") << 12 << QStringList{} << int(F::ChangesColumn) << "";
     QTest::newRow("changes") << 12 << QStringList{"P1=Advanced Balancer", "L1=3"}
                              << int(F::ChangesColumn) << "Balancer Rating 16.25 (now 12.5)";
