@@ -73,10 +73,9 @@ LoadoutPicks picksOf(const Found& f, const LoadoutPicks& current) {
 }
 
 // The record after the picks, as choosing the VT and each pick's handler
-// leave it.
-Loadout recordAfter(const LoadoutPicks& picks) {
-    Loadout l;
-    chooseVt(l, picks.vt);
+// leave it; `chosen` is a record just after choosing that VT.
+Loadout recordAfter(const LoadoutPicks& picks, const Loadout& chosen) {
+    Loadout l = chosen;
     SelectorFacts facts{picks.vt, PartUnarmed, NoLevel, PartUnarmed, NoLevel};
     const auto pick = [&](Selector selector, int item) {
         if (item != NotPicked)
@@ -135,11 +134,7 @@ double recordFigure(FinderRank rank, const Loadout& l, const Found& f) {
         return std::max({l.MW1RangeMax, l.MW2RangeMax, l.MW3RangeMax, l.SW1RangeMax, l.SW2RangeMax,
                          l.SW3RangeMax});
     case FinderRank::LoadLeft:
-        if (l.LoadStatus == StatusVtOk)
-            return double(l.StandardLoad) - l.TotalLoad;
-        if (l.LoadStatus == StatusStdOver)
-            return double(l.MaximumLoad) - l.TotalLoad;
-        return 0;
+        return double(loadLeft(l.LoadStatus, l.TotalLoad, l.StandardLoad, l.MaximumLoad));
     case FinderRank::StandardLoad:
         return l.StandardLoad;
     case FinderRank::MaximumLoad:
@@ -274,10 +269,10 @@ QString whyOf(FinderRank rank, const Loadout& l, const Found& f, const QString& 
     return head;
 }
 
-FoundLoadout present(const Found& f, const FinderRequest& request) {
+FoundLoadout present(const Found& f, const FinderRequest& request, const Loadout& chosen) {
     FoundLoadout out;
     out.picks = picksOf(f, request.current);
-    out.after = recordAfter(out.picks);
+    out.after = recordAfter(out.picks, chosen);
     out.figure = recordFigure(request.rank, out.after, f);
     Q_ASSERT(scoreOf(request.rank, out.figure) == f.key.score);
     out.figureText = figureTextOf(request.rank, out.after, out.figure);
@@ -306,8 +301,14 @@ FinderAnswer findLoadouts(const FinderRequest& request, const std::atomic<bool>*
     FinderAnswer answer;
     const SearchResult result = search(request, cancel);
     answer.cancelled = result.cancelled;
-    for (const Found& f : result.found)
-        answer.loadouts.push_back(present(f, request));
+    // Choosing a VT is the same step for every loadout of that VT.
+    std::array<std::optional<Loadout>, VtCount> chosen;
+    for (const Found& f : result.found) {
+        std::optional<Loadout>& record = chosen[std::size_t(f.vt)];
+        if (!record)
+            chooseVt(record.emplace(), f.vt);
+        answer.loadouts.push_back(present(f, request, *record));
+    }
     if (answer.loadouts.empty() && !answer.cancelled && request.count > 0)
         answer.nothingFits = nothingFitsReason(request);
     return answer;

@@ -5,6 +5,7 @@
 #include "model/Text.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace vantor::finder {
 
@@ -24,6 +25,8 @@ class BestN {
 public:
     explicit BestN(int n) : n(std::size_t(std::max(n, 0))) { heap.reserve(this->n); }
 
+    bool full() const { return n > 0 && heap.size() == n; }
+    std::int64_t worstScore() const { return heap.front().key.score; }
     bool admits(const Key& key) const {
         return heap.size() < n ? n > 0 : better(key, heap.front().key);
     }
@@ -67,22 +70,249 @@ Found foundOf(const VtSpace& space, FinderRank rank, const Hit& hit) {
 
 } // namespace
 
+namespace {
+
+bool weaponFigure(FinderRank rank) {
+    return rank == FinderRank::VolleyDamage || rank == FinderRank::LongestReach;
+}
+
+// A main and a sub-weapon set joined, as one bucket orders them.
+struct Pair {
+    std::int64_t weaponScore; // the ranked figure where the weapons alone give it, else 0
+    int changes;
+    std::uint64_t items;
+    std::uint32_t main;
+    std::uint32_t sub;
+};
+
+bool pairBetter(const Pair& a, const Pair& b) {
+    if (a.weaponScore != b.weaponScore)
+        return a.weaponScore > b.weaponScore;
+    if (a.changes != b.changes)
+        return a.changes < b.changes;
+    return a.items < b.items;
+}
+
+// The weapon pairs joined by their load and by whether they fill the mounts:
+// within one context, every figure but the weapons' own depends on nothing
+// else, so two pairs of a bucket rank as the bucket orders them, and only
+// the first `count` of a bucket can be among the best `count` loadouts.
+class Buckets {
+public:
+    Buckets(const VtSpace& space, const FinderRequest& request, int count)
+        : count(std::size_t(count)) {
+        const FinderLimits& limits = request.limits;
+        std::uint32_t most = 0;
+        for (const WeaponSet& m : space.mains)
+            for (const WeaponSet& s : space.subs)
+                most = std::max(most, m.load + s.load);
+        buckets.resize(std::size_t(most + 1) * 2);
+        const bool byWeapons = weaponFigure(request.rank);
+        const Context none;
+        for (std::uint32_t si = 0; si < space.subs.size(); ++si) {
+            const WeaponSet& s = space.subs[si];
+            const bool full = space.mountsFull(s);
+            if (full && limits.worstStatus > StatusMountOver)
+                continue;
+            for (std::uint32_t mi = 0; mi < space.mains.size(); ++mi) {
+                const WeaponSet& m = space.mains[mi];
+                if (limits.guided && !m.guided && !s.guided)
+                    continue;
+                if (limits.cover && !space.covers(mi, si, *limits.cover))
+                    continue;
+                const Pair pair{
+                    byWeapons ? scoreOf(request.rank, figureOf(space, request.rank, none, m, s))
+                              : 0,
+                    m.changes + s.changes, keyOf(space, request.rank, none, m, s).items, mi, si};
+                add(bucketOf(m.load + s.load, full), pair);
+            }
+        }
+        for (std::size_t b = 0; b < buckets.size(); ++b)
+            if (!buckets[b].empty())
+                filled.push_back(b);
+    }
+
+    static std::size_t bucketOf(std::uint32_t load, bool full) { return load * 2 + (full ? 1 : 0); }
+    static std::uint32_t loadOf(std::size_t bucket) { return std::uint32_t(bucket / 2); }
+    static bool fullOf(std::size_t bucket) { return bucket % 2 == 1; }
+
+    const std::vector<Pair>& operator[](std::size_t b) const { return buckets[b]; }
+    // The buckets that hold a pair, lightest first.
+    std::vector<std::size_t> filled;
+
+private:
+    void add(std::size_t b, const Pair& pair) {
+        std::vector<Pair>& v = buckets[b];
+        if (v.size() == count && !pairBetter(pair, v.back()))
+            return;
+        v.insert(std::upper_bound(v.begin(), v.end(), pair, pairBetter), pair);
+        if (v.size() > count)
+            v.pop_back();
+    }
+
+    std::size_t count;
+    std::vector<std::vector<Pair>> buckets;
+};
+
+} // namespace
+
 SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int count,
                          const std::atomic<bool>* cancel) {
     SearchResult result;
+    if (count <= 0 || space.contexts.empty() || space.mains.empty() || space.subs.empty())
+        return result;
+    const FinderRank rank = request.rank;
+    const std::int32_t worst = request.limits.worstStatus;
+    const Buckets buckets(space, request, count);
+
+    // Contexts best first, so that the best N fill early and the rest are
+    // turned away at their first pair; where the context alone gives the
+    // figure, the first context that cannot reach the worst kept ends it.
+    const bool byContext =
+        !weaponFigure(rank) && rank != FinderRank::LoadLeft && rank != FinderRank::TurnSpeed;
+    const WeaponSet& anyMain = space.mains.front();
+    const WeaponSet& anySub = space.subs.front();
+    const auto contextScore = [&](const Context& c) {
+        return byContext ? scoreOf(rank, figureOf(space, rank, c, anyMain, anySub)) : 0;
+    };
+    std::vector<std::pair<std::int64_t, std::uint32_t>> order;
+    order.reserve(space.contexts.size());
+    for (std::uint32_t c = 0; c < space.contexts.size(); ++c)
+        order.push_back({contextScore(space.contexts[c]), c});
+    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+        const Context& x = space.contexts[a.second];
+        const Context& y = space.contexts[b.second];
+        return std::tie(b.first, x.fuelLoad, x.changes, x.items) <
+               std::tie(a.first, y.fuelLoad, y.changes, y.items);
+    });
+
+    // The weapons' best figure within a load, for a bound on what a context
+    // can still reach.
+    const bool byWeapons = weaponFigure(rank);
+    std::vector<std::int64_t> bestWithin;
+    std::int64_t bestFull = std::numeric_limits<std::int64_t>::min();
+    for (std::size_t b : buckets.filled) {
+        const std::int64_t head = buckets[b].front().weaponScore;
+        if (Buckets::fullOf(b)) {
+            bestFull = std::max(bestFull, head);
+            continue;
+        }
+        bestWithin.resize(Buckets::loadOf(b) + 1, std::numeric_limits<std::int64_t>::min());
+        bestWithin.back() = head;
+    }
+    for (std::size_t load = 1; load < bestWithin.size(); ++load)
+        bestWithin[load] = std::max(bestWithin[load], bestWithin[load - 1]);
+    std::array<std::int64_t, 6> turnScore{};
+    for (std::size_t d = 0; d < turnScore.size(); ++d)
+        turnScore[d] = scoreOf(FinderRank::TurnSpeed, space.turn[d]);
+
     BestN best(count);
-    for (std::uint32_t c = 0; c < space.contexts.size(); ++c) {
+    for (const auto& [score, c] : order) {
         if (cancelled(cancel)) {
             result.cancelled = true;
             break;
         }
+        if (byContext && best.full() && score < best.worstScore())
+            break;
+        const Context& context = space.contexts[c];
+        if (byWeapons && best.full()) {
+            const std::uint32_t limit = worst >= StatusVtOk      ? context.standard
+                                        : worst >= StatusStdOver ? context.maximum
+                                                                 : UINT32_MAX;
+            std::int64_t bound = bestFull;
+            if (limit >= context.fuelLoad && !bestWithin.empty())
+                bound = std::max(bound, bestWithin[std::min<std::size_t>(limit - context.fuelLoad,
+                                                                         bestWithin.size() - 1)]);
+            if (bound < best.worstScore())
+                continue;
+        }
+        const std::uint64_t contextItems = context.items << ContextShift;
+        const int contextChanges = space.vtChange + context.changes;
+        for (std::size_t b : buckets.filled) {
+            const std::uint32_t total = context.fuelLoad + Buckets::loadOf(b);
+            const bool full = Buckets::fullOf(b);
+            const std::int32_t status =
+                loadStatusFor(total, context.standard, context.maximum, full);
+            // Pairs that fill the mounts are in buckets only where MOUNT OVER
+            // is allowed, so a status under the worst allowed is the load's:
+            // every heavier bucket is over the limit too.
+            if (status < worst)
+                break;
+            // The figure where the context and the load give it.
+            std::int64_t shared = score;
+            if (rank == FinderRank::LoadLeft)
+                shared = 100 * loadLeft(status, total, context.standard, context.maximum);
+            else if (rank == FinderRank::TurnSpeed)
+                shared = turnScore[std::size_t(
+                    std::clamp<std::int64_t>(std::int64_t(total) - context.standard, 0, 5))];
+            if (!byWeapons && best.full() && shared < best.worstScore())
+                continue;
+            for (const Pair& pair : buckets[b]) {
+                const Key key{byWeapons ? pair.weaponScore : shared, total,
+                              contextChanges + pair.changes, pair.items | contextItems};
+                if (!best.admits(key))
+                    break;
+                best.push({key, c, pair.main, pair.sub});
+            }
+        }
+    }
+    for (const Hit& hit : best.sorted())
+        result.found.push_back(foundOf(space, rank, hit));
+    return result;
+}
+
+namespace {
+
+using SpaceSearch = SearchResult (*)(const VtSpace&, const FinderRequest&, int,
+                                     const std::atomic<bool>*);
+
+// The current VT's best, or the best of each VT ranked.
+SearchResult searchWith(SpaceSearch searchOne, const FinderRequest& request,
+                        const std::atomic<bool>* cancel) {
+    if (request.scope == FinderScope::ThisVt) {
+        if (request.current.vt < 0 || request.current.vt >= VtCount)
+            return {};
+        return searchOne(buildSpace(request.current.vt, request), request, request.count, cancel);
+    }
+    SearchResult all;
+    for (int vt = 0; vt < VtCount && !all.cancelled; ++vt) {
+        SearchResult one = searchOne(buildSpace(vt, request), request, 1, cancel);
+        all.cancelled = one.cancelled;
+        all.found.insert(all.found.end(), one.found.begin(), one.found.end());
+    }
+    std::sort(all.found.begin(), all.found.end(),
+              [](const Found& a, const Found& b) { return better(a.key, b.key); });
+    all.found.resize(std::min(all.found.size(), std::size_t(std::max(request.count, 0))));
+    return all;
+}
+
+} // namespace
+
+SearchResult search(const FinderRequest& request, const std::atomic<bool>* cancel) {
+    return searchWith(searchSpace, request, cancel);
+}
+
+namespace {
+
+SearchResult plainSpace(const VtSpace& space, const FinderRequest& request, int count,
+                        const std::atomic<bool>* cancel) {
+    SearchResult result;
+    const FinderLimits& limits = request.limits;
+    BestN best(count);
+    for (std::uint32_t c = 0; c < space.contexts.size() && !result.cancelled; ++c) {
+        result.cancelled = cancelled(cancel);
         const Context& context = space.contexts[c];
         for (std::uint32_t m = 0; m < space.mains.size(); ++m)
             for (std::uint32_t s = 0; s < space.subs.size(); ++s) {
-                if (!fits(space, request.limits, context, m, s))
+                const WeaponSet& main = space.mains[m];
+                const WeaponSet& sub = space.subs[s];
+                const std::uint32_t total = context.fuelLoad + main.load + sub.load;
+                if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(sub)) <
+                        limits.worstStatus ||
+                    (limits.guided && !main.guided && !sub.guided) ||
+                    (limits.cover && !space.covers(m, s, *limits.cover)))
                     continue;
-                best.push(
-                    {keyOf(space, request.rank, context, space.mains[m], space.subs[s]), c, m, s});
+                best.push({keyOf(space, request.rank, context, main, sub), c, m, s});
             }
     }
     for (const Hit& hit : best.sorted())
@@ -90,23 +320,10 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
     return result;
 }
 
-SearchResult search(const FinderRequest& request, const std::atomic<bool>* cancel) {
-    if (request.scope == FinderScope::ThisVt) {
-        if (request.current.vt < 0 || request.current.vt >= VtCount)
-            return {};
-        return searchSpace(buildSpace(request.current.vt, request), request, request.count, cancel);
-    }
-    SearchResult all;
-    for (int vt = 0; vt < VtCount && !all.cancelled; ++vt) {
-        SearchResult one = searchSpace(buildSpace(vt, request), request, 1, cancel);
-        all.cancelled = one.cancelled;
-        all.found.insert(all.found.end(), one.found.begin(), one.found.end());
-    }
-    std::sort(all.found.begin(), all.found.end(),
-              [](const Found& a, const Found& b) { return better(a.key, b.key); });
-    if (all.found.size() > std::size_t(std::max(request.count, 0)))
-        all.found.resize(std::size_t(std::max(request.count, 0)));
-    return all;
+} // namespace
+
+SearchResult searchPlain(const FinderRequest& request, const std::atomic<bool>* cancel) {
+    return searchWith(plainSpace, request, cancel);
 }
 
 namespace {

@@ -36,6 +36,10 @@ SearchResult search(const FinderRequest& request, const std::atomic<bool>* cance
 SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int count,
                          const std::atomic<bool>* cancel);
 
+// The same answer weighed the plain way: every loadout of every space in
+// turn, no buckets and no bounds. The yardstick of the benchmarks.
+SearchResult searchPlain(const FinderRequest& request, const std::atomic<bool>* cancel = nullptr);
+
 // Why nothing fits the request, in one sentence.
 QString nothingFitsReason(const FinderRequest& request);
 

@@ -15,13 +15,6 @@ namespace vantor::finder {
 
 namespace {
 
-// Bits of the tie order's item code, highest first: VT, then the context's
-// fuel and parts, then main weapons 1-3 and sub-weapons 1-3 at 4 bits each.
-constexpr int SubShift = 0;
-constexpr int MainShift = 12;
-constexpr int ContextShift = 24;
-constexpr int VtShift = 38;
-
 std::uint64_t contextItems(int fuel, const std::array<PartItem, 2>& parts) {
     std::uint64_t code = std::uint64_t(fuel);
     for (const PartItem& p : parts)
@@ -280,7 +273,6 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     const VtChoice choice = chooseVt(base, vt);
     space.supplyCost = base.SupplyPointCost;
     space.sortieCost = base.SortiePointCost;
-    space.mountOverPossible = vantor::mountsFull(true, true, true, vt);
 
     // Weapon sets of each kind.
     const auto current = currentIds(request.current);
@@ -409,19 +401,6 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     return space;
 }
 
-bool fits(const VtSpace& space, const FinderLimits& limits, const Context& context,
-          std::size_t main, std::size_t sub) {
-    const WeaponSet& m = space.mains[main];
-    const WeaponSet& s = space.subs[sub];
-    const std::uint32_t total = context.fuelLoad + m.load + s.load;
-    if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(s)) <
-        limits.worstStatus)
-        return false;
-    if (limits.guided && !m.guided && !s.guided)
-        return false;
-    return !limits.cover || space.covers(main, sub, *limits.cover);
-}
-
 double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const WeaponSet& m,
                 const WeaponSet& s) {
     const std::uint32_t total = c.fuelLoad + m.load + s.load;
@@ -431,14 +410,8 @@ double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const W
     case FinderRank::LongestReach:
         return std::max(m.reach, s.reach);
     case FinderRank::LoadLeft:
-        switch (loadStatusFor(total, c.standard, c.maximum, space.mountsFull(s))) {
-        case StatusVtOk:
-            return double(c.standard) - total;
-        case StatusStdOver:
-            return double(c.maximum) - total;
-        default:
-            return 0;
-        }
+        return double(loadLeft(loadStatusFor(total, c.standard, c.maximum, space.mountsFull(s)),
+                               total, c.standard, c.maximum));
     case FinderRank::StandardLoad:
         return c.standard;
     case FinderRank::MaximumLoad:

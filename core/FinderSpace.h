@@ -63,6 +63,13 @@ struct WeaponSet {
     std::uint64_t items12 = 0; // the three items, 4 bits each, first slot highest
 };
 
+// Bits of the tie order's item code, highest first: VT, then the context's
+// fuel and parts, then main weapons 1-3 and sub-weapons 1-3 at 4 bits each.
+inline constexpr int SubShift = 0;
+inline constexpr int MainShift = 12;
+inline constexpr int ContextShift = 24;
+inline constexpr int VtShift = 38;
+
 // The order of two loadouts: the ranked figure, the total load, the changes,
 // the items. `score` is the figure in hundredths, negated where lower is
 // better, so that a larger score always ranks first.
@@ -84,6 +91,17 @@ constexpr bool better(const Key& a, const Key& b) {
 
 std::int64_t scoreOf(FinderRank rank, double figure);
 
+// The load left before the next load status: to the standard load at VT OK,
+// to the maximum load at STD OVER, none beyond.
+constexpr std::int64_t loadLeft(std::int32_t status, std::uint32_t total, std::uint32_t standard,
+                                std::uint32_t maximum) {
+    if (status == StatusVtOk)
+        return std::int64_t(standard) - total;
+    if (status == StatusStdOver)
+        return std::int64_t(maximum) - total;
+    return 0;
+}
+
 // The space of one VT under the limits.
 struct VtSpace {
     int vt = -1;
@@ -100,7 +118,6 @@ struct VtSpace {
     double sortieCost = 0;
     std::array<bool, 3> mainFixed{}; // the slot holds a fixed weapon
     std::array<bool, 3> subFixed{};
-    bool mountOverPossible = true; // false on the VT that never reaches MOUNT OVER
     int vtChange = 0;
     std::uint64_t vtItems = 0;
 
@@ -109,14 +126,10 @@ struct VtSpace {
     bool covers(std::size_t main, std::size_t sub, const DistanceBand& band) const;
 };
 
-// Builds the space of `vt` for the request; nothing is left out but what the
-// limits on a single kind or context rule out (the joint ones are checked by
-// `fits`).
+// Builds the space of `vt` for the request. The limits on one kind of
+// weapon or on the context leave sets and contexts out; the joint ones
+// (status, guided, cover) are the search's to check.
 VtSpace buildSpace(int vt, const FinderRequest& request);
-
-// The joint limits on a whole loadout: status, guided, cover.
-bool fits(const VtSpace& space, const FinderLimits& limits, const Context& context,
-          std::size_t main, std::size_t sub);
 
 // The ranked figure of a loadout.
 double figureOf(const VtSpace& space, FinderRank rank, const Context& context,

@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <map>
+#include <span>
 
 using namespace vantor;
 
@@ -124,7 +125,7 @@ LoadoutPicks picksOf(const QString& text) {
     return p;
 }
 
-bool coversBand(const std::vector<std::array<int, 2>>& bands, DistanceBand band) {
+bool coversBand(std::span<const std::array<int, 2>> bands, DistanceBand band) {
     // Every end point in the band, and every point halfway between two, lies
     // in some band: then no gap is left (ends are integers).
     std::vector<double> points{double(band.from), double(band.to)};
@@ -228,6 +229,7 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
         }
     }
     std::vector<Oracle> all;
+    std::map<std::pair<std::uint32_t, std::uint32_t>, double> turns;
     std::array<int, 6> w{};
     for (int fuel : offer[1])
         for (auto p1 : parts[0])
@@ -256,6 +258,9 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                                          ? PartPick{}
                                          : PartPick{pp[s].first, pp[s].second};
                 const Loadout ctx = recordOf(picks);
+                const std::array<double, 3> stats = {ctx.DurabilityText.toDouble(),
+                                                     ctx.BalancerText.toDouble(),
+                                                     ctx.VeeringText.toDouble()};
                 int ctxChanges = (vt != r.current.vt) + (fuel != std::max(r.current.fuel, 0));
                 for (std::size_t s = 0; s < 2; ++s)
                     ctxChanges += (pp[s].first != std::max(r.current.parts[s].part, 0)) +
@@ -282,14 +287,13 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                                w[0], w[1], w[2],     w[3],      w[4],     w[5]};
                     std::uint32_t total = ctx.FuelTankLoad;
                     std::array<bool, 3> mount{};
-                    std::vector<std::array<int, 2>> bands;
+                    std::array<std::array<int, 2>, 6> bands{};
+                    std::size_t bandCount = 0;
                     int damage = 0, reach = 0, changes = ctxChanges;
                     bool guided = false, reaches = false;
                     std::array<std::uint32_t, 6> ids{};
-                    o.picks = picks;
                     for (std::size_t s2 = 0; s2 < 6; ++s2) {
                         const Slot& e = weaponItems[s2][std::size_t(w[s2])];
-                        (s2 < 3 ? o.picks.main : o.picks.sub)[s2 % 3] = e.pick;
                         changes += e.change;
                         total += e.load;
                         if (s2 >= 3)
@@ -297,7 +301,7 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                         damage += e.damage;
                         ids[s2] = e.id;
                         if (e.id != 0) {
-                            bands.push_back(e.band);
+                            bands[bandCount++] = e.band;
                             reach = std::max(reach, e.band[1]);
                             reaches |= s2 < 3 && lim.reach && e.band[0] <= *lim.reach &&
                                        *lim.reach <= e.band[1];
@@ -317,7 +321,8 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     const auto status =
                         loadStatusFor(total, ctx.StandardLoad, ctx.MaximumLoad, full);
                     if (status < lim.worstStatus || (lim.guided && !guided) ||
-                        (lim.reach && !reaches) || (lim.cover && !coversBand(bands, *lim.cover)))
+                        (lim.reach && !reaches) ||
+                        (lim.cover && !coversBand(std::span(bands).first(bandCount), *lim.cover)))
                         return;
                     double figure = 0;
                     switch (r.rank) {
@@ -339,19 +344,23 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                         figure = ctx.MaximumLoad;
                         break;
                     case FinderRank::Durability:
-                        figure = ctx.DurabilityText.toDouble();
+                        figure = stats[0];
                         break;
                     case FinderRank::Balancer:
-                        figure = ctx.BalancerText.toDouble();
+                        figure = stats[1];
                         break;
                     case FinderRank::Veering:
-                        figure = ctx.VeeringText.toDouble();
+                        figure = stats[2];
                         break;
                     case FinderRank::TurnSpeed: {
-                        Loadout t = ctx;
-                        t.TotalLoad = total;
-                        UpdateTurnUnderOverload(t);
-                        figure = formatHashHash(t.VTTurnSpeed).toDouble();
+                        auto [at, fresh] = turns.try_emplace({ctx.StandardLoad, total});
+                        if (fresh) {
+                            Loadout t = ctx;
+                            t.TotalLoad = total;
+                            UpdateTurnUnderOverload(t);
+                            at->second = formatHashHash(t.VTTurnSpeed).toDouble();
+                        }
+                        figure = at->second;
                         break;
                     }
                     case FinderRank::SupplyCost:
@@ -364,6 +373,12 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     o.score = scoreOf(r.rank, figure);
                     o.load = total;
                     o.changes = changes;
+                    if (all.size() == count && !(o < all.front()))
+                        return;
+                    o.picks = picks;
+                    for (std::size_t s2 = 0; s2 < 6; ++s2)
+                        (s2 < 3 ? o.picks.main : o.picks.sub)[s2 % 3] =
+                            weaponItems[s2][std::size_t(w[s2])].pick;
                     all.push_back(o);
                     std::push_heap(all.begin(), all.end());
                     if (all.size() > count) {
@@ -456,7 +471,11 @@ void TestFinder::matchesOracle_data() {
     row("Jaralaccs N, kept weapons and parts", "vt=14 M1=4 P1=2/2 P2=4/0 S3=2",
         parts + "keep=M1,S3 status=StdOver", R::VolleyDamage, 30);
     row("Garpike, kept level, parts change", "vt=12 P1=3/1", "keep=L1", R::Balancer, 30);
-    row("Scareface, reach 1500", "vt=6", "reach=1500 status=StdOver", R::VolleyDamage, 30);
+    row("Scareface, reach at a band's near end", "vt=6", "reach=1100 status=StdOver",
+        R::VolleyDamage, 30);
+    row("Scareface, reach at a band's far end", "vt=6", "reach=800", R::LoadLeft, 30);
+    row("Prominence M2, load left over the standard load", "vt=19",
+        parts + "carry=M3 fuel=1 status=StdOver", R::LoadLeft, 30);
     row("Colt, cover 0-400", "vt=0", parts + "cover=0-400", R::VolleyDamage, 30);
     row("Blade, guided", "vt=11", "keep=P1,L1 guided", R::LoadLeft, 30);
     row("Colt Executive, two fuel tanks", "vt=1", parts + "fuel=2", R::TurnSpeed, 30);
