@@ -187,6 +187,8 @@ QWidget* FinderWindow::buildLimits() {
     // Four columns above the table, which then has the window's whole width:
     // the ranking, the items to carry, the other limits, the kept selectors.
     auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("FinderLimitControls"));
+    box->setAccessibleName(QStringLiteral("Limit controls"));
     const auto column = [] {
         auto* f = new QFormLayout;
         f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
