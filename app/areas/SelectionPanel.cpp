@@ -109,6 +109,18 @@ std::array<bool, 6> SelectionPanel::fixedWeaponSlots() const {
     return fixed;
 }
 
+vantor::LoadoutPicks SelectionPanel::currentPicks() const {
+    vantor::LoadoutPicks picks{vt(), fuel(), {}, {}, {}};
+    for (int slot = 1; slot <= 2; ++slot)
+        picks.parts[std::size_t(slot - 1)] = {part(slot), level(slot)};
+    const std::array<bool, 6> fixed = fixedWeaponSlots();
+    for (int i = 0; i < 6; ++i) {
+        auto& weapons = i < 3 ? picks.main : picks.sub;
+        weapons[std::size_t(i % 3)] = {weapon(weaponKindAt(i), i % 3 + 1), fixed[std::size_t(i)]};
+    }
+    return picks;
+}
+
 void SelectionPanel::showPreviews(Selector selector,
                                   const std::vector<vantor::PickPreview>& previews) {
     SelectorBox* c = box(selector);

@@ -9,6 +9,7 @@
 #include "core/Selector.h"
 #include "core/VtChoice.h"
 #include "equipment/IconRules.h"
+#include "reports/LoadoutText.h"
 #include "weapons/WeaponCatalogue.h"
 
 #include <QList>
@@ -79,6 +80,9 @@ public:
     // which of them are locked on a fixed weapon.
     std::array<int, 6> weaponItemCounts() const;
     std::array<bool, 6> fixedWeaponSlots() const;
+    // The loadout as the selectors hold it, as the picks that would rebuild
+    // it: NotPicked where a selector shows text that is no item.
+    vantor::LoadoutPicks currentPicks() const;
 
     // What each item of `selector` would do if picked, shown while its list
     // is open (one preview per item).

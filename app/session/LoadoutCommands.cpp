@@ -35,6 +35,7 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
          "Swap with the Pinned Loadout",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
         {"BrowseAction", "Browse VTs and Weapons", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+        {"FindAction", "Find Loadouts", {QKeySequence(Qt::CTRL | Qt::Key_F)}},
         // The desktop's help key; the window's "F1" button is the MM launch
         // and has no key of its own.
         {"GuideAction", "User Guide", QKeySequence::keyBindings(QKeySequence::HelpContents)},

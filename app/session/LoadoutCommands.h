@@ -2,7 +2,7 @@
 
 // The commands that act on the loadout as a whole: undo and redo, copying the
 // loadout as forum code and pasting one back, pinning it for comparison and
-// swapping it with the pinned one. They are reached through their
+// swapping it with the pinned one, and opening the tool windows. They are reached through their
 // shortcuts and through the window's context menu; the window carries them
 // out. The layout of the window does not change for them.
 
@@ -33,9 +33,10 @@ public:
         ShowComparison,
         Swap,
         Browse,
+        Find,
         Guide
     };
-    static constexpr int CommandCount = 9;
+    static constexpr int CommandCount = 10;
 
     // Undo and Redo are the stack's own actions: their state and text
     // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.

@@ -78,6 +78,10 @@ void SessionController::run(LoadoutCommands::Command command) {
     case LoadoutCommands::Browse:
         emit browseRequested();
         break;
+    case LoadoutCommands::Find:
+        if (host.vtChosen())
+            emit finderRequested();
+        break;
     case LoadoutCommands::Guide:
         emit guideRequested();
         break;
@@ -90,6 +94,7 @@ void SessionController::updateCommands() {
     loadoutCommands->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
     loadoutCommands->setEnabled(LoadoutCommands::Pin, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::Find, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
     loadoutCommands->setEnabled(LoadoutCommands::Swap, pinnedLoadout.has_value());
 }
@@ -126,6 +131,12 @@ void SessionController::pin() {
         return;
     setPinned(host.captureState());
     emit comparisonRequested();
+}
+
+void SessionController::pinState(SessionState state) {
+    setPinned(std::move(state));
+    emit comparisonRequested();
+    updateCommands();
 }
 
 // The pinned loadout becomes the current one and the current one pinned, as

@@ -67,15 +67,19 @@ public:
     // The pinned loadout comes back into the window and the current one is
     // pinned, as one step (the comparison window's Swap).
     void swap() { run(LoadoutCommands::Swap); }
+    // `state` becomes the pinned loadout, as pinning it would make it, and
+    // the comparison shows; the window and its history stay as they are.
+    void pinState(SessionState state);
 
     LoadoutCommands& commands() { return *loadoutCommands; }
     void showMenu(QPoint globalPos);
 
 signals:
-    // The user asked for the catalogue of VTs and weapons, for the
-    // comparison (also by pinning a loadout) or for the user guide: the
-    // window shows its tool window.
+    // The user asked for the catalogue of VTs and weapons, for the loadout
+    // finder, for the comparison (also by pinning a loadout) or for the user
+    // guide: the window shows its tool window.
     void browseRequested();
+    void finderRequested();
     void comparisonRequested();
     void guideRequested();
 

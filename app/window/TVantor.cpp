@@ -22,6 +22,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
                 selection->settle();
                 refreshComparison();
                 updateCatalogue();
+                updateFinder();
             }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
@@ -118,6 +119,7 @@ void TVantor::connectAreas() {
     selection->routeKeysThrough(
         [this](QComboBox* selector) { session->commands().routeSelectorKeys(selector); });
     connect(session, &SessionController::browseRequested, this, &TVantor::BrowseCatalogue);
+    connect(session, &SessionController::finderRequested, this, &TVantor::showFinder);
     connect(session, &SessionController::comparisonRequested, this, &TVantor::showComparison);
     connect(session, &SessionController::guideRequested, this, &TVantor::showGuide);
 

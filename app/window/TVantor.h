@@ -20,6 +20,7 @@
 
 class CatalogueWindow;
 class CompareWindow;
+class FinderWindow;
 class GuideWindow;
 class QFrame;
 
@@ -95,6 +96,12 @@ private:
     // request (and by pinning), and following every change while it exists.
     void showComparison();
     void refreshComparison();
+    // The loadout finder: opened on request, searching again at every
+    // change of the loadout while open.
+    void showFinder();
+    void updateFinder();
+    void pickFoundLoadout(const vantor::LoadoutPicks& picks);
+    void pinFoundLoadout(const vantor::LoadoutPicks& picks);
     void showGuide();
 
     // What the session around the loadout needs of the window.
@@ -134,5 +141,6 @@ private:
     // The tool windows, each built when first asked for.
     CatalogueWindow* catalogue = nullptr;
     CompareWindow* compare = nullptr;
+    FinderWindow* finder = nullptr;
     GuideWindow* guide = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "app/desktop/Paths.h"
 #include "app/tools/CatalogueWindow.h"
 #include "app/tools/CompareWindow.h"
+#include "app/tools/FinderWindow.h"
 #include "app/tools/GuideWindow.h"
 #include "core/Preview.h"
 #include "core/VtChoice.h"
@@ -244,6 +245,37 @@ void TVantor::showComparison() {
 void TVantor::refreshComparison() {
     if (compare)
         compare->showRows(session->comparisonRows());
+}
+
+void TVantor::showFinder() {
+    if (!finder) {
+        finder = new FinderWindow(this, guard);
+        session->commands().shareShortcutsWith(finder);
+        connect(finder, &FinderWindow::loadoutPicked, this, &TVantor::pickFoundLoadout);
+        connect(finder, &FinderWindow::loadoutPinned, this, &TVantor::pinFoundLoadout);
+    }
+    // It opens with the answer for the loadout as it is now.
+    finder->showLoadout(selection->currentPicks(), loadout, selection->weaponItemCounts());
+    finder->present();
+}
+
+void TVantor::updateFinder() {
+    if (finder && finder->isVisible())
+        finder->showLoadout(selection->currentPicks(), loadout, selection->weaponItemCounts());
+}
+
+void TVantor::pickFoundLoadout(const vantor::LoadoutPicks& picks) {
+    session->step(QStringLiteral("Pick Found Loadout"), [this, &picks] { applyPicks(picks); });
+}
+
+// The found loadout is built in the window, taken as it shows, and the window
+// goes back to what it showed, with no step in the history.
+void TVantor::pinFoundLoadout(const vantor::LoadoutPicks& picks) {
+    const SessionState before = captureState();
+    applyPicks(picks);
+    SessionState found = captureState();
+    restoreState(before);
+    session->pinState(std::move(found));
 }
 
 void TVantor::showGuide() {

@@ -1,13 +1,18 @@
-// The catalogue's models without a window: Qt's rules for item models, the
-// values they sort by, which columns are figures, the marked row, the fixed
-// slots of a weapon, and the text Copy writes of a table as shown.
+// The catalogue's and the finder's models without a window: Qt's rules for
+// item models, the values they sort by, which columns are figures, the marked
+// row, the fixed slots of a weapon, the finder's cells, and the text Copy
+// writes of a table as shown.
 
 #include "app/desktop/TableText.h"
 #include "app/tools/CatalogueProxy.h"
+#include "app/tools/FinderModel.h"
 #include "app/tools/VtTableModel.h"
 #include "app/tools/WeaponTableModel.h"
+#include "core/Comparison.h"
 #include "core/VtChoice.h"
+#include "equipment/OptionalParts.h"
 #include "factions/Factions.h"
+#include "model/LoadoutDisplay.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
 
@@ -56,6 +61,56 @@ double shownNumber(const QString& text, int column, bool weapons) {
 
 constexpr int Prominence = 19; // RAIL-A fixed in SW1, the MM in SW2
 
+// A loadout as the finder reports it, built by the pick steps: "MW1=270-AR",
+// "F=1", "P2=Advanced Mount", "L2=2" after choosing VT `vt`.
+FoundLoadout found(int vt, const QStringList& picks, double figure = 0) {
+    FoundLoadout f;
+    Loadout before;
+    chooseVt(before, vt);
+    f.after = before;
+    f.picks.vt = vt;
+    SelectorFacts facts{vt, 0, -1, 0, -1};
+    for (const QString& pick : picks) {
+        const QString key = pick.section(u'=', 0, 0);
+        const QString item = pick.section(u'=', 1);
+        Pick p;
+        if (key == "F") {
+            p = {Selector::Fuel, item.toInt()};
+            f.picks.fuel = p.item;
+        } else if (key.startsWith(u'P') || key.startsWith(u'L')) {
+            const int slot = key.right(1).toInt();
+            PartPick& part = f.picks.parts[std::size_t(slot - 1)];
+            if (key.startsWith(u'P')) {
+                for (const OptionalPart& o : OptionalParts)
+                    if (toQString(o.selectorText) == item)
+                        part.part = o.index;
+                p = {partSelector(slot), part.part};
+            } else {
+                part.level = item.toInt() - 1;
+                p = {levelSelector(slot), part.level};
+            }
+        } else {
+            const WeaponKind kind = key.startsWith("MW") ? WeaponKind::Main : WeaponKind::Sub;
+            const int slot = key.right(1).toInt();
+            const WeaponColumn& ids =
+                kind == WeaponKind::Main ? f.after.MainWeaponListId : f.after.SubWeaponListId;
+            int row = 0;
+            while (weaponById(kind, ids[std::size_t(row)])->ListText != item.toStdString())
+                ++row;
+            (kind == WeaponKind::Main ? f.picks.main : f.picks.sub)[std::size_t(slot - 1)].item =
+                row;
+            p = {weaponSelector(kind, slot), row};
+        }
+        if (!applyPick(f.after, facts, p))
+            qFatal("cannot pick %s", qPrintable(pick));
+    }
+    f.figure = figure;
+    f.figureText = QString::number(figure);
+    f.preview = comparePick(before, f.after);
+    f.why = QStringLiteral("why");
+    return f;
+}
+
 } // namespace
 
 class TestCatalogueModels : public QObject {
@@ -78,6 +133,9 @@ private slots:
     void fixedSlots();
     void copyText_data();
     void copyText();
+    void finderRules();
+    void finderCells_data();
+    void finderCells();
 };
 
 // The models and their sorting proxies keep Qt's rules for item models
@@ -439,6 +497,81 @@ void TestCatalogueModels::copyText() {
     proxy.setNameFilter(filter);
     proxy.sort(sortColumn, order);
     QCOMPARE(tableText(proxy), text);
+}
+
+// The finder's model and its sorting proxy keep Qt's rules through new
+// answers, an empty one and a new rank; ranks and figures sort as numbers.
+void TestCatalogueModels::finderRules() {
+    using Tester = QAbstractItemModelTester;
+    FinderModel model;
+    CatalogueProxy proxy;
+    proxy.setSourceModel(&model);
+    Tester t1(&model, Tester::FailureReportingMode::QtTest);
+    Tester t2(&proxy, Tester::FailureReportingMode::QtTest);
+    std::vector<FoundLoadout> answer;
+    for (int i = 0; i < 12; ++i)
+        answer.push_back(found(0, {}, 100 - i * 9.5));
+    proxy.sort(FinderModel::RankColumn, Qt::DescendingOrder);
+    model.setAnswer(answer, FinderRank::Durability);
+    QCOMPARE(proxy.rowCount(), 12);
+    QCOMPARE(proxy.index(0, FinderModel::RankColumn).data().toString(), QStringLiteral("12"));
+    proxy.sort(FinderModel::FigureColumn, Qt::AscendingOrder);
+    QCOMPARE(proxy.index(0, FinderModel::FigureColumn).data().toString(), QStringLiteral("-4.5"));
+    QCOMPARE(model.headerData(FinderModel::FigureColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Durability"));
+    model.setAnswer({}, FinderRank::SortieCost);
+    QCOMPARE(proxy.rowCount(), 0);
+    QCOMPARE(model.headerData(FinderModel::FigureColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Sortie Point Cost"));
+}
+
+void TestCatalogueModels::finderCells_data() {
+    QTest::addColumn<int>("vt");
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    using F = FinderModel;
+    const QStringList garpike{"F=1", "MW1=270-AR", "P1=Advanced Armour", "P2=Advanced Mount",
+                              "L2=2"};
+    QTest::newRow("VT") << 12 << garpike << int(F::VtColumn) << "Garpike";
+    QTest::newRow("weapon") << 12 << garpike << int(F::Main1Column) << "270-AR";
+    QTest::newRow("weapon not picked") << 12 << garpike << int(F::Sub3Column) << "Unarmed";
+    QTest::newRow("part") << 12 << garpike << int(F::Part1Column) << "Advanced Armour";
+    QTest::newRow("part and level")
+        << 12 << garpike << int(F::Part2Column) << "Advanced Mount Level 2";
+    QTest::newRow("part not picked") << 12 << QStringList{} << int(F::Part2Column) << "Unarmed";
+    QTest::newRow("fuel") << 12 << garpike << int(F::FuelColumn) << "1";
+    QTest::newRow("fuel not picked") << 12 << QStringList{} << int(F::FuelColumn) << "0";
+    QTest::newRow("overloaded") << 12
+                                << QStringList{"MW1=270-AR", "MW2=270-AR", "MW3=270-AR", "SW1=AVTM"}
+                                << int(F::StatusColumn) << "STD OVER";
+    QTest::newRow("no change") << 12 << QStringList{} << int(F::ChangesColumn) << "";
+    QTest::newRow("changes") << 12 << QStringList{"P1=Advanced Balancer", "L1=3"}
+                             << int(F::ChangesColumn) << "Balancer Rating 16.25 (now 12.5)";
+}
+
+// Each cell names what the window's selectors will hold once the row is
+// picked, and shows load and status as the window does.
+void TestCatalogueModels::finderCells() {
+    QFETCH(int, vt);
+    QFETCH(QStringList, picks);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QCOMPARE(toQString(vtEntry(12).selectorName), QStringLiteral("Garpike"));
+    FinderModel model;
+    const FoundLoadout f = found(vt, picks, 42);
+    model.setAnswer({f}, FinderRank::VolleyDamage);
+    const QModelIndex cell = model.index(0, column);
+    QCOMPARE(cell.data().toString(), text);
+    const LoadoutDisplay shown = displayOf(f.after);
+    QCOMPARE(model.index(0, FinderModel::TotalLoadColumn).data().toString(),
+             shown.values[ValueTotalLoad].text);
+    QCOMPARE(model.index(0, FinderModel::StatusColumn).data().toString(), shown.statusText);
+    const QColor status =
+        model.index(0, FinderModel::StatusColumn).data(Qt::ForegroundRole).value<QColor>();
+    QVERIFY(contrastRatio(status, Qt::white) >= MinimumContrast);
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), previewText(f.preview) + u'\n' + f.why);
+    QCOMPARE(cell.data(Qt::AccessibleDescriptionRole), cell.data(Qt::ToolTipRole));
 }
 
 QTEST_MAIN(TestCatalogueModels)

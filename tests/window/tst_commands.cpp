@@ -420,8 +420,8 @@ void TestCommands::contextMenu() {
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
                                  "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
                                  "Show Comparison\tCtrl+Shift+P", "Browse VTs and Weapons\tCtrl+B",
-                                 "User Guide\tF1"}));
-    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true, true}));
+                                 "Find Loadouts\tCtrl+F", "User Guide\tF1"}));
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true, false, true}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -431,7 +431,7 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true, true}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true, true, true}));
     // Undo and Redo name the step they take back or make again.
     QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Undo Pick Colt"));
     menu->actions().constFirst()->trigger();

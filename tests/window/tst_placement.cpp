@@ -157,12 +157,13 @@ private slots:
             QVERIFY(table->columnWidth(last) >= table->horizontalHeader()->sectionSizeHint(last));
         }
 
-        // The catalogue and the guide join it: every tool window on the
+        // The catalogue, the guide and the finder join it: every tool window on the
         // screen, and on a screen of 1280 logical pixels or more none covers
         // the selection column or the load status.
         w.press(QKeySequence(Qt::CTRL | Qt::Key_B));
+        w.press(QKeySequence(Qt::CTRL | Qt::Key_F));
         w.press(QKeySequence(Qt::Key_F1));
-        const QStringList names{"CompareWindow", "CatalogueWindow", "GuideWindow"};
+        const QStringList names{"CompareWindow", "CatalogueWindow", "GuideWindow", "FinderWindow"};
         for (const QString& name : names) {
             const auto* tool = w.window->findChild<QWidget*>(name);
             QVERIFY2(tool && tool->isVisible(), qPrintable(name));
@@ -209,6 +210,7 @@ private slots:
         QTest::newRow("comparison") << "CompareWindow" << QKeySequence(Qt::CTRL | Qt::Key_D);
         QTest::newRow("catalogue") << "CatalogueWindow" << QKeySequence(Qt::CTRL | Qt::Key_B);
         QTest::newRow("guide") << "GuideWindow" << QKeySequence(Qt::Key_F1);
+        QTest::newRow("finder") << "FinderWindow" << QKeySequence(Qt::CTRL | Qt::Key_F);
     }
 
     void reopenedWhereLeft() {

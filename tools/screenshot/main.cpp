@@ -13,6 +13,7 @@
 #include "app/desktop/Appearance.h"
 #include "app/tools/CatalogueWindow.h"
 #include "app/tools/CompareWindow.h"
+#include "app/tools/FinderWindow.h"
 #include "app/window/TVantor.h"
 
 #include <QAbstractButton>
@@ -85,8 +86,8 @@ bool save(QWidget* widget, const QDir& folder, const char* name) {
 }
 
 // Every picture the guide shows, from one session: the window at start, the
-// four result views and the pages for a loadout, the comparison and the
-// catalogue windows, and an open weapon list with its previews.
+// four result views and the pages for a loadout, the comparison, catalogue
+// and finder windows, and an open weapon list with its previews.
 int renderGuide(const QDir& folder) {
     TVantor window;
     window.show();
@@ -148,6 +149,13 @@ int renderGuide(const QDir& folder) {
         ->sortByColumn(WeaponTableModel::TotalIfPickedColumn, Qt::AscendingOrder);
     catalogue->resize(1040, 400);
     ok &= save(catalogue, folder, "catalogue.png");
+
+    // The finder on its first answer for the loadout in the window.
+    window.findChild<QAction*>(QStringLiteral("FindAction"))->trigger();
+    auto* finder = window.findChild<FinderWindow*>(QStringLiteral("FinderWindow"));
+    if (finder)
+        finder->resize(1400, 460);
+    ok &= finder && save(finder, folder, "finder.png");
 
     // Another Qt draws its widgets a little differently: the test compares
     // the pictures only under the Qt that rendered them.

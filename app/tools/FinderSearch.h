@@ -1,0 +1,42 @@
+#pragma once
+
+// Runs the finder's searches for its window and hands back only the newest
+// request's answer. A search of the current VT takes a few milliseconds and
+// runs at once; a search of every VT can take longer than a frame and runs on
+// a worker thread, so the window never stops answering. A newer request
+// cancels an older one still running, and an older answer that arrives late
+// is dropped.
+
+#include "core/Finder.h"
+
+#include <QFuture>
+#include <QList>
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+class FinderSearch : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    // Cancels what still runs and waits for it: the workers outlive nothing.
+    ~FinderSearch() override;
+
+    void search(const vantor::FinderRequest& request);
+    // A search on a worker thread has not answered yet.
+    bool busy() const { return waiting; }
+
+signals:
+    // The answer to the newest request; a direct call for a quick search.
+    void answered(const vantor::FinderRequest& request, const vantor::FinderAnswer& answer);
+
+private:
+    void cancelRunning();
+
+    std::shared_ptr<std::atomic<bool>> cancelFlag;
+    QList<QFuture<vantor::FinderAnswer>> workers;
+    quint64 newest = 0;
+    bool waiting = false;
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+// The loadout finder: a tool window beside the main window that lists the
+// best loadouts the VT can carry under the player's limits, ranked by one
+// figure, and searches again whenever the loadout or a limit changes while
+// it is open. A row is picked into the main window, or pinned for the
+// comparison; what that does is the main window's business. Closing it only
+// hides it, and while hidden it is given nothing.
+
+#include "app/tools/FinderModel.h"
+#include "app/tools/ToolWindow.h"
+#include "core/Finder.h"
+
+#include <array>
+
+class CatalogueProxy;
+class FinderSearch;
+class HandlerGuard;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+class FinderWindow : public ToolWindow {
+    Q_OBJECT
+
+public:
+    // Every action runs inside `guard`, as the main window's do.
+    FinderWindow(QWidget* mainWindow, HandlerGuard& guard);
+    ~FinderWindow() override;
+
+    // The loadout in the main window as its selectors hold it, its record,
+    // and how many items each weapon selector offers (MW1..MW3, SW1..SW3).
+    // Searches again where that changes what is asked.
+    void showLoadout(const vantor::LoadoutPicks& picks, const vantor::Loadout& loadout,
+                     const std::array<int, 6>& weaponItems);
+    // What the window asks now, from the loadout and the limits it holds.
+    vantor::FinderRequest request() const;
+
+signals:
+    // Put this loadout into the main window, as one step.
+    void loadoutPicked(const vantor::LoadoutPicks& picks);
+    // Pin this loadout for the comparison, leaving the main window as it is.
+    void loadoutPinned(const vantor::LoadoutPicks& picks);
+    // The table shows the answer to a new request.
+    void answerShown();
+
+protected:
+    void prepareFirstShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Smaller than this, on a small screen, the form and table scroll.
+    static constexpr QSize LeastSize{320, 240};
+
+    QWidget* buildLimits();
+    QWidget* buildKeep();
+    void fillMustCarryOffer();
+    void addMustCarry();
+    void removeMustCarry();
+    void searchAgain();
+    void showAnswer(const vantor::FinderRequest& asked, const vantor::FinderAnswer& answer);
+    const vantor::FoundLoadout* foundAt(const QModelIndex& index) const;
+    void pickRow(const QModelIndex& index);
+    void pinRow(const QModelIndex& index);
+    void sortByColumn(int column);
+    void copyTable();
+
+    HandlerGuard& guard;
+    FinderSearch* search = nullptr;
+    FinderModel* model = nullptr;
+    CatalogueProxy* proxy = nullptr;
+    QTableView* table = nullptr;
+    QLabel* nothingFits = nullptr;
+    QPushButton* copyButton = nullptr;
+
+    QComboBox* rankSelect = nullptr;
+    QComboBox* statusSelect = nullptr;
+    QCheckBox* allowMountOver = nullptr;
+    QComboBox* scopeSelect = nullptr;
+    QComboBox* mustCarrySelect = nullptr;
+    QSpinBox* mustCarryLevel = nullptr;
+    QPushButton* mustCarryAdd = nullptr;
+    QListWidget* mustCarryList = nullptr;
+    std::array<QCheckBox*, vantor::SelectorCount> keep{}; // by selectorIndex(); none for the VT
+    QSpinBox* fuelTanks = nullptr;
+    QSpinBox* reach = nullptr;
+    QCheckBox* cover = nullptr;
+    QSpinBox* coverFrom = nullptr;
+    QSpinBox* coverTo = nullptr;
+    QCheckBox* guided = nullptr;
+
+    vantor::LoadoutPicks picks;
+    vantor::Loadout loadout;
+    std::array<int, 6> weaponItems{};
+    // The requirements in the list, in its order.
+    std::vector<vantor::FinderRequirement> mustCarry;
+    std::optional<vantor::FinderRequest> asked; // the newest request searched for
+};
