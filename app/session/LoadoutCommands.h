@@ -1,7 +1,7 @@
 #pragma once
 
 // The commands that act on the loadout as a whole: undo and redo, copying the
-// loadout as forum code and pasting one back, pinning it for comparison and
+// loadout as forum code or as a loadout code and pasting one back, pinning it for comparison and
 // swapping it with the pinned one. They are reached through their
 // shortcuts and through the window's context menu; the window carries them
 // out. The layout of the window does not change for them.
@@ -28,6 +28,7 @@ public:
         Undo,
         Redo,
         CopyLoadout,
+        CopyLoadoutCode,
         PasteLoadout,
         Pin,
         ShowComparison,
@@ -35,7 +36,7 @@ public:
         Browse,
         Guide
     };
-    static constexpr int CommandCount = 9;
+    static constexpr int CommandCount = 10;
 
     // Undo and Redo are the stack's own actions: their state and text
     // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.
