@@ -78,7 +78,7 @@ struct PartPick {
     // Whether the level selector is open while no part has been picked since
     // the VT's choice (which leaves it as it was); a level with no part is
     // picked over Unarmed there. Nothing leaves it as the window has it.
-    std::optional<bool> levelOpen;
+    std::optional<bool> levelOpen{};
 
     bool operator==(const PartPick&) const = default;
 };

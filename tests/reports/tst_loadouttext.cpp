@@ -1,11 +1,13 @@
-// Loadouts read back from the forum code and the page the reports write:
-// picks are written out with the model's own steps, read back and compared.
+// Loadouts read back from the forum code and the page the reports write, and
+// from the loadout code: picks are written out with the model's own steps (or
+// as a code), read back and compared.
 
 #include "core/VtChoice.h"
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
 #include "model/Recompute.h"
 #include "model/VtCatalogue.h"
+#include "reports/LoadoutCode.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
 #include "weapons/WeaponLists.h"
@@ -13,6 +15,7 @@
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace vantor;
@@ -84,6 +87,61 @@ QString error(const LoadoutTextResult<LoadoutPicks>& result) {
     return e ? e->line + " | " + e->message : QStringLiteral("no error");
 }
 
+// Every state of a part slot the code tells apart, written out by hand: no
+// part since the VT's choice (selector closed or open, level held or none); a
+// level over Unarmed; a levelled part at a level; a part last, with the level
+// held; a part picked again after its own level, keeping that level's bonus.
+std::vector<PartPick> allPartStates() {
+    std::vector<PartPick> all;
+    for (bool open : {false, true})
+        for (int held = NotPicked; held < 3; ++held)
+            all.push_back({NotPicked, NotPicked, held, false, open});
+    for (int level = 0; level < 3; ++level)
+        all.push_back({NotPicked, level, NotPicked, false, true});
+    for (int k = 1; k <= LevelledPartCount; ++k)
+        for (int level = 0; level < 3; ++level)
+            all.push_back({k, level, NotPicked, false, false});
+    for (int k = 0; k < OptionalPartCount; ++k)
+        for (int held = NotPicked; held < 3; ++held)
+            all.push_back({k, NotPicked, held, false, false});
+    for (int k : {PartAdvancedMount, PartAdvancedBalancer, PartMechanicalUnit, PartPowerCell})
+        for (int held = 0; held < 3; ++held)
+            all.push_back({k, NotPicked, held, true, false});
+    return all;
+}
+
+// Random picks of a VT with every part state and the MM launch as the code
+// reads them back (the selector state always said).
+LoadoutPicks codePicksFor(int vt, QRandomGenerator& rng) {
+    LoadoutPicks p = picksFor(vt, &rng);
+    const std::vector<PartPick> states = allPartStates();
+    for (PartPick& part : p.parts)
+        part = states[rng.bounded(quint32(states.size()))];
+    p.mmLaunched = vt == ProminenceM2 && rng.bounded(2) == 1;
+    return p;
+}
+
+// `body` (the code without its check) with the check that makes it whole.
+QString withCheck(const QString& body) {
+    int interim = 0;
+    for (QChar c : body)
+        interim = loadoutCheckStep(interim, loadoutCodeSymbol(c));
+    for (QChar check : LoadoutCodeSymbols)
+        if (loadoutCheckStep(interim, loadoutCodeSymbol(check)) == 0)
+            return body + check;
+    return {};
+}
+
+// A code of `picks` with the field at `at` replaced by `value` and the check
+// made whole again.
+QString codeWith(const LoadoutPicks& picks, int at, const QString& value) {
+    const QString code = loadoutCode(picks);
+    return withCheck(code.first(at) + value + code.sliced(at + value.size()).chopped(1));
+}
+
+const QString CheckFails = " | The loadout code's check character does not match: a character "
+                           "was mistyped or left out.";
+
 } // namespace
 
 class TestLoadoutText : public QObject {
@@ -132,6 +190,7 @@ private slots:
                 const auto result = readLoadoutText(variant);
                 QVERIFY2(std::holds_alternative<LoadoutPicks>(result), qPrintable(error(result)));
                 QCOMPARE(std::get<LoadoutPicks>(result), picks);
+                QVERIFY(readPastedLoadout(variant) == result);
             }
         }
     }
@@ -149,11 +208,21 @@ private slots:
 
     void rejected_data();
 
+    // What a paste reads is the text's error unless the text is or holds a
+    // loadout code.
     void rejected() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(error(readLoadoutText(text)), expected);
+        QCOMPARE(error(readPastedLoadout(text)), expected);
     }
+
+    void codeRoundTrip_data();
+    void codeRoundTrip();
+    void codeCheck_data();
+    void codeCheck();
+    void checkOperation();
+    void codeInPosts_data();
+    void codeInPosts();
 };
 
 void TestLoadoutText::spellings_data() {
@@ -227,7 +296,155 @@ void TestLoadoutText::rejected_data() {
     QTest::newRow("10,000 blank lines") << vtLine + QString(10000, u'\n') << "Additional Fuel Tanks | Additional Fuel Tanks: missing; the text ends after VT.";
     QTest::newRow("one past the limit") << QString(MaxLoadoutTextLength + 1, u'\n') << " | The text is too long to be a loadout (65 KB; a loadout takes a few KB).";
     QTest::newRow("5 MB") << QString(5 << 20, u'x') << " | The text is too long to be a loadout (5120 KB; a loadout takes a few KB).";
+    const LoadoutPicks colt = picksFor(0);
+    const QString code = loadoutCode(colt);
+    QTest::newRow("code, check changed") << code.chopped(1) + (code.back() == u'0' ? '1' : '0') << CheckFails;
+    QTest::newRow("code, one left out") << code.chopped(1) << " | The loadout code has 13 characters; a loadout code has 14: a character was left out or added.";
+    QTest::newRow("code, one added") << code + "7" << " | The loadout code has 15 characters; a loadout code has 14: a character was left out or added.";
+    QTest::newRow("code, a U") << code.first(3) + "U" + code.sliced(4) << " | The loadout code holds \"U\", which no loadout code uses: a character was mistyped.";
+    QTest::newRow("code, later version") << codeWith(colt, 0, "C") << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
+    QTest::newRow("code in a post, later version") << "new build: " + codeWith(colt, 0, "C") + "!" << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
+    QTest::newRow("code, digit first: no code") << codeWith(colt, 0, "7") << none;
+    QTest::newRow("code, unknown VT") << codeWith(colt, 1, "Z") << "VT | The loadout code names a VT this version of Vantor does not know.";
+    QTest::newRow("code, fuel tanks the VT lacks") << codeWith(picksFor(11), 2, "3") << "Additional Fuel Tanks | The loadout code names fuel tanks the Blade does not carry.";
+    QTest::newRow("code, unknown fuel and MM") << codeWith(colt, 2, "8") << " | The loadout code gives the fuel tanks and the MM a setting this version of Vantor does not know.";
+    QTest::newRow("code, MM the VT lacks") << codeWith(colt, 2, "4") << " | The loadout code launches an MM, but the Colt carries none.";
+    QTest::newRow("code, unknown part state") << codeWith(colt, 5, "3B") << "Optional Part 2 | The loadout code gives optional part 2 a setting this version of Vantor does not know.";
+    QTest::newRow("code, main weapon not carried") << codeWith(picksFor(12), 7, "Z") << "Main Weapon 1 | The loadout code names a main weapon the Garpike does not carry (Main Weapon 1).";
+    QTest::newRow("code, sub-weapon not carried") << codeWith(colt, 12, "Z") << "Sub Weapon 3 | The loadout code names a sub-weapon the Colt does not carry (Sub Weapon 3).";
+    QTest::newRow("code, weapon in a fixed slot") << codeWith(picksFor(12), 11, "1") << "Sub Weapon 2 | The loadout code names a sub-weapon where the Garpike carries a fixed one (Sub Weapon 2).";
     // clang-format on
+}
+
+void TestLoadoutText::codeRoundTrip_data() {
+    QTest::addColumn<int>("vt");
+    QTest::addColumn<int>("seed");
+    for (int vt = 0; vt < VtCount; ++vt)
+        QTest::addRow("%s", VtCatalogue[vt].selectorName.data()) << vt << vt * 7 + 1;
+}
+
+// Every pair of part slot states and random weapons, fuel and MM: each code is
+// the letters and digits the code uses, reads back as its picks, and differs
+// from the code of every other pair.
+void TestLoadoutText::codeRoundTrip() {
+    QFETCH(int, vt);
+    QFETCH(int, seed);
+    QRandomGenerator rng{quint32(seed)};
+    const std::vector<PartPick> states = allPartStates();
+    QCOMPARE(states.size(), 107u);
+    std::vector<LoadoutPicks> others;
+    for (int i = 0; i < 16; ++i)
+        others.push_back(codePicksFor(vt, rng));
+    QSet<QString> codes;
+    for (const PartPick& first : states)
+        for (const PartPick& second : states) {
+            LoadoutPicks picks = others[std::size_t(codes.size()) % others.size()];
+            picks.parts = {first, second};
+            const QString code = loadoutCode(picks);
+            QCOMPARE(code.size(), LoadoutCodeLength);
+            QVERIFY2(code.startsWith(u'A'), qPrintable(code));
+            QVERIFY2(std::all_of(code.begin(), code.end(),
+                                 [](QChar c) {
+                                     return LoadoutCodeSymbols.find(char(c.unicode())) !=
+                                            std::string_view::npos;
+                                 }),
+                     qPrintable(code));
+            const auto read = readLoadoutCode(code);
+            QVERIFY2(std::holds_alternative<LoadoutPicks>(read), qPrintable(error(read)));
+            QCOMPARE(std::get<LoadoutPicks>(read), picks);
+            codes.insert(code.first(7)); // the VT, fuel, MM and parts
+        }
+    QCOMPARE(codes.size(), qsizetype(states.size() * states.size()));
+}
+
+void TestLoadoutText::codeCheck_data() {
+    QTest::addColumn<QString>("code");
+    QRandomGenerator rng(31);
+    for (int i = 0; i < 40; ++i) {
+        const int vt = int(rng.bounded(VtCount));
+        QTest::addRow("%s %d", VtCatalogue[vt].selectorName.data(), i)
+            << loadoutCode(codePicksFor(vt, rng));
+    }
+}
+
+// Every symbol changed to every other one, and every two different
+// neighbours swapped, breaks the check; look-alikes and case read the same.
+void TestLoadoutText::codeCheck() {
+    QFETCH(QString, code);
+    const auto picks = readLoadoutCode(code);
+    QVERIFY2(std::holds_alternative<LoadoutPicks>(picks), qPrintable(error(picks)));
+    for (qsizetype at = 0; at < code.size(); ++at) {
+        for (QChar other : LoadoutCodeSymbols) {
+            if (other == code[at])
+                continue;
+            QString changed = code;
+            changed[at] = other;
+            QCOMPARE(error(readLoadoutCode(changed)), CheckFails);
+        }
+        if (at + 1 < code.size() && code[at] != code[at + 1]) {
+            QString swapped = code;
+            std::swap(swapped[at], swapped[at + 1]);
+            QCOMPARE(error(readLoadoutCode(swapped)), CheckFails);
+        }
+    }
+    QString alike = code.toLower();
+    alike.replace(u'0', u'O').replace(u'1', code.size() % 2 ? u'l' : u'I');
+    QVERIFY(readLoadoutCode(alike) == picks);
+}
+
+// The check's operation over all 32 symbols: each row and column a
+// permutation (a changed symbol changes the result), and (c∘x)∘y = (c∘y)∘x
+// only for x = y (a swap of neighbours changes it).
+void TestLoadoutText::checkOperation() {
+    for (int c = 0; c < 32; ++c) {
+        QSet<int> row, column;
+        for (int x = 0; x < 32; ++x) {
+            row.insert(loadoutCheckStep(c, x));
+            column.insert(loadoutCheckStep(x, c));
+            for (int y = 0; y < 32; ++y)
+                if (x != y)
+                    QVERIFY(loadoutCheckStep(loadoutCheckStep(c, x), y) !=
+                            loadoutCheckStep(loadoutCheckStep(c, y), x));
+        }
+        QCOMPARE(row.size(), 32);
+        QCOMPARE(column.size(), 32);
+        QVERIFY(*std::max_element(row.begin(), row.end()) < 32);
+    }
+}
+
+void TestLoadoutText::codeInPosts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<LoadoutPicks>("expected");
+    QRandomGenerator rng(5);
+    const LoadoutPicks picks = codePicksFor(ProminenceM2, rng);
+    const QString code = loadoutCode(picks);
+    const QString forum = writeLoadout(picksFor(0), false, false).first;
+    const auto forumPicks = std::get<LoadoutPicks>(readLoadoutText(forum));
+    QString bent = code;
+    bent[5] = bent[5] == u'7' ? u'8' : u'7';
+    QString laterVersion = withCheck(QString(code).replace(0, 1, u'B').chopped(1));
+    // clang-format off
+    QTest::newRow("alone") << code << picks;
+    QTest::newRow("spaces and lines around") << "\r\n  " + code + " \t\n" << picks;
+    QTest::newRow("lower case") << code.toLower() << picks;
+    QTest::newRow("in a sentence") << "Try my build (" + code + "), it turns well." << picks;
+    QTest::newRow("in forum mark-up") << "[quote][b]" + code + "[/b][/quote]" << picks;
+    QTest::newRow("after a bent copy") << bent + " sorry, typo: " + code << picks;
+    QTest::newRow("after a later version's") << laterVersion + " or " + code << picks;
+    QTest::newRow("beside forum code") << forum + "\n\nor simply " + code << picks;
+    QTest::newRow("forum code, a bent code beside") << forum + "\n" + bent << forumPicks;
+    QTest::newRow("glued to a word: no code") << "x" + code + " " + forum << forumPicks;
+    QTest::newRow("forum code, a later version's beside") << forum + "\n" + laterVersion << forumPicks;
+    // clang-format on
+}
+
+// The first code that reads wins; forum code reads as it always did.
+void TestLoadoutText::codeInPosts() {
+    QFETCH(QString, text);
+    QFETCH(LoadoutPicks, expected);
+    const auto read = readPastedLoadout(text);
+    QVERIFY2(std::holds_alternative<LoadoutPicks>(read), qPrintable(error(read)));
+    QCOMPARE(std::get<LoadoutPicks>(read), expected);
 }
 
 QTEST_MAIN(TestLoadoutText)
