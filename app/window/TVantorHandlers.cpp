@@ -65,6 +65,8 @@ void TVantor::RecomputeLoadout() {
     vantor::RecomputeLoadout(loadout, {selection->vt(), selection->part(1), selection->part(2)});
     if (!holdLoadoutDisplay)
         showLoadout();
+    else // the icon rules may leave an icon as an earlier pick drew it: they see every pick
+        applyIconRules();
 }
 
 void TVantor::showLoadout() {
