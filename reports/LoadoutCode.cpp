@@ -352,6 +352,9 @@ LoadoutTextResult<LoadoutPicks> readLoadoutCode(QStringView code) {
 LoadoutTextResult<LoadoutPicks> readPastedLoadout(const QString& text) {
     // Codes stand between characters that are no letters or digits.
     std::optional<LoadoutTextError> codeFailure;
+    // A token of this version's code but for its check: its version letter,
+    // and the fuel and MM field, a digit.
+    QStringView mistyped;
     if (text.size() <= MaxLoadoutTextLength) {
         for (qsizetype at = 0; at < text.size();) {
             qsizetype end = at;
@@ -360,6 +363,10 @@ LoadoutTextResult<LoadoutPicks> readPastedLoadout(const QString& text) {
             // A code begins with its version letter.
             if (end - at == LoadoutCodeLength && text[at].isLetter()) {
                 const auto digits = symbolsOf(QStringView(text).sliced(at, LoadoutCodeLength));
+                if (digits && !checkHolds(*digits) && mistyped.isEmpty() &&
+                    text[at].toUpper() == QLatin1Char(LoadoutCodeVersion) &&
+                    text[at + FieldFuel].isDigit())
+                    mistyped = QStringView(text).sliced(at, LoadoutCodeLength);
                 if (digits && checkHolds(*digits)) {
                     auto read = readDigits(*digits);
                     if (std::holds_alternative<LoadoutPicks>(read))
@@ -376,6 +383,8 @@ LoadoutTextResult<LoadoutPicks> readPastedLoadout(const QString& text) {
         return read;
     if (codeFailure)
         return *codeFailure;
+    if (!mistyped.isEmpty())
+        return readLoadoutCode(mistyped);
     // A text that is one word near a code's length, beginning with a
     // letter, was meant as a code.
     const QString word = text.trimmed();

@@ -302,6 +302,8 @@ void TestLoadoutText::rejected_data() {
     QTest::newRow("code, one left out") << code.chopped(1) << " | The loadout code has 13 characters; a loadout code has 14: a character was left out or added.";
     QTest::newRow("code, one added") << code + "7" << " | The loadout code has 15 characters; a loadout code has 14: a character was left out or added.";
     QTest::newRow("code, a U") << code.first(3) + "U" + code.sliced(4) << " | The loadout code holds \"U\", which no loadout code uses: a character was mistyped.";
+    QTest::newRow("code in a post, check changed") << "see " + code.chopped(1) + (code.back() == u'0' ? '1' : '0') + "!" << CheckFails;
+    QTest::newRow("a word as long as a code") << "Administrative work" << none;
     QTest::newRow("code, later version") << codeWith(colt, 0, "C") << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
     QTest::newRow("code in a post, later version") << "new build: " + codeWith(colt, 0, "C") + "!" << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
     QTest::newRow("code, digit first: no code") << codeWith(colt, 0, "7") << none;

@@ -667,6 +667,26 @@ void TestCommands::badPaste_data() {
                                         << "\"Tin\\u202ECan\"";
     QTest::newRow("nul and tabs") << "Main Weapon 1:" << QStringLiteral("Bo\0mb\tx")
                                   << "\"Bo\u2400mb";
+    // Loadout codes of the Garpike with one symbol changed, the check made
+    // whole again but in the first row.
+    LoadoutPicks garpike;
+    garpike.vt = 12;
+    const auto code = [&](int at, char symbol, bool check = true) {
+        QString changed = loadoutCode(garpike);
+        changed[at] = QLatin1Char(symbol);
+        int interim = 0;
+        for (QChar c : changed.chopped(1))
+            interim = loadoutCheckStep(interim, loadoutCodeSymbol(c));
+        if (check)
+            changed.back() =
+                QLatin1Char(LoadoutCodeSymbols[std::size_t(loadoutCheckStep(interim, 0))]);
+        return "My Garpike: " + changed;
+    };
+    QTest::newRow("code, check broken") << QString() << code(3, 'Z', false) << "check character";
+    QTest::newRow("code, later version")
+        << QString() << code(0, 'C') << "(version C); this one reads version A.";
+    QTest::newRow("code, weapon the VT lacks")
+        << QString() << code(8, 'Z') << "a main weapon the Garpike does not carry (Main Weapon 2)";
 }
 
 // Nothing changes, and one message says which line does not fit and why.
