@@ -425,7 +425,16 @@ void TestLoadoutText::codeInPosts_data() {
     QString bent = code;
     bent[5] = bent[5] == u'7' ? u'8' : u'7';
     QString laterVersion = withCheck(QString(code).replace(0, 1, u'B').chopped(1));
+    // The guide's example: codes shared once must go on reading the same.
+    LoadoutPicks example = picksFor(0);
+    example.fuel = 1;
+    example.parts[0] = {PartPowerCell, 2, NotPicked, false, false};
+    example.parts[1] = {NotPicked, NotPicked, NotPicked, false, false};
+    example.main[0].item = 2;
+    example.main[1].item = 1;
+    example.sub[0].item = 1;
     // clang-format off
+    QTest::newRow("the guide's example") << "A020S003202004" << example;
     QTest::newRow("alone") << code << picks;
     QTest::newRow("spaces and lines around") << "\r\n  " + code + " \t\n" << picks;
     QTest::newRow("lower case") << code.toLower() << picks;
