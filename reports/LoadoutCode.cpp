@@ -19,6 +19,23 @@ static_assert(MaxMainWeapons + 1 < 32 && MaxSubWeapons + 1 < 32,
               "a weapon slot's item + 1 fits one symbol");
 static_assert(VtCount < 32, "the VT fits one symbol");
 
+// What the check promises, proven over all 32 symbols: each row and column of
+// the operation a permutation, so one changed symbol changes every result
+// after it, and (c∘x)∘y ≠ (c∘y)∘x for x ≠ y, so does a swap of neighbours.
+constexpr bool checkCatchesChangesAndSwaps() {
+    for (int c = 0; c < 32; ++c)
+        for (int x = 0; x < 32; ++x)
+            for (int y = x + 1; y < 32; ++y)
+                if (loadoutCheckStep(c, x) == loadoutCheckStep(c, y) ||
+                    loadoutCheckStep(x, c) == loadoutCheckStep(y, c) ||
+                    loadoutCheckStep(loadoutCheckStep(c, x), y) ==
+                        loadoutCheckStep(loadoutCheckStep(c, y), x) ||
+                    loadoutCheckStep(c, x) > 31)
+                    return false;
+    return true;
+}
+static_assert(checkCatchesChangesAndSwaps());
+
 enum Field : int { FieldVersion, FieldVt, FieldFuel, FieldPart1, FieldPart2 = 5, FieldWeapon1 = 7 };
 constexpr int FieldCheck = FieldWeapon1 + 6;
 static_assert(FieldCheck + 1 == LoadoutCodeLength);
@@ -199,11 +216,15 @@ std::optional<LoadoutTextError> readWeapons(const std::array<int, LoadoutCodeLen
     return std::nullopt;
 }
 
-LoadoutTextResult<LoadoutPicks> readDigits(const std::array<int, LoadoutCodeLength>& digits) {
+bool checkHolds(const std::array<int, LoadoutCodeLength>& digits) {
     int interim = 0;
     for (int d : digits)
         interim = loadoutCheckStep(interim, d);
-    if (interim != 0)
+    return interim == 0;
+}
+
+LoadoutTextResult<LoadoutPicks> readDigits(const std::array<int, LoadoutCodeLength>& digits) {
+    if (!checkHolds(digits))
         return codeError(QStringLiteral("The loadout code's check character does not match: a "
                                         "character was mistyped or left out."));
     const int version = digits[FieldVersion];
@@ -262,13 +283,6 @@ std::optional<std::array<int, LoadoutCodeLength>> symbolsOf(QStringView token) {
         if ((digits[std::size_t(i)] = loadoutCodeSymbol(token[i])) < 0)
             return std::nullopt;
     return digits;
-}
-
-bool checkHolds(const std::array<int, LoadoutCodeLength>& digits) {
-    int interim = 0;
-    for (int d : digits)
-        interim = loadoutCheckStep(interim, d);
-    return interim == 0;
 }
 
 } // namespace

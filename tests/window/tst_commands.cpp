@@ -133,33 +133,26 @@ LoadoutPicks randomPicks(const Window& w, int vt, QRandomGenerator& rng) {
     return p;
 }
 
-// Random picks with every kind of part slot state and the MM launch, which
-// only the loadout code carries.
+// `body`, a code without its check, made whole.
+QString withCheck(QString body) {
+    int interim = 0;
+    for (QChar c : body)
+        interim = loadoutCheckStep(interim, loadoutCodeSymbol(c));
+    return body + QLatin1Char(LoadoutCodeSymbols[std::size_t(loadoutCheckStep(interim, 0))]);
+}
+
+// Random picks with random part slot states (0 to 106, as the code numbers
+// them) and the MM launch, which only the loadout code carries.
 LoadoutPicks randomCodePicks(const Window& w, int vt, QRandomGenerator& rng) {
     LoadoutPicks p = randomPicks(w, vt, rng);
-    for (PartPick& part : p.parts) {
-        const int k = int(rng.bounded(OptionalPartCount));
-        const int level = int(rng.bounded(3));
-        const int held = int(rng.bounded(4)) - 1;
-        switch (rng.bounded(5)) {
-        case 0: // no part since the VT's choice
-            part = {NotPicked, NotPicked, held, false, rng.bounded(2) == 1};
-            break;
-        case 1: // a level over Unarmed
-            part = {NotPicked, level, NotPicked, false, true};
-            break;
-        case 2: // a levelled part and its level
-            part = {k % LevelledPartCount + 1, level, NotPicked, false, false};
-            break;
-        case 3: // a part last, after a level for another part
-            part = {k, NotPicked, held, false, false};
-            break;
-        default: // a part picked again, keeping its level's bonus
-            part = {k % 4 + PartAdvancedMount, NotPicked, level, true, false};
-        }
-    }
     p.mmLaunched = w.button("F1Button")->isVisible() && rng.bounded(2) == 1;
-    return p;
+    QString code = loadoutCode(p);
+    for (int at : {3, 5}) {
+        const int state = int(rng.bounded(107));
+        code[at] = QLatin1Char(LoadoutCodeSymbols[std::size_t(state / 32)]);
+        code[at + 1] = QLatin1Char(LoadoutCodeSymbols[std::size_t(state % 32)]);
+    }
+    return std::get<LoadoutPicks>(readLoadoutCode(withCheck(code.chopped(1))));
 }
 
 } // namespace
@@ -667,26 +660,20 @@ void TestCommands::badPaste_data() {
                                         << "\"Tin\\u202ECan\"";
     QTest::newRow("nul and tabs") << "Main Weapon 1:" << QStringLiteral("Bo\0mb\tx")
                                   << "\"Bo\u2400mb";
-    // Loadout codes of the Garpike with one symbol changed, the check made
-    // whole again but in the first row.
+    // Loadout codes of the Garpike with one symbol changed.
     LoadoutPicks garpike;
     garpike.vt = 12;
-    const auto code = [&](int at, char symbol, bool check = true) {
-        QString changed = loadoutCode(garpike);
-        changed[at] = QLatin1Char(symbol);
-        int interim = 0;
-        for (QChar c : changed.chopped(1))
-            interim = loadoutCheckStep(interim, loadoutCodeSymbol(c));
-        if (check)
-            changed.back() =
-                QLatin1Char(LoadoutCodeSymbols[std::size_t(loadoutCheckStep(interim, 0))]);
-        return "My Garpike: " + changed;
+    const QString code = loadoutCode(garpike);
+    const auto changed = [&](int at, char symbol) {
+        return "My Garpike: " + withCheck(code.first(at) + symbol + code.sliced(at + 1).chopped(1));
     };
-    QTest::newRow("code, check broken") << QString() << code(3, 'Z', false) << "check character";
+    QTest::newRow("code, check broken")
+        << QString() << "My Garpike: " + code.first(3) + 'Z' + code.sliced(4) << "check character";
     QTest::newRow("code, later version")
-        << QString() << code(0, 'C') << "(version C); this one reads version A.";
+        << QString() << changed(0, 'C') << "(version C); this one reads version A.";
     QTest::newRow("code, weapon the VT lacks")
-        << QString() << code(8, 'Z') << "a main weapon the Garpike does not carry (Main Weapon 2)";
+        << QString() << changed(8, 'Z')
+        << "a main weapon the Garpike does not carry (Main Weapon 2)";
 }
 
 // Nothing changes, and one message says which line does not fit and why.
