@@ -629,6 +629,26 @@ void registerAll() {
                 st, s, [](int) {}, [&](int) { s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_V); });
         },
         300);
+    // The same loadout pasted as a loadout code.
+    add(
+        "PasteLoadoutCode",
+        [](benchmark::State& st) {
+            Session s;
+            loadoutSetUp(s);
+            s.pick("FTSelect", 2);
+            s.pick("OPSelect1", 2);
+            s.pick("OPLSelect1", 1);
+            s.pick("MWSelect1", 1);
+            s.pick("SWSelect1", 2);
+            s.activate();
+            s.press(Qt::CTRL | Qt::ALT | Qt::Key_C);
+            s.pick("VTSelect", 0);
+            s.activate();
+            Session::settle();
+            measure(
+                st, s, [](int) {}, [&](int) { s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_V); });
+        },
+        300);
     // A weapon pick while a loadout is pinned: the comparison follows it.
     add(
         "PickMainWeaponPinned",

@@ -68,6 +68,17 @@ struct PartPick {
     int part = NotPicked;  // OPSelect1 or OPSelect2 item
     int level = NotPicked; // OPLSelect1 or OPLSelect2 item (level - 1); NotPicked without levels
                            // (Unarmed has a level only when one was picked over it)
+    // What only the loadout code says. A slot's level stays in the record
+    // once picked, until another level is picked, also across VT choices:
+    // `earlierLevel` is a level picked in the slot before `part`. With
+    // `keepBonus` it was picked for this same part, which was picked again,
+    // so the bonus of that level stays while the selector reads "Set Level".
+    int earlierLevel = NotPicked;
+    bool keepBonus = false;
+    // Whether the level selector is open while no part has been picked since
+    // the VT's choice (which leaves it as it was); a level with no part is
+    // picked over Unarmed there. Nothing leaves it as the window has it.
+    std::optional<bool> levelOpen{};
 
     bool operator==(const PartPick&) const = default;
 };
@@ -88,6 +99,7 @@ struct LoadoutPicks {
     std::array<PartPick, 2> parts{};
     std::array<WeaponPick, 3> main{};
     std::array<WeaponPick, 3> sub{};
+    bool mmLaunched = false; // the MM launch ("F1"), made after the other picks
 
     bool operator==(const LoadoutPicks&) const = default;
 };

@@ -1,8 +1,9 @@
 #pragma once
 
 // The commands that act on the loadout as a whole: undo and redo, copying the
-// loadout as forum code and pasting one back, pinning it for comparison and
-// swapping it with the pinned one, and opening the tool windows. They are reached through their
+// loadout as forum code or as a loadout code and pasting one back, pinning it
+// for comparison and swapping it with the pinned one, and opening the tool
+// windows. They are reached through their
 // shortcuts and through the window's context menu; the window carries them
 // out. The layout of the window does not change for them.
 
@@ -28,6 +29,7 @@ public:
         Undo,
         Redo,
         CopyLoadout,
+        CopyLoadoutCode,
         PasteLoadout,
         Pin,
         ShowComparison,
@@ -36,7 +38,7 @@ public:
         Find,
         Guide
     };
-    static constexpr int CommandCount = 10;
+    static constexpr int CommandCount = Guide + 1;
 
     // Undo and Redo are the stack's own actions: their state and text
     // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.

@@ -2,6 +2,7 @@
 
 #include "app/desktop/HandlerGuard.h"
 #include "core/Comparison.h"
+#include "reports/LoadoutCode.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
 
@@ -62,6 +63,9 @@ void SessionController::run(LoadoutCommands::Command command) {
     case LoadoutCommands::CopyLoadout:
         copyLoadout();
         break;
+    case LoadoutCommands::CopyLoadoutCode:
+        copyLoadoutCode();
+        break;
     case LoadoutCommands::PasteLoadout:
         pasteLoadout();
         break;
@@ -92,6 +96,7 @@ void SessionController::run(LoadoutCommands::Command command) {
 void SessionController::updateCommands() {
     const bool vtChosen = host.vtChosen();
     loadoutCommands->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::CopyLoadoutCode, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
     loadoutCommands->setEnabled(LoadoutCommands::Pin, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::Find, vtChosen);
@@ -115,8 +120,15 @@ void SessionController::copyLoadout() {
     QGuiApplication::clipboard()->setText(vantor::joinCrLf(vantor::forumLines(copy)));
 }
 
+// The short code that carries everything the selectors show.
+void SessionController::copyLoadoutCode() {
+    if (!host.vtChosen())
+        return;
+    QGuiApplication::clipboard()->setText(vantor::loadoutCode(host.picksAsShown()));
+}
+
 void SessionController::pasteLoadout() {
-    const auto read = vantor::readLoadoutText(QGuiApplication::clipboard()->text());
+    const auto read = vantor::readPastedLoadout(QGuiApplication::clipboard()->text());
     if (const auto* error = std::get_if<vantor::LoadoutTextError>(&read)) {
         guard.report(error->message);
         return;

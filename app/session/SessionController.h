@@ -41,6 +41,8 @@ public:
     virtual bool vtChosen() const = 0;
     // Whether the selector shows one of its items rather than typed text.
     virtual bool holdsPick(vantor::Selector selector) const = 0;
+    // The picks that rebuild exactly what the window shows.
+    virtual vantor::LoadoutPicks picksAsShown() const = 0;
     // Makes the picks as a user would, running the handlers.
     virtual void applyPicks(const vantor::LoadoutPicks& picks) = 0;
 
@@ -88,6 +90,7 @@ private:
     void updateCommands();
     void clipboardChanged();
     void copyLoadout();
+    void copyLoadoutCode();
     void pasteLoadout();
     void pin();
     void swapWithPinned();

@@ -109,7 +109,10 @@ private:
     vantor::Loadout loadoutAsShown() const override;
     bool vtChosen() const override;
     bool holdsPick(vantor::Selector selector) const override;
+    vantor::LoadoutPicks picksAsShown() const override;
     void applyPicks(const vantor::LoadoutPicks& picks) override;
+    void pickPart(int slot, int part, int level);
+    void prepareLevelSelectors(const vantor::LoadoutPicks& picks);
 
     // Reports.
     void HtmlGenerateButtonClick();

@@ -19,6 +19,7 @@
 #include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtSelection.h"
+#include "reports/LoadoutCode.h"
 #include "reports/LoadoutText.h"
 #include "reports/PageFile.h"
 #include "reports/Reports.h"
@@ -65,6 +66,8 @@ void TVantor::RecomputeLoadout() {
     vantor::RecomputeLoadout(loadout, {selection->vt(), selection->part(1), selection->part(2)});
     if (!holdLoadoutDisplay)
         showLoadout();
+    else // the icon rules may leave an icon as an earlier pick drew it: they see every pick
+        applyIconRules();
 }
 
 void TVantor::showLoadout() {
@@ -351,6 +354,59 @@ vantor::Loadout TVantor::loadoutAsShown() const {
     return shown;
 }
 
+vantor::LoadoutPicks TVantor::picksAsShown() const {
+    const std::array<bool, 6> fixed = selection->fixedWeaponSlots();
+    std::array<vantor::WeaponPick, 6> weapons;
+    for (int i = 0; i < 6; ++i) {
+        const WeaponKind kind = i < 3 ? WeaponKind::Main : WeaponKind::Sub;
+        const bool locked = fixed[std::size_t(i)];
+        weapons[std::size_t(i)] = {locked ? selection->heldWeapon(kind, i % 3 + 1)
+                                          : selection->weapon(kind, i % 3 + 1),
+                                   locked};
+    }
+    return vantor::picksAsShown(loadout, selection->fuel(),
+                                {selection->partFacts(1), selection->partFacts(2)}, weapons);
+}
+
+void TVantor::pickPart(int slot, int part, int level) {
+    selection->select(vantor::partSelector(slot), part);
+    OPSelectChange(slot);
+    if (level == vantor::NotPicked)
+        return;
+    selection->select(vantor::levelSelector(slot), level);
+    OPLSelectChange(slot);
+}
+
+// Choosing a VT leaves each level selector open or closed as it was, and the
+// record keeps the level last picked in a slot. Where the picks need another
+// state for a slot that sees no part picked, it is made as a user makes it:
+// a level picked (for Additional Mount), the selector opened by that part or
+// closed by Unarmed, and the VT chosen again.
+void TVantor::prepareLevelSelectors(const vantor::LoadoutPicks& picks) {
+    bool again = false;
+    for (int slot = 1; slot <= 2; ++slot) {
+        const vantor::PartPick& part = picks.parts[slot - 1];
+        if (part.part != vantor::NotPicked || !part.levelOpen)
+            continue;
+        const QString& held = slot == 1 ? loadout.Part1LevelText : loadout.Part2LevelText;
+        const bool level = part.earlierLevel != vantor::NotPicked &&
+                           held != QString::number(part.earlierLevel + 1);
+        if (!level && *part.levelOpen == selection->partFacts(slot).levelEnabled)
+            continue;
+        if (level)
+            pickPart(slot, vantor::PartAdditionalMount, part.earlierLevel);
+        if (!*part.levelOpen)
+            pickPart(slot, vantor::PartUnarmed, vantor::NotPicked);
+        else if (!level)
+            pickPart(slot, vantor::PartAdditionalMount, vantor::NotPicked);
+        again = true;
+    }
+    if (!again)
+        return;
+    selection->select(vantor::Selector::Vt, picks.vt);
+    VTSelectChange();
+}
+
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     using vantor::Selector;
     // The picks go through the handlers one by one, as the user would make
@@ -359,14 +415,27 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     QScopedValueRollback hold(holdLoadoutDisplay, true);
     selection->select(Selector::Vt, picks.vt);
     VTSelectChange();
+    prepareLevelSelectors(picks);
     if (picks.fuel != vantor::NotPicked) {
         selection->select(Selector::Fuel, picks.fuel);
         FTSelectChange();
     }
     for (int slot = 1; slot <= 2; ++slot) {
         const vantor::PartPick& part = picks.parts[slot - 1];
-        if (part.part == vantor::NotPicked)
+        if (part.part == vantor::NotPicked) {
+            // A level over Unarmed, in the selector the VT's choice left open.
+            if (part.level != vantor::NotPicked) {
+                selection->select(vantor::levelSelector(slot), part.level);
+                OPLSelectChange(slot);
+            }
             continue;
+        }
+        // The level the record keeps: picked for this part, whose bonus
+        // stays when it is picked again, or for Additional Mount, whose
+        // maximum bonus any part clears.
+        if (part.earlierLevel != vantor::NotPicked)
+            pickPart(slot, part.keepBonus ? part.part : vantor::PartAdditionalMount,
+                     part.earlierLevel);
         selection->select(vantor::partSelector(slot), part.part);
         OPSelectChange(slot);
         if (part.level == vantor::NotPicked)
@@ -387,6 +456,8 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
             selection->select(vantor::weaponSelector(kind, slot), weapon.item);
             weaponSelectChange(kind, slot);
         }
+    if (picks.mmLaunched)
+        F1ButtonClick();
     holdLoadoutDisplay = false;
     showLoadout();
 }

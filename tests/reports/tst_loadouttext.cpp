@@ -1,11 +1,13 @@
-// Loadouts read back from the forum code and the page the reports write:
-// picks are written out with the model's own steps, read back and compared.
+// Loadouts read back from the forum code and the page the reports write, and
+// from the loadout code: picks are written out with the model's own steps (or
+// as a code), read back and compared.
 
 #include "core/VtChoice.h"
 #include "equipment/FuelTanks.h"
 #include "equipment/OptionalParts.h"
 #include "model/Recompute.h"
 #include "model/VtCatalogue.h"
+#include "reports/LoadoutCode.h"
 #include "reports/LoadoutText.h"
 #include "reports/Reports.h"
 #include "weapons/WeaponLists.h"
@@ -13,6 +15,7 @@
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace vantor;
@@ -84,6 +87,58 @@ QString error(const LoadoutTextResult<LoadoutPicks>& result) {
     return e ? e->line + " | " + e->message : QStringLiteral("no error");
 }
 
+// Every state of a part slot the code tells apart, written out by hand: no
+// part since the VT's choice (selector closed or open, level held or none); a
+// level over Unarmed; a levelled part at a level; a part last, with the level
+// held; a part picked again after its own level, keeping that level's bonus.
+std::vector<PartPick> allPartStates() {
+    std::vector<PartPick> all;
+    for (bool open : {false, true})
+        for (int held = NotPicked; held < 3; ++held)
+            all.push_back({NotPicked, NotPicked, held, false, open});
+    for (int level = 0; level < 3; ++level)
+        all.push_back({NotPicked, level, NotPicked, false, true});
+    for (int k = 1; k <= LevelledPartCount; ++k)
+        for (int level = 0; level < 3; ++level)
+            all.push_back({k, level, NotPicked, false, false});
+    for (int k = 0; k < OptionalPartCount; ++k)
+        for (int held = NotPicked; held < 3; ++held)
+            all.push_back({k, NotPicked, held, false, false});
+    for (int k : {PartAdvancedMount, PartAdvancedBalancer, PartMechanicalUnit, PartPowerCell})
+        for (int held = 0; held < 3; ++held)
+            all.push_back({k, NotPicked, held, true, false});
+    return all;
+}
+
+// Random picks of a VT with every part state and the MM launch as the code
+// reads them back (the selector state always said).
+LoadoutPicks codePicksFor(int vt, QRandomGenerator& rng) {
+    LoadoutPicks p = picksFor(vt, &rng);
+    const std::vector<PartPick> states = allPartStates();
+    for (PartPick& part : p.parts)
+        part = states[rng.bounded(quint32(states.size()))];
+    p.mmLaunched = vt == ProminenceM2 && rng.bounded(2) == 1;
+    return p;
+}
+
+// `body` (the code without its check) with the check that makes it whole.
+QString withCheck(const QString& body) {
+    int interim = 0;
+    for (QChar c : body)
+        interim = loadoutCheckStep(interim, loadoutCodeSymbol(c));
+    return body + LoadoutCodeSymbols[std::size_t(loadoutCheckStep(interim, 0))];
+}
+
+// A code of `picks` with the field at `at` replaced by `value` and the check
+// made whole again.
+QString codeWith(const LoadoutPicks& picks, int at, const QString& value) {
+    const QString code = loadoutCode(picks);
+    return withCheck(code.first(at) + value + code.sliced(at + value.size()).chopped(1));
+}
+
+const QString CheckFails = " | The loadout code's check character does not match: a character "
+                           "was mistyped or left out.";
+
 } // namespace
 
 class TestLoadoutText : public QObject {
@@ -132,28 +187,37 @@ private slots:
                 const auto result = readLoadoutText(variant);
                 QVERIFY2(std::holds_alternative<LoadoutPicks>(result), qPrintable(error(result)));
                 QCOMPARE(std::get<LoadoutPicks>(result), picks);
+                QVERIFY(readPastedLoadout(variant) == result);
             }
         }
     }
 
     void spellings_data();
 
-    // Names are read whatever their case; a part's level may be missing.
+    // Names are read whatever their case; a part's level may be missing. A
+    // loadout code reads in any case and in a post; the first that reads wins.
     void spellings() {
         QFETCH(QString, text);
         QFETCH(LoadoutPicks, expected);
-        const auto result = readLoadoutText(text);
+        const auto result = readPastedLoadout(text);
         QVERIFY2(std::holds_alternative<LoadoutPicks>(result), qPrintable(error(result)));
         QCOMPARE(std::get<LoadoutPicks>(result), expected);
     }
 
     void rejected_data();
 
+    // What a paste reads is the text's error unless the text is or holds a
+    // loadout code.
     void rejected() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(error(readLoadoutText(text)), expected);
+        QCOMPARE(error(readPastedLoadout(text)), expected);
     }
+
+    void codeRoundTrip_data();
+    void codeRoundTrip();
+    void codeCheck_data();
+    void codeCheck();
 };
 
 void TestLoadoutText::spellings_data() {
@@ -180,6 +244,29 @@ void TestLoadoutText::spellings_data() {
     row("Unarmed item in lower case", 2, "unarmed", parts({0, NotPicked}, none));
     row("VT in capitals", 0, "COLT", picksFor(0));
     row("weapon in lower case", 4, "unarmed", unarmedMain);
+    // The guide's example: codes shared once must go on reading the same.
+    LoadoutPicks example = parts({PartPowerCell, 2, NotPicked, false, false}, {});
+    example.parts[1].levelOpen = false;
+    example.fuel = 1;
+    example.main[0].item = 2;
+    example.main[1].item = 1;
+    example.sub[0].item = 1;
+    QRandomGenerator rng(5);
+    const LoadoutPicks m2 = codePicksFor(ProminenceM2, rng);
+    const QString code = loadoutCode(m2), forum = forumWith(0, 0, "Colt");
+    const QString bent = code.first(5) + (code[5] == u'7' ? '8' : '7') + code.sliced(6);
+    const QString later = codeWith(m2, 0, "B");
+    // clang-format off
+    QTest::newRow("the guide's example code") << "A020S003202004" << example;
+    QTest::newRow("code in lower case, lines around") << "\r\n  " + code.toLower() + " \t\n" << m2;
+    QTest::newRow("code in mark-up") << "[quote][b]" + code + "[/b][/quote]" << m2;
+    QTest::newRow("code after a bent one") << bent + " sorry, typo: " + code << m2;
+    QTest::newRow("code after a later version's") << later + " or (" + code + ")." << m2;
+    QTest::newRow("code beside forum code") << forum + "\n\nor simply " + code << m2;
+    QTest::newRow("forum code, a bent code beside") << forum + "\n" + bent << picksFor(0);
+    QTest::newRow("forum code, a code glued to a word") << "x" + code + " " + forum << picksFor(0);
+    QTest::newRow("forum code, a later version's code") << forum + "\n" + later << picksFor(0);
+    // clang-format on
 }
 
 void TestLoadoutText::rejected_data() {
@@ -227,7 +314,93 @@ void TestLoadoutText::rejected_data() {
     QTest::newRow("10,000 blank lines") << vtLine + QString(10000, u'\n') << "Additional Fuel Tanks | Additional Fuel Tanks: missing; the text ends after VT.";
     QTest::newRow("one past the limit") << QString(MaxLoadoutTextLength + 1, u'\n') << " | The text is too long to be a loadout (65 KB; a loadout takes a few KB).";
     QTest::newRow("5 MB") << QString(5 << 20, u'x') << " | The text is too long to be a loadout (5120 KB; a loadout takes a few KB).";
+    const LoadoutPicks colt = picksFor(0);
+    const QString code = loadoutCode(colt);
+    QTest::newRow("code, check changed") << code.chopped(1) + (code.back() == u'0' ? '1' : '0') << CheckFails;
+    QTest::newRow("code, one left out") << code.chopped(1) << " | The loadout code has 13 characters; a loadout code has 14: a character was left out or added.";
+    QTest::newRow("code, one added") << code + "7" << " | The loadout code has 15 characters; a loadout code has 14: a character was left out or added.";
+    QTest::newRow("code, a U") << code.first(3) + "U" + code.sliced(4) << " | The loadout code holds \"U\", which no loadout code uses: a character was mistyped.";
+    QTest::newRow("code in a post, check changed") << "see " + code.chopped(1) + (code.back() == u'0' ? '1' : '0') + "!" << CheckFails;
+    QTest::newRow("a word as long as a code") << "Administrative work" << none;
+    QTest::newRow("code, later version") << codeWith(colt, 0, "C") << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
+    QTest::newRow("code in a post, later version") << "new build: " + codeWith(colt, 0, "C") + "!" << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
+    QTest::newRow("code, digit first: no code") << codeWith(colt, 0, "7") << none;
+    QTest::newRow("code, unknown VT") << codeWith(colt, 1, "Z") << "VT | The loadout code names a VT this version of Vantor does not know.";
+    QTest::newRow("code, fuel tanks the VT lacks") << codeWith(picksFor(11), 2, "3") << "Additional Fuel Tanks | The loadout code names fuel tanks the Blade does not carry.";
+    QTest::newRow("code, unknown fuel and MM") << codeWith(colt, 2, "8") << " | The loadout code gives the fuel tanks and the MM a setting this version of Vantor does not know.";
+    QTest::newRow("code, MM the VT lacks") << codeWith(colt, 2, "4") << " | The loadout code launches an MM, but the Colt carries none.";
+    QTest::newRow("code, unknown part state") << codeWith(colt, 5, "3B") << "Optional Part 2 | The loadout code gives optional part 2 a setting this version of Vantor does not know.";
+    QTest::newRow("code, main weapon not carried") << codeWith(picksFor(12), 7, "Z") << "Main Weapon 1 | The loadout code names a main weapon the Garpike does not carry (Main Weapon 1).";
+    QTest::newRow("code, sub-weapon not carried") << codeWith(colt, 12, "Z") << "Sub Weapon 3 | The loadout code names a sub-weapon the Colt does not carry (Sub Weapon 3).";
+    QTest::newRow("code, weapon in a fixed slot") << codeWith(picksFor(12), 11, "1") << "Sub Weapon 2 | The loadout code names a sub-weapon where the Garpike carries a fixed one (Sub Weapon 2).";
     // clang-format on
+}
+
+void TestLoadoutText::codeRoundTrip_data() {
+    QTest::addColumn<int>("vt");
+    QTest::addColumn<int>("seed");
+    for (int vt = 0; vt < VtCount; ++vt)
+        QTest::addRow("%s", VtCatalogue[vt].selectorName.data()) << vt << vt * 7 + 1;
+}
+
+// Every pair of part slot states and random weapons, fuel and MM: each code
+// reads back as its picks, and differs from the code of every other pair.
+void TestLoadoutText::codeRoundTrip() {
+    QFETCH(int, vt);
+    QFETCH(int, seed);
+    QRandomGenerator rng{quint32(seed)};
+    const std::vector<PartPick> states = allPartStates();
+    QCOMPARE(states.size(), 107u);
+    std::vector<LoadoutPicks> others;
+    for (int i = 0; i < 16; ++i)
+        others.push_back(codePicksFor(vt, rng));
+    QSet<QString> codes;
+    for (const PartPick& first : states)
+        for (const PartPick& second : states) {
+            LoadoutPicks picks = others[std::size_t(codes.size()) % others.size()];
+            picks.parts = {first, second};
+            const QString code = loadoutCode(picks);
+            const auto read = readLoadoutCode(code);
+            QVERIFY2(std::holds_alternative<LoadoutPicks>(read), qPrintable(error(read)));
+            QCOMPARE(std::get<LoadoutPicks>(read), picks);
+            codes.insert(code.first(7)); // the VT, fuel, MM and parts
+        }
+    QCOMPARE(codes.size(), qsizetype(states.size() * states.size()));
+}
+
+void TestLoadoutText::codeCheck_data() {
+    QTest::addColumn<QString>("code");
+    QRandomGenerator rng(31);
+    for (int i = 0; i < 40; ++i) {
+        const int vt = int(rng.bounded(VtCount));
+        QTest::addRow("%s %d", VtCatalogue[vt].selectorName.data(), i)
+            << loadoutCode(codePicksFor(vt, rng));
+    }
+}
+
+// Every symbol changed to every other one, and every two different
+// neighbours swapped, breaks the check; look-alikes and case read the same.
+void TestLoadoutText::codeCheck() {
+    QFETCH(QString, code);
+    const auto picks = readLoadoutCode(code);
+    QVERIFY2(std::holds_alternative<LoadoutPicks>(picks), qPrintable(error(picks)));
+    for (qsizetype at = 0; at < code.size(); ++at) {
+        for (QChar other : LoadoutCodeSymbols) {
+            if (other == code[at])
+                continue;
+            QString changed = code;
+            changed[at] = other;
+            QCOMPARE(error(readLoadoutCode(changed)), CheckFails);
+        }
+        if (at + 1 < code.size() && code[at] != code[at + 1]) {
+            QString swapped = code;
+            std::swap(swapped[at], swapped[at + 1]);
+            QCOMPARE(error(readLoadoutCode(swapped)), CheckFails);
+        }
+    }
+    QString alike = code.toLower();
+    alike.replace(u'0', u'O').replace(u'1', u'l');
+    QVERIFY(readLoadoutCode(alike) == picks);
 }
 
 QTEST_MAIN(TestLoadoutText)

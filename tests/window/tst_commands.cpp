@@ -1,12 +1,14 @@
-// Undo and redo, and loadouts copied and pasted as forum code or HTML page,
-// on the real window: keys, the context menu and what the window shows.
+// Undo and redo, and loadouts copied and pasted as forum code, HTML page or
+// loadout code, on the real window: keys, the context menu and what the window shows.
 
 #include "WindowTest.h"
 
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Appearance.h"
 #include "app/tools/GuideWindow.h"
+#include "equipment/OptionalParts.h"
 #include "model/VtCatalogue.h"
+#include "reports/LoadoutCode.h"
 #include "reports/LoadoutText.h"
 
 #include <QApplication>
@@ -38,6 +40,7 @@ const QKeySequence Redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 const QKeySequence RedoY(Qt::CTRL | Qt::Key_Y);
 const QKeySequence CopyLoadout(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 const QKeySequence PasteLoadout(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+const QKeySequence CopyLoadoutCode(Qt::CTRL | Qt::ALT | Qt::Key_C);
 
 // What the window shows and holds at one moment.
 struct Shown {
@@ -56,19 +59,43 @@ void verifyShows(const Window& w, const Shown& expected) {
     QVERIFY(w.window->captureState() == expected.state);
 }
 
-// The picks a user makes in the window, in the order a paste makes them.
+// The picks a user makes in a fresh window, in the order a paste makes them.
+// A slot with no part picked after the VT's choice takes its held level and
+// its open level selector from picks made before choosing the VT again.
 void pickLoadout(const Window& w, const LoadoutPicks& p) {
-    w.pick("VTSelect", p.vt);
-    if (p.fuel != NotPicked)
-        w.pick("FTSelect", p.fuel);
     const char* const parts[] = {"OPSelect1", "OPSelect2"};
     const char* const levels[] = {"OPLSelect1", "OPLSelect2"};
+    w.pick("VTSelect", p.vt);
+    bool again = false;
     for (int i = 0; i < 2; ++i) {
-        if (p.parts[i].part == NotPicked)
+        const PartPick& part = p.parts[i];
+        if (part.part != NotPicked || (!part.levelOpen.value_or(false) && part.earlierLevel < 0))
             continue;
-        w.pick(parts[i], p.parts[i].part);
-        if (p.parts[i].level != NotPicked)
-            w.pick(levels[i], p.parts[i].level);
+        w.pick(parts[i], PartAdditionalMount);
+        if (part.earlierLevel != NotPicked)
+            w.pick(levels[i], part.earlierLevel);
+        if (!*part.levelOpen)
+            w.pick(parts[i], PartUnarmed);
+        again = true;
+    }
+    if (again)
+        w.pick("VTSelect", p.vt);
+    if (p.fuel != NotPicked)
+        w.pick("FTSelect", p.fuel);
+    for (int i = 0; i < 2; ++i) {
+        const PartPick& part = p.parts[i];
+        if (part.part == NotPicked) {
+            if (part.level != NotPicked)
+                w.pick(levels[i], part.level);
+            continue;
+        }
+        if (part.earlierLevel != NotPicked) {
+            w.pick(parts[i], part.keepBonus ? part.part : PartAdditionalMount);
+            w.pick(levels[i], part.earlierLevel);
+        }
+        w.pick(parts[i], part.part);
+        if (part.level != NotPicked)
+            w.pick(levels[i], part.level);
     }
     const char* const weapons[] = {"MWSelect1", "MWSelect2", "MWSelect3",
                                    "SWSelect1", "SWSelect2", "SWSelect3"};
@@ -77,6 +104,8 @@ void pickLoadout(const Window& w, const LoadoutPicks& p) {
         if (!weapon.fixed && weapon.item != NotPicked)
             w.pick(weapons[i], weapon.item);
     }
+    if (p.mmLaunched)
+        w.click("F1Button");
 }
 
 // Random picks for VT `vt` as the window offers them.
@@ -102,6 +131,28 @@ LoadoutPicks randomPicks(const Window& w, int vt, QRandomGenerator& rng) {
         weapon.item = weapon.fixed ? NotPicked : pick(weapons[i]);
     }
     return p;
+}
+
+// `body`, a code without its check, made whole.
+QString withCheck(QString body) {
+    int interim = 0;
+    for (QChar c : body)
+        interim = loadoutCheckStep(interim, loadoutCodeSymbol(c));
+    return body + QLatin1Char(LoadoutCodeSymbols[std::size_t(loadoutCheckStep(interim, 0))]);
+}
+
+// Random picks with random part slot states (0 to 106, as the code numbers
+// them) and the MM launch, which only the loadout code carries.
+LoadoutPicks randomCodePicks(const Window& w, int vt, QRandomGenerator& rng) {
+    LoadoutPicks p = randomPicks(w, vt, rng);
+    p.mmLaunched = w.button("F1Button")->isVisible() && rng.bounded(2) == 1;
+    QString code = loadoutCode(p);
+    for (int at : {3, 5}) {
+        const int state = int(rng.bounded(107));
+        code[at] = QLatin1Char(LoadoutCodeSymbols[std::size_t(state / 32)]);
+        code[at + 1] = QLatin1Char(LoadoutCodeSymbols[std::size_t(state % 32)]);
+    }
+    return std::get<LoadoutPicks>(readLoadoutCode(withCheck(code.chopped(1))));
 }
 
 } // namespace
@@ -130,6 +181,8 @@ private slots:
     void copyPastesWhatTheSelectorsShow_data();
     void copyPastesWhatTheSelectorsShow();
     void randomCopyPasteRoundTrips();
+    void codeRoundTrips_data();
+    void codeRoundTrips();
     void userGuideOpensAtItsStart_data();
     void userGuideOpensAtItsStart();
     void userGuideLinksResolve();
@@ -312,6 +365,7 @@ void TestCommands::shortcutsInTheRangeChartSelector_data() {
     QTest::newRow("Ctrl+Shift+D") << swap << QString() << "SwapAction";
     QTest::newRow("Ctrl+Shift+C") << CopyLoadout << QString() << "CopyLoadoutAction";
     QTest::newRow("Ctrl+Shift+V") << PasteLoadout << QString() << "PasteLoadoutAction";
+    QTest::newRow("Ctrl+Alt+C") << CopyLoadoutCode << QString() << "CopyLoadoutCodeAction";
     QTest::newRow("Ctrl+Z after a weapon's name") << Undo << "name"
                                                   << "UndoAction";
     QTest::newRow("Ctrl+Z while typing") << Undo << "zz" << QString();
@@ -418,10 +472,12 @@ void TestCommands::contextMenu() {
             enabled << a->isEnabled();
         }
     QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
-                                 "Paste Loadout\tCtrl+Shift+V", "Pin for Comparison\tCtrl+D",
-                                 "Show Comparison\tCtrl+Shift+P", "Browse VTs and Weapons\tCtrl+B",
-                                 "Find Loadouts\tCtrl+F", "User Guide\tF1"}));
-    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, true, false, true}));
+                                 "Copy Loadout Code\tCtrl+Alt+C", "Paste Loadout\tCtrl+Shift+V",
+                                 "Pin for Comparison\tCtrl+D", "Show Comparison\tCtrl+Shift+P",
+                                 "Browse VTs and Weapons\tCtrl+B", "Find Loadouts\tCtrl+F",
+                                 "User Guide\tF1"}));
+    QCOMPARE(enabled,
+             (QList<bool>{false, false, false, false, false, false, false, true, false, true}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -431,7 +487,7 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, false, true, true, true}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, true, false, true, true, true}));
     // Undo and Redo name the step they take back or make again.
     QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Undo Pick Colt"));
     menu->actions().constFirst()->trigger();
@@ -524,9 +580,11 @@ void TestCommands::copyLoadoutIsTheForumCode() {
 void TestCommands::pasteRoundTrip_data() {
     QTest::addColumn<int>("vt");
     QTest::addColumn<bool>("html");
+    QTest::addColumn<bool>("code"); // the loadout code, quoted in a post
     for (int vt = 0; vt < VtCount; ++vt) {
-        QTest::addRow("%s forum code", VtCatalogue[vt].selectorName.data()) << vt << false;
-        QTest::addRow("%s page", VtCatalogue[vt].selectorName.data()) << vt << true;
+        QTest::addRow("%s forum code", VtCatalogue[vt].selectorName.data()) << vt << false << false;
+        QTest::addRow("%s page", VtCatalogue[vt].selectorName.data()) << vt << true << false;
+        QTest::addRow("%s code", VtCatalogue[vt].selectorName.data()) << vt << false << true;
     }
 }
 
@@ -535,6 +593,7 @@ void TestCommands::pasteRoundTrip_data() {
 void TestCommands::pasteRoundTrip() {
     QFETCH(int, vt);
     QFETCH(bool, html);
+    QFETCH(bool, code);
     QRandomGenerator rng(quint32(vt * 2 + html));
     const LoadoutPicks picks = randomPicks(Window(), vt, rng);
     Window original;
@@ -544,6 +603,10 @@ void TestCommands::pasteRoundTrip() {
         original.click("HtmlPageButton");
         original.click("HtmlGenerateButton");
         original.click("HtmlToClipboardButton");
+    } else if (code) {
+        original.press(CopyLoadoutCode);
+        QGuiApplication::clipboard()->setText("Mine, for the record:\n> " +
+                                              QGuiApplication::clipboard()->text() + " <\nBye");
     } else {
         original.press(CopyLoadout);
     }
@@ -599,6 +662,20 @@ void TestCommands::badPaste_data() {
                                         << "\"Tin\\u202ECan\"";
     QTest::newRow("nul and tabs") << "Main Weapon 1:" << QStringLiteral("Bo\0mb\tx")
                                   << "\"Bo\u2400mb";
+    // Loadout codes of the Garpike with one symbol changed.
+    LoadoutPicks garpike;
+    garpike.vt = 12;
+    const QString code = loadoutCode(garpike);
+    const auto changed = [&](int at, char symbol) {
+        return "My Garpike: " + withCheck(code.first(at) + symbol + code.sliced(at + 1).chopped(1));
+    };
+    QTest::newRow("code, check broken")
+        << QString() << "My Garpike: " + code.first(3) + 'Z' + code.sliced(4) << "check character";
+    QTest::newRow("code, later version")
+        << QString() << changed(0, 'C') << "(version C); this one reads version A.";
+    QTest::newRow("code, weapon the VT lacks")
+        << QString() << changed(8, 'Z')
+        << "a main weapon the Garpike does not carry (Main Weapon 2)";
 }
 
 // Nothing changes, and one message says which line does not fit and why.
@@ -775,6 +852,26 @@ void TestCommands::randomCopyPasteRoundTrips() {
                 level->isEnabled() && level->currentIndex() < 0)
                 differs << level->objectName();
         }
+        // The loadout code carries everything the selectors show.
+        w.show();
+        w.press(CopyLoadoutCode);
+        const QString code = QGuiApplication::clipboard()->text();
+        {
+            Window pasted;
+            pasted.press(PasteLoadout);
+            QVERIFY2(pasted.platform->errors.isEmpty(),
+                     qPrintable(code + '\n' + pasted.platform->errors.join('\n')));
+            const QStringList now = dumpBut(pasted, {});
+            const QStringList expected = dumpBut(w, {});
+            if (now != expected)
+                qInfo("after %s\ncode %s", qPrintable(history.join(u' ')), qPrintable(code));
+            for (qsizetype i = 0; i < std::max(now.size(), expected.size()); ++i)
+                QCOMPARE(now.value(i), expected.value(i));
+            const SessionState before = w.window->captureState();
+            const SessionState after = pasted.window->captureState();
+            QVERIFY(after.selection == before.selection);
+            QVERIFY(after.loadout == before.loadout);
+        }
         if (!sayable) {
             ++unsayable;
             continue;
@@ -804,6 +901,53 @@ void TestCommands::randomCopyPasteRoundTrips() {
 // F1 and "User Guide" in the menu open the guide at its first page, in a tool
 // window of its own, whichever page was read last; F1 is not the window's
 // "F1" button (the Prominence M2's MM launch), and Escape closes the guide.
+void TestCommands::codeRoundTrips_data() {
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<QString>("given"); // one loadout's code instead of random ones
+    for (int seed = 1; seed <= 8; ++seed)
+        QTest::addRow("seed %d", seed) << seed << QString();
+    // Advanced Mount at level 2, and in slot 2 picked again after level 3:
+    // the icons show what the rules drew on the way.
+    QTest::newRow("icons drawn on the way") << 0 << "AY20F315120051";
+}
+
+// Random loadouts of every kind the loadout code carries, picked as a user
+// picks them in a fresh window, copied as a code and pasted into another
+// window with only a VT chosen: the same session, held and shown, and the
+// same code; Undo takes the paste back as one step.
+void TestCommands::codeRoundTrips() {
+    QFETCH(int, seed);
+    QFETCH(QString, given);
+    QRandomGenerator rng{quint32(seed)};
+    const Window scratch; // offers the items to pick from
+    for (int i = 0; i < (given.isEmpty() ? 10 : 1); ++i) {
+        // One in four is the Prominence M2, which can launch its MM.
+        const int vt = i % 4 == 0 ? ProminenceM2 : int(rng.bounded(VtCount));
+        const LoadoutPicks picks = given.isEmpty() ? randomCodePicks(scratch, vt, rng)
+                                                   : std::get<LoadoutPicks>(readLoadoutCode(given));
+        Window original;
+        pickLoadout(original, picks);
+        original.press(CopyLoadoutCode);
+        const QString code = QGuiApplication::clipboard()->text();
+        const Shown expected = shown(original);
+        Window pasted;
+        pasted.pick("VTSelect", int(rng.bounded(VtCount)));
+        const Shown before = shown(pasted);
+        pasted.press(PasteLoadout);
+        QVERIFY2(pasted.platform->errors.isEmpty(),
+                 qPrintable(code + '\n' + pasted.platform->errors.join('\n')));
+        verifyShows(pasted, expected);
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable("code " + code));
+        QCOMPARE(pasted.window->findChild<QAction*>(QStringLiteral("UndoAction"))->text(),
+                 QStringLiteral("Undo Paste Loadout"));
+        pasted.press(CopyLoadoutCode);
+        QCOMPARE(QGuiApplication::clipboard()->text(), code);
+        pasted.press(Undo); // the paste is one step
+        verifyShows(pasted, before);
+    }
+}
+
 void TestCommands::userGuideOpensAtItsStart_data() {
     QTest::addColumn<bool>("byKey");
     QTest::newRow("F1") << true;
