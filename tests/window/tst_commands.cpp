@@ -920,7 +920,7 @@ void TestCommands::codeRoundTrips() {
     QFETCH(QString, given);
     QRandomGenerator rng{quint32(seed)};
     const Window scratch; // offers the items to pick from
-    for (int i = 0; i < (given.isEmpty() ? 10 : 1); ++i) {
+    for (int i = 0, n = given.isEmpty() ? randomActions(10) : 1; i < n; ++i) {
         // One in four is the Prominence M2, which can launch its MM.
         const int vt = i % 4 == 0 ? ProminenceM2 : int(rng.bounded(VtCount));
         const LoadoutPicks picks = given.isEmpty() ? randomCodePicks(scratch, vt, rng)
