@@ -221,9 +221,14 @@ void CompareRangeChart::paintEvent(QPaintEvent*) {
                          Qt::AlignHCenter | Qt::AlignTop, tick.text);
     }
 
+    // The marker, with a handle above the lines so that it shows on the axis's ends too.
     const int x = g.xOf(metres);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
-    painter.drawLine(x, g.top - 2, x, g.bottom + 3);
+    const QColor marker = palette().color(QPalette::Highlight);
+    painter.fillRect(x, g.top - 2, 2, g.bottom + 4 - g.top, marker);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(marker);
+    const QPoint handle[] = {{x - 4, g.top - 7}, {x + 5, g.top - 7}, {x + 1, g.top - 2}};
+    painter.drawPolygon(handle, 3);
 
     if (hasFocus()) {
         QStyleOptionFocusRect option;
