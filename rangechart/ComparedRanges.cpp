@@ -49,7 +49,7 @@ QString bars(const LoadoutRanges& loadout) {
 } // namespace
 
 bool armed(const SlotRange& slot) {
-    return !slot.weapon.isEmpty() && slot.weapon != QLatin1String("Unarmed") && slot.max > 0;
+    return slot.max > 0;
 }
 
 int frontModifier(const LoadoutRanges& loadout) {

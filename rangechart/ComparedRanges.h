@@ -42,7 +42,8 @@ struct LoadoutRanges {
     friend bool operator==(const LoadoutRanges&, const LoadoutRanges&) = default;
 };
 
-// Whether the slot holds a weapon that reaches anywhere.
+// Whether the slot holds a weapon: "Unarmed" and a slot the VT lacks have a
+// range of nothing.
 bool armed(const SlotRange& slot);
 
 // The front distance modifier in metres, Advanced Armour included, as the
