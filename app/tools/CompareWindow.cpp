@@ -25,7 +25,8 @@ namespace {
 LoadoutRanges rangesOf(const RangeChartPage::State& chart) {
     LoadoutRanges ranges;
     for (int slot = 0; slot < vantor::WeaponSlots; ++slot)
-        ranges.weapons[slot] = {chart.captions[slot], chart.ranges[slot].min, chart.ranges[slot].max};
+        ranges.weapons[slot] = {chart.captions[slot], chart.ranges[slot].min,
+                                chart.ranges[slot].max};
     ranges.vt = chart.vt;
     ranges.advancedArmour = chart.armour;
     return ranges;
