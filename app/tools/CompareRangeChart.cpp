@@ -67,7 +67,7 @@ CompareRangeChart::CompareRangeChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     relayout();
 }
 
@@ -111,8 +111,10 @@ QString CompareRangeChart::rangesText() const {
     return describeRanges(pinned, current);
 }
 
+// On a small screen the window may squeeze the chart: it is then cut short
+// at its right and bottom, as the table beside it scrolls.
 QSize CompareRangeChart::minimumSizeHint() const {
-    return layoutNow.size;
+    return {layoutNow.zeroX + ComparedTickMetres / ChartMetresPerPixel, layoutNow.top};
 }
 
 // The labels are as wide as the widest weapon's name, whatever the loadouts
