@@ -24,6 +24,7 @@
 #include "app/desktop/Appearance.h"
 #include "app/desktop/Platform.h"
 #include "app/tools/CatalogueWindow.h"
+#include "app/tools/CompareRangeChart.h"
 #include "app/tools/ToolWindow.h"
 #include "app/window/TVantor.h"
 #include "core/Preview.h"
@@ -362,6 +363,40 @@ void allToolsSetUp(const Session& s) {
             qFatal("%s is not open", name);
 }
 
+// The comparison's range chart given a new current loadout, as after a pick
+// with a loadout pinned (a main weapon changed in turn), and painted whole.
+void CompareChartRedraw(benchmark::State& state) {
+    vantor::LoadoutRanges pinned;
+    pinned.vt = 12;
+    pinned.weapons = {{{"430-SB", 0, 1200},
+                       {"140-MG", 0, 400},
+                       {"Unarmed", 0, 0},
+                       {"SL-GM", 200, 800},
+                       {"BANG-N", 0, 200},
+                       {"NPM", 200, 400}}};
+    vantor::LoadoutRanges current = pinned;
+    const vantor::SlotRange picks[] = {{"355-SB", 0, 1000}, {"370-SR", 800, 2500}};
+    CompareRangeChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setLoadouts(pinned, current);
+    QImage canvas(chart.size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> micros;
+    int i = 0;
+    for (auto _ : state) {
+        current.weapons[0] = picks[i++ % 2];
+        const auto start = Clock::now();
+        chart.setLoadouts(pinned, current);
+        chart.render(&canvas);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        micros.push_back(took.count() * 1e6);
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = percentile(micros, 0.50);
+    state.counters["p99_us"] = percentile(micros, 0.99);
+    state.counters["max_us"] = micros.back();
+}
+
 // Sorting the VT table by one column after another, and filtering it by a
 // name and back, with the table painted.
 void CatalogueSortOrFilter(benchmark::State& state, bool sort) {
@@ -470,6 +505,7 @@ void registerAll() {
             std::string(label) + "/again",
             [k](benchmark::State& st) { OpenToolWindow(st, *k, false); }, 200);
     }
+    add("CompareChartRedraw", CompareChartRedraw, 1000);
     add(
         "CatalogueSort", [](benchmark::State& st) { CatalogueSortOrFilter(st, true); }, 340);
     add(

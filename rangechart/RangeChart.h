@@ -69,6 +69,12 @@ inline constexpr std::array<RangeBarStyle, 7> RangeBars = {{
 // Indices into RangeBars.
 enum RangeBarIndex : int { BarMW1, BarMW2, BarMW3, BarCompare, BarSW1, BarSW2, BarSW3 };
 
+// The bar of weapon slot `slot` (MW1..MW3, SW1..SW3): the comparison bar sits
+// between the main- and sub-weapon bars.
+constexpr int barOfSlot(int slot) {
+    return slot < 3 ? slot : slot + 1;
+}
+
 inline constexpr QRgb ModifierRed = qRgb(255, 0, 0);
 inline constexpr QRgb ModifierMagenta = qRgb(255, 0, 255);
 

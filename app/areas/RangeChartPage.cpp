@@ -26,12 +26,6 @@ namespace {
 // The chart picture lies 10 pixels in from the group's left edge and 16 down.
 constexpr QPoint ChartOrigin(10, 16);
 
-// The bar of range button `button` (MW1..MW3, SW1..SW3); the comparison bar
-// sits between the main- and sub-weapon bars.
-constexpr int barOfButton(int button) {
-    return button < 3 ? button : button + 1;
-}
-
 QRect barRect(int bar, int min, int max) {
     return rangeBar(min, max, RangeBars[bar].row).rect().translated(ChartOrigin);
 }
@@ -101,7 +95,7 @@ void RangeChartPage::build() {
     const char* const slotNames[] = {"main weapon 1", "main weapon 2", "main weapon 3",
                                      "sub-weapon 1",  "sub-weapon 2",  "sub-weapon 3"};
     for (int i = 0; i < 6; ++i) {
-        buttons[i] = makeToggleButton(panel, RangeBars[barOfButton(i)].controlName,
+        buttons[i] = makeToggleButton(panel, RangeBars[barOfSlot(i)].controlName,
                                       current.captions[i], QRect(20, buttonY[i], 105, 17));
         buttons[i]->setToolTip(
             QStringLiteral("Shows or hides the range bar of %1.").arg(QLatin1String(slotNames[i])));
@@ -153,7 +147,7 @@ void RangeChartPage::setCaptions(const std::array<QString, 6>& captions) {
 }
 
 void RangeChartPage::setSlotWeapon(int button, const QString& caption) {
-    current.bars[barOfButton(button)].reset();
+    current.bars[barOfSlot(button)].reset();
     current.captions[button] = caption;
     if (built())
         buttons[button]->setText(caption);
@@ -173,11 +167,11 @@ void RangeChartPage::setArmour(bool armour) {
 }
 
 void RangeChartPage::toggleBar(int button) {
-    std::optional<QRect>& bar = current.bars[barOfButton(button)];
+    std::optional<QRect>& bar = current.bars[barOfSlot(button)];
     if (bar)
         bar.reset();
     else
-        bar = barRect(barOfButton(button), current.ranges[button].min, current.ranges[button].max);
+        bar = barRect(barOfSlot(button), current.ranges[button].min, current.ranges[button].max);
     renderBars();
 }
 
@@ -211,8 +205,8 @@ void RangeChartPage::toggleOutline() {
 
 void RangeChartPage::allOn() {
     for (int button = 0; button < 6; ++button)
-        current.bars[barOfButton(button)] =
-            barRect(barOfButton(button), current.ranges[button].min, current.ranges[button].max);
+        current.bars[barOfSlot(button)] =
+            barRect(barOfSlot(button), current.ranges[button].min, current.ranges[button].max);
     current.outline = Outline{current.vt, current.armour};
     renderBars();
     renderOutline();
@@ -258,7 +252,7 @@ void RangeChartPage::renderBars() {
         bars[bar]->setVisible(rect.has_value());
     }
     for (int button = 0; button < 6; ++button) {
-        const int bar = barOfButton(button);
+        const int bar = barOfSlot(button);
         styleToggle(buttons[button], current.bars[bar].has_value(),
                     QColor::fromRgb(RangeBars[bar].colour));
     }

@@ -66,6 +66,8 @@ public:
     // The pinned loadout compared with the current one, row by row; none
     // before a loadout is pinned.
     std::vector<vantor::ComparisonRow> comparisonRows() const;
+    // The pinned loadout as the window showed it; none before one is pinned.
+    const std::optional<SessionState>& pinnedState() const { return pinnedLoadout; }
     // The pinned loadout comes back into the window and the current one is
     // pinned, as one step (the comparison window's Swap).
     void swap() { run(LoadoutCommands::Swap); }

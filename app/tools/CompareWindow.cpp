@@ -4,6 +4,7 @@
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
 #include "app/desktop/ToolWindowPlacement.h"
+#include "app/tools/CompareRangeChart.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,6 +18,21 @@
 #include <algorithm>
 
 using vantor::ComparisonRow;
+using vantor::LoadoutRanges;
+
+namespace {
+
+LoadoutRanges rangesOf(const RangeChartPage::State& chart) {
+    LoadoutRanges ranges;
+    for (int slot = 0; slot < vantor::WeaponSlots; ++slot)
+        ranges.weapons[slot] = {chart.captions[slot], chart.ranges[slot].min,
+                                chart.ranges[slot].max};
+    ranges.vt = chart.vt;
+    ranges.advancedArmour = chart.armour;
+    return ranges;
+}
+
+} // namespace
 
 CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     : ToolWindow(mainWindow, QStringLiteral("CompareWindow"), QStringLiteral("Vantor - Comparison"),
@@ -39,6 +55,8 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     // Tab leaves the table for the buttons instead of walking its cells.
     table->setTabKeyNavigation(false);
 
+    rangeChart = new CompareRangeChart(this);
+
     swapButton = new QPushButton(QStringLiteral("Swap"), this);
     swapButton->setObjectName(QStringLiteral("CompareSwapButton"));
     swapButton->setAccessibleName(QStringLiteral("Swap pinned and current loadout"));
@@ -54,8 +72,10 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     buttons->addWidget(copyButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
+    layout->addWidget(rangeChart);
     layout->addLayout(buttons);
-    setTabOrder(table, swapButton);
+    setTabOrder(table, rangeChart);
+    setTabOrder(rangeChart, swapButton);
     setTabOrder(swapButton, copyButton);
     table->setFocus();
 }
@@ -65,6 +85,12 @@ void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {
     // A closed window is brought up to date when it opens.
     if (isVisible())
         renderRows();
+}
+
+void CompareWindow::showRanges(const std::optional<RangeChartPage::State>& pinned,
+                               const RangeChartPage::State& current) {
+    rangeChart->setLoadouts(pinned ? std::optional(rangesOf(*pinned)) : std::nullopt,
+                            rangesOf(current));
 }
 
 void CompareWindow::renderRows() {

@@ -5,11 +5,14 @@
 // the rows it is given and asks for a swap; what is pinned and what the swap
 // does is the main window's business. Closing it only hides it.
 
+#include "app/areas/RangeChartPage.h"
 #include "app/tools/ComparisonModel.h"
 #include "app/tools/ToolWindow.h"
 
+#include <optional>
 #include <vector>
 
+class CompareRangeChart;
 class HandlerGuard;
 class QPushButton;
 class QTableView;
@@ -23,6 +26,10 @@ public:
 
     // Shows the rows at once, whether the window is open or not.
     void showRows(const std::vector<vantor::ComparisonRow>& rows);
+    // The range charts of the pinned and the current loadout, drawn on one
+    // axis under the table; likewise at once.
+    void showRanges(const std::optional<RangeChartPage::State>& pinned,
+                    const RangeChartPage::State& current);
 
 signals:
     void swapRequested();
@@ -42,6 +49,7 @@ private:
 
     ComparisonModel* model = nullptr;
     QTableView* table = nullptr;
+    CompareRangeChart* rangeChart = nullptr;
     QPushButton* swapButton = nullptr;
     QPushButton* copyButton = nullptr;
 

@@ -246,8 +246,11 @@ void TVantor::showComparison() {
 }
 
 void TVantor::refreshComparison() {
-    if (compare)
-        compare->showRows(session->comparisonRows());
+    if (!compare)
+        return;
+    compare->showRows(session->comparisonRows());
+    const std::optional<SessionState>& pinned = session->pinnedState();
+    compare->showRanges(pinned ? std::optional(pinned->chart) : std::nullopt, chart->state());
 }
 
 void TVantor::showFinder() {

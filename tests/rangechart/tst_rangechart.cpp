@@ -2,6 +2,7 @@
 // as drawn into a picture.
 
 #include "model/VtCatalogue.h"
+#include "rangechart/ComparedRanges.h"
 #include "rangechart/DistanceModifiers.h"
 #include "rangechart/RangeChart.h"
 
@@ -25,6 +26,39 @@ QRgb background(int x, int y) {
     return qRgb(x % 256, y, 200);
 }
 
+const QStringList SlotNames{"MW1", "MW2", "MW3", "SW1", "SW2", "SW3"};
+
+// A loadout as the range chart holds it, from {"Garpike", "MW1 430-SB 0-1200",
+// "SW2 Unarmed"...}: the VT ("" for none, "+AA" after it for Advanced Armour),
+// then the slots that hold anything; the rest are slots the VT lacks.
+LoadoutRanges ranges(const QStringList& items) {
+    LoadoutRanges l;
+    QString vt = items.value(0);
+    l.advancedArmour = vt.endsWith(" +AA");
+    vt.chop(l.advancedArmour ? 4 : 0);
+    for (int i = 0; i < VtCount; ++i)
+        if (DistanceModifiers[i].vt == vt.toStdString())
+            l.vt = i;
+    for (const QString& item : items.mid(1)) {
+        const QStringList parts = item.split(' ');
+        SlotRange& slot = l.weapons[SlotNames.indexOf(parts[0])];
+        slot.weapon = parts[1];
+        if (parts.size() > 2) {
+            slot.min = parts[2].section('-', 0, 0).toInt();
+            slot.max = parts[2].section('-', 1, 1).toInt();
+        }
+    }
+    return l;
+}
+
+std::optional<LoadoutRanges> pinnedRanges(const QStringList& items) {
+    return items.isEmpty() ? std::nullopt : std::optional(ranges(items));
+}
+
+const QStringList Pinned{"Garpike", "MW1 430-SB 0-1200", "MW2 Unarmed", "SW1 SL-GM 200-800",
+                         "SW2 Unarmed"};
+const QStringList Current{"Behemoth", "MW1 355-SB 0-1000", "SW1 GND 20-200", "SW2 Unarmed"};
+
 } // namespace
 
 class TestRangeChart : public QObject {
@@ -38,6 +72,10 @@ private slots:
     void rangeBar_data();
     void rangeBar();
     void barsStayApart();
+    void comparedLayout_data();
+    void comparedLayout();
+    void markerText_data();
+    void markerText();
     void outline_data();
     void outline();
     void outlineIsClosed_data();
@@ -75,12 +113,21 @@ void TestRangeChart::chartX_data() {
     QTest::newRow("6 rounds down") << 6 << 68;
     QTest::newRow("7") << 7 << 69;
     QTest::newRow("13 rounds down") << 13 << 69;
+    QTest::newRow("end of the compared axis") << 3000 << 496;
 }
 
+// The comparison's axis keeps the scale, shifted right of its labels; a
+// distance read back from a pixel is that pixel's first metre.
 void TestRangeChart::chartX() {
     QFETCH(int, metres);
     QFETCH(int, x);
     QCOMPARE(vantor::chartX(metres), x);
+    const ComparedLayout compared = compareRanges(std::nullopt, {}, 50, 15);
+    QCOMPARE(compared.zeroX, 62);
+    QCOMPARE(compared.xOf(metres), x - ChartOriginX + 62);
+    QCOMPARE(compared.metresAt(compared.xOf(metres)), metres - metres % ChartMetresPerPixel);
+    QCOMPARE(compared.metresAt(compared.zeroX - 10), 0);
+    QCOMPARE(compared.metresAt(compared.xOf(3000) + 30), 3000);
 }
 
 void TestRangeChart::rangeBar_data() {
@@ -114,6 +161,126 @@ void TestRangeChart::barsStayApart() {
     for (std::size_t i = 1; i < RangeBars.size(); ++i)
         QVERIFY(RangeBars[i].row >= RangeBars[i - 1].row + BarHeight);
     QVERIFY(RangeBars.back().row + BarHeight <= ChartHeight);
+}
+
+// Labels 50 pixels wide and lines 15 high: 0 m at x = 62, the first line at
+// y = 25, each bar 8 high in the middle of its line, 4 pixels between slots.
+void TestRangeChart::comparedLayout_data() {
+    QTest::addColumn<QStringList>("pinned");
+    QTest::addColumn<QStringList>("current");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("described");
+    QTest::newRow("both armed, unarmed beside armed, empty and unarmed slots left out")
+        << Pinned << Current
+        << QStringList{"MW1 pinned 430-SB 62,28 171x8 #800000",
+                       "MW1 current 355-SB 62,43 142x8 #800000",
+                       "SW1 pinned SL-GM 90,62 86x8 #800080", "SW1 current GND 64,77 26x8 #800080"}
+        << "Pinned: 430-SB 0 to 1200 m, SL-GM 200 to 800 m. Current: 355-SB 0 to 1000 m, GND 20 "
+           "to 200 m.";
+    QTest::newRow("a weapon on one side only")
+        << QStringList{"Colt", "MW2 Unarmed", "SW3 GAUSS 0-2000"}
+        << QStringList{"Colt", "MW2 370-SR 800-2500", "SW3 Unarmed"}
+        << QStringList{"MW2 pinned Unarmed", "MW2 current 370-SR 176,43 243x8 #808000",
+                       "SW3 pinned GAUSS 62,62 285x8 #008080", "SW3 current Unarmed"}
+        << "Pinned: GAUSS 0 to 2000 m. Current: 370-SR 800 to 2500 m.";
+    QTest::newRow("nothing pinned") << QStringList() << Current
+                                    << QStringList{"MW1 current 355-SB 62,28 142x8 #800000",
+                                                   "SW1 current GND 64,47 26x8 #800080"}
+                                    << "Current: 355-SB 0 to 1000 m, GND 20 to 200 m.";
+    QTest::newRow("no weapon") << QStringList{"", "MW1 Unarmed"} << QStringList{"Colt"}
+                               << QStringList() << "Pinned: no weapon. Current: no weapon.";
+    QTest::newRow("a range of nothing is no weapon")
+        << QStringList() << QStringList{"Colt", "MW3 X 0-0", "SW2 AVTM 0-30"}
+        << QStringList{"SW2 current AVTM 62,28 4x8 #00ff00"} << "Current: AVTM 0 to 30 m.";
+}
+
+void TestRangeChart::comparedLayout() {
+    QFETCH(QStringList, pinned);
+    QFETCH(QStringList, current);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, described);
+    const ComparedLayout layout = compareRanges(pinnedRanges(pinned), ranges(current), 50, 15);
+    QStringList shown;
+    for (const ComparedLine& line : layout.lines) {
+        QString text =
+            QStringLiteral("%1 %2 %3")
+                .arg(SlotNames[line.slot], line.pinned ? "pinned" : "current", line.label);
+        if (line.bar)
+            text += QStringLiteral(" %1,%2 %3x%4 %5")
+                        .arg(line.bar->left())
+                        .arg(line.bar->top())
+                        .arg(line.bar->width())
+                        .arg(line.bar->height())
+                        .arg(QColor::fromRgb(line.colour).name());
+        shown << text;
+        QCOMPARE(line.labelRect,
+                 QRect(6, line.bar ? line.bar->top() - 3 : line.labelRect.top(), 50, 15));
+    }
+    QCOMPARE(shown, lines);
+    QCOMPARE(describeRanges(pinnedRanges(pinned), ranges(current)), described);
+    // Everything lies above the axis and inside the chart, the legend above the lines.
+    const int last = layout.lines.isEmpty() ? layout.top : layout.lines.back().labelRect.bottom();
+    QCOMPARE(layout.bottom, layout.lines.isEmpty() ? layout.top + 15 : last + 1 + 4);
+    QVERIFY(layout.pinnedKey.bottom() < layout.top &&
+            layout.currentKey.left() > layout.pinnedKey.right());
+    QCOMPARE(layout.ticks.size(), 7);
+    QCOMPARE(layout.ticks.back().text, QStringLiteral("3000 m"));
+    QVERIFY(
+        QRect(QPoint(), layout.size).contains(QRect(layout.ticks.back().x, layout.bottom, 20, 15)));
+}
+
+// The marker at a distance: what reaches it on each side, both ends of a band
+// included, and the front modifiers with Advanced Armour's 200 m.
+void TestRangeChart::markerText_data() {
+    QTest::addColumn<QStringList>("pinned");
+    QTest::addColumn<QStringList>("current");
+    QTest::addColumn<int>("metres");
+    QTest::addColumn<QString>("expected");
+    const QString armour = " Armour distance modifiers: pinned front 200 m, current front 300 m.";
+    QTest::newRow("inside bands")
+        << Pinned << Current << 800
+        << "At 800 m: pinned 430-SB, SL-GM; current 355-SB, none of the sub-weapons." + armour;
+    QTest::newRow("upper end of a band")
+        << Pinned << Current << 1000
+        << "At 1000 m: pinned 430-SB, none of the sub-weapons; current 355-SB, none of the "
+           "sub-weapons." +
+               armour;
+    QTest::newRow("past a band") << Pinned << Current << 1001
+                                 << "At 1001 m: pinned 430-SB, none of the sub-weapons; current "
+                                    "none of its weapons." +
+                                        armour;
+    QTest::newRow("lower end of a band")
+        << Pinned << Current << 20
+        << "At 20 m: pinned 430-SB, none of the sub-weapons; current 355-SB, GND." + armour;
+    QTest::newRow("short of a band")
+        << Pinned << Current << 19
+        << "At 19 m: pinned 430-SB, none of the sub-weapons; current 355-SB, none of the "
+           "sub-weapons." +
+               armour;
+    QTest::newRow("beyond every weapon")
+        << Pinned << Current << 3000
+        << "At 3000 m: pinned none of its weapons; current none of its weapons." + armour;
+    QTest::newRow("fixed sub-weapons only, Advanced Armour")
+        << QStringList{"Prominence M1 +AA", "MW1 Unarmed", "SW1 RAIL-A 0-1500", "SW2 MM 300-800"}
+        << QStringList{"Behemoth +AA", "MW1 Unarmed", "SW1 RAIL-A 0-1500", "SW2 MM 300-800"} << 300
+        << "At 300 m: pinned none of the main weapons, RAIL-A, MM; current none of the main "
+           "weapons, RAIL-A, MM. Armour distance modifiers: pinned front 300 m, current front "
+           "500 m.";
+    QTest::newRow("no bonus for the Prominence M2")
+        << QStringList() << QStringList{"Prominence M2 +AA", "MW1 PPNG-S 0-2000"} << 0
+        << "At 0 m: current PPNG-S, none of the sub-weapons. Armour distance modifiers: current "
+           "front 100 m.";
+    QTest::newRow("no VT") << QStringList{""} << QStringList{""} << 500
+                           << "At 500 m: pinned none of its weapons; current none of its weapons. "
+                              "Armour distance modifiers: pinned front 0 m, current front 0 m.";
+}
+
+void TestRangeChart::markerText() {
+    QFETCH(QStringList, pinned);
+    QFETCH(QStringList, current);
+    QFETCH(int, metres);
+    QFETCH(QString, expected);
+    QCOMPARE(vantor::markerText(pinnedRanges(pinned), ranges(current), metres), expected);
 }
 
 void TestRangeChart::outline_data() {

@@ -10,6 +10,7 @@
 #include "app/desktop/Appearance.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/tools/CatalogueWindow.h"
+#include "app/tools/CompareRangeChart.h"
 #include "app/tools/CompareWindow.h"
 #include "controls/Cgauges.h"
 #include "core/Preview.h"
@@ -47,6 +48,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdio>
 
@@ -272,6 +274,8 @@ private slots:
     void compareWindow_data();
     void compareWindow();
     void compareCellsSayTheirColour();
+    void compareRangeChart_data();
+    void compareRangeChart();
     void listPreviews();
     void selectorListPreviews_data();
     void selectorListPreviews();
@@ -1561,6 +1565,8 @@ void TestWindow::compareWindow() {
         QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == compare->windowHandle(); }));
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), compare->findChild<QWidget*>("CompareRangeChart"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.button("CompareSwapButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(w.window->captureState() == pinned);
@@ -1585,6 +1591,87 @@ void TestWindow::compareWindow() {
     w.window->findChild<QAction*>(QStringLiteral("ShowComparisonAction"))->trigger();
     QVERIFY(compare->isVisible());
     verifyTable(pinned.loadout, w.window->currentLoadout());
+}
+
+// The range chart under the comparison follows both loadouts, a pick and a
+// new pin alike; from the keyboard, its marker moves from 0 m by the keys
+// given, and a screen reader hears what reaches it, as the tooltip says.
+void TestWindow::compareRangeChart_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("metres");
+    QTest::newRow("Right") << QKeySequence(Qt::Key_Right) << 10;
+    QTest::newRow("Shift+Right") << QKeySequence(Qt::SHIFT | Qt::Key_Right) << 100;
+    QTest::newRow("Left at 0 m") << QKeySequence(Qt::Key_Left) << 0;
+    QTest::newRow("End") << QKeySequence(Qt::Key_End) << 3000;
+    QTest::newRow("End, Right, Shift+Left, Left")
+        << QKeySequence(QStringLiteral("End, Right, Shift+Left, Left")) << 2890;
+    QTest::newRow("Shift+Right thrice, Home")
+        << QKeySequence(QStringLiteral("Shift+Right, Shift+Right, Shift+Right, Home")) << 0;
+}
+
+void TestWindow::compareRangeChart() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, metres);
+    Window w;
+    w.chooseVt("Prominence M2"); // its sub-weapons RAIL-A and MM are fixed
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D));
+    auto* compare = w.window->findChild<CompareWindow*>(QStringLiteral("CompareWindow"));
+    QVERIFY(compare);
+    auto* chart = compare->findChild<CompareRangeChart*>(QStringLiteral("CompareRangeChart"));
+    QVERIFY(chart && chart->isVisible());
+    const auto lines = [chart] {
+        QStringList shown;
+        for (const ComparedLine& line : chart->geometry().lines)
+            shown << QStringLiteral("%1 %2 %3")
+                         .arg(line.pinned ? "pinned" : "current", line.label)
+                         .arg(line.bar ? line.bar->width() : 0);
+        return shown;
+    };
+    const QStringList fixed{"pinned RAIL-A 214", "current RAIL-A 214", "pinned MM 72",
+                            "current MM 72"};
+    QCOMPARE(lines(), fixed);
+
+    const QString weapon = w.items("MWSelect1").value(1);
+    const auto entry = std::find_if(MainWeapons.begin(), MainWeapons.end(),
+                                    [&](const auto& e) { return toQString(e.ListText) == weapon; });
+    QVERIFY(entry != MainWeapons.end());
+    w.pick("MWSelect1", 1);
+    const QString width = QString::number(chartX(entry->MaxRange) - chartX(entry->MinRange));
+    QCOMPARE(lines(), (QStringList{"pinned Unarmed 0", "current " + weapon + " " + width} + fixed));
+
+    compare->activateWindow();
+    QVERIFY(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == compare->windowHandle(); }));
+    compare->findChild<QWidget*>(QStringLiteral("CompareTable"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), chart);
+    for (int i = 0; i < keys.count(); ++i)
+        QTest::keyClick(chart, keys[i].key(), keys[i].keyboardModifiers());
+    QCOMPARE(chart->marker(), metres);
+    LoadoutRanges pinned;
+    pinned.vt = vantor::ProminenceM2;
+    pinned.weapons[3] = {"RAIL-A", 0, 1500};
+    pinned.weapons[4] = {"MM", 300, 800};
+    LoadoutRanges current = pinned;
+    current.weapons[0] = {weapon, entry->MinRange, entry->MaxRange};
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(chart);
+    QVERIFY(heard && heard->valueInterface());
+    QCOMPARE(heard->role(), QAccessible::Slider);
+    QCOMPARE(heard->valueInterface()->currentValue().toInt(), metres);
+    QCOMPARE(heard->text(QAccessible::Value), markerText(pinned, current, metres));
+    QCOMPARE(heard->text(QAccessible::Description), describeRanges(pinned, current));
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), chart->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(chart, &help);
+    QCOMPARE(QToolTip::text(), markerText(pinned, current, metres));
+
+    // A click puts the marker where it is; pinning again redraws the pinned side.
+    QTest::mouseClick(chart, Qt::LeftButton, {},
+                      QPoint(chart->geometry().xOf(700), chart->geometry().top));
+    QCOMPARE(chart->marker(), 700);
+    QCOMPARE(heard->text(QAccessible::Value), markerText(pinned, current, 700));
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(lines().mid(0, 2),
+             QStringList({"pinned " + weapon + " " + width, "current " + weapon + " " + width}));
 }
 
 // Each change of the comparison shows, and a screen reader hears, what its
