@@ -1,10 +1,10 @@
 #pragma once
 
 // The commands that act on the loadout as a whole: undo and redo, copying the
-// loadout as forum code and pasting one back, pinning it for comparison and
-// swapping it with the pinned one. They are reached through their
-// shortcuts and through the window's context menu; the window carries them
-// out. The layout of the window does not change for them.
+// loadout as forum code and pasting one back, copying or saving its picture,
+// pinning it for comparison and swapping it with the pinned one. They are
+// reached through their shortcuts and through the window's context menu; the
+// window carries them out. The layout of the window does not change for them.
 
 #include <QKeySequence>
 #include <QObject>
@@ -29,13 +29,15 @@ public:
         Redo,
         CopyLoadout,
         PasteLoadout,
+        CopyPicture,
+        SavePicture,
         Pin,
         ShowComparison,
         Swap,
         Browse,
         Guide
     };
-    static constexpr int CommandCount = 9;
+    static constexpr int CommandCount = 11;
 
     // Undo and Redo are the stack's own actions: their state and text
     // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.

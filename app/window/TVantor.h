@@ -103,6 +103,8 @@ private:
     bool vtChosen() const override;
     bool holdsPick(vantor::Selector selector) const override;
     void applyPicks(const vantor::LoadoutPicks& picks) override;
+    QImage loadoutPicture() override;
+    QString choosePictureFile() override;
 
     // Reports.
     void HtmlGenerateButtonClick();

@@ -18,6 +18,7 @@
 #include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtSelection.h"
+#include "reports/LoadoutPicture.h"
 #include "reports/LoadoutText.h"
 #include "reports/PageFile.h"
 #include "reports/Reports.h"
@@ -25,6 +26,7 @@
 
 #include <QDir>
 #include <QScopedValueRollback>
+#include <QStandardPaths>
 #include <QUrl>
 
 using vantor::WeaponKind;
@@ -317,6 +319,24 @@ vantor::Loadout TVantor::loadoutAsShown() const {
                               part ? vantor::toQString(part->name) : QStringLiteral("N/A"), true);
     }
     return shown;
+}
+
+// The loadout as "Copy Loadout" writes it, with the VT's picture as the
+// picture view shows it; a picture that cannot be read leaves its place
+// empty, having been reported when the VT was chosen.
+QImage TVantor::loadoutPicture() {
+    QImage vt;
+    if (loadout.VTIndex >= 0 && loadout.VTIndex < vantor::VtCount)
+        vt = pictures.load(vtPictureFile(loadout.VTIndex), ResultViews::PictureSize)
+                 .pixmap.toImage();
+    return vantor::loadoutPicture(loadoutAsShown(), vt);
+}
+
+QString TVantor::choosePictureFile() {
+    const QString name = loadout.VTReportText + QStringLiteral(".png");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return platform->saveFileName(this, QStringLiteral("Save Picture"), QDir(folder).filePath(name),
+                                  QStringLiteral("PNG pictures (*.png)"));
 }
 
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {

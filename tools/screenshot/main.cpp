@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -86,7 +87,8 @@ bool save(QWidget* widget, const QDir& folder, const char* name) {
 
 // Every picture the guide shows, from one session: the window at start, the
 // four result views and the pages for a loadout, the comparison and the
-// catalogue windows, and an open weapon list with its previews.
+// catalogue windows, an open weapon list with its previews, and the
+// loadout's picture.
 int renderGuide(const QDir& folder) {
     TVantor window;
     window.show();
@@ -148,6 +150,12 @@ int renderGuide(const QDir& folder) {
         ->sortByColumn(WeaponTableModel::TotalIfPickedColumn, Qt::AscendingOrder);
     catalogue->resize(1040, 400);
     ok &= save(catalogue, folder, "catalogue.png");
+
+    // The loadout's picture as "Copy as Picture" puts it on the clipboard.
+    window.findChild<QAction*>(QStringLiteral("CopyPictureAction"))->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ok &= !copied.isNull() &&
+          copied.save(folder.filePath(QStringLiteral("loadout-picture.png")));
 
     // Another Qt draws its widgets a little differently: the test compares
     // the pictures only under the Qt that rendered them.
