@@ -508,10 +508,6 @@ void TestReports::pictureFileName_data() {
     QTest::addColumn<QString>("saved");
     QTest::newRow("no extension") << "/home/u/Garpike"
                                   << "/home/u/Garpike.png";
-    QTest::newRow("png") << "/home/u/Garpike.png"
-                         << "/home/u/Garpike.png";
-    QTest::newRow("upper case") << "/home/u/Garpike.PNG"
-                                << "/home/u/Garpike.PNG";
     QTest::newRow("another extension kept") << "/home/u/a.jpg"
                                             << "/home/u/a.jpg";
     QTest::newRow("dot only in the folder") << "/home/u/my.pictures/Garpike"

@@ -550,8 +550,7 @@ QImage copiedPicture(const Window& w) {
     return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
 }
 
-// Nothing without a VT; with one, the loadout's picture, its status in the
-// status's colour.
+// Nothing without a VT; with one, the loadout's picture with the VT's.
 void TestCommands::copyAsPicture() {
     Window w;
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
@@ -561,11 +560,6 @@ void TestCommands::copyAsPicture() {
     QCOMPARE(w.text("Label9"), QStringLiteral("MAX OVER"));
     const QImage picture = copiedPicture(w);
     QCOMPARE(picture.size(), LoadoutPictureSize);
-    int red = 0;
-    for (int y = PictureStatusRect.top(); y <= PictureStatusRect.bottom(); ++y)
-        for (int x = PictureStatusRect.left(); x <= PictureStatusRect.right(); ++x)
-            red += picture.pixel(x, y) == qRgb(255, 0, 0);
-    QVERIFY2(red > 30, "the status is not in red");
     // The VT's picture as the picture view shows it, not an empty place.
     QVERIFY(picture.pixel(PictureVtRect.center()) != qRgb(255, 255, 255));
 }

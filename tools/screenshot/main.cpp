@@ -154,8 +154,7 @@ int renderGuide(const QDir& folder) {
     // The loadout's picture as "Copy as Picture" puts it on the clipboard.
     window.findChild<QAction*>(QStringLiteral("CopyPictureAction"))->trigger();
     const QImage copied = QGuiApplication::clipboard()->image();
-    ok &= !copied.isNull() &&
-          copied.save(folder.filePath(QStringLiteral("loadout-picture.png")));
+    ok &= !copied.isNull() && copied.save(folder.filePath(QStringLiteral("loadout-picture.png")));
 
     // Another Qt draws its widgets a little differently: the test compares
     // the pictures only under the Qt that rendered them.
