@@ -87,6 +87,28 @@ inline constexpr std::array<std::string_view, ValueLabelCount> ValueLabelNames =
     "VTSupplyPointCostLabel",
 };
 
+// The caption the views write before each value label, in the order of ValueLabel.
+inline constexpr std::array<std::string_view, ValueLabelCount> ValueCaptions = {
+    "VT Standard Load:",
+    "VT Maximum Load:",
+    "Fuel Tank Load:",
+    "Main Weapon Load:",
+    "Sub Weapon Load:",
+    "Optional Part Standard Bonus:",
+    "Optional Part Maximum Bonus:",
+    "Total Load:",
+    "Maximum Speed (mph - no overide):",
+    "Durability (hit points):",
+    "Balancer Rating (20 = max):",
+    "Turn Speed (seconds):",
+    "Veering Efficiency (20 = max):",
+    "Torque Rating (20 = max):",
+    "Fuel Efficiency (20 = max):",
+    "Availability (campaign):",
+    "Sortie Point Cost:",
+    "Supply Point Cost:",
+};
+
 // The figures shown in bold when a part's bonus moved them off the VT's own,
 // in the order of LoadoutDisplay::bold.
 inline constexpr int BoldLabelCount = 5;

@@ -14,10 +14,6 @@ namespace vantor {
 
 namespace {
 
-QString failure(const QString& path, const QString& reason) {
-    return pageFailure(path, reason);
-}
-
 // A file descriptor, closed when it goes out of scope unless closed before.
 class Descriptor {
 public:
@@ -84,46 +80,60 @@ int writeNewFile(int folder, const QByteArray& name, mode_t mode, const QByteArr
 
 } // namespace
 
-QString pageFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("The page could not be saved to \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+QString saveFailure(const QString& what, const QString& path, const QString& reason) {
+    return QStringLiteral("The %1 could not be saved to \"%2\": %3.")
+        .arg(what, QDir::toNativeSeparators(path), reason);
 }
 
+QString pageFailure(const QString& path, const QString& reason) {
+    return saveFailure(QStringLiteral("page"), path, reason);
+}
+
+// The page is plain ASCII in practice; UTF-8 keeps anything the user typed
+// into the box intact, and browsers read it either way.
 std::optional<QString> writePageFile(const QString& path, const QString& text) {
-    return writePageFile(path, text, *QRandomGenerator::global());
+    return writeWholeFile(path, text.toUtf8(), QStringLiteral("page"));
 }
 
 std::optional<QString> writePageFile(const QString& path, const QString& text,
                                      QRandomGenerator& names) {
+    return writeWholeFile(path, text.toUtf8(), QStringLiteral("page"), names);
+}
+
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
+                                      const QString& what) {
+    return writeWholeFile(path, bytes, what, *QRandomGenerator::global());
+}
+
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
+                                      const QString& what, QRandomGenerator& names) {
+    const auto failure = [&](const QString& reason) { return saveFailure(what, path, reason); };
     const QFileInfo info(path);
     const QByteArray name = QFile::encodeName(info.fileName());
-    // Everything below is relative to the folder, so only the page's own name
+    // Everything below is relative to the folder, so only the file's own name
     // inside it is looked at, created or replaced.
     Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(),
                              O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0)
-        return failure(path, qt_error_string(errno));
+        return failure(qt_error_string(errno));
 
     struct stat existing {};
-    mode_t mode = 0; // of a new page: as the user's file mode creation mask gives
+    mode_t mode = 0; // of a new file: as the user's file mode creation mask gives
     if (::fstatat(folder.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISLNK(existing.st_mode))
-            return failure(path, QStringLiteral("it is a symbolic link, which is not followed"));
+            return failure(QStringLiteral("it is a symbolic link, which is not followed"));
         if (!S_ISREG(existing.st_mode))
-            return failure(path, QStringLiteral("it is not a regular file"));
-        // Checked by its permission bits so that a protected page stays
+            return failure(QStringLiteral("it is not a regular file"));
+        // Checked by its permission bits so that a protected file stays
         // untouched even for a user (such as root) whom the system would let through.
         if (!(existing.st_mode & S_IWUSR))
-            return failure(path, QStringLiteral("the file is write-protected"));
+            return failure(QStringLiteral("the file is write-protected"));
         mode = existing.st_mode & 0777;
     } else if (errno != ENOENT) {
-        return failure(path, qt_error_string(errno));
+        return failure(qt_error_string(errno));
     }
 
-    // The page is plain ASCII in practice; UTF-8 keeps anything the user typed
-    // into the box intact, and browsers read it either way.
-    const QByteArray bytes = text.toUtf8();
-    // The new page goes into a hidden file beside the old one first; renaming
+    // The new file goes into a hidden file beside the old one first; renaming
     // it over the old one then replaces the name alone, even should a link
     // have taken its place meanwhile. The system's reasons for a failure
     // ("No space left on device") reach the message as they are.
@@ -139,8 +149,8 @@ std::optional<QString> writePageFile(const QString& path, const QString& text,
         ::unlinkat(folder.get(), temporary.constData(), 0);
     }
     if (error != 0)
-        return failure(path, qt_error_string(error));
-    // The page is in place; syncing the folder only makes its new name last
+        return failure(qt_error_string(error));
+    // The file is in place; syncing the folder only makes its new name last
     // through a power cut, so a failure here is no failure of the save.
     ::fsync(folder.get());
     return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QRandomGenerator;
@@ -22,5 +23,16 @@ std::optional<QString> writePageFile(const QString& path, const QString& text,
 
 // The message of a page that could not be saved to `path`, for `reason`.
 QString pageFailure(const QString& path, const QString& reason);
+
+// As writePageFile, for any file's bytes: `what` names the file in the
+// message ("The picture could not be saved to ...").
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
+                                      const QString& what);
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
+                                      const QString& what, QRandomGenerator& names);
+
+// The message of a file (`what`: "page", "picture") that could not be saved
+// to `path`, for `reason`.
+QString saveFailure(const QString& what, const QString& path, const QString& reason);
 
 } // namespace vantor

@@ -16,9 +16,8 @@ using namespace vantor;
 
 namespace {
 
-QLabel* valueLabel(QWidget* group, ValueLabel value, const char* caption, QPoint captionAt,
-                   int valueLeft, int width) {
-    auto* c = makeLabel(group, nullptr, QString::fromLatin1(caption), captionAt);
+QLabel* valueLabel(QWidget* group, ValueLabel value, QPoint captionAt, int valueLeft, int width) {
+    auto* c = makeLabel(group, nullptr, toQString(ValueCaptions[value]), captionAt);
     auto* label = makeLabel(group, ValueLabelNames[value].data(), NotAvailable,
                             QPoint(valueLeft, captionAt.y()), width);
     announceWithCaption(label, c->text());
@@ -70,19 +69,13 @@ void ResultViews::buildHiddenViews() {
 void ResultViews::buildLoadoutGroup(QWidget* parent) {
     auto* group =
         makeGroup(parent, "LoadoutGroup", QStringLiteral("Loadout Data"), QRect(5, 40, 249, 248));
-    const std::pair<ValueLabel, const char*> rows[] = {
-        {ValueStandardLoad, "VT Standard Load:"},
-        {ValueMaximumLoad, "VT Maximum Load:"},
-        {ValueFuelTankLoad, "Fuel Tank Load:"},
-        {ValueMainWeaponLoad, "Main Weapon Load:"},
-        {ValueSubWeaponLoad, "Sub Weapon Load:"},
-        {ValueStandardBonus, "Optional Part Standard Bonus:"},
-        {ValueMaximumBonus, "Optional Part Maximum Bonus:"},
-        {ValueTotalLoad, "Total Load:"},
+    const ValueLabel rows[] = {
+        ValueStandardLoad,  ValueMaximumLoad,   ValueFuelTankLoad, ValueMainWeaponLoad,
+        ValueSubWeaponLoad, ValueStandardBonus, ValueMaximumBonus, ValueTotalLoad,
     };
     int y = 20;
-    for (auto [value, caption] : rows) {
-        values[value] = valueLabel(group, value, caption, QPoint(8, y), 200, 45);
+    for (ValueLabel value : rows) {
+        values[value] = valueLabel(group, value, QPoint(8, y), 200, 45);
         y += 24;
     }
     status = makeLabel(group, "Label9", NotAvailable, QPoint(2, y - 2), 245, 20);
@@ -95,21 +88,13 @@ void ResultViews::buildLoadoutGroup(QWidget* parent) {
 void ResultViews::buildStatsGroup(QWidget* parent) {
     auto* group =
         makeGroup(parent, "StatsGroup", QStringLiteral("Statistics"), QRect(5, 40, 249, 248));
-    const std::pair<ValueLabel, const char*> rows[] = {
-        {ValueMaximumSpeed, "Maximum Speed (mph - no overide):"},
-        {ValueDurability, "Durability (hit points):"},
-        {ValueBalancer, "Balancer Rating (20 = max):"},
-        {ValueTurnSpeed, "Turn Speed (seconds):"},
-        {ValueVeering, "Veering Efficiency (20 = max):"},
-        {ValueTorque, "Torque Rating (20 = max):"},
-        {ValueFuelEfficiency, "Fuel Efficiency (20 = max):"},
-        {ValueAvailability, "Availability (campaign):"},
-        {ValueSupplyCost, "Supply Point Cost:"},
-        {ValueSortieCost, "Sortie Point Cost:"},
+    const ValueLabel rows[] = {
+        ValueMaximumSpeed, ValueDurability,     ValueBalancer,     ValueTurnSpeed,  ValueVeering,
+        ValueTorque,       ValueFuelEfficiency, ValueAvailability, ValueSupplyCost, ValueSortieCost,
     };
     int y = 20;
-    for (auto [value, caption] : rows) {
-        values[value] = valueLabel(group, value, caption, QPoint(8, y), 195, 50);
+    for (ValueLabel value : rows) {
+        values[value] = valueLabel(group, value, QPoint(8, y), 195, 50);
         y += 20;
     }
     generation = makeLabel(group, "GenerationLabel", NotAvailable, QPoint(8, y), 60, 16);

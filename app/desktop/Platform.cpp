@@ -1,6 +1,7 @@
 #include "app/desktop/Platform.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 
 bool DesktopPlatform::openUrl(const QUrl& url) {
@@ -23,4 +24,9 @@ void DesktopPlatform::showAbout(const QString& caption, const QString& text) {
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.exec();
+}
+
+QString DesktopPlatform::saveFileName(QWidget* parent, const QString& caption,
+                                      const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // What the window asks of the desktop: opening an address or a file in the
-// user's browser, and showing a message. Tests put a recording double in
-// place of the real thing.
+// user's browser, showing a message and asking where to save a file. Tests
+// put a recording double in place of the real thing.
 
 #include <QString>
 #include <QUrl>
@@ -18,6 +18,10 @@ public:
     virtual void showError(QWidget* parent, const QString& message) = 0;
     // A modal information box with one OK button and a question-mark icon.
     virtual void showAbout(const QString& caption, const QString& text) = 0;
+    // The file the user chooses to save to, starting at `suggested`; empty
+    // when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                 const QString& filter) = 0;
 };
 
 // The real desktop: QDesktopServices and QMessageBox.
@@ -26,4 +30,6 @@ public:
     bool openUrl(const QUrl& url) override;
     void showError(QWidget* parent, const QString& message) override;
     void showAbout(const QString& caption, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
 };

@@ -30,6 +30,8 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
          "Copy Loadout Code",
          {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)}},
         {"PasteLoadoutAction", "Paste Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
+        {"CopyPictureAction", "Copy as Picture", {}},
+        {"SavePictureAction", "Save Picture...", {}},
         {"PinAction", "Pin for Comparison", {QKeySequence(Qt::CTRL | Qt::Key_D)}},
         {"ShowComparisonAction",
          "Show Comparison",

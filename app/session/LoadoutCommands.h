@@ -1,9 +1,9 @@
 #pragma once
 
 // The commands that act on the loadout as a whole: undo and redo, copying the
-// loadout as forum code or as a loadout code and pasting one back, pinning it
-// for comparison and swapping it with the pinned one, and opening the tool
-// windows. They are reached through their
+// loadout as forum code or as a loadout code and pasting one back, copying or
+// saving its picture, pinning it for comparison and swapping it with the
+// pinned one, and opening the tool windows. They are reached through their
 // shortcuts and through the window's context menu; the window carries them
 // out. The layout of the window does not change for them.
 
@@ -31,6 +31,8 @@ public:
         CopyLoadout,
         CopyLoadoutCode,
         PasteLoadout,
+        CopyPicture,
+        SavePicture,
         Pin,
         ShowComparison,
         Swap,

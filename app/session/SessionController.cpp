@@ -3,9 +3,12 @@
 #include "app/desktop/HandlerGuard.h"
 #include "core/Comparison.h"
 #include "reports/LoadoutCode.h"
+#include "reports/LoadoutPicture.h"
 #include "reports/LoadoutText.h"
+#include "reports/PageFile.h"
 #include "reports/Reports.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -69,6 +72,12 @@ void SessionController::run(LoadoutCommands::Command command) {
     case LoadoutCommands::PasteLoadout:
         pasteLoadout();
         break;
+    case LoadoutCommands::CopyPicture:
+        copyPicture();
+        break;
+    case LoadoutCommands::SavePicture:
+        savePicture();
+        break;
     case LoadoutCommands::Pin:
         pin();
         break;
@@ -98,6 +107,8 @@ void SessionController::updateCommands() {
     loadoutCommands->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::CopyLoadoutCode, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
+    loadoutCommands->setEnabled(LoadoutCommands::CopyPicture, vtChosen);
+    loadoutCommands->setEnabled(LoadoutCommands::SavePicture, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::Pin, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::Find, vtChosen);
     loadoutCommands->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
@@ -135,6 +146,33 @@ void SessionController::pasteLoadout() {
     }
     const auto& picks = std::get<vantor::LoadoutPicks>(read);
     step(QStringLiteral("Paste Loadout"), [this, &picks] { host.applyPicks(picks); });
+}
+
+// The clipboard offers the picture to other programs as PNG among others.
+void SessionController::copyPicture() {
+    if (!host.vtChosen())
+        return;
+    QGuiApplication::clipboard()->setImage(host.loadoutPicture());
+}
+
+// The same picture as a PNG file, written whole or not at all; nothing of it
+// is kept once written.
+void SessionController::savePicture() {
+    if (!host.vtChosen())
+        return;
+    const QString chosen = host.choosePictureFile();
+    if (chosen.isEmpty())
+        return;
+    const QString file = vantor::pictureFileName(chosen);
+    const QString what = QStringLiteral("picture");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !host.loadoutPicture().save(&buffer, "PNG")) {
+        guard.report(vantor::saveFailure(what, file, QStringLiteral("it could not be made a PNG")));
+        return;
+    }
+    if (const auto error = vantor::writeWholeFile(file, bytes, what))
+        guard.report(*error);
 }
 
 // The current loadout becomes the pinned one, and the comparison shows.

@@ -2,8 +2,8 @@
 
 // The session around the loadout: every change the user makes is a step that
 // can be taken back and made again; the loadout goes to and comes from the
-// clipboard; and it can be pinned and compared with, and swapped for, the
-// loadout in the window. The window tells the controller when a step happens
+// clipboard, and its picture to the clipboard or a file; and it can be pinned and compared with,
+// and swapped for, the loadout in the window. The window tells the controller when a step happens
 // and does the picks; the controller keeps the history and the pinned loadout
 // and runs the commands.
 
@@ -12,8 +12,10 @@
 #include "app/session/SessionState.h"
 #include "core/Comparison.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPoint>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -45,6 +47,10 @@ public:
     virtual vantor::LoadoutPicks picksAsShown() const = 0;
     // Makes the picks as a user would, running the handlers.
     virtual void applyPicks(const vantor::LoadoutPicks& picks) = 0;
+    // The loadout's picture as the loadout and the VT's picture are now.
+    virtual QImage loadoutPicture() = 0;
+    // The file the user chooses for the picture; empty when cancelled.
+    virtual QString choosePictureFile() = 0;
 
 protected:
     ~SessionHost() = default;
@@ -94,6 +100,8 @@ private:
     void copyLoadout();
     void copyLoadoutCode();
     void pasteLoadout();
+    void copyPicture();
+    void savePicture();
     void pin();
     void swapWithPinned();
 

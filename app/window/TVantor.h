@@ -113,6 +113,8 @@ private:
     void applyPicks(const vantor::LoadoutPicks& picks) override;
     void pickPart(int slot, int part, int level);
     void prepareLevelSelectors(const vantor::LoadoutPicks& picks);
+    QImage loadoutPicture() override;
+    QString choosePictureFile() override;
 
     // Reports.
     void HtmlGenerateButtonClick();

@@ -20,6 +20,7 @@
 #include "model/Text.h"
 #include "model/VtSelection.h"
 #include "reports/LoadoutCode.h"
+#include "reports/LoadoutPicture.h"
 #include "reports/LoadoutText.h"
 #include "reports/PageFile.h"
 #include "reports/Reports.h"
@@ -27,6 +28,7 @@
 
 #include <QDir>
 #include <QScopedValueRollback>
+#include <QStandardPaths>
 #include <QUrl>
 
 using vantor::WeaponKind;
@@ -408,6 +410,24 @@ void TVantor::prepareLevelSelectors(const vantor::LoadoutPicks& picks) {
         return;
     selection->select(vantor::Selector::Vt, picks.vt);
     VTSelectChange();
+}
+
+// The loadout as "Copy Loadout" writes it, with the VT's picture as the
+// picture view shows it; a picture that cannot be read leaves its place
+// empty, having been reported when the VT was chosen.
+QImage TVantor::loadoutPicture() {
+    QImage vt;
+    if (loadout.VTIndex >= 0 && loadout.VTIndex < vantor::VtCount)
+        vt = pictures.load(vtPictureFile(loadout.VTIndex), ResultViews::PictureSize)
+                 .pixmap.toImage();
+    return vantor::loadoutPicture(loadoutAsShown(), vt);
+}
+
+QString TVantor::choosePictureFile() {
+    const QString name = loadout.VTReportText + QStringLiteral(".png");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return platform->saveFileName(this, QStringLiteral("Save Picture"), QDir(folder).filePath(name),
+                                  QStringLiteral("PNG pictures (*.png)"));
 }
 
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {

@@ -1,7 +1,9 @@
 // The HTML page and the forum code, checked line by line against pages
-// written out by hand.
+// written out by hand; and the loadout's picture, where its status and its
+// range bars lie.
 
 #include "model/VtCatalogue.h"
+#include "reports/LoadoutPicture.h"
 #include "reports/Reports.h"
 #include "reports/WebAddresses.h"
 
@@ -127,6 +129,15 @@ QString pictureLine(const QString& source) {
            "\" width=\"248\" height=\"242\"></td>";
 }
 
+// How many pixels of `picture` inside `rect` are exactly `colour`.
+int pixelsOf(const QImage& picture, const QRect& rect, QRgb colour) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += picture.pixel(x, y) == colour;
+    return count;
+}
+
 } // namespace
 
 class TestReports : public QObject {
@@ -154,6 +165,12 @@ private slots:
     void webAddresses();
     void joinCrLf_data();
     void joinCrLf();
+    void pictureStatus_data();
+    void pictureStatus();
+    void pictureRangeBar_data();
+    void pictureRangeBar();
+    void pictureFileName_data();
+    void pictureFileName();
 };
 
 void TestReports::examplePage_data() {
@@ -407,6 +424,106 @@ void TestReports::joinCrLf() {
     QFETCH(QStringList, lines);
     QFETCH(QString, expected);
     QCOMPARE(vantor::joinCrLf(lines), expected);
+}
+
+// The status in its colour on the title line, whatever the others' colours,
+// and the VT's picture in its place.
+void TestReports::pictureStatus_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<bool>("withVtPicture");
+    QTest::newRow("mount over") << int(StatusMountOver) << qRgb(255, 0, 0) << true;
+    QTest::newRow("max over") << int(StatusMaxOver) << qRgb(255, 0, 0) << false;
+    QTest::newRow("std over") << int(StatusStdOver) << qRgb(255, 255, 0) << true;
+    QTest::newRow("VT OK") << int(StatusVtOk) << qRgb(0, 0, 0) << true;
+}
+
+void TestReports::pictureStatus() {
+    QFETCH(int, status);
+    QFETCH(QRgb, colour);
+    QFETCH(bool, withVtPicture);
+    Loadout l = deciderLoadout();
+    l.VTIndex = 2;
+    l.LoadStatus = status;
+    QImage vt;
+    const QRgb vtColour = qRgb(10, 200, 30);
+    if (withVtPicture) {
+        vt = QImage(248, 242, QImage::Format_RGB32);
+        vt.fill(vtColour);
+    }
+    const QImage picture = loadoutPicture(l, vt);
+    QCOMPARE(picture.size(), LoadoutPictureSize);
+    QVERIFY2(pixelsOf(picture, PictureStatusRect, colour) > 30, "the status is not in its colour");
+    for (const QRgb other : {qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 0, 0)})
+        if (other != colour)
+            QCOMPARE(pixelsOf(picture, PictureStatusRect, other), 0);
+    QCOMPARE(picture.pixel(PictureVtRect.center()), withVtPicture ? vtColour : qRgb(255, 255, 255));
+}
+
+// Each slot's bar on the range chart's own row and scale, moved to where the
+// picture holds the chart; a range past the chart's end stops at its edge.
+void TestReports::pictureRangeBar_data() {
+    QTest::addColumn<int>("slot"); // 0-2 main weapons, 3-5 sub-weapons
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::newRow("main weapon 1") << 0 << 0 << 700;
+    QTest::newRow("main weapon 3, from afar") << 2 << 350 << 1400;
+    QTest::newRow("sub-weapon 1 below the comparison row") << 3 << 70 << 490;
+    QTest::newRow("sub-weapon 2") << 4 << 0 << 2100;
+    QTest::newRow("sub-weapon 3 past the chart") << 5 << 1000 << 5000;
+}
+
+void TestReports::pictureRangeBar() {
+    QFETCH(int, slot);
+    QFETCH(int, min);
+    QFETCH(int, max);
+    std::int32_t Loadout::*const mins[] = {&Loadout::MW1RangeMin, &Loadout::MW2RangeMin,
+                                           &Loadout::MW3RangeMin, &Loadout::SW1RangeMin,
+                                           &Loadout::SW2RangeMin, &Loadout::SW3RangeMin};
+    std::int32_t Loadout::*const maxes[] = {&Loadout::MW1RangeMax, &Loadout::MW2RangeMax,
+                                            &Loadout::MW3RangeMax, &Loadout::SW1RangeMax,
+                                            &Loadout::SW2RangeMax, &Loadout::SW3RangeMax};
+    Loadout l = deciderLoadout();
+    l.VTIndex = 2;
+    l.*mins[slot] = min;
+    l.*maxes[slot] = max;
+    const QImage picture = loadoutPicture(l, {});
+    // The comparison bar has its own row between the main and sub-weapons.
+    const RangeBarStyle& style = RangeBars[slot < 3 ? slot : slot + 1];
+    const BarGeometry bar = rangeBar(min, max, style.row);
+    const int top = PictureChartOrigin.y() + bar.top;
+    const int left = PictureChartOrigin.x() + bar.left;
+    const int right = PictureChartOrigin.x() + std::min(bar.left + bar.width, ChartWidth) - 1;
+    // The bar's pixels in its colour, and none of that colour on its row
+    // around it or on the rows above and below it.
+    QCOMPARE(pixelsOf(picture, QRect(QPoint(left, top), QPoint(right, top + BarHeight - 1)),
+                      style.colour),
+             (right - left + 1) * BarHeight);
+    const QRect around(PictureChartOrigin.x(), top - 3, ChartWidth, BarHeight + 6);
+    QCOMPARE(pixelsOf(picture, around, style.colour), (right - left + 1) * BarHeight);
+}
+
+void TestReports::pictureFileName_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "/home/u/Garpike"
+                                  << "/home/u/Garpike.png";
+    QTest::newRow("another extension kept") << "/home/u/a.jpg"
+                                            << "/home/u/a.jpg";
+    QTest::newRow("dot only in the folder") << "/home/u/my.pictures/Garpike"
+                                            << "/home/u/my.pictures/Garpike.png";
+    QTest::newRow("hidden name") << "/home/u/.Garpike"
+                                 << "/home/u/.Garpike.png";
+    QTest::newRow("empty extension") << "/home/u/Garpike."
+                                     << "/home/u/Garpike.png";
+    QTest::newRow("dots inside the name") << "/home/u/Colt N.2.png"
+                                          << "/home/u/Colt N.2.png";
+}
+
+void TestReports::pictureFileName() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QCOMPARE(vantor::pictureFileName(chosen), saved);
 }
 
 QTEST_MAIN(TestReports)

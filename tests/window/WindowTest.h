@@ -27,11 +27,18 @@ public:
         aboutCaption = caption;
         aboutText = text;
     }
+    QString saveFileName(QWidget*, const QString&, const QString& suggested,
+                         const QString&) override {
+        suggestedFiles << suggested;
+        return chosenFile;
+    }
 
     QList<QUrl> opened;
     QStringList errors;
     QString aboutCaption;
     QString aboutText;
+    QStringList suggestedFiles; // where each save began
+    QString chosenFile;         // what the user picks in every save; empty: cancel
 };
 
 struct Window {

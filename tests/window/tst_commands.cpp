@@ -9,13 +9,18 @@
 #include "equipment/OptionalParts.h"
 #include "model/VtCatalogue.h"
 #include "reports/LoadoutCode.h"
+#include "reports/LoadoutPicture.h"
 #include "reports/LoadoutText.h"
+#include "tests/FileTree.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -174,6 +179,9 @@ private slots:
     void typedStartPicksOnEnter_data();
     void typedStartPicksOnEnter();
     void copyLoadoutIsTheForumCode();
+    void copyAsPicture();
+    void savePicture_data();
+    void savePicture();
     void pasteRoundTrip_data();
     void pasteRoundTrip();
     void badPaste_data();
@@ -471,13 +479,14 @@ void TestCommands::contextMenu() {
             texts << a->text() + QLatin1Char('\t') + a->shortcut().toString();
             enabled << a->isEnabled();
         }
-    QCOMPARE(texts, (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
-                                 "Copy Loadout Code\tCtrl+Alt+C", "Paste Loadout\tCtrl+Shift+V",
-                                 "Pin for Comparison\tCtrl+D", "Show Comparison\tCtrl+Shift+P",
-                                 "Browse VTs and Weapons\tCtrl+B", "Find Loadouts\tCtrl+F",
-                                 "User Guide\tF1"}));
-    QCOMPARE(enabled,
-             (QList<bool>{false, false, false, false, false, false, false, true, false, true}));
+    QCOMPARE(texts,
+             (QStringList{"Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Copy Loadout\tCtrl+Shift+C",
+                          "Copy Loadout Code\tCtrl+Alt+C", "Paste Loadout\tCtrl+Shift+V",
+                          "Copy as Picture\t", "Save Picture...\t", "Pin for Comparison\tCtrl+D",
+                          "Show Comparison\tCtrl+Shift+P", "Browse VTs and Weapons\tCtrl+B",
+                          "Find Loadouts\tCtrl+F", "User Guide\tF1"}));
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, false, false, false,
+                                   true, false, true}));
     menu->close();
 
     w.chooseVt(QStringLiteral("Colt"));
@@ -487,7 +496,8 @@ void TestCommands::contextMenu() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             enabled << a->isEnabled();
-    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, true, false, true, true, true}));
+    QCOMPARE(enabled, (QList<bool>{true, false, true, true, true, true, true, true, false, true,
+                                   true, true}));
     // Undo and Redo name the step they take back or make again.
     QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Undo Pick Colt"));
     menu->actions().constFirst()->trigger();
@@ -575,6 +585,130 @@ void TestCommands::copyLoadoutIsTheForumCode() {
     w.click("ForumToClipBoardButton");
     QCOMPARE(copied, QGuiApplication::clipboard()->text());
     QVERIFY(copied.contains(QStringLiteral("\r\n")));
+}
+
+// A loadout with weapons, parts and fuel, more than the VT's maximum load.
+void pickOverLoadout(const Window& w) {
+    w.chooseVt(QStringLiteral("Garpike"));
+    w.pick("FTSelect", QStringLiteral("1 Fuel Tank"));
+    w.pick("OPSelect1", QStringLiteral("Advanced Armour"));
+    w.pick("MWSelect1", QStringLiteral("270-AR"));
+    w.pick("MWSelect2", QStringLiteral("140-MG"));
+    w.pick("MWSelect3", QStringLiteral("270-AR"));
+    w.pick("SWSelect1", QStringLiteral("AVTM"));
+    w.pick("SWSelect3", QStringLiteral("NPM"));
+    w.pick("OPSelect2", QStringLiteral("Advanced Balancer"));
+    w.pick("OPLSelect2", QStringLiteral("3"));
+}
+
+QImage copiedPicture(const Window& w) {
+    w.window->findChild<QAction*>(QStringLiteral("CopyPictureAction"))->trigger();
+    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+}
+
+// Nothing without a VT; with one, the loadout's picture with the VT's.
+void TestCommands::copyAsPicture() {
+    Window w;
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    QVERIFY(copiedPicture(w).isNull());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    pickOverLoadout(w);
+    QCOMPARE(w.text("Label9"), QStringLiteral("MAX OVER"));
+    const QImage picture = copiedPicture(w);
+    QCOMPARE(picture.size(), LoadoutPictureSize);
+    // The VT's picture as the picture view shows it, not an empty place.
+    QVERIFY(picture.pixel(PictureVtRect.center()) != qRgb(255, 255, 255));
+}
+
+void TestCommands::savePicture_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("chosen"); // in the test's folder
+    QTest::addColumn<QString>("saved");  // what is written there; empty: nothing
+    QTest::addColumn<QString>("reason"); // in the message; empty: none
+    QTest::newRow("new file") << ""
+                              << "Garpike.png"
+                              << "Garpike.png"
+                              << "";
+    QTest::newRow("no extension") << ""
+                                  << "Garpike"
+                                  << "Garpike.png"
+                                  << "";
+    QTest::newRow("an older picture") << "old"
+                                      << "Garpike.png"
+                                      << "Garpike.png"
+                                      << "";
+    QTest::newRow("cancelled") << ""
+                               << ""
+                               << ""
+                               << "";
+    QTest::newRow("symbolic link") << "link"
+                                   << "Garpike.png"
+                                   << ""
+                                   << "symbolic link";
+    QTest::newRow("read-only file") << "read-only"
+                                    << "Garpike.png"
+                                    << ""
+                                    << "write-protected";
+    QTest::newRow("missing folder") << ""
+                                    << "Gone/Garpike.png"
+                                    << ""
+                                    << "No such file or directory";
+}
+
+// The picture on the clipboard, byte for byte a PNG of the same pixels; a
+// failure names the file and leaves everything as it was.
+void TestCommands::savePicture() {
+    QFETCH(QString, obstacle);
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString target = dir.filePath(QStringLiteral("Garpike.png"));
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.png"));
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    if (obstacle == "old" || obstacle == "read-only")
+        QVERIFY(write(target, "an older picture"));
+    if (obstacle == "read-only")
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
+    if (obstacle == "link") {
+        QVERIFY(write(elsewhere, "someone else's picture"));
+        QVERIFY(QFile::link(elsewhere, target));
+    }
+    const auto before = fileTree(dir.path());
+
+    Window w;
+    pickOverLoadout(w);
+    w.platform->chosenFile = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+    w.window->findChild<QAction*>(QStringLiteral("SavePictureAction"))->trigger();
+    QCOMPARE(w.platform->suggestedFiles.size(), 1);
+    QVERIFY(w.platform->suggestedFiles[0].endsWith(QStringLiteral("/Garpike.png")));
+    if (reason.isEmpty()) {
+        QCOMPARE(w.platform->errors, QStringList());
+    } else {
+        QCOMPARE(w.platform->errors.size(), 1);
+        QVERIFY2(w.platform->errors[0].contains(QDir::toNativeSeparators(dir.filePath(chosen))),
+                 qPrintable(w.platform->errors[0]));
+        QVERIFY2(w.platform->errors[0].contains(reason), qPrintable(w.platform->errors[0]));
+    }
+    auto after = fileTree(dir.path());
+    if (saved.isEmpty()) {
+        QCOMPARE(after, before);
+        return;
+    }
+    // The picture in its file, and nothing else changed.
+    const QString file = dir.filePath(saved);
+    QVERIFY(after.contains(file));
+    const QByteArray png = after.take(file);
+    auto others = before;
+    others.remove(file);
+    QCOMPARE(after, others);
+    QImage written;
+    QVERIFY(written.loadFromData(png, "PNG"));
+    QCOMPARE(written.convertToFormat(QImage::Format_RGB32), copiedPicture(w));
 }
 
 void TestCommands::pasteRoundTrip_data() {

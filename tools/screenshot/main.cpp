@@ -20,6 +20,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -87,7 +88,8 @@ bool save(QWidget* widget, const QDir& folder, const char* name) {
 
 // Every picture the guide shows, from one session: the window at start, the
 // four result views and the pages for a loadout, the comparison, catalogue
-// and finder windows, and an open weapon list with its previews.
+// and finder windows, an open weapon list with its previews, and the
+// loadout's picture.
 int renderGuide(const QDir& folder) {
     TVantor window;
     window.show();
@@ -156,6 +158,11 @@ int renderGuide(const QDir& folder) {
     if (finder)
         finder->resize(1400, 460);
     ok &= finder && save(finder, folder, "finder.png");
+
+    // The loadout's picture as "Copy as Picture" puts it on the clipboard.
+    window.findChild<QAction*>(QStringLiteral("CopyPictureAction"))->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ok &= !copied.isNull() && copied.save(folder.filePath(QStringLiteral("loadout-picture.png")));
 
     // Another Qt draws its widgets a little differently: the test compares
     // the pictures only under the Qt that rendered them.
