@@ -68,7 +68,8 @@ public:
     bool openUrl(const QUrl&) override { return true; }
     void showError(QWidget*, const QString& message) override { errors << message; }
     void showAbout(const QString&, const QString&) override {}
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override {
         return {};
     }
     QStringList errors;

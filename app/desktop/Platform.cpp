@@ -26,7 +26,17 @@ void DesktopPlatform::showAbout(const QString& caption, const QString& text) {
     box.exec();
 }
 
+// QFileDialog::getSaveFileName() has no default suffix: a name typed without
+// one would be extended only after the dialog had checked it, and an existing
+// file of the extended name replaced without asking.
 QString DesktopPlatform::saveFileName(QWidget* parent, const QString& caption,
-                                      const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+                                      const QString& suggested, const QString& filter,
+                                      const QString& suffix) {
+    QFileDialog dialog(parent, caption, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

@@ -19,9 +19,10 @@ public:
     // A modal information box with one OK button and a question-mark icon.
     virtual void showAbout(const QString& caption, const QString& text) = 0;
     // The file the user chooses to save to, starting at `suggested`; empty
-    // when the user cancels.
+    // when the user cancels. A name typed without an extension takes
+    // `suffix` before the dialog asks whether to replace a file of that name.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& suffix) = 0;
 };
 
 // The real desktop: QDesktopServices and QMessageBox.
@@ -31,5 +32,5 @@ public:
     void showError(QWidget* parent, const QString& message) override;
     void showAbout(const QString& caption, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                         const QString& filter) override;
+                         const QString& filter, const QString& suffix) override;
 };

@@ -427,7 +427,7 @@ QString TVantor::choosePictureFile() {
     const QString name = loadout.VTReportText + QStringLiteral(".png");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return platform->saveFileName(this, QStringLiteral("Save Picture"), QDir(folder).filePath(name),
-                                  QStringLiteral("PNG pictures (*.png)"));
+                                  QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
 }
 
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {

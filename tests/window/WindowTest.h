@@ -27,7 +27,7 @@ public:
         aboutCaption = caption;
         aboutText = text;
     }
-    QString saveFileName(QWidget*, const QString&, const QString& suggested,
+    QString saveFileName(QWidget*, const QString&, const QString& suggested, const QString&,
                          const QString&) override {
         suggestedFiles << suggested;
         return chosenFile;

@@ -13,8 +13,10 @@
 #include "weapons/WeaponCatalogue.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
 #include <QLineEdit>
@@ -290,6 +292,7 @@ private slots:
     void pageCannotBeWritten_data();
     void pageCannotBeWritten();
     void desktopMessagesArePlainText();
+    void desktopSaveAsksForTheNameItCompletes();
     void picturesComeBackFromTheirFiles();
 };
 
@@ -655,6 +658,52 @@ void TestBadInput::desktopMessagesArePlainText() {
     QCOMPARE(boxes, 1);
     QCOMPARE(format, Qt::PlainText);
     QCOMPARE(shown, message);
+}
+
+// A picture saved as "Garpike" goes to "Garpike.png": where that file exists,
+// the desktop's save dialog asks before replacing it, as it does for a name
+// typed in full. Answered no, nothing is chosen.
+void TestBadInput::desktopSaveAsksForTheNameItCompletes() {
+    QTemporaryDir dir;
+    QFile kept(dir.filePath(QStringLiteral("Garpike.png")));
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.close();
+    // Both the dialog and its question are modal: each is answered from
+    // within its own event loop, once it shows.
+    struct Answer : QObject {
+        QString asked;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() != QEvent::Show)
+                return false;
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                asked = box->text();
+                QMetaObject::invokeMethod(
+                    box, [box] { box->done(QMessageBox::No); }, Qt::QueuedConnection);
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(watched)) {
+                QMetaObject::invokeMethod(
+                    dialog, [this, dialog] { typeAndSave(dialog); }, Qt::QueuedConnection);
+            }
+            return false;
+        }
+        void typeAndSave(QFileDialog* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            if (!name || !buttons || !buttons->button(QDialogButtonBox::Save))
+                return dialog->reject();
+            name->setText(QStringLiteral("Garpike"));
+            buttons->button(QDialogButtonBox::Save)->click();
+            // Still open after a "no": the user gives up.
+            if (dialog->isVisible())
+                dialog->reject();
+        }
+    } answer;
+    qApp->installEventFilter(&answer);
+    const QString chosen = DesktopPlatform().saveFileName(
+        nullptr, QStringLiteral("Save Picture"), dir.filePath(QStringLiteral("Loadout.png")),
+        QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
+    qApp->removeEventFilter(&answer);
+    QVERIFY2(answer.asked.contains(QStringLiteral("Garpike.png")), qPrintable(answer.asked));
+    QCOMPARE(chosen, QString());
 }
 
 QTEST_MAIN(TestBadInput)
