@@ -187,7 +187,12 @@ private slots:
                 const auto result = readLoadoutText(variant);
                 QVERIFY2(std::holds_alternative<LoadoutPicks>(result), qPrintable(error(result)));
                 QCOMPARE(std::get<LoadoutPicks>(result), picks);
-                QVERIFY(readPastedLoadout(variant) == result);
+                // A paste also looks for a loadout code, character by
+                // character: in the longest text only once per VT, as that
+                // costs a minute under the sanitizers over every row.
+                if (variant.size() < MaxLoadoutTextLength ||
+                    QByteArray(QTest::currentDataTag()).endsWith(" only"))
+                    QVERIFY(readPastedLoadout(variant) == result);
             }
         }
     }
@@ -339,15 +344,21 @@ void TestLoadoutText::rejected_data() {
 void TestLoadoutText::codeRoundTrip_data() {
     QTest::addColumn<int>("vt");
     QTest::addColumn<int>("seed");
+    QTest::addColumn<bool>("everyPair");
+    // The part states do not depend on the VT: every pair of them on two VTs
+    // (one with the MM), and each state in both slots on every VT.
     for (int vt = 0; vt < VtCount; ++vt)
-        QTest::addRow("%s", VtCatalogue[vt].selectorName.data()) << vt << vt * 7 + 1;
+        QTest::addRow("%s", VtCatalogue[vt].selectorName.data())
+            << vt << vt * 7 + 1
+            << (vt == ProminenceM2 || VtCatalogue[vt].selectorName == "Garpike");
 }
 
-// Every pair of part slot states and random weapons, fuel and MM: each code
-// reads back as its picks, and differs from the code of every other pair.
+// Pairs of part slot states with random weapons, fuel and MM: each code reads
+// back as its picks, and differs from the code of every other pair.
 void TestLoadoutText::codeRoundTrip() {
     QFETCH(int, vt);
     QFETCH(int, seed);
+    QFETCH(bool, everyPair);
     QRandomGenerator rng{quint32(seed)};
     const std::vector<PartPick> states = allPartStates();
     QCOMPARE(states.size(), 107u);
@@ -355,17 +366,21 @@ void TestLoadoutText::codeRoundTrip() {
     for (int i = 0; i < 16; ++i)
         others.push_back(codePicksFor(vt, rng));
     QSet<QString> codes;
-    for (const PartPick& first : states)
-        for (const PartPick& second : states) {
+    const std::size_t n = states.size();
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < n; ++j) {
+            // Otherwise each state once in each slot, beside a shifting other.
+            if (!everyPair && j != (i * 37 + std::size_t(vt)) % n)
+                continue;
             LoadoutPicks picks = others[std::size_t(codes.size()) % others.size()];
-            picks.parts = {first, second};
+            picks.parts = {states[i], states[j]};
             const QString code = loadoutCode(picks);
             const auto read = readLoadoutCode(code);
             QVERIFY2(std::holds_alternative<LoadoutPicks>(read), qPrintable(error(read)));
             QCOMPARE(std::get<LoadoutPicks>(read), picks);
             codes.insert(code.first(7)); // the VT, fuel, MM and parts
         }
-    QCOMPARE(codes.size(), qsizetype(states.size() * states.size()));
+    QCOMPARE(codes.size(), qsizetype(everyPair ? n * n : n));
 }
 
 void TestLoadoutText::codeCheck_data() {
