@@ -211,8 +211,18 @@ QStringList Window::dump() const {
     return lines;
 }
 
-int randomActions(int usual) {
+namespace {
+int randomShare() {
     bool ok = false;
     const int share = qEnvironmentVariableIntValue("VANTOR_RANDOM_SHARE", &ok);
-    return ok && share > 0 ? std::max(1, usual * share / 100) : usual;
+    return ok && share > 0 && share < 100 ? share : 100;
+}
+} // namespace
+
+int randomActions(int usual) {
+    return std::max(1, usual * randomShare() / 100);
+}
+
+bool sampledRow(int index) {
+    return index % (100 / randomShare()) == 0;
 }

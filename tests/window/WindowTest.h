@@ -86,3 +86,6 @@ struct Window {
 // that VANTOR_RANDOM_SHARE asks for. Under the sanitizers the tests run three
 // times slower, and CI runs them there with a quarter of the actions.
 int randomActions(int usual);
+// Whether row `index` of a long table of rows alike (one per VT) is made:
+// every row, or the same share of them, spread evenly.
+bool sampledRow(int index);
