@@ -66,6 +66,13 @@ endif()
 # their data through the working directory, never through QFINDTESTDATA, so
 # the macro goes and one precompiled header serves every test.
 set(VANTOR_TEST_COMPILE_OPTIONS -O0 -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
+# Under the sanitizers, they watch the program: the tests' own code is built
+# without them, which takes a quarter off compiling it and lets the tests'
+# own loops (the finder's complete enumeration, the round trips) run at full
+# speed; the program's code they call stays sanitized.
+if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
+  list(APPEND VANTOR_TEST_COMPILE_OPTIONS -fno-sanitize=all)
+endif()
 
 # vantor_precompile(<target> <kind>): <target> reuses the precompiled header
 # of <kind> (gui, widgets, test_gui, test_widgets), made on first use.
