@@ -4,6 +4,7 @@
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
+#include "app/tools/SortedTable.h"
 #include "factions/Factions.h"
 #include "model/Text.h"
 
@@ -144,18 +145,7 @@ QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
     auto* table = new PlainTableView(this);
     table->setObjectName(QString::fromLatin1(name));
     table->setAccessibleName(accessibleName);
-    table->setModel(proxy);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->setAlternatingRowColors(true);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setWordWrap(false);
-    // Catalogue order until a column is chosen; a first click sorts up.
-    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table->horizontalHeader()->setSortIndicatorShown(true);
-    table->setSortingEnabled(true);
+    setUpSortedTable(table, proxy); // in catalogue order until a column is chosen
     table->setToolTip(QStringLiteral("Enter or a double-click picks the row into the main "
                                      "window; Ctrl+S sorts by the current column."));
     return table;
@@ -207,16 +197,6 @@ void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
     setReason(place.reason);
     if (place.pick)
         emit weaponPicked(place.pick->selector, place.pick->item);
-}
-
-void CatalogueWindow::sortByCurrentColumn(QTableView* table) {
-    const int column = table->currentIndex().isValid() ? table->currentIndex().column() : 0;
-    QHeaderView* header = table->horizontalHeader();
-    const Qt::SortOrder order = header->sortIndicatorSection() == column &&
-                                        header->sortIndicatorOrder() == Qt::AscendingOrder
-                                    ? Qt::DescendingOrder
-                                    : Qt::AscendingOrder;
-    table->sortByColumn(column, order);
 }
 
 void CatalogueWindow::describeSort(QTableView* table) {

@@ -46,7 +46,6 @@ private:
 
     QTableView* makeTable(const char* name, CatalogueProxy* proxy, const QString& accessibleName);
     void pickRow(QTableView* table, const QModelIndex& index);
-    void sortByCurrentColumn(QTableView* table);
     void describeSort(QTableView* table);
     void showReason(const QModelIndex& current);
     void setReason(const QString& text);

@@ -5,6 +5,7 @@
 #include "app/desktop/TableText.h"
 #include "app/tools/CatalogueProxy.h"
 #include "app/tools/FinderSearch.h"
+#include "app/tools/SortedTable.h"
 #include "equipment/OptionalParts.h"
 #include "model/Text.h"
 #include "weapons/WeaponCatalogue.h"
@@ -111,18 +112,7 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     table = new PlainTableView(this);
     table->setObjectName(QStringLiteral("FinderTable"));
     table->setAccessibleName(QStringLiteral("Loadouts found"));
-    table->setModel(proxy);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->setAlternatingRowColors(true);
-    table->setWordWrap(false);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    // Best first until a column is chosen; a first click sorts up.
-    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table->horizontalHeader()->setSortIndicatorShown(true);
-    table->setSortingEnabled(true);
+    setUpSortedTable(table, proxy); // best first until a column is chosen
     table->setToolTip(QStringLiteral("Enter or a double-click puts the loadout into the main "
                                      "window; Ctrl+D pins it for the comparison; Ctrl+C copies "
                                      "the table."));
@@ -495,14 +485,6 @@ void FinderWindow::pinRow(const QModelIndex& index) {
     emit loadoutPinned(chosen);
 }
 
-// Up first, then down again, as a click on the column's header sorts.
-void FinderWindow::sortByColumn(int column) {
-    const QHeaderView* header = table->horizontalHeader();
-    const bool up = header->sortIndicatorSection() == column &&
-                    header->sortIndicatorOrder() == Qt::AscendingOrder;
-    table->sortByColumn(column, up ? Qt::DescendingOrder : Qt::AscendingOrder);
-}
-
 void FinderWindow::copyTable() {
     QGuiApplication::clipboard()->setText(tableText(*proxy));
 }
@@ -550,7 +532,7 @@ bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
         else if (copy)
             copyTable();
         else
-            sortByColumn(current.isValid() ? current.column() : 0);
+            sortByCurrentColumn(table);
     });
     return true;
 }

@@ -66,7 +66,6 @@ private:
     const vantor::FoundLoadout* foundAt(const QModelIndex& index) const;
     void pickRow(const QModelIndex& index);
     void pinRow(const QModelIndex& index);
-    void sortByColumn(int column);
     void copyTable();
 
     HandlerGuard& guard;
