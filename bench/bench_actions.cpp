@@ -648,11 +648,10 @@ void registerAll() {
                     });
             },
             500);
-    // A loadout pasted from the clipboard as forum code: every pick a user
-    // would make, as one step.
-    add(
-        "PasteLoadout",
-        [](benchmark::State& st) {
+    // A loadout pasted from the clipboard, as forum code and as a loadout
+    // code: every pick a user would make, as one step.
+    const auto paste = [](QKeyCombination copy) {
+        return [copy](benchmark::State& st) {
             Session s;
             loadoutSetUp(s);
             s.pick("FTSelect", 2);
@@ -661,34 +660,16 @@ void registerAll() {
             s.pick("MWSelect1", 1);
             s.pick("SWSelect1", 2);
             s.activate();
-            s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+            s.press(copy);
             s.pick("VTSelect", 0);
             s.activate();
             Session::settle();
             measure(
                 st, s, [](int) {}, [&](int) { s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_V); });
-        },
-        300);
-    // The same loadout pasted as a loadout code.
-    add(
-        "PasteLoadoutCode",
-        [](benchmark::State& st) {
-            Session s;
-            loadoutSetUp(s);
-            s.pick("FTSelect", 2);
-            s.pick("OPSelect1", 2);
-            s.pick("OPLSelect1", 1);
-            s.pick("MWSelect1", 1);
-            s.pick("SWSelect1", 2);
-            s.activate();
-            s.press(Qt::CTRL | Qt::ALT | Qt::Key_C);
-            s.pick("VTSelect", 0);
-            s.activate();
-            Session::settle();
-            measure(
-                st, s, [](int) {}, [&](int) { s.press(Qt::CTRL | Qt::SHIFT | Qt::Key_V); });
-        },
-        300);
+        };
+    };
+    add("PasteLoadout", paste(Qt::CTRL | Qt::SHIFT | Qt::Key_C), 300);
+    add("PasteLoadoutCode", paste(Qt::CTRL | Qt::ALT | Qt::Key_C), 300);
     // A weapon pick while a loadout is pinned: the comparison follows it.
     add(
         "PickMainWeaponPinned",
