@@ -4,7 +4,7 @@
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
 #include "app/tools/CatalogueProxy.h"
-#include "app/tools/FinderSearch.h"
+#include "app/tools/FinderRunner.h"
 #include "app/tools/SortedTable.h"
 #include "equipment/OptionalParts.h"
 #include "model/Text.h"
@@ -104,7 +104,7 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
                  QStringLiteral("Vantor - Loadout Finder"), LeastSize),
       guard(guard) {
     setAccessibleName(windowTitle());
-    search = new FinderSearch(this);
+    search = new FinderRunner(this);
     model = new FinderModel(this);
     proxy = new CatalogueProxy(this);
     proxy->setSourceModel(model);
@@ -164,7 +164,7 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(search, &FinderSearch::answered, this,
+    connect(search, &FinderRunner::answered, this,
             [this](const vantor::FinderRequest& request, const vantor::FinderAnswer& answer) {
                 showAnswer(request, answer);
             });

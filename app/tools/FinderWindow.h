@@ -14,7 +14,7 @@
 #include <array>
 
 class CatalogueProxy;
-class FinderSearch;
+class FinderRunner;
 class HandlerGuard;
 class QCheckBox;
 class QComboBox;
@@ -69,7 +69,7 @@ private:
     void copyTable();
 
     HandlerGuard& guard;
-    FinderSearch* search = nullptr;
+    FinderRunner* search = nullptr;
     FinderModel* model = nullptr;
     CatalogueProxy* proxy = nullptr;
     QTableView* table = nullptr;

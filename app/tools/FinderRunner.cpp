@@ -1,23 +1,23 @@
-#include "app/tools/FinderSearch.h"
+#include "app/tools/FinderRunner.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
 using vantor::FinderAnswer;
 using vantor::FinderRequest;
 
-FinderSearch::~FinderSearch() {
+FinderRunner::~FinderRunner() {
     cancelRunning();
     for (QFuture<FinderAnswer>& worker : workers)
         worker.waitForFinished();
 }
 
-void FinderSearch::cancelRunning() {
+void FinderRunner::cancelRunning() {
     if (cancelFlag)
         cancelFlag->store(true);
     cancelFlag.reset();
 }
 
-void FinderSearch::search(const FinderRequest& request) {
+void FinderRunner::search(const FinderRequest& request) {
     cancelRunning();
     workers.removeIf([](const QFuture<FinderAnswer>& worker) { return worker.isFinished(); });
     const quint64 id = ++newest;

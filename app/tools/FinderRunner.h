@@ -16,13 +16,13 @@
 #include <atomic>
 #include <memory>
 
-class FinderSearch : public QObject {
+class FinderRunner : public QObject {
     Q_OBJECT
 
 public:
     using QObject::QObject;
     // Cancels what still runs and waits for it: the workers outlive nothing.
-    ~FinderSearch() override;
+    ~FinderRunner() override;
 
     void search(const vantor::FinderRequest& request);
     // A search on a worker thread has not answered yet.
