@@ -249,12 +249,11 @@ QImage loadoutPicture(const Loadout& loadout, const QImage& vtPicture) {
 
 QString pictureFileName(const QString& chosen) {
     const QString name = QFileInfo(chosen).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    // A dot that only starts the name (".loadout") makes it hidden, and one
-    // that ends it ("loadout.") opens an extension the user left empty.
-    if (dot == name.size() - 1)
+    // A name that ends in a dot ("loadout.") opens an extension the user left
+    // empty; a dot that only starts it (".png") makes it hidden.
+    if (name.endsWith(QLatin1Char('.')))
         return chosen + QStringLiteral("png");
-    if (dot > 0)
+    if (name.size() > 4 && name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
         return chosen;
     return chosen + QStringLiteral(".png");
 }

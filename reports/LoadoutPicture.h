@@ -39,8 +39,9 @@ QRect pictureRangeBar(int bar, int minMetres, int maxMetres);
 // window shows it (a null image leaves its place empty).
 QImage loadoutPicture(const Loadout& loadout, const QImage& vtPicture);
 
-// The name a picture is saved under: the chosen one, with ".png" added when
-// the file's name has no extension.
+// The name a picture is saved under: the chosen one, with ".png" added unless
+// it ends so already. The file is a PNG whatever name was typed, and its name
+// says so: "loadout.jpg" becomes "loadout.jpg.png", never a PNG called JPEG.
 QString pictureFileName(const QString& chosen);
 
 } // namespace vantor

@@ -508,8 +508,12 @@ void TestReports::pictureFileName_data() {
     QTest::addColumn<QString>("saved");
     QTest::newRow("no extension") << "/home/u/Garpike"
                                   << "/home/u/Garpike.png";
-    QTest::newRow("another extension kept") << "/home/u/a.jpg"
-                                            << "/home/u/a.jpg";
+    QTest::newRow("another extension: a PNG all the same") << "/home/u/a.jpg"
+                                                           << "/home/u/a.jpg.png";
+    QTest::newRow("PNG in capitals") << "/home/u/Colt.PNG"
+                                     << "/home/u/Colt.PNG";
+    QTest::newRow("hidden, named as an extension") << "/home/u/.png"
+                                                   << "/home/u/.png.png";
     QTest::newRow("dot only in the folder") << "/home/u/my.pictures/Garpike"
                                             << "/home/u/my.pictures/Garpike.png";
     QTest::newRow("hidden name") << "/home/u/.Garpike"
@@ -518,6 +522,8 @@ void TestReports::pictureFileName_data() {
                                      << "/home/u/Garpike.png";
     QTest::newRow("dots inside the name") << "/home/u/Colt N.2.png"
                                           << "/home/u/Colt N.2.png";
+    QTest::newRow("a dot inside, no extension") << "/home/u/Colt N.2"
+                                                << "/home/u/Colt N.2.png";
 }
 
 void TestReports::pictureFileName() {
