@@ -36,7 +36,7 @@ endif()
 
 # Precompiled headers, one per kind of target, each built once and reused by
 # every target of its kind: the subsystems (QtCore and QtGui), the window
-# layer (QtWidgets) and the tests (QtTest, with and without widgets). A kind
+# layer (QtWidgets) and the tests (QtTest and QtWidgets). A kind
 # is defined by the Qt modules its targets link, as those set the macros the
 # Qt headers read; GCC refuses a header precompiled under other macros, and
 # -Winvalid-pch says so instead of silently parsing everything again.
@@ -49,12 +49,10 @@ set(VANTOR_PCH_widgets ${VANTOR_PCH_gui}
   <QApplication> <QWidget> <QLabel> <QComboBox> <QPushButton> <QLineEdit> <QGroupBox>
   <QPlainTextEdit> <QTableView> <QHeaderView> <QAbstractItemView> <QAction> <QMenu>
   <QScreen> <QAccessible>)
-set(VANTOR_PCH_test_gui ${VANTOR_PCH_gui} <QTest> <QSignalSpy>)
-set(VANTOR_PCH_test_widgets ${VANTOR_PCH_widgets} <QTest> <QSignalSpy>)
+set(VANTOR_PCH_test ${VANTOR_PCH_widgets} <QTest> <QSignalSpy>)
 set(VANTOR_PCH_LIBS_gui Qt6::Core Qt6::Gui)
 set(VANTOR_PCH_LIBS_widgets Qt6::Core Qt6::Gui Qt6::Widgets)
-set(VANTOR_PCH_LIBS_test_gui Qt6::Core Qt6::Gui Qt6::Test)
-set(VANTOR_PCH_LIBS_test_widgets Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Test)
+set(VANTOR_PCH_LIBS_test Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Test)
 if(VANTOR_PRECOMPILE)
   add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Winvalid-pch>)
 endif()
@@ -75,7 +73,7 @@ if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
 endif()
 
 # vantor_precompile(<target> <kind>): <target> reuses the precompiled header
-# of <kind> (gui, widgets, test_gui, test_widgets), made on first use.
+# of <kind> (gui, widgets, test), made on first use.
 function(vantor_precompile target kind)
   if(NOT VANTOR_PRECOMPILE)
     return()
@@ -89,7 +87,7 @@ function(vantor_precompile target kind)
     set_target_properties(${host} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     target_precompile_headers(${host} PRIVATE ${VANTOR_PCH_${kind}})
   endif()
-  if(kind MATCHES "^test_")
+  if(kind STREQUAL "test")
     target_compile_options(${host} PRIVATE ${VANTOR_TEST_COMPILE_OPTIONS})
   endif()
   target_precompile_headers(${target} REUSE_FROM ${host})
@@ -97,7 +95,7 @@ function(vantor_precompile target kind)
   # own moc unit empty: loading the header there would cost a second for
   # nothing.
   get_target_property(binary_dir ${target} BINARY_DIR)
-  if(kind MATCHES "^test_")
+  if(kind STREQUAL "test")
     set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
                                 PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
   endif()
