@@ -2,12 +2,12 @@
 # Clean minimal Debian roots for checking the package and running the tests on
 # another Debian release. Sourced by check-package.sh and test-in-root.sh.
 #
-# The downloaded packages are kept between runs outside the checkout, so that
-# a fresh clone (as CI's) finds them: debootstrap's and apt's of each release.
-# debootstrap checks each package against the release's signed checksums
-# before it unpacks it, and apt checks a kept archive against the signed
-# package lists before it installs it. A root itself is always made afresh
-# and never reused.
+# A root is made by mmdebstrap, which installs the essential packages with apt
+# in one go, in half the processor time debootstrap takes. The downloaded
+# packages are kept between runs outside the checkout, one folder per release,
+# so that a fresh clone (as CI's) finds them; apt checks a kept archive
+# against the release's signed package lists before it installs it. A root
+# itself is always made afresh and never reused.
 set -euo pipefail
 
 VANTOR_ROOTS=${VANTOR_ROOTS:-$PWD/build/roots}
@@ -17,7 +17,7 @@ VANTOR_MIRROR=${VANTOR_MIRROR:-http://deb.debian.org/debian}
 
 vantor_root_tools() {
     local missing=()
-    for p in debootstrap debian-archive-keyring "$@"; do
+    for p in mmdebstrap debian-archive-keyring "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -32,18 +32,21 @@ vantor_make_root() {
     local suite=$1 dir=$2
     [ "$(id -u)" -eq 0 ] || { echo "Making a Debian root needs root"; exit 1; }
     vantor_remove_root "$dir"
-    mkdir -p "$VANTOR_CACHE/debootstrap/$suite" "$(dirname "$dir")"
-    debootstrap --variant=minbase --cache-dir="$VANTOR_CACHE/debootstrap/$suite" \
-        "$suite" "$dir" "$VANTOR_MIRROR" >"$dir.log" 2>&1 ||
-        { tail -20 "$dir.log"; echo "debootstrap $suite failed"; exit 1; }
-    echo "deb $VANTOR_MIRROR $suite main" >"$dir/etc/apt/sources.list"
-    echo 'APT::Install-Recommends "false";' >"$dir/etc/apt/apt.conf.d/90norecommends"
-    # A root lives for one check: dpkg need not wait for every file to reach the disk.
-    echo force-unsafe-io >"$dir/etc/dpkg/dpkg.cfg.d/90unsafe-io"
+    local archives=$VANTOR_CACHE/apt/$suite
+    mkdir -p "$archives/partial" "$(dirname "$dir")"
+    # The kept archives are mounted where apt downloads, and the essential
+    # ones are not deleted after unpacking, so that they stay kept. The
+    # package lists stay in the root, so that every copy of it has them. A
+    # root lives for one check: dpkg need not wait for every file to reach the
+    # disk.
+    mmdebstrap --variant=minbase --mode=root --skip=essential/unlink --skip=cleanup/apt/lists \
+        --aptopt='APT::Install-Recommends "false"' --dpkgopt=force-unsafe-io \
+        --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
+        --setup-hook="mount --bind '$archives' \"\$1/var/cache/apt/archives\"" \
+        --customize-hook='umount "$1/var/cache/apt/archives"' \
+        "$suite" "$dir" "deb $VANTOR_MIRROR $suite main" >"$dir.log" 2>&1 ||
+        { vantor_unmount_root "$dir"; tail -20 "$dir.log"; echo "mmdebstrap $suite failed"; exit 1; }
     cp /etc/resolv.conf "$dir/etc/resolv.conf"
-    # The package lists once here, so that every copy of the root has them.
-    vantor_in_root "$dir" apt-get update -qq >>"$dir.log" 2>&1 ||
-        { tail -20 "$dir.log"; echo "apt-get update in $suite failed"; exit 1; }
 }
 
 # Mounts /proc, /dev and the suite's kept apt archives into a root;
