@@ -5,6 +5,7 @@
 
 #include "app/desktop/Platform.h"
 #include "app/window/TVantor.h"
+#include "tests/RandomShare.h"
 
 #include <QComboBox>
 #include <QKeySequence>
@@ -81,11 +82,3 @@ struct Window {
     FakePlatform* platform = nullptr;
     std::unique_ptr<TVantor> window;
 };
-
-// How many random actions a test makes: `usual`, or the share of it in percent
-// that VANTOR_RANDOM_SHARE asks for. Under the sanitizers the tests run three
-// times slower, and CI runs them there with a quarter of the actions.
-int randomActions(int usual);
-// Whether row `index` of a long table of rows alike (one per VT) is made:
-// every row, or the same share of them, spread evenly.
-bool sampledRow(int index);
