@@ -11,11 +11,14 @@
 # so that another clone hits the same entries; QtTest's folder macros name
 # absolute paths, and the tests undefine them (below), so they are left out of
 # what ccache compares. A unity group names its files by absolute path, so
-# only a clone in the same folder hits those.
+# only a clone in the same folder hits those. In depend mode ccache reads the
+# headers a compile used from the compiler's own dependency file instead of
+# running the preprocessor first, so a miss (every compile of a cold build)
+# costs 1 to 3 % more than no cache rather than 5 to 20 %.
 find_program(VANTOR_CCACHE ccache)
 if(VANTOR_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
   set(CMAKE_CXX_COMPILER_LAUNCHER
-      env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+      env CCACHE_DEPEND=1 CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
       CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1
       "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
       ${VANTOR_CCACHE})
