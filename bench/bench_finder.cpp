@@ -80,22 +80,12 @@ FinderRequest requestFor(Preset preset) {
     return r;
 }
 
-void BM_Search(benchmark::State& state, Preset preset) {
+// Times `find` on the preset's request: the search alone, the whole answer
+// (with each winner's record and preview) or the plain enumeration.
+template <auto find> void BM_Find(benchmark::State& state, Preset preset) {
     const FinderRequest r = requestFor(preset);
     for (auto _ : state)
-        benchmark::DoNotOptimize(finder::search(r));
-}
-
-void BM_Answer(benchmark::State& state, Preset preset) {
-    const FinderRequest r = requestFor(preset);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(findLoadouts(r));
-}
-
-void BM_Plain(benchmark::State& state, Preset preset) {
-    const FinderRequest r = requestFor(preset);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(finder::searchPlain(r));
+        benchmark::DoNotOptimize(find(r, nullptr));
 }
 
 void BM_SearchMemory(benchmark::State& state, Preset preset) {
@@ -126,9 +116,9 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMillisecond)
                 ->ReportAggregatesOnly(true);
         };
-        row("Search", BM_Search)->Repetitions(15);
-        row("Answer", BM_Answer)->Repetitions(15);
-        row("Plain", BM_Plain)->Repetitions(3)->Iterations(1);
+        row("Search", BM_Find<finder::search>)->Repetitions(15);
+        row("Answer", BM_Find<findLoadouts>)->Repetitions(15);
+        row("Plain", BM_Find<finder::searchPlain>)->Repetitions(3)->Iterations(1);
         if (preset != Preset::Typical)
             row("SearchMemory", BM_SearchMemory)->Iterations(1);
     }

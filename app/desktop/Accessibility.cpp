@@ -97,15 +97,9 @@ public:
     }
 };
 
-class ScrollBar final : public QAccessibleWidget, public QAccessibleValueInterface {
+class ScrollBar final : public AccessibleValueWidget {
 public:
-    explicit ScrollBar(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
-
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit ScrollBar(QScrollBar* bar) : AccessibleValueWidget(bar, QAccessible::ScrollBar) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
@@ -167,15 +161,9 @@ private:
 
 // A gauge as a progress bar: its value is the percentage it writes, as text
 // ("84%") and as a number from 0 to 100 that cannot be set.
-class Gauge final : public QAccessibleWidget, public QAccessibleValueInterface {
+class Gauge final : public AccessibleValueWidget {
 public:
-    explicit Gauge(TCGauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
-
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit Gauge(TCGauge* gauge) : AccessibleValueWidget(gauge, QAccessible::ProgressBar) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
@@ -270,4 +258,10 @@ void installVantorAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void* AccessibleValueWidget::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
 }

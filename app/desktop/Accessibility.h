@@ -7,6 +7,8 @@
 // caption beside it ("Total Load: 14"), not as a bare number.
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 
 #include <functional>
 
@@ -32,3 +34,11 @@ void listenToAnnouncements(std::function<void(QObject*, const QString&)> listene
 // Registers the accessible interfaces of the selectors, gauges, labels and
 // tables; safe to call repeatedly.
 void installVantorAccessibility();
+
+// A widget a screen reader reads as a value (a slider, a scroll bar, a
+// gauge): the value interface beside the widget's own.
+class AccessibleValueWidget : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    void* interface_cast(QAccessible::InterfaceType t) override;
+};

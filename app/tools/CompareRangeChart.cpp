@@ -1,11 +1,10 @@
 #include "app/tools/CompareRangeChart.h"
 
+#include "app/desktop/Accessibility.h"
+
 #include "model/Text.h"
 #include "weapons/WeaponCatalogue.h"
 
-#include <QAccessible>
-#include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,16 +20,11 @@ namespace {
 
 // The marker as a slider: the distance is its value, what reaches it the
 // value's text.
-class ChartAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+class ChartAccessible final : public AccessibleValueWidget {
 public:
     explicit ChartAccessible(CompareRangeChart* chart)
-        : QAccessibleWidget(chart, QAccessible::Slider) {}
+        : AccessibleValueWidget(chart, QAccessible::Slider) {}
 
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
             return chart()->markerText();
