@@ -1,13 +1,12 @@
 #include "app/desktop/Paths.h"
 
+#include "app/desktop/FileAccess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
@@ -50,9 +49,9 @@ QString makeFolder(const QString& path) {
             break;
     }
     for (const QString& folder : missing)
-        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
+        if (const QString reason = makeOneFolder(folder); !reason.isEmpty())
             return QStringLiteral("the folder \"%1\" cannot be made: %2")
-                .arg(QDir::toNativeSeparators(folder), qt_error_string(errno));
+                .arg(QDir::toNativeSeparators(folder), reason);
     if (!QFileInfo(target).isDir())
         return QStringLiteral("\"%1\" is not a folder").arg(QDir::toNativeSeparators(target));
     return {};
@@ -94,8 +93,8 @@ QString locatePageFolder(const QString& workingDir, const QString& programDir,
     const QString own = QDir(userDataDir).filePath(Html);
     if (const QString made = makeFolder(own); !made.isEmpty() && problem)
         *problem = made;
-    // The page names its pictures Images/N.jpg: a link leads to the first
-    // Html folder that holds them, normally the installed one. A link left
+    // The page names its pictures Images/N.jpg: a link (on Windows a copy)
+    // leads to the first Html folder that holds them, normally the installed one. A link left
     // behind by a program since moved is made again.
     const QString pictures = QDir(own).filePath(Images);
     const QFileInfo link(pictures);
@@ -105,7 +104,7 @@ QString locatePageFolder(const QString& workingDir, const QString& programDir,
         for (const QString& candidate : candidates(Html, workingDir, programDir)) {
             const QString shipped = QDir(candidate).filePath(Images);
             if (QFileInfo(shipped).isDir()) {
-                QFile::link(absolute(shipped), pictures);
+                shareFolder(absolute(shipped), pictures);
                 break;
             }
         }

@@ -6,30 +6,11 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <fcntl.h>
 #include <limits>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-const QString NotRegular = QStringLiteral("Not a regular file");
-
-PictureCache::Stamp stampOf(const struct stat& st) {
-    return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size),
-            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
-}
-
-// What stat() tells of `file`: nothing when it cannot say.
-std::optional<PictureCache::Stamp> stampOf(const QByteArray& file) {
-    struct stat st {};
-    if (::stat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    return stampOf(st);
-}
 
 // The format a picture's name says it holds, as QImageReader names it; empty
 // for a name that says no format the program reads.
@@ -157,25 +138,11 @@ QString formatName(const QByteArray& format) {
 
 // The picture in `file` for a box of `box` pixels; `stamp` notes the file as read.
 PictureCache::Image readRegularFile(const QString& file, QSize box, PictureCache::Stamp& stamp) {
-    const QByteArray name = QFile::encodeName(file);
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0)
-        return {{}, qt_error_string(errno)};
-    if (!S_ISREG(st.st_mode))
-        return {{}, NotRegular};
-    // Opened without waiting and checked once more, should the file have been
-    // swapped for a special one in between.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {{}, qt_error_string(errno)};
-    QFile device;
-    if (!device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {{}, device.errorString()};
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return {{}, NotRegular};
-    stamp = stampOf(st);
+    const OpenedFile opened = openRegularFile(file);
+    if (!opened.device)
+        return {{}, opened.error};
+    QFile& device = *opened.device;
+    stamp = opened.stamp;
 
     // Read as the format the name says and nothing else: guessed from the
     // content, a picture could be handed to a reader that opens other files
@@ -208,12 +175,12 @@ PictureCache::Image readRegularFile(const QString& file, QSize box, PictureCache
             return {{}, QStringLiteral("it is not a BMP picture")};
         if (tooLarge(header.size))
             return {{}, refusal(header.size)};
-        if (header.needed > st.st_size)
+        if (header.needed > opened.stamp.size)
             return {
                 {},
                 QStringLiteral("it is cut short: its header promises %1 bytes, the file holds %2")
                     .arg(header.needed)
-                    .arg(qint64(st.st_size))};
+                    .arg(opened.stamp.size)};
         if (header.rle != 0 && rleCutShort(device, header))
             return {{}, QStringLiteral("it is cut short: its pixels end before the picture does")};
     }
@@ -235,7 +202,7 @@ PictureCache::Image PictureCache::read(const QString& file, QSize box) {
 }
 
 PictureCache::Picture PictureCache::load(const QString& file, QSize box, bool tell) {
-    const auto stamp = stampOf(QFile::encodeName(file));
+    const auto stamp = regularFileStamp(file);
     const auto found = entries.find(file);
     if (found != entries.end() && stamp == found->stamp) {
         found->lastUse = ++uses;

@@ -8,6 +8,8 @@
 // shows and a missing one still reports its error. A file that cannot be
 // read is told of once per run, and again only once it has changed.
 
+#include "app/desktop/FileAccess.h"
+
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
@@ -46,13 +48,7 @@ public:
     qsizetype bytes() const { return keptBytes; }
 
     // When and as what a file was read, to tell whether it changed since.
-    struct Stamp {
-        qint64 device = -1;
-        qint64 inode = -1;
-        qint64 size = -1;
-        qint64 modified = -1; // nanoseconds
-        bool operator==(const Stamp&) const = default;
-    };
+    using Stamp = FileStamp;
 
 private:
     struct Entry {
