@@ -3,6 +3,7 @@
 // that names what is wrong, and the load data shown stays right.
 
 #include "WindowTest.h"
+#include "tests/FileFaults.h"
 #include "tests/FileTree.h"
 
 #include "app/desktop/Appearance.h"
@@ -27,13 +28,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fcntl.h>
-#include <sys/mount.h>
-#include <sys/stat.h>
 #include <tuple>
-#include <unistd.h>
 
 using namespace vantor;
+using namespace filefaults;
 
 namespace {
 
@@ -72,11 +70,14 @@ void unusableFileRows(bool missing = true) {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     if (missing)
-        QTest::newRow("missing") << "missing" << QString("No such file or directory");
+        QTest::newRow("missing") << "missing"
+                                 << systemText("No such file or directory",
+                                               2 /* ERROR_FILE_NOT_FOUND */);
     else
         QTest::newRow("empty file") << "empty" << QString();
     QTest::newRow("not a bitmap") << "garbage" << QString();
-    QTest::newRow("a pipe, which would block") << "fifo" << QString("Not a regular file");
+    if (!OnWindows) // (NoNamedPipes)
+        QTest::newRow("a pipe, which would block") << "fifo" << QString("Not a regular file");
     QTest::newRow("a folder") << "folder" << QString("Not a regular file");
     QTest::newRow("far too large") << "oversized" << QString("2000 x 8 pixels");
     QTest::newRow("60000 rows by its header") << "tall" << QString(" x 60000 pixels");
@@ -220,13 +221,14 @@ void spoil(const WorkingDir& dir, const QString& relative, const QString& kind) 
     }
     if (kind == QLatin1String("svg")) {
         const QString pipe = dir.path(QStringLiteral("trap"));
-        QVERIFY(::mkfifo(QFile::encodeName(pipe), 0600) == 0);
+        // A file will do as the trap where there are no pipes.
+        QVERIFY(makeNamedPipe(pipe) || (OnWindows && QFile(pipe).open(QIODevice::WriteOnly)));
         dir.write(relative, "<svg xmlns=\"http://www.w3.org/2000/svg\" "
                             "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"8\" "
                             "height=\"8\"><image width=\"8\" height=\"8\" xlink:href=\"" +
                                 QFile::encodeName(pipe) + "\"/></svg>\n");
     }
-    if ((kind == QLatin1String("fifo") && ::mkfifo(QFile::encodeName(path), 0600) != 0) ||
+    if ((kind == QLatin1String("fifo") && !makeNamedPipe(path)) ||
         (kind == QLatin1String("folder") && !QDir().mkdir(path)) ||
         (kind == QLatin1String("oversized") && !large.save(path, "BMP")))
         qFatal("cannot make %s", qPrintable(relative));
@@ -263,7 +265,8 @@ void typeText(const Window& w, const char* selector, const QString& text) {
 void verifyOneMessage(const Window& w, const QStringList& files) {
     QCOMPARE(w.platform->errors.size(), 1);
     for (const QString& file : files)
-        QVERIFY2(w.platform->errors[0].contains(file), qPrintable(w.platform->errors[0]));
+        QVERIFY2(w.platform->errors[0].contains(QDir::toNativeSeparators(file)),
+                 qPrintable(w.platform->errors[0]));
 }
 
 } // namespace
@@ -275,8 +278,8 @@ private slots:
     void initTestCase() { applyVantorAppearance(*qApp); }
     // A step that never returns (as on a file that blocks on opening) ends the
     // test with an alarm signal, a failure, instead of hanging it.
-    void init() { ::alarm(120); }
-    void cleanup() { ::alarm(0); }
+    void init() { watchdog(120); }
+    void cleanup() { watchdog(0); }
 
     void typedTextNamingNothing_data();
     void typedTextNamingNothing();
@@ -548,29 +551,31 @@ void TestBadInput::pageCannotBeWritten() {
     WorkingDir dir;
     QVERIFY(QDir(dir.path(QString())).mkdir(QStringLiteral("Html")));
     const QString page = dir.path(QStringLiteral("Html/VantorVTConfig.html"));
-    const QByteArray html = QFile::encodeName(dir.path(QStringLiteral("Html")));
+    const QString html = dir.path(QStringLiteral("Html"));
     bool mounted = false;
-    const auto unmount = qScopeGuard([&] {
+    const auto unmounted = qScopeGuard([&] {
         if (mounted)
-            ::umount2(html, MNT_DETACH);
+            unmount(html);
     });
     if (obstacle == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(page));
     } else if (obstacle == QLatin1String("link")) {
-        QVERIFY(QFile::link(dir.path(QStringLiteral("no such folder/page.html")), page));
+        if (!makeSymbolicLink(dir.path(QStringLiteral("no such folder/page.html")), page))
+            QSKIP(NoSymbolicLinks);
     } else if (obstacle == QLatin1String("linked file")) {
         dir.write(QStringLiteral("elsewhere.html"), "someone else's file");
-        QVERIFY(QFile::link(dir.path(QStringLiteral("elsewhere.html")), page));
+        if (!makeSymbolicLink(dir.path(QStringLiteral("elsewhere.html")), page))
+            QSKIP(NoSymbolicLinks);
     } else { // a small file system, filled up after the old page (mounting needs the right to)
-        mounted = ::mount("tmpfs", html, "tmpfs", 0, "size=64k") == 0;
+        mounted = mountSmallFileSystem(html, false, "64k");
         if (!mounted)
-            QSKIP(qPrintable(QStringLiteral("no file system to fill: ") + qt_error_string(errno)));
+            QSKIP("no small file system to fill (mounting one needs root; Windows mounts none)");
         dir.write(QStringLiteral("Html/VantorVTConfig.html"), "<html>the old page</html>");
-        static const char block[4096] = {};
-        const int filler = ::open(html + "/filler", O_WRONLY | O_CREAT, 0600);
-        while (filler >= 0 && ::write(filler, block, sizeof block) > 0) {
+        QFile filler(html + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, '\0');
+        while (filler.write(block) > 0) {
         }
-        ::close(filler);
     }
     const auto files = fileTree(dir.path(QString()));
 

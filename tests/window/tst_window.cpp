@@ -1464,8 +1464,12 @@ void TestWindow::fontFolder_data() {
                                  << "Nimbus Sans";
     QTest::newRow("Arimo") << QStringList{"DejaVuSans.ttf", "Arimo-Regular.ttf"} << "Arimo";
     QTest::newRow("no Arial widths") << QStringList{"DejaVuSans.ttf"} << "DejaVu Sans";
+    // (Qt's offscreen platform on Windows reads the condensed face as a style
+    // of "DejaVu Sans", which Windows' own platform does not.)
+#ifndef Q_OS_WIN
     QTest::newRow("DejaVu Sans Condensed")
         << QStringList{"DejaVuSans.ttf", "DejaVuSansCondensed.ttf"} << "DejaVu Sans Condensed";
+#endif
 }
 
 // The font the program gets on a machine with the system's font rules but
@@ -1490,7 +1494,13 @@ void TestWindow::fontFolder() {
     config.close();
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Linux finds fonts through fontconfig; on Windows, Qt's offscreen
+    // platform reads the font files of one folder.
+#ifdef Q_OS_WIN
+    env.insert(QStringLiteral("QT_QPA_FONTDIR"), dir.path());
+#else
     env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+#endif
     program.setProcessEnvironment(env);
     program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--font")});
     QVERIFY(program.waitForFinished());
