@@ -102,6 +102,7 @@ private slots:
     void opIconTagOnItsOwnPlate_data();
     void opIconTagOnItsOwnPlate();
     void scalableIconShowsTheDesign();
+    void windowsIconHoldsEverySize();
     void blankIconIsTransparent();
     void vtPicturesAreDistinct();
     void vtPictureInFactionColours_data();
@@ -337,6 +338,38 @@ void TestArt::scalableIconShowsTheDesign() {
                 differing += std::abs(int(svg.pixel(x, y) >> shift & 0xFF) -
                                       int(png.pixel(x, y) >> shift & 0xFF)) > 64;
     QVERIFY2(differing < 256 * 256 / 100, qPrintable(QString::number(differing)));
+}
+
+// vantor.ico, read as Windows reads it: its directory, then each entry's
+// bytes, a PNG of the entry's size (256 written as 0) equal to the icon drawn.
+void TestArt::windowsIconHoldsEverySize() {
+    QFile file(QDir(QStringLiteral(VANTOR_ART_DIR)).filePath(QStringLiteral("vantor.ico")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray ico = file.readAll();
+    const auto number = [&](qsizetype at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(ico.at(at + i));
+        return value;
+    };
+    QCOMPARE(number(0, 2), 0u); // reserved
+    QCOMPARE(number(2, 2), 1u); // an icon, not a cursor
+    QCOMPARE(number(4, 2), quint32(art::AppIconSizes.size()));
+    quint32 end = 6 + 16 * quint32(art::AppIconSizes.size());
+    for (size_t i = 0; i < art::AppIconSizes.size(); ++i) {
+        const int size = art::AppIconSizes[i];
+        const qsizetype entry = 6 + 16 * qsizetype(i);
+        QCOMPARE(number(entry, 1), quint32(size % 256));
+        QCOMPARE(number(entry + 1, 1), quint32(size % 256));
+        QCOMPARE(number(entry + 6, 2), 32u); // bits a pixel
+        const quint32 length = number(entry + 8, 4), offset = number(entry + 12, 4);
+        QCOMPARE(offset, end); // one after another, nothing between
+        end += length;
+        const QImage image = QImage::fromData(ico.mid(offset, length), "PNG");
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                 art::appIcon(size).convertToFormat(QImage::Format_ARGB32));
+    }
+    QCOMPARE(qsizetype(end), ico.size());
 }
 
 void TestArt::blankIconIsTransparent() {

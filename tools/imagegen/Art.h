@@ -53,6 +53,8 @@ QImage logo(Logo which);
 QImage appIcon(int size);
 // The same design as an SVG document of 256 x 256 units.
 QByteArray appIconSvg();
+// The same icons as a Windows icon file: one PNG entry per size of AppIconSizes.
+QByteArray appIconIco();
 // Every picture at real size on one sheet with captions, for review.
 QImage contactSheet();
 

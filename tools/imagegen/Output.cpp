@@ -3,6 +3,8 @@
 #include "tools/imagegen/Art.h"
 #include "tools/imagegen/ArtKit.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +32,18 @@ QString appIconPath(int size) {
     return QStringLiteral("vantor-%1.png").arg(size);
 }
 const QString AppIconSvgPath = QStringLiteral("vantor.svg");
+const QString AppIconIcoPath = QStringLiteral("vantor.ico");
+
+bool saveBytes(const QByteArray& bytes, const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        return false;
+    }
+    return true;
+}
 
 bool save(const QImage& image, const QString& path, const char* format, int quality,
           QString* error) {
@@ -85,7 +99,7 @@ QStringList resourceFiles() {
           << QStringLiteral("pellum.png");
     for (int size : AppIconSizes)
         files << appIconPath(size);
-    files << AppIconSvgPath << QStringLiteral("Range.bmp");
+    files << AppIconSvgPath << AppIconIcoPath << QStringLiteral("Range.bmp");
     return files;
 }
 
@@ -121,15 +135,36 @@ bool writeAll(const QString& programDir, const QString& resourceDir, QString* er
     for (int size : AppIconSizes)
         if (!save(appIcon(size), res.filePath(appIconPath(size)), "png", -1, error))
             return false;
-    QFile svg(res.filePath(AppIconSvgPath));
-    const QByteArray document = appIconSvg();
-    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        svg.write(document) != document.size() || !svg.flush()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(svg.fileName(), svg.errorString());
-        return false;
+    return saveBytes(appIconSvg(), res.filePath(AppIconSvgPath), error) &&
+           saveBytes(appIconIco(), res.filePath(AppIconIcoPath), error);
+}
+
+// An icon directory (reserved 0, type 1 for icons, the count), one 16-byte
+// entry per picture, then the pictures as PNG, which Windows reads in icons
+// since Vista. All numbers little-endian; a size of 256 is written as 0.
+QByteArray appIconIco() {
+    QList<QByteArray> pngs;
+    for (int size : AppIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        appIcon(size).save(&buffer, "png");
+        pngs.append(png);
     }
-    return true;
+    QByteArray ico;
+    QDataStream out(&ico, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(pngs.size());
+    quint32 offset = 6 + 16 * quint32(pngs.size());
+    for (qsizetype i = 0; i < pngs.size(); ++i) {
+        const quint8 side = quint8(AppIconSizes[size_t(i)] % 256);
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(pngs[i].size()) << offset;
+        offset += quint32(pngs[i].size());
+    }
+    for (const QByteArray& png : pngs)
+        out.writeRawData(png.constData(), int(png.size()));
+    return ico;
 }
 
 // ---- contact sheet ----------------------------------------------------------
