@@ -12,6 +12,12 @@
 # and vantor_plain_window (default: the bench preset's build/bench/bin, else
 # build-bench/bin); N defaults to 20.
 #
+# Under Wine, the Windows build's probes (vantor_startup_probe.exe...) are
+# started through the build's wine-run, named by VANTOR_BENCH_RUNNER:
+#   VANTOR_BENCH_RUNNER=build/windows/wine-run bench/startup.sh build/windows/bin
+# The Wine prefix is then made before the untimed runs, and the times include
+# Wine's own start, the same for every probe.
+#
 # Start-up is the wall time from just before the process is started to the
 # end of the first paint of its window (the probe prints the realtime clock
 # then, see FirstPaint.h); the starting of `time` itself is included, the same
@@ -30,9 +36,13 @@ if [[ ! -x /usr/bin/time ]]; then
     echo "needs /usr/bin/time: apt-get install time" >&2
     exit 1
 fi
+runner=()
+[[ -z "${VANTOR_BENCH_RUNNER:-}" ]] || runner=("$(realpath "$VANTOR_BENCH_RUNNER")")
+exe=""
+[[ ${#runner[@]} -eq 0 ]] || exe=.exe
 probes=(vantor_empty_window vantor_label_window vantor_plain_window vantor_startup_probe)
 for probe in "${probes[@]}"; do
-    if [[ ! -x "$bin/$probe" ]]; then
+    if [[ ! -f "$bin/$probe$exe" ]]; then
         echo "no $bin/$probe; build the bench preset first" >&2
         exit 1
     fi
@@ -52,7 +62,7 @@ run() {
     # The probes look for their pictures in the working directory first.
     cd "$bin"
     start=$(date +%s%N)
-    out=$(/usr/bin/time -f 'peak_kb=%M' -o "$work/time.txt" "./$probe" 2>/dev/null)
+    out=$(/usr/bin/time -f 'peak_kb=%M' -o "$work/time.txt" "${runner[@]}" "./$probe$exe" 2>/dev/null)
     rss=$(sed -n 's/^peak_kb=//p' "$work/time.txt")
     awk -v s="$start" -v line="$out" -v rss="$rss" 'BEGIN {
         n = split(line, f, /[ =]/)

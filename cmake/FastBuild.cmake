@@ -25,12 +25,13 @@ if(VANTOR_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
 endif()
 
 # mold links a test program in a tenth of the time of GNU ld; lld is next
-# best. Both come from Debian's packages.
+# best, and the one of the two that links Windows programs. Both come from
+# Debian's packages.
 option(VANTOR_FAST_LINKER "Link with mold or lld where installed" ON)
 if(VANTOR_FAST_LINKER AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   find_program(VANTOR_MOLD mold)
   find_program(VANTOR_LLD ld.lld)
-  if(VANTOR_MOLD)
+  if(VANTOR_MOLD AND NOT WIN32)
     add_link_options(-fuse-ld=mold)
   elseif(VANTOR_LLD)
     add_link_options(-fuse-ld=lld)
