@@ -6,7 +6,8 @@
 
 // How much of the long random tables a test run makes: all of it, or the share
 // in percent that VANTOR_RANDOM_SHARE asks for. Under the sanitizers the tests
-// run three times slower, and CI runs them there with a quarter.
+// run three times slower, and CI runs them there with a quarter, as it does
+// under Wine, beside the sanitizer run.
 inline int randomShare() {
     bool ok = false;
     const int share = qEnvironmentVariableIntValue("VANTOR_RANDOM_SHARE", &ok);
