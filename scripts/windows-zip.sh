@@ -31,6 +31,10 @@ echo "DLLs of $name:"
 bash "$source_dir/scripts/windows-deploy.sh" "$stage" "$dlls" \
     vantor.exe platforms/qwindows.dll imageformats/qjpeg.dll
 
+# Debian's MinGW run-time DLLs carry their debugging information (libstdc++
+# is 23 MB with it, 2 MB without); Qt's were stripped as installed.
+"$strip" --strip-unneeded "$stage"/lib*.dll
+
 # The licences: Qt's, and those of MinGW's run-time, with where their source is.
 cp "$qt"/licenses/* "$stage/licenses/"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/mingw-gcc-runtime-copyright.txt"
