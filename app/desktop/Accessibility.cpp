@@ -1,5 +1,6 @@
 #include "app/desktop/Accessibility.h"
 
+#include "app/desktop/AccessibleSteps.h"
 #include "app/desktop/PlainTableView.h"
 #include "controls/Cgauges.h"
 
@@ -226,6 +227,11 @@ std::function<void(QObject*, const QString&)>& announcementListener() {
 } // namespace
 
 void announce(QObject* source, const QString& message) {
+    // Within a user's action, the message waits for the action's end.
+    if (AccessibleStep::isOpen()) {
+        AccessibleStep::holdAnnouncement(source, message);
+        return;
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Polite: the reader first finishes what the pick itself made it say.
     QAccessibleAnnouncementEvent event(source, message);

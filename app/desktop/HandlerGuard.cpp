@@ -1,10 +1,18 @@
 #include "app/desktop/HandlerGuard.h"
 
+#include "app/desktop/AccessibleSteps.h"
+
 #include <exception>
+#include <optional>
 
 void HandlerGuard::run(const std::function<void()>& handler) {
     if (closed)
         return;
+    // What the action changes reaches a screen reader once, when it has ended
+    // (the tool windows' refresh included), before any message shows.
+    std::optional<AccessibleStep> step;
+    if (running == 0)
+        step.emplace();
     ++running;
     try {
         handler();
@@ -16,6 +24,7 @@ void HandlerGuard::run(const std::function<void()>& handler) {
     if (--running > 0)
         return;
     afterEach();
+    step.reset();
     if (!pending.isEmpty()) {
         pending.removeDuplicates();
         const QString message = pending.join(QLatin1Char('\n'));

@@ -347,9 +347,12 @@ int PlainTableView::accessibleChildIndex(const QTableView* view, const QModelInd
 }
 
 // QTableView would tell of the cell as Qt's own interface counts it, row
-// headers included; this view tells of it as its interface counts.
+// headers included; this view tells of it as its interface counts. Only a
+// view that has the keyboard tells of a focus: a refill of a table the user is
+// not in (the finder's, searching anew) must not pull a reader's focus to it.
 void PlainTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    tellScreenReader(QAccessible::Focus, current);
+    if (hasFocus())
+        tellScreenReader(QAccessible::Focus, current);
     QAbstractItemView::currentChanged(current, previous);
 }
 

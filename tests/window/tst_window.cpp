@@ -260,6 +260,8 @@ private slots:
     void screenReader_data();
     void screenReader();
     void screenReaderHearsChanges();
+    void oneStepTellsEachChangeOnce_data();
+    void oneStepTellsEachChangeOnce();
     void keyboardOrder();
     void labelsLookAsQLabelDraws();
     void pagesBuiltLate_data();
@@ -1083,6 +1085,53 @@ bool isChecked(QWidget* w) {
 }
 
 } // namespace
+
+void TestWindow::oneStepTellsEachChangeOnce_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("status"); // said once, after the step
+    QTest::newRow("a VT from the list") << "choose"
+                                        << "VT OK";
+    QTest::newRow("a VT typed") << "type"
+                                << "VT OK";
+    QTest::newRow("a paste") << "paste"
+                             << "STD OVER";
+    QTest::newRow("an undo") << "undo"
+                             << "STD OVER";
+}
+
+// One action changes many widgets; the load status is said once, after the
+// action, in its final form: no "N/A" while the VT changes. (What each widget
+// tells a screen reader is counted on the accessibility bus itself, by
+// tst_announcements: Qt passes events on only to a platform's bridge.)
+void TestWindow::oneStepTellsEachChangeOnce() {
+    QFETCH(QString, step);
+    QFETCH(QString, status);
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    for (const char* slot : {"MWSelect1", "MWSelect2", "MWSelect3"})
+        w.pick(slot, QStringLiteral("270-RI"));
+    w.pick("SWSelect1", QStringLiteral("67-CG"));
+    w.pick("SWSelect2", QStringLiteral("DP-MIS"));
+    w.press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    if (step == "paste" || step == "undo")
+        w.chooseVt(QStringLiteral("Garpike"));
+    // A name put into the field whole picks nothing until Enter.
+    if (step == "type")
+        w.combo("VTSelect")->lineEdit()->setText(QStringLiteral("Garpike"));
+
+    QStringList said;
+    listenToAnnouncements([&said](QObject*, const QString& message) { said << message; });
+    const auto deaf = qScopeGuard([] { listenToAnnouncements({}); });
+    if (step == "choose")
+        w.chooseVt(QStringLiteral("Garpike"));
+    if (step == "type")
+        QTest::keyClick(w.combo("VTSelect")->lineEdit(), Qt::Key_Return);
+    if (step == "paste")
+        w.press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    if (step == "undo")
+        w.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(said, QStringList{"Load status: " + status});
+}
 
 // A screen reader is told which view, page and range bars are on and hears
 // them change; it hears the gauges' values change and the load status
