@@ -121,10 +121,30 @@ private:
 };
 
 // A drop-down named by its accessible name, its value the text it shows
-// (typed text included), and an action that opens its list.
-class Selector final : public QAccessibleWidget {
+// (typed text included), and an action that opens its list. One that cannot
+// be typed in also shows its item as read-only text (its typed-in kin have a
+// field that does).
+class Selector final : public QAccessibleWidget, public ReadOnlyAccessibleText {
 public:
-    explicit Selector(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    explicit Selector(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {
+        // Its text read again whenever its item changes (connected once,
+        // should Qt ever make the interface anew).
+        if (!combo->isEditable() && !combo->property("vantorTellsText").toBool()) {
+            combo->setProperty("vantorTellsText", true);
+            QObject::connect(combo, &QComboBox::currentTextChanged, combo,
+                             [combo, told = combo->currentText()](const QString& now) mutable {
+                                 tellTextChanged(combo, told, now);
+                                 told = now;
+                             });
+        }
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface && !combo()->isEditable())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString readText() const override { return combo()->currentText(); }
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
@@ -270,4 +290,30 @@ void* AccessibleValueWidget::interface_cast(QAccessible::InterfaceType t) {
     if (t == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
+}
+
+void ReadOnlyAccessibleText::selection(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+QString ReadOnlyAccessibleText::text(int startOffset, int endOffset) const {
+    const QString whole = readText();
+    if (endOffset < 0 || endOffset > whole.size())
+        endOffset = int(whole.size());
+    startOffset = qBound(0, startOffset, endOffset);
+    return whole.mid(startOffset, endOffset - startOffset);
+}
+
+QString ReadOnlyAccessibleText::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void tellTextChanged(QObject* object, const QString& before, const QString& after) {
+    if (before == after)
+        return;
+    QAccessibleTextUpdateEvent event(object, 0, before, after);
+    QAccessible::updateAccessibility(&event);
 }

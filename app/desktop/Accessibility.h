@@ -42,3 +42,31 @@ public:
     using QAccessibleWidget::QAccessibleWidget;
     void* interface_cast(QAccessible::InterfaceType t) override;
 };
+
+// A text a widget shows but cannot be edited, read through the text interface:
+// Qt 6.4's Linux bridge carries a value only as a number, so a drop-down's
+// current item, or the range chart's distance and what reaches it, would
+// reach no reader. A widget's interface derives from it and returns it from
+// interface_cast(QAccessible::TextInterface).
+class ReadOnlyAccessibleText : public QAccessibleTextInterface {
+public:
+    virtual QString readText() const = 0;
+
+    void selection(int, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override { return int(readText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+};
+
+// Tells a screen reader that `object`'s read-only text went from `before` to
+// what it is now (`after`): the reader speaks it where its focus is.
+void tellTextChanged(QObject* object, const QString& before, const QString& after);

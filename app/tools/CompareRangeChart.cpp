@@ -19,11 +19,19 @@ using namespace vantor;
 namespace {
 
 // The marker as a slider: the distance is its value, what reaches it the
-// value's text.
-class ChartAccessible final : public AccessibleValueWidget {
+// value's text, and the same as read-only text for readers that take a value
+// as a number only.
+class ChartAccessible final : public AccessibleValueWidget, public ReadOnlyAccessibleText {
 public:
     explicit ChartAccessible(CompareRangeChart* chart)
         : AccessibleValueWidget(chart, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return AccessibleValueWidget::interface_cast(t);
+    }
+    QString readText() const override { return chart()->markerText(); }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
@@ -93,6 +101,9 @@ void CompareRangeChart::setMarker(int metres_) {
 void CompareRangeChart::markerChanged() {
     QAccessibleValueChangeEvent changed(this, metres);
     QAccessible::updateAccessibility(&changed);
+    const QString text = markerText();
+    tellTextChanged(this, toldText, text);
+    toldText = text;
     if (QToolTip::isVisible() && underMouse())
         QToolTip::showText(QCursor::pos(), markerText(), this);
 }
@@ -147,6 +158,12 @@ void CompareRangeChart::keyPressEvent(QKeyEvent* e) {
         break;
     case Qt::Key_Right:
         setMarker(metres + step);
+        break;
+    case Qt::Key_PageUp:
+        setMarker(metres + PageStep);
+        break;
+    case Qt::Key_PageDown:
+        setMarker(metres - PageStep);
         break;
     case Qt::Key_Home:
         setMarker(0);

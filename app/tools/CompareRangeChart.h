@@ -5,8 +5,8 @@
 // keys move. The chart keeps the two loadouts and the marker as values; the
 // geometry and the marker's text come from rangechart/ComparedRanges.h and
 // the paint event only draws. A screen reader hears the marker as a slider:
-// its value says what reaches the marker's distance, its description lists
-// the bars.
+// its value is the distance, and its text (read again at every move) says
+// the distance in metres and what reaches it; its description lists the bars.
 
 #include "rangechart/ComparedRanges.h"
 
@@ -19,9 +19,11 @@ class CompareRangeChart : public QWidget {
     Q_PROPERTY(int marker READ marker WRITE setMarker)
 
 public:
-    // Left and Right move the marker by the small step, with Shift by the large one.
+    // Left and Right move the marker by the small step, with Shift by the
+    // large one; Page Up and Page Down by a page.
     static constexpr int SmallStep = 10;
     static constexpr int LargeStep = 100;
+    static constexpr int PageStep = 500;
 
     explicit CompareRangeChart(QWidget* parent = nullptr);
 
@@ -54,6 +56,7 @@ private:
     std::optional<vantor::LoadoutRanges> pinned;
     vantor::LoadoutRanges current;
     int metres = 0;
+    QString toldText; // the marker's text as a screen reader last heard it
     int labelWidth = 0;
     vantor::ComparedLayout layoutNow;
 };

@@ -264,6 +264,10 @@ def main():
         if moved:
             failures.append("scope: the focus left the scope for "
                             f"{[(e['type'], e['role'], e['name']) for e in moved]}")
+        # A drop-down that cannot be typed in tells its item unopened, as text.
+        shown = find(app, "combo box", "Scope").queryText().getText(0, -1)
+        if shown != "Every VT":
+            failures.append(f"scope: the drop-down reads '{shown}', not 'Every VT'")
 
         failures = [f for f in failures if f]
         for failure in failures:

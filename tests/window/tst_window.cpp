@@ -262,6 +262,8 @@ private slots:
     void screenReaderHearsChanges();
     void oneStepTellsEachChangeOnce_data();
     void oneStepTellsEachChangeOnce();
+    void dropDownsTellTheirItem_data();
+    void dropDownsTellTheirItem();
     void keyboardOrder();
     void labelsLookAsQLabelDraws();
     void pagesBuiltLate_data();
@@ -1133,6 +1135,42 @@ void TestWindow::oneStepTellsEachChangeOnce() {
     QCOMPARE(said, QStringList{"Load status: " + status});
 }
 
+void TestWindow::dropDownsTellTheirItem_data() {
+    QTest::addColumn<QKeySequence>("opens");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("dropDowns"); // that cannot be typed in
+    QTest::newRow("catalogue") << QKeySequence(Qt::CTRL | Qt::Key_B) << "CatalogueWindow" << 2;
+    QTest::newRow("finder") << QKeySequence(Qt::CTRL | Qt::Key_F) << "FinderWindow" << 4;
+}
+
+// A drop-down that cannot be typed in tells its item without being opened,
+// as text a reader reads, and again as the item changes.
+void TestWindow::dropDownsTellTheirItem() {
+    QFETCH(QKeySequence, opens);
+    QFETCH(QString, window);
+    QFETCH(int, dropDowns);
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.press(opens);
+    auto* tool = w.window->findChild<QWidget*>(window);
+    QVERIFY(tool);
+    QList<QComboBox*> fixed;
+    for (QComboBox* combo : tool->findChildren<QComboBox*>())
+        if (!combo->isEditable() && combo->count() > 1)
+            fixed << combo;
+    QCOMPARE(fixed.size(), dropDowns);
+    for (QComboBox* combo : fixed) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(combo);
+        QVERIFY(iface->textInterface());
+        for (int item : {combo->count() - 1, 0}) {
+            combo->setCurrentIndex(item);
+            QCOMPARE(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
+                     combo->itemText(item));
+            QCOMPARE(iface->text(QAccessible::Name), combo->accessibleName());
+        }
+    }
+}
+
 // A screen reader is told which view, page and range bars are on and hears
 // them change; it hears the gauges' values change and the load status
 // change; it reads the range chart as text, the windows as windows and the
@@ -1666,6 +1704,10 @@ void TestWindow::compareRangeChart_data() {
         << QKeySequence(QStringLiteral("End, Right, Shift+Left, Left")) << 2890;
     QTest::newRow("Shift+Right thrice, Home")
         << QKeySequence(QStringLiteral("Shift+Right, Shift+Right, Shift+Right, Home")) << 0;
+    QTest::newRow("PgUp twice") << QKeySequence(QStringLiteral("PgUp, PgUp")) << 1000;
+    QTest::newRow("End, PgDown") << QKeySequence(QStringLiteral("End, PgDown")) << 2500;
+    QTest::newRow("PgUp, PgDown twice")
+        << QKeySequence(QStringLiteral("PgUp, PgDown, PgDown")) << 0;
 }
 
 void TestWindow::compareRangeChart() {
@@ -1718,6 +1760,10 @@ void TestWindow::compareRangeChart() {
     QCOMPARE(heard->role(), QAccessible::Slider);
     QCOMPARE(heard->valueInterface()->currentValue().toInt(), metres);
     QCOMPARE(heard->text(QAccessible::Value), markerText(pinned, current, metres));
+    // As text too, for a reader that takes a value as a number only.
+    QVERIFY(heard->textInterface());
+    QCOMPARE(heard->textInterface()->text(0, -1), markerText(pinned, current, metres));
+    QVERIFY(heard->textInterface()->text(0, -1).startsWith(QStringLiteral("At %1 m").arg(metres)));
     QCOMPARE(heard->text(QAccessible::Description), describeRanges(pinned, current));
     QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), chart->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(chart, &help);
