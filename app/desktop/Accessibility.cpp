@@ -8,8 +8,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -230,6 +232,10 @@ QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("QWidget") && object->objectName() == AnnouncerName)
         return new Announcer(static_cast<QWidget*>(object));
 #endif
+    // The window's panels are plain frames, which Qt reports as a frame: a
+    // window, to a reader.
+    if (object->metaObject() == &QFrame::staticMetaObject)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
     // The program's windows are plain widgets, which Qt would report as a
     // mere client area ("filler").
     auto* widget = static_cast<QWidget*>(object);
@@ -268,6 +274,35 @@ void announce(QObject* source, const QString& message) {
 #endif
     if (announcementListener())
         announcementListener()(source, message);
+}
+
+// A tooltip would vanish at the release of the key that made the copy: the
+// confirmation is a tip of its own, one per window, that only its timer hides.
+void confirmBriefly(QWidget* near, const QString& message) {
+    QWidget* window = near->window();
+    auto* tip =
+        window->findChild<QLabel*>(QLatin1String(ConfirmationTipName), Qt::FindDirectChildrenOnly);
+    if (!tip) {
+        tip = new QLabel(window, Qt::ToolTip);
+        tip->setObjectName(QLatin1String(ConfirmationTipName));
+        tip->setTextFormat(Qt::PlainText);
+        tip->setAttribute(Qt::WA_ShowWithoutActivating);
+        tip->setForegroundRole(QPalette::ToolTipText);
+        tip->setBackgroundRole(QPalette::ToolTipBase);
+        tip->setAutoFillBackground(true);
+        tip->setFrameStyle(QFrame::Box | QFrame::Plain);
+        tip->setMargin(6);
+        auto* timer = new QTimer(tip);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, tip, &QWidget::hide);
+    }
+    tip->setText(message);
+    tip->adjustSize();
+    const QRect over = near->rect();
+    tip->move(near->mapToGlobal(over.center()) - tip->rect().center());
+    tip->show();
+    tip->findChild<QTimer*>()->start(ConfirmationMilliseconds);
+    announce(near, message);
 }
 
 void listenToAnnouncements(std::function<void(QObject*, const QString&)> listener) {

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QString;
+class QWidget;
 
 // Gives `value` the caption a screen reader reads before its text.
 void announceWithCaption(QLabel* value, const QString& caption);
@@ -26,6 +27,15 @@ void announceWithCaption(QLabel* value, const QString& caption);
 // notification object of `source`'s window, which a reader speaks when it
 // appears (AT-SPI object:state-changed:showing of a notification).
 void announce(QObject* source, const QString& message);
+
+// Confirms a copy (or any other action that shows nothing of its own) with
+// `message` for a moment, in a tip over the middle of `near` that goes by
+// itself, and to a screen reader through announce(). The main window's
+// layout stays as it is: the tip is a window of its own.
+void confirmBriefly(QWidget* near, const QString& message);
+// How long the tip of confirmBriefly() shows, and its object name.
+inline constexpr int ConfirmationMilliseconds = 2500;
+inline constexpr char ConfirmationTipName[] = "ConfirmationTip";
 
 // Hears every message announce() sends, besides the screen reader (Qt passes
 // events on only while a screen reader listens, so tests listen here).

@@ -1,6 +1,10 @@
 #include "app/desktop/TableText.h"
 
+#include "app/desktop/Accessibility.h"
+
 #include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
 
 QString tableText(const QAbstractItemModel& model) {
     QString text;
@@ -16,4 +20,12 @@ QString tableText(const QAbstractItemModel& model) {
     for (int r = 0; r < model.rowCount(); ++r)
         line([&model, r](int c) { return model.index(r, c).data().toString(); });
     return text;
+}
+
+void copyTableText(QWidget* from, const QAbstractItemModel& model) {
+    QGuiApplication::clipboard()->setText(tableText(model));
+    const int rows = model.rowCount();
+    confirmBriefly(from, QStringLiteral("Table copied: %1 %2")
+                             .arg(rows)
+                             .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows")));
 }

@@ -1,5 +1,7 @@
 #include "app/session/SessionController.h"
 
+#include "app/desktop/Accessibility.h"
+
 #include "app/desktop/HandlerGuard.h"
 #include "core/Comparison.h"
 #include "reports/LoadoutCode.h"
@@ -129,13 +131,16 @@ void SessionController::copyLoadout() {
     vantor::Loadout copy = host.loadoutAsShown();
     vantor::BuildForumLines(copy);
     QGuiApplication::clipboard()->setText(vantor::joinCrLf(vantor::forumLines(copy)));
+    confirmBriefly(window, QStringLiteral("Loadout copied as forum code"));
 }
 
 // The short code that carries everything the selectors show.
 void SessionController::copyLoadoutCode() {
     if (!host.vtChosen())
         return;
-    QGuiApplication::clipboard()->setText(vantor::loadoutCode(host.picksAsShown()));
+    const QString code = vantor::loadoutCode(host.picksAsShown());
+    QGuiApplication::clipboard()->setText(code);
+    confirmBriefly(window, QStringLiteral("Loadout code copied: ") + code);
 }
 
 void SessionController::pasteLoadout() {
@@ -153,6 +158,7 @@ void SessionController::copyPicture() {
     if (!host.vtChosen())
         return;
     QGuiApplication::clipboard()->setImage(host.loadoutPicture());
+    confirmBriefly(window, QStringLiteral("Picture of the loadout copied"));
 }
 
 // The same picture as a PNG file, written whole or not at all; nothing of it

@@ -8,9 +8,7 @@
 #include "factions/Factions.h"
 #include "model/Text.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -112,7 +110,8 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     layout->addWidget(tabs, 1);
     layout->addLayout(bottom);
     // Tab goes as the window reads: the filters, the tabs, the slot above
-    // the weapon table, the table shown, Copy. Hidden ones are passed over.
+    // the weapon table, the table shown, Copy, and round to the filters
+    // again (focusNextPrevChild). Hidden ones are passed over.
     const QList<QWidget*> order{filter,  factionFilter, tabs->tabBar(), slotSelect,
                                 vtTable, weaponTable,   copyButton};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -216,7 +215,22 @@ void CatalogueWindow::describeSort(QTableView* table) {
 
 void CatalogueWindow::copyTable() {
     const CatalogueProxy* proxy = tabs->currentWidget() == vtTable ? vtProxy : weaponProxy;
-    QGuiApplication::clipboard()->setText(tableText(*proxy));
+    copyTableText(this, *proxy);
+}
+
+// Qt's chain would go on from Copy to the tab widget's own stop; the window's
+// order is a round.
+bool CatalogueWindow::focusNextPrevChild(bool next) {
+    QWidget* const from = focusWidget();
+    if (next && from == copyButton) {
+        filter->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (!next && from == filter) {
+        copyButton->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return ToolWindow::focusNextPrevChild(next);
 }
 
 bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -39,6 +39,7 @@ protected:
     void prepareFirstShow() override;
     void presented() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Smaller than this, on a small screen, the tables scroll.

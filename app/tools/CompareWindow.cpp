@@ -6,8 +6,6 @@
 #include "app/desktop/ToolWindowPlacement.h"
 #include "app/tools/CompareRangeChart.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -152,5 +150,5 @@ void CompareWindow::presented() {
 }
 
 void CompareWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(tableText(*model));
+    copyTableText(this, *model);
 }

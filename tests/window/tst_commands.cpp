@@ -34,6 +34,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTimer>
 
 using namespace vantor;
 using namespace filefaults;
@@ -166,6 +167,8 @@ class TestCommands : public QObject {
     Q_OBJECT
 
 private slots:
+    void copiesAreConfirmed_data();
+    void copiesAreConfirmed();
     void initTestCase() { applyVantorAppearance(*qApp); }
     void undoAndRedoEachStep_data();
     void undoAndRedoEachStep();
@@ -1277,6 +1280,61 @@ void TestCommands::guideFollowsOnlyItsOwnPages() {
     emit browser->anchorClicked(QUrl(link));
     QCOMPARE(browser->source(), QUrl(followed));
     QCOMPARE(browser->toPlainText() == before, followed.endsWith(QLatin1String("shortcuts.md")));
+}
+
+void TestCommands::copiesAreConfirmed_data() {
+    QTest::addColumn<QString>("copy");    // a shortcut, an action or a tool window's Copy button
+    QTest::addColumn<QString>("message"); // %1: what the clipboard holds as text
+    QTest::newRow("loadout code") << "Ctrl+Alt+C"
+                                  << "Loadout code copied: %1";
+    QTest::newRow("forum code") << "Ctrl+Shift+C"
+                                << "Loadout copied as forum code";
+    QTest::newRow("picture") << "CopyPictureAction"
+                             << "Picture of the loadout copied";
+    QTest::newRow("catalogue's VTs") << "Ctrl+B CatalogueCopyButton"
+                                     << "Table copied: 31 rows";
+    QTest::newRow("comparison") << "Ctrl+D CompareCopyButton"
+                                << "Table copied: %2 rows";
+}
+
+// A copy shows nothing of its own: a tip says what was copied and goes by
+// itself, a screen reader hears the same, and the window stays as it was.
+void TestCommands::copiesAreConfirmed() {
+    QFETCH(QString, copy);
+    QFETCH(QString, message);
+    Window w;
+    w.chooseVt(QStringLiteral("Garpike"));
+    const QRect before = w.window->geometry();
+    QStringList heard;
+    listenToAnnouncements([&heard](QObject*, const QString& said) { heard << said; });
+    const auto deaf = qScopeGuard([] { listenToAnnouncements({}); });
+    for (const QString& part : copy.split(u' ')) {
+        if (part.startsWith(QStringLiteral("Ctrl")))
+            w.press(QKeySequence(part));
+        else if (auto* action = w.window->findChild<QAction*>(part))
+            action->trigger();
+        else if (auto* button = w.window->findChild<QPushButton*>(part))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    const QString copied = QGuiApplication::clipboard()->text();
+    QString expected = message.arg(copied);
+    if (copy.contains(QStringLiteral("Compare")))
+        expected = message.arg(copied.count(u'\n') - 1);
+    QCOMPARE(heard, QStringList{expected});
+    QLabel* tip = nullptr;
+    for (QLabel* label : w.window->findChildren<QLabel*>(QLatin1String(ConfirmationTipName)))
+        if (label->isVisible())
+            tip = label;
+    QVERIFY(tip);
+    QCOMPARE(tip->text(), expected);
+    QVERIFY(tip->isWindow());
+    QCOMPARE(w.window->geometry(), before);
+    // It goes by itself, key releases or not.
+    QTest::keyRelease(w.window.get(), Qt::Key_C);
+    QVERIFY(tip->isVisible());
+    QVERIFY(tip->findChild<QTimer*>()->isActive());
+    if (QTest::currentDataTag() == QLatin1String("loadout code"))
+        QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), ConfirmationMilliseconds + 2000);
 }
 
 QTEST_MAIN(TestCommands)

@@ -1066,6 +1066,14 @@ void TestWindow::screenReader() {
     // without a mnemonic's ampersand, and every selector one of its own.
     QVERIFY2(unnamedObjects(w.window.get()).isEmpty(),
              qPrintable(unnamedObjects(w.window.get()).join(u'\n')));
+    // Only a window is a window to a reader; its panels are panels.
+    for (QWidget* widget : w.window->findChildren<QWidget*>()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(!iface || widget->isWindow() || iface->role() != QAccessible::Window,
+                 qPrintable(widget->objectName()));
+        QVERIFY2(!iface || widget->isWindow() || iface->role() != QAccessible::Border,
+                 qPrintable(widget->objectName()));
+    }
     QStringList names;
     for (QComboBox* selector : w.window->findChildren<QComboBox*>())
         names << QAccessible::queryAccessibleInterface(selector)->text(QAccessible::Name);
@@ -2043,12 +2051,17 @@ void TestWindow::catalogueWindow() {
     tabs->setCurrentIndex(1);
     catalogue->findChild<QLineEdit*>("CatalogueFilter")->setFocus();
     QStringList reached;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget()->objectName();
     }
+    // and from Copy back to the filters.
     QCOMPARE(reached, (QStringList{"FactionFilter", tabs->tabBar()->objectName(),
-                                   "WeaponSlotSelect", "WeaponTable", "CatalogueCopyButton"}));
+                                   "WeaponSlotSelect", "WeaponTable", "CatalogueCopyButton",
+                                   "CatalogueFilter", "FactionFilter"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CatalogueCopyButton"));
     tabs->setCurrentIndex(0);
 
     auto* vts = catalogue->findChild<QTableView*>("VtTable");
