@@ -66,6 +66,11 @@ vantor_build() {
     shift
     local targets=()
     [ $# -eq 0 ] || targets=(--target "$@")
+    local fresh=""
+    [ -f "build/$preset/build.ninja" ] || fresh=1
     cmake --preset "$preset" >/dev/null
+    # A first build's opening steps (the precompiled headers) print nothing
+    # for half a minute: say what is coming.
+    [ -z "$fresh" ] || echo "First build of the $preset preset: a minute or two on two cores."
     cmake --build --preset "$preset" "${targets[@]}"
 }
