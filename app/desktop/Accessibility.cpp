@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
@@ -207,39 +208,57 @@ private:
     TCGauge* gauge() const { return static_cast<TCGauge*>(widget()); }
 };
 
-// Every label of the window gets the captioned interface (a label is asked
-// for one as soon as it has a text, before its caption can be attached), every
-// drop-down, gauge and table without row headers its own. Factories installed later are asked
-// first, so these take the place of Qt's.
-QAccessibleInterface* vantorFactory(const QString& className, QObject* object) {
+// The interfaces other layers add for widget types of their own.
+QHash<const QMetaObject*, AccessibleMaker>& addedInterfaces() {
+    static QHash<const QMetaObject*, AccessibleMaker> added;
+    return added;
+}
+
+// The parts of a scroll area (its viewport, and the holder of each scroll
+// bar) are plain widgets whose parent is the area.
+bool isScrollPart(const QWidget* widget) {
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(widget->parentWidget());
+    return area && widget->metaObject() == &QWidget::staticMetaObject &&
+           (area->viewport() == widget || widget->findChild<QScrollBar*>());
+}
+
+// The one factory of the program's interfaces, chosen by the object's own
+// type (not a subclass's): every label gets the captioned interface (a label
+// is asked for one as soon as it has a text, before its caption can be
+// attached), every drop-down, gauge and table without row headers its own.
+// Factories installed later are asked first, so these take the place of Qt's.
+QAccessibleInterface* vantorFactory(const QString&, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
-    if (className == QLatin1String("QLabel"))
+    auto* widget = static_cast<QWidget*>(object);
+    const QMetaObject* type = object->metaObject();
+    if (const auto added = addedInterfaces().constFind(type); added != addedInterfaces().cend())
+        return (*added)(widget);
+    if (type == &QLabel::staticMetaObject)
         return new CaptionedValue(static_cast<QLabel*>(object));
     // The loadout's selectors are a QComboBox of the program's own class.
     if (auto* combo = qobject_cast<QComboBox*>(object))
         return new Selector(combo);
-    if (className == QLatin1String("TCGauge"))
+    if (type == &TCGauge::staticMetaObject)
         return new Gauge(static_cast<TCGauge*>(object));
-    if (className == QLatin1String("PlainTableView"))
+    if (type == &PlainTableView::staticMetaObject)
         return plainTableAccessible(static_cast<PlainTableView*>(object));
-    if (className == QLatin1String("QScrollBar") && object->objectName().isEmpty())
+    if (type == &QScrollBar::staticMetaObject && object->objectName().isEmpty())
         return new ScrollBar(static_cast<QScrollBar*>(object));
-    if (className == QLatin1String("QWidget") &&
-        object->objectName().startsWith(QLatin1String("qt_scrollarea_")))
-        return new ScrollPart(static_cast<QWidget*>(object));
+    if (isScrollPart(widget))
+        return new ScrollPart(widget);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    if (className == QLatin1String("QWidget") && object->objectName() == AnnouncerName)
-        return new Announcer(static_cast<QWidget*>(object));
+    if (type == &QWidget::staticMetaObject && object->objectName() == AnnouncerName)
+        return new Announcer(widget);
 #endif
     // The window's panels are plain frames, which Qt reports as a frame: a
     // window, to a reader.
-    if (object->metaObject() == &QFrame::staticMetaObject)
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
-    // The program's windows are plain widgets, which Qt would report as a
-    // mere client area ("filler").
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("QWidget") && widget->isWindow() &&
+    if (type == &QFrame::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Pane);
+    // The program's windows (the main window and the tool windows) derive
+    // from a plain widget, which Qt would report as a mere client area
+    // ("filler").
+    if (widget->isWindow() &&
         (widget->windowType() == Qt::Window || widget->windowType() == Qt::Tool))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
@@ -311,6 +330,10 @@ void listenToAnnouncements(std::function<void(QObject*, const QString&)> listene
 
 void announceWithCaption(QLabel* value, const QString& caption) {
     value->setProperty(CaptionProperty, caption);
+}
+
+void addAccessibleInterface(const QMetaObject& type, AccessibleMaker make) {
+    addedInterfaces().insert(&type, std::move(make));
 }
 
 void installVantorAccessibility() {

@@ -45,6 +45,12 @@ void listenToAnnouncements(std::function<void(QObject*, const QString&)> listene
 // tables; safe to call repeatedly.
 void installVantorAccessibility();
 
+// What a screen reader is told of widgets of one type that a higher layer
+// defines (the comparison's range chart): `make` gives the interface of a
+// widget whose own type is `type`, in the program's one factory.
+using AccessibleMaker = std::function<QAccessibleInterface*(QWidget*)>;
+void addAccessibleInterface(const QMetaObject& type, AccessibleMaker make);
+
 // A widget a screen reader reads as a value (a slider, a scroll bar, a
 // gauge): the value interface beside the widget's own.
 class AccessibleValueWidget : public QAccessibleWidget, public QAccessibleValueInterface {

@@ -50,20 +50,16 @@ private:
     CompareRangeChart* chart() const { return static_cast<CompareRangeChart*>(widget()); }
 };
 
-QAccessibleInterface* chartFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("CompareRangeChart") && object && object->isWidgetType())
-        return new ChartAccessible(static_cast<CompareRangeChart*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 CompareRangeChart::CompareRangeChart(QWidget* parent) : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(chartFactory);
+    static const bool told = [] {
+        addAccessibleInterface(CompareRangeChart::staticMetaObject, [](QWidget* chart) {
+            return new ChartAccessible(static_cast<CompareRangeChart*>(chart));
+        });
         return true;
     }();
-    Q_UNUSED(factoryInstalled);
+    Q_UNUSED(told);
     setObjectName(QStringLiteral("CompareRangeChart"));
     setAccessibleName(QStringLiteral("Ranges of the pinned and current loadout"));
     setFocusPolicy(Qt::StrongFocus);
