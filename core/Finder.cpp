@@ -35,8 +35,9 @@ QString groupedText(const QString& text) {
     return ok ? grouped(n) + (point < 0 ? QString() : text.mid(point)) : text;
 }
 
+// The VT as its selector names it; the reports' own spelling differs for a few.
 QString vtName(int vt) {
-    return toQString(vtEntry(vt).reportName);
+    return toQString(vtEntry(vt).selectorName);
 }
 
 QString partName(const PartItem& p) {

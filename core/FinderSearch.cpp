@@ -392,7 +392,7 @@ QString nothingFitsReason(const FinderRequest& request) {
     const int vtIndex = request.current.vt;
     if (vtIndex < 0 || vtIndex >= VtCount)
         return QStringLiteral("No VT is chosen");
-    const QString vt = toQString(vtEntry(vtIndex).reportName);
+    const QString vt = toQString(vtEntry(vtIndex).selectorName); // as the VT selector shows it
 
     // A weapon the VT's selectors do not offer at all.
     for (const FinderRequirement& r : limits.mustCarry) {

@@ -35,6 +35,14 @@ struct Oracle {
     }
 };
 
+// "26,000": thousands split by commas, as the finder writes its figures.
+QString grouped(int n) {
+    QString digits = QString::number(n);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return digits;
+}
+
 std::int64_t scoreOf(FinderRank rank, double figure) {
     return (lowerIsBetter(rank) ? -1 : 1) * std::llround(figure * 100);
 }
@@ -426,6 +434,8 @@ private slots:
     void matchesOracle();
     void nothingFits_data();
     void nothingFits();
+    void reasonsNameTheVtAsItsSelector_data();
+    void reasonsNameTheVtAsItsSelector();
     void cancelStops();
 };
 
@@ -549,6 +559,12 @@ void TestFinder::nothingFits_data() {
     row("kept fuel tanks", "vt=12 F=1", "keep=F fuel=2", "The kept fuel tanks are fewer than 2");
     row("limits together", "vt=8", parts + "carry=M1,M1,M1 fuel=1",
         "No loadout of the Vitzh meets all these limits at once");
+    // Each VT named as its selector shows it, also where the reports spell it otherwise.
+    row("Colt Executive by its selector's name", "vt=1", "fuel=9",
+        "The Colt Executive carries at most 2 fuel tanks");
+    row("m-Vitzh by its selector's name", "vt=5", "reach=5000",
+        "No main weapon of the m-Vitzh reaches 5000 m");
+    row("Siegesug by its selector's name", "vt=24", "carry=M5", "The Siegesug offers no 200-AR");
 }
 
 void TestFinder::nothingFits() {
@@ -558,6 +574,41 @@ void TestFinder::nothingFits() {
     const FinderAnswer answer = findLoadouts(requestOf(current, limits, 0, 10, false));
     QVERIFY(answer.loadouts.empty());
     QCOMPARE(answer.nothingFits, reason);
+}
+
+void TestFinder::reasonsNameTheVtAsItsSelector_data() {
+    QTest::addColumn<int>("vt");
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<QString>("why");
+    // Every VT whose report name is not its selector's: the three the
+    // catalogue has, each by the name its selector shows.
+    const std::map<int, QString> shown = {{1, "Colt Executive"}, {5, "m-Vitzh"}, {24, "Siegesug"}};
+    for (int vt = 0; vt < VtCount; ++vt) {
+        if (vtEntry(vt).reportName == vtEntry(vt).selectorName)
+            continue;
+        const QString name = shown.count(vt) ? shown.at(vt) : QStringLiteral("(unnamed)");
+        const QString supply = grouped(int(vtEntry(vt).supplyPointCost));
+        QTest::addRow("%s, supply cost", qPrintable(name))
+            << vt << int(FinderRank::SupplyCost)
+            << QStringLiteral("Supply point cost %1: the %2's own").arg(supply, name);
+        QTest::addRow("%s, sortie cost", qPrintable(name))
+            << vt << int(FinderRank::SortieCost)
+            << QStringLiteral("Sortie point cost %1: the %2's own")
+                   .arg(vtEntry(vt).sortiePointCost)
+                   .arg(name);
+    }
+}
+
+// The reason each row gives names its VT as the window's VT selector does.
+void TestFinder::reasonsNameTheVtAsItsSelector() {
+    QFETCH(int, vt);
+    QFETCH(int, rank);
+    QFETCH(QString, why);
+    const FinderAnswer answer =
+        findLoadouts(requestOf(QStringLiteral("vt=%1").arg(vt), "", rank, 3, false));
+    QVERIFY(!answer.loadouts.empty());
+    for (const FoundLoadout& found : answer.loadouts)
+        QCOMPARE(found.why, why);
 }
 
 void TestFinder::cancelStops() {
