@@ -62,10 +62,40 @@ Found foundOf(const VtSpace& space, FinderRank rank, const Hit& hit) {
     f.context = space.contexts[hit.context];
     f.main = space.mains[hit.main];
     f.sub = space.subs[hit.sub];
+    f.changes = changesOf(space, f.context, f.main, f.sub);
     f.figure = figureOf(space, rank, f.context, f.main, f.sub);
     f.mainFixed = space.mainFixed;
     f.subFixed = space.subFixed;
     return f;
+}
+
+// The leading loadout where the space holds it within the limits.
+std::optional<Hit> leadHit(const VtSpace& space, const FinderRequest& request) {
+    if (!space.lead)
+        return std::nullopt;
+    const auto at = [](const auto& all, auto code, auto of) -> std::optional<std::uint32_t> {
+        for (std::uint32_t i = 0; i < all.size(); ++i)
+            if (of(all[i]) == code)
+                return i;
+        return std::nullopt;
+    };
+    const auto c =
+        at(space.contexts, space.lead->context, [](const Context& x) { return x.items; });
+    const auto m = at(space.mains, space.lead->main, [](const WeaponSet& x) { return x.items12; });
+    const auto s = at(space.subs, space.lead->sub, [](const WeaponSet& x) { return x.items12; });
+    if (!c || !m || !s)
+        return std::nullopt;
+    const FinderLimits& limits = request.limits;
+    const Context& context = space.contexts[*c];
+    const WeaponSet& main = space.mains[*m];
+    const WeaponSet& sub = space.subs[*s];
+    const std::uint32_t total = context.fuelLoad + main.load + sub.load;
+    if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(sub)) <
+            limits.worstStatus ||
+        (limits.guided && !main.guided && !sub.guided) ||
+        (limits.cover && !space.covers(*m, *s, *limits.cover)))
+        return std::nullopt;
+    return Hit{keyOf(space, request.rank, context, main, sub), *c, *m, *s};
 }
 
 } // namespace
@@ -79,7 +109,6 @@ bool weaponFigure(FinderRank rank) {
 // A main and a sub-weapon set joined, as one bucket orders them.
 struct Pair {
     std::int64_t weaponScore; // the ranked figure where the weapons alone give it, else 0
-    int changes;
     std::uint64_t items;
     std::uint32_t main;
     std::uint32_t sub;
@@ -88,8 +117,6 @@ struct Pair {
 bool pairBetter(const Pair& a, const Pair& b) {
     if (a.weaponScore != b.weaponScore)
         return a.weaponScore > b.weaponScore;
-    if (a.changes != b.changes)
-        return a.changes < b.changes;
     return a.items < b.items;
 }
 
@@ -123,7 +150,7 @@ public:
                 const Pair pair{
                     byWeapons ? scoreOf(request.rank, figureOf(space, request.rank, none, m, s))
                               : 0,
-                    m.changes + s.changes, keyOf(space, request.rank, none, m, s).items, mi, si};
+                    keyOf(space, request.rank, none, m, s).items, mi, si};
                 add(bucketOf(m.load + s.load, full), pair);
             }
         }
@@ -182,8 +209,7 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
     std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
         const Context& x = space.contexts[a.second];
         const Context& y = space.contexts[b.second];
-        return std::tie(b.first, x.fuelLoad, x.changes, x.items) <
-               std::tie(a.first, y.fuelLoad, y.changes, y.items);
+        return std::tie(b.first, x.fuelLoad, x.items) < std::tie(a.first, y.fuelLoad, y.items);
     });
 
     // The weapons' best figure within a load, for a bound on what a context
@@ -206,7 +232,12 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
     for (std::size_t d = 0; d < turnScore.size(); ++d)
         turnScore[d] = scoreOf(FinderRank::TurnSpeed, space.turn[d]);
 
+    // The leading loadout goes before its ties, which the buckets' order
+    // does not know: it is weighed first, on its own, and passed over below.
     BestN best(count);
+    const std::optional<Hit> lead = leadHit(space, request);
+    if (lead)
+        best.push(*lead);
     for (const auto& [score, c] : order) {
         if (cancelled(cancel)) {
             result.cancelled = true;
@@ -227,7 +258,7 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
                 continue;
         }
         const std::uint64_t contextItems = context.items << ContextShift;
-        const int contextChanges = space.vtChange + context.changes;
+        const bool leadContext = lead && lead->context == c;
         for (std::size_t b : buckets.filled) {
             const std::uint32_t total = context.fuelLoad + Buckets::loadOf(b);
             const bool full = Buckets::fullOf(b);
@@ -248,8 +279,10 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
             if (!byWeapons && best.full() && shared < best.worstScore())
                 continue;
             for (const Pair& pair : buckets[b]) {
-                const Key key{byWeapons ? pair.weaponScore : shared, total,
-                              contextChanges + pair.changes, pair.items | contextItems};
+                if (leadContext && pair.main == lead->main && pair.sub == lead->sub)
+                    continue;
+                const Key key{byWeapons ? pair.weaponScore : shared, total, false,
+                              pair.items | contextItems};
                 if (!best.admits(key))
                     break;
                 best.push({key, c, pair.main, pair.sub});

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace vantor::finder {
 
@@ -83,14 +84,30 @@ struct SlotOffer {
     std::array<int, 2> fixedBand{};
 };
 
+// The items of `items` in the order `offer` lists them once: the lower items
+// first among the free slots that offer the same list.
+std::array<int, 3> listedOrder(const std::array<SlotOffer, 3>& offer, std::array<int, 3> items) {
+    for (std::size_t s = 1; s < 3; ++s)
+        for (std::size_t t = s; offer[t].groupPrev >= 0; t = std::size_t(offer[t].groupPrev)) {
+            const auto prev = std::size_t(offer[t].groupPrev);
+            if (items[prev] <= items[t])
+                break;
+            std::swap(items[prev], items[t]);
+        }
+    return items;
+}
+
 class SetBuilder {
 public:
+    // `current` is what the window's slots hold, as weapon ids and as items
+    // (its items count only on the current VT).
     SetBuilder(const Loadout& base, WeaponKind kind, const std::array<SlotOffer, 3>& offer,
-               const std::array<std::uint32_t, 3>& current, bool currentVt,
-               const FinderLimits& limits, std::vector<WeaponSet>& sets,
+               const std::array<std::uint32_t, 3>& current, const std::array<int, 3>& currentItems,
+               bool currentVt, const FinderLimits& limits, std::vector<WeaponSet>& sets,
                std::vector<std::array<std::array<int, 2>, 3>>& bands)
-        : base(base), kind(kind), offer(offer), current(current), currentVt(currentVt),
-          limits(limits), sets(sets), bands(bands) {}
+        : base(base), kind(kind), offer(offer), current(current),
+          currentListed(listedOrder(offer, currentItems)), currentItems(currentItems),
+          currentVt(currentVt), limits(limits), sets(sets), bands(bands) {}
 
     void run() { place(0); }
 
@@ -99,6 +116,8 @@ private:
     WeaponKind kind;
     const std::array<SlotOffer, 3>& offer;
     const std::array<std::uint32_t, 3>& current;
+    std::array<int, 3> currentListed; // the window's items as the sets list them
+    std::array<int, 3> currentItems;
     bool currentVt;
     const FinderLimits& limits;
     std::vector<WeaponSet>& sets;
@@ -132,12 +151,35 @@ private:
         }
     }
 
+    // The set's slots as the window holds the same weapons, group by group of
+    // slots offering one list; the listed order elsewhere.
+    std::array<int, 3> arranged() const {
+        std::array<int, 3> placed = items;
+        if (!currentVt)
+            return placed;
+        std::array<std::size_t, 3> group{0, 1, 2};
+        for (std::size_t s = 0; s < 3; ++s)
+            if (offer[s].groupPrev >= 0)
+                group[s] = group[std::size_t(offer[s].groupPrev)];
+        for (std::size_t g = 0; g < 3; ++g) {
+            bool same = true;
+            for (std::size_t s = 0; s < 3; ++s)
+                same = same && (group[s] != g || items[s] == currentListed[s]);
+            for (std::size_t s = 0; s < 3 && same; ++s)
+                if (group[s] == g)
+                    placed[s] = currentItems[s];
+        }
+        return placed;
+    }
+
     void finish() {
         WeaponSet set;
         std::array<std::array<int, 2>, 3> band{};
-        set.items = items;
+        set.items = arranged();
+        for (std::size_t s = 0; s < 3; ++s)
+            set.items12 = (set.items12 << 4) | std::uint64_t(items[s]);
         for (std::size_t s = 0; s < 3; ++s) {
-            const auto row = std::size_t(items[s]);
+            const auto row = std::size_t(set.items[s]);
             const std::uint32_t id = idColumn()[row];
             const WeaponEntry* entry = weaponById(kind, id);
             const bool fixed = offer[s].fixed >= 0;
@@ -154,7 +196,6 @@ private:
             set.guided = set.guided || entry->GuidedText == "Yes";
             // A fixed weapon stays where choosing the VT put it: no change on the current VT.
             set.changes += id != current[s] && !(fixed && currentVt) ? 1 : 0;
-            set.items12 = (set.items12 << 4) | std::uint64_t(items[s]);
         }
         if (!carriesRequired(set) || !reaches(band))
             return;
@@ -266,8 +307,11 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     VtSpace space;
     space.vt = vt;
     space.currentVt = vt == request.current.vt;
-    space.vtChange = space.currentVt ? 0 : 1;
+    space.baseChanges = space.currentVt ? (request.current.mmLaunched ? 1 : 0) : 1;
     space.vtItems = std::uint64_t(vt) << VtShift;
+    const LoadoutPicks& leading = request.leading;
+    const bool leads = vt == leading.vt && !leading.mmLaunched;
+    VtSpace::Lead lead;
 
     Loadout base;
     const VtChoice choice = chooseVt(base, vt);
@@ -307,9 +351,20 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
         }
         auto& sets = kind == WeaponKind::Main ? space.mains : space.subs;
         auto& bands = kind == WeaponKind::Main ? space.mainBands : space.subBands;
-        SetBuilder(base, kind, offer, current[std::size_t(kind)], space.currentVt, limits, sets,
-                   bands)
+        const auto itemsOf = [&offer](const std::array<WeaponPick, 3>& held) {
+            std::array<int, 3> items{};
+            for (std::size_t s = 0; s < 3; ++s)
+                items[s] = offer[s].fixed >= 0 ? offer[s].fixed : std::max(held[s].item, 0);
+            return items;
+        };
+        SetBuilder(base, kind, offer, current[std::size_t(kind)], itemsOf(picks), space.currentVt,
+                   limits, sets, bands)
             .run();
+        std::uint64_t& leadCode = kind == WeaponKind::Main ? lead.main : lead.sub;
+        const std::array<int, 3> leadItems =
+            listedOrder(offer, itemsOf(kind == WeaponKind::Main ? leading.main : leading.sub));
+        for (int item : leadItems)
+            leadCode = (leadCode << 4) | std::uint64_t(item);
     }
 
     // The statistics a part raises, by the percentage it grants, and the turn
@@ -370,6 +425,22 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
         const PartPick& cur = request.current.parts[std::size_t(s)];
         return (p.part != std::max(cur.part, 0) ? 1 : 0) + (p.level != cur.level ? 1 : 0);
     };
+    // The two slots' part choices of a loadout's picks; where both slots take
+    // any part, the lower first, as the contexts list them.
+    const auto listedParts = [free](const std::array<PartPick, 2>& picks) {
+        std::array<PartItem, 2> p{};
+        for (std::size_t s = 0; s < 2; ++s)
+            p[s] = {std::max(picks[s].part, 0), picks[s].level};
+        if (free && std::tie(p[1].part, p[1].level) < std::tie(p[0].part, p[0].level))
+            std::swap(p[0], p[1]);
+        return p;
+    };
+    const std::array<PartItem, 2> window = listedParts(request.current.parts);
+    const bool windowSwapped = window[0].part != std::max(request.current.parts[0].part, 0) ||
+                               window[0].level != request.current.parts[0].level;
+    lead.context = contextItems(std::max(leading.fuel, 0), listedParts(leading.parts));
+    if (leads)
+        space.lead = lead;
     for (int fuel : fuels)
         for (std::size_t a = 0; a < slotItems[0].size(); ++a)
             // Both slots offer the same list: a pair is listed once, the
@@ -381,7 +452,10 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
                 Context c;
                 c.fuel = fuel;
                 c.fuelLoad = std::uint32_t(fuel) * 2;
+                // The window's two parts stand where the window has them.
                 c.parts = parts;
+                if (windowSwapped && parts == window)
+                    c.parts = {parts[1], parts[0]};
                 const PartBonus b1 = partBonus(parts[0]);
                 const PartBonus b2 = partBonus(parts[1]);
                 c.standard = base.VTStandardLoad + combinedLoadBonus(b1.standard, b2.standard);
@@ -394,7 +468,7 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
                         statValue[std::size_t(s)]
                                  [std::size_t(std::lround(granted[std::size_t(s)] / 10))];
                 c.changes = (fuel != std::max(request.current.fuel, 0) ? 1 : 0) +
-                            levelChanges(0, parts[0]) + levelChanges(1, parts[1]);
+                            levelChanges(0, c.parts[0]) + levelChanges(1, c.parts[1]);
                 c.items = contextItems(fuel, parts);
                 space.contexts.push_back(c);
             }
@@ -436,10 +510,15 @@ double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const W
 
 Key keyOf(const VtSpace& space, FinderRank rank, const Context& c, const WeaponSet& m,
           const WeaponSet& s) {
-    return {scoreOf(rank, figureOf(space, rank, c, m, s)), c.fuelLoad + m.load + s.load,
-            space.vtChange + c.changes + m.changes + s.changes,
+    const bool lead = space.lead && c.items == space.lead->context &&
+                      m.items12 == space.lead->main && s.items12 == space.lead->sub;
+    return {scoreOf(rank, figureOf(space, rank, c, m, s)), c.fuelLoad + m.load + s.load, lead,
             space.vtItems | (c.items << ContextShift) | (m.items12 << MainShift) |
                 (s.items12 << SubShift)};
+}
+
+int changesOf(const VtSpace& space, const Context& c, const WeaponSet& m, const WeaponSet& s) {
+    return space.baseChanges + c.changes + m.changes + s.changes;
 }
 
 } // namespace vantor::finder

@@ -11,27 +11,33 @@
 #include "model/Overload.h"
 #include "model/Recompute.h"
 #include "model/Text.h"
+#include "model/VtSelection.h"
 #include "weapons/WeaponSelection.h"
 #include "weapons/WeaponSlots.h"
 
 #include <QTest>
 
 #include <map>
+#include <optional>
 #include <span>
 
 using namespace vantor;
 
 namespace {
 
+// A loadout's items: VT, fuel, part, level, part, level, six weapons.
+using Items = std::array<int, 12>;
+
 struct Oracle {
     std::int64_t score = 0;
     std::uint32_t load = 0;
+    bool lead = false;
+    Items items{}; // the lower items first among selectors of one list
     int changes = 0;
-    std::array<int, 12> items{}; // VT, fuel, part, level, part, level, six weapons
     LoadoutPicks picks;
+    // The figure, the load, the leading loadout, the items.
     bool operator<(const Oracle& o) const {
-        return std::tie(o.score, load, changes, items) <
-               std::tie(score, o.load, o.changes, o.items);
+        return std::tie(o.score, load, o.lead, items) < std::tie(score, o.load, lead, o.items);
     }
 };
 
@@ -48,7 +54,8 @@ std::int64_t scoreOf(FinderRank rank, double figure) {
 }
 
 // "status=StdOver carry=M4,S25,P2/3 keep=P1,L1,M2 reach=1000 cover=0-800
-// guided fuel=1"; and a current loadout "vt=14 F=1 P1=2/1 M1=3 S2=4".
+// guided fuel=1"; and a current loadout "vt=14 F=1 P1=2/1 M1=3 S2=4", "mm"
+// for a launched MM.
 const QStringList SelectorNames = {"VT", "F",  "P1", "L1", "P2", "L2",
                                    "M1", "M2", "M3", "S1", "S2", "S3"};
 
@@ -104,12 +111,17 @@ Loadout recordOf(const LoadoutPicks& p) {
             kind == WeaponKind::Main ? ShowMainWeaponInfo(l, s, w.item)
                                      : ShowSubWeaponInfo(l, s, w.item);
         }
+    if (p.mmLaunched) {
+        launchMM(l);
+        RecomputeLoadout(l, {p.vt, facts.part1, facts.part2});
+    }
     return l;
 }
 
 LoadoutPicks picksOf(const QString& text) {
     LoadoutPicks p;
     for (const QString& t : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        p.mmLaunched = p.mmLaunched || t == "mm";
         const int s = SelectorNames.indexOf(t.section('=', 0, 0).toUpper());
         const int item = t.section('=', 1).section('/', 0, 0).toInt();
         if (s == 0)
@@ -200,6 +212,43 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
     const auto freeSlot = [&](int s) {
         return !sel[std::size_t(s)]->fixed && !(here && lim.keep[std::size_t(6 + s)]);
     };
+    // Two weapon selectors of one kind, both free, offering the same list.
+    const auto oneList = [&](int s, int t) {
+        return freeSlot(s) && freeSlot(t) && (s < 3) == (t < 3) &&
+               sel[std::size_t(s)]->items.size() == sel[std::size_t(t)]->items.size();
+    };
+    // A loadout's items with the lower ones first among selectors of one
+    // list, and the two parts so where both slots are free.
+    const auto listed = [&](Items items) {
+        if (partsFree && std::pair(items[4], items[5]) < std::pair(items[2], items[3])) {
+            std::swap(items[2], items[4]);
+            std::swap(items[3], items[5]);
+        }
+        for (int s = 0; s < 6; ++s)
+            for (int t = s + 1; t < 6; ++t)
+                if (oneList(s, t) && items[std::size_t(6 + t)] < items[std::size_t(6 + s)])
+                    std::swap(items[std::size_t(6 + s)], items[std::size_t(6 + t)]);
+        return items;
+    };
+    const auto itemsOf = [&](const LoadoutPicks& p) {
+        Items items{p.vt,
+                    std::max(p.fuel, 0),
+                    std::max(p.parts[0].part, 0),
+                    p.parts[0].level,
+                    std::max(p.parts[1].part, 0),
+                    p.parts[1].level};
+        for (int s = 0; s < 6; ++s) {
+            const WeaponPick& w = (s < 3 ? p.main : p.sub)[std::size_t(s % 3)];
+            items[std::size_t(6 + s)] =
+                sel[std::size_t(s)]->fixed ? sel[std::size_t(s)]->index : std::max(w.item, 0);
+        }
+        return items;
+    };
+    const Items window = itemsOf(r.current);
+    const Items windowListed = listed(window);
+    const std::optional<Items> lead = r.leading.vt == vt && !r.leading.mmLaunched
+                                          ? std::optional(listed(itemsOf(r.leading)))
+                                          : std::nullopt;
 
     // What each item of each weapon selector brings.
     struct Slot {
@@ -260,7 +309,11 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                 LoadoutPicks picks;
                 picks.vt = vt;
                 picks.fuel = fuel == 0 && r.current.fuel == NotPicked ? NotPicked : fuel;
-                const std::array<std::pair<int, int>, 2> pp{p1, p2};
+                // The window's two parts where the window has them.
+                std::array<std::pair<int, int>, 2> pp{p1, p2};
+                if (partsFree && std::pair(windowListed[2], windowListed[3]) == p1 &&
+                    std::pair(windowListed[4], windowListed[5]) == p2)
+                    pp = {std::pair(window[2], window[3]), std::pair(window[4], window[5])};
                 for (std::size_t s = 0; s < 2; ++s)
                     picks.parts[s] = pp[s].first == 0 && r.current.parts[s].part == NotPicked
                                          ? PartPick{}
@@ -269,7 +322,9 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                 const std::array<double, 3> stats = {ctx.DurabilityText.toDouble(),
                                                      ctx.BalancerText.toDouble(),
                                                      ctx.VeeringText.toDouble()};
-                int ctxChanges = (vt != r.current.vt) + (fuel != std::max(r.current.fuel, 0));
+                // Another VT, or a launched MM taken back, then the fuel.
+                int ctxChanges = (vt != r.current.vt) + (here && r.current.mmLaunched) +
+                                 (fuel != std::max(r.current.fuel, 0));
                 for (std::size_t s = 0; s < 2; ++s)
                     ctxChanges += (pp[s].first != std::max(r.current.parts[s].part, 0)) +
                                   (pp[s].second != r.current.parts[s].level);
@@ -293,16 +348,16 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     Oracle o;
                     o.items = {vt,   fuel, p1.first, p1.second, p2.first, p2.second,
                                w[0], w[1], w[2],     w[3],      w[4],     w[5]};
+                    o.lead = lead == o.items;
                     std::uint32_t total = ctx.FuelTankLoad;
                     std::array<bool, 3> mount{};
                     std::array<std::array<int, 2>, 6> bands{};
                     std::size_t bandCount = 0;
-                    int damage = 0, reach = 0, changes = ctxChanges;
+                    int damage = 0, reach = 0;
                     bool guided = false, reaches = false;
                     std::array<std::uint32_t, 6> ids{};
                     for (std::size_t s2 = 0; s2 < 6; ++s2) {
                         const Slot& e = weaponItems[s2][std::size_t(w[s2])];
-                        changes += e.change;
                         total += e.load;
                         if (s2 >= 3)
                             mount[s2 - 3] = e.mount;
@@ -380,13 +435,26 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     }
                     o.score = scoreOf(r.rank, figure);
                     o.load = total;
-                    o.changes = changes;
                     if (all.size() == count && !(o < all.front()))
                         return;
+                    // The window's weapons where the window has them, list by list.
+                    std::array<int, 6> placed = w;
+                    for (int s2 = 0; s2 < 6 && here; ++s2) {
+                        bool same = true;
+                        for (int t = 0; t < 6; ++t)
+                            if (t == s2 || oneList(s2, t))
+                                same =
+                                    same && windowListed[std::size_t(6 + t)] == w[std::size_t(t)];
+                        if (same)
+                            placed[std::size_t(s2)] = window[std::size_t(6 + s2)];
+                    }
                     o.picks = picks;
-                    for (std::size_t s2 = 0; s2 < 6; ++s2)
-                        (s2 < 3 ? o.picks.main : o.picks.sub)[s2 % 3] =
-                            weaponItems[s2][std::size_t(w[s2])].pick;
+                    o.changes = ctxChanges;
+                    for (std::size_t s2 = 0; s2 < 6; ++s2) {
+                        const Slot& e = weaponItems[s2][std::size_t(placed[s2])];
+                        (s2 < 3 ? o.picks.main : o.picks.sub)[s2 % 3] = e.pick;
+                        o.changes += e.change;
+                    }
                     all.push_back(o);
                     std::push_heap(all.begin(), all.end());
                     if (all.size() > count) {
@@ -412,11 +480,14 @@ std::vector<Oracle> oracle(const FinderRequest& r) {
     return best;
 }
 
+// The leading loadout is the window's unless `leading` names another, or
+// "none".
 FinderRequest requestOf(const QString& current, const QString& limits, int rank, int count,
-                        bool every) {
+                        bool every, const QString& leading = QString()) {
     FinderRequest r;
     r.current = picksOf(current);
     r.currentLoadout = recordOf(r.current);
+    r.leading = leading.isEmpty() ? r.current : picksOf(leading == "none" ? QString() : leading);
     r.limits = limitsOf(limits);
     r.rank = FinderRank(rank);
     r.count = count;
@@ -445,9 +516,11 @@ void TestFinder::matchesOracle_data() {
     QTest::addColumn<int>("rank");
     QTest::addColumn<int>("count");
     QTest::addColumn<bool>("every");
+    QTest::addColumn<QString>("leading");
     const auto row = [](const char* name, const QString& current, const QString& limits,
-                        FinderRank rank, int count, bool every = false) {
-        QTest::newRow(name) << current << limits << int(rank) << count << every;
+                        FinderRank rank, int count, bool every = false,
+                        const QString& leading = QString()) {
+        QTest::newRow(name) << current << limits << int(rank) << count << every << leading;
     };
     const QString parts = "keep=P1,L1,P2,L2 ";
     using R = FinderRank;
@@ -496,6 +569,30 @@ void TestFinder::matchesOracle_data() {
     row("every VT, sortie cost, top 10", "vt=5", parts, R::SortieCost, 10, true);
     row("every VT, weapons kept on the Garpike only", "vt=12 M1=1 S1=4", parts + "keep=M1,S1,F",
         R::LoadLeft, 31, true);
+    // The window's loadout in its own arrangement, first among its ties; the
+    // other ties in an order the window does not change.
+    row("Garpike, 270-AR in main weapon 1, by reach", "vt=12 M1=2", "", R::LongestReach, 30);
+    const QString weapons = "keep=M1,M2,M3,S1,S2,S3 ";
+    row("Colt Executive, the parts the other way round", "vt=1 P1=13 P2=1/2", weapons,
+        R::SupplyCost, 30);
+    row("Garpike, weapons and parts out of list order", "vt=12 M1=2 M2=1 S1=3 S2=1 P1=4/0 P2=2/1",
+        "status=StdOver", R::SupplyCost, 40);
+    row("Prominence M3, two of three sub-weapon lists alike", "vt=20 S1=3 S2=1 S3=2 M2=2 M1=1",
+        "status=MaxOver", R::LoadLeft, 40);
+    row("Garpike, arranged by the window, kept selectors between", "vt=12 M1=2 M3=1 S3=2 S1=1",
+        "keep=M2", R::SupplyCost, 40);
+    row("Garpike, after a pick the loadout before it leads", "vt=12 M3=2", "", R::LongestReach, 30,
+        false, "vt=12 M1=2");
+    row("Colt Executive, after a pick the parts before it lead", "vt=1 P1=1/2", weapons,
+        R::SupplyCost, 30, false, "vt=1 P1=13 P2=1/2");
+    row("Garpike, no loadout leads", "vt=12 M1=2", "", R::LongestReach, 30, false, "none");
+    row("every VT, the loadout before a pick of another VT leads", "vt=5 M1=1",
+        parts + "status=VtOk", R::SupplyCost, 31, true, "vt=12");
+    // A launched MM is taken back by every loadout, which keeps its MM loaded.
+    row("Prominence M2, MM launched, by turn speed", "vt=19 mm", "status=MaxOver", R::TurnSpeed,
+        30);
+    row("Prominence M2, MM launched, no loadout is the window's", "vt=19 mm", "", R::SupplyCost,
+        30);
 }
 
 void TestFinder::matchesOracle() {
@@ -504,7 +601,8 @@ void TestFinder::matchesOracle() {
     QFETCH(int, rank);
     QFETCH(int, count);
     QFETCH(bool, every);
-    const FinderRequest r = requestOf(current, limits, rank, count, every);
+    QFETCH(QString, leading);
+    const FinderRequest r = requestOf(current, limits, rank, count, every, leading);
     const std::vector<Oracle> expected = oracle(r);
     QVERIFY(!expected.empty());
     const FinderAnswer answer = findLoadouts(r);
