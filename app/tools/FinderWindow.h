@@ -14,14 +14,11 @@
 #include <array>
 
 class CatalogueProxy;
+class FinderLimitsPanel;
 class FinderRunner;
 class HandlerGuard;
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
-class QSpinBox;
 class QTableView;
 
 class FinderWindow : public ToolWindow {
@@ -56,11 +53,6 @@ private:
     // Smaller than this, on a small screen, the form and table scroll.
     static constexpr QSize LeastSize{320, 240};
 
-    QWidget* buildLimits();
-    QWidget* buildKeep();
-    void fillMustCarryOffer();
-    void addMustCarry();
-    void removeMustCarry();
     void searchAgain();
     void showAnswer(const vantor::FinderRequest& asked, const vantor::FinderAnswer& answer);
     const vantor::FoundLoadout* foundAt(const QModelIndex& index) const;
@@ -75,27 +67,9 @@ private:
     QTableView* table = nullptr;
     QLabel* nothingFits = nullptr;
     QPushButton* copyButton = nullptr;
-
-    QComboBox* rankSelect = nullptr;
-    QComboBox* statusSelect = nullptr;
-    QCheckBox* allowMountOver = nullptr;
-    QComboBox* scopeSelect = nullptr;
-    QComboBox* mustCarrySelect = nullptr;
-    QSpinBox* mustCarryLevel = nullptr;
-    QPushButton* mustCarryAdd = nullptr;
-    QListWidget* mustCarryList = nullptr;
-    std::array<QCheckBox*, vantor::SelectorCount> keep{}; // by selectorIndex(); none for the VT
-    QSpinBox* fuelTanks = nullptr;
-    QSpinBox* reach = nullptr;
-    QCheckBox* cover = nullptr;
-    QSpinBox* coverFrom = nullptr;
-    QSpinBox* coverTo = nullptr;
-    QCheckBox* guided = nullptr;
+    FinderLimitsPanel* limits = nullptr;
 
     vantor::LoadoutPicks picks;
     vantor::Loadout loadout;
-    std::array<int, 6> weaponItems{};
-    // The requirements in the list, in its order.
-    std::vector<vantor::FinderRequirement> mustCarry;
     std::optional<vantor::FinderRequest> asked; // the newest request searched for
 };
