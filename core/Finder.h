@@ -95,11 +95,11 @@ struct FinderRequest {
     // selectors take their items from them.
     LoadoutPicks current;
     Loadout currentLoadout;
-    // The loadout that goes first among those it ties with: the window's, or
-    // after a found loadout was put into the window, the one the window held
-    // before, so that the rows stay in their places. NotPicked as its VT for
-    // none; a launched MM makes it none too, as every loadout found has its
-    // MM loaded.
+    // The loadout that goes first among those it ties with, and whose
+    // arrangement the same items keep: the window's, or after a found loadout
+    // was put into the window, the one the window held before, so that the
+    // rows stay as they were. NotPicked as its VT for none. With a launched MM
+    // it goes first nowhere, as every loadout found has its MM loaded.
     LoadoutPicks leading;
     FinderLimits limits;
     FinderRank rank = FinderRank::VolleyDamage;
@@ -112,8 +112,9 @@ struct FoundLoadout {
     // The picks that put this loadout into the window, in the order a user
     // makes them; an empty slot keeps the current selector's item where that
     // is already empty, so that it counts as no change. The same weapons in
-    // selectors of one list, and the same two parts, stand where the window
-    // has them. The MM is never launched.
+    // selectors of one list, and the same two parts, stand where the leading
+    // loadout has them (so the window's own loadout as the window has it),
+    // else the lower items first. The MM is never launched.
     LoadoutPicks picks;
     // The record after those picks, as the window computes it.
     Loadout after;

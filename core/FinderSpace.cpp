@@ -1,12 +1,12 @@
 #include "core/FinderSpace.h"
 
+#include "core/FinderWeaponSets.h"
 #include "core/VtChoice.h"
 #include "equipment/OptionalParts.h"
 #include "model/Format.h"
 #include "model/Overload.h"
 #include "model/Recompute.h"
 #include "weapons/WeaponLists.h"
-#include "weapons/WeaponSlots.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,194 +37,6 @@ std::vector<PartItem> allPartItems() {
     return items;
 }
 
-// A figure text as a number: "2310", "12.5"; "N/A" and other words are 0.
-double textValue(std::string_view text) {
-    double value = 0;
-    double scale = 0;
-    for (char c : text) {
-        if (c == '.' && scale == 0) {
-            scale = 1;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            scale *= 10;
-        } else {
-            return 0;
-        }
-    }
-    return scale > 1 ? value / scale : value;
-}
-
-double textValue(const QString& text) {
-    return textValue(std::string_view(text.toLatin1().constData()));
-}
-
-// What the current loadout's weapon slots hold, as weapon ids.
-std::array<std::array<std::uint32_t, 3>, 2> currentIds(const LoadoutPicks& current) {
-    std::array<std::array<std::uint32_t, 3>, 2> ids{};
-    if (current.vt < 0 || current.vt >= VtCount)
-        return ids;
-    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
-        const auto rows = rowIds(current.vt, kind);
-        const auto& picks = kind == WeaponKind::Main ? current.main : current.sub;
-        for (int s = 0; s < 3; ++s) {
-            const int item = picks[std::size_t(s)].item;
-            if (item >= 0 && item < WeaponListRows)
-                ids[std::size_t(kind)][std::size_t(s)] = rows[std::size_t(item)];
-        }
-    }
-    return ids;
-}
-
-// One weapon selector of the VT, as the search sees it.
-struct SlotOffer {
-    int items = 0;      // the items the selector offers
-    int fixed = -1;     // the fixed weapon's position, or -1
-    int kept = -1;      // the kept item, or -1
-    int groupPrev = -1; // an earlier free slot offering the very same list, or -1
-    std::array<int, 2> fixedBand{};
-};
-
-// The items of `items` in the order `offer` lists them once: the lower items
-// first among the free slots that offer the same list.
-std::array<int, 3> listedOrder(const std::array<SlotOffer, 3>& offer, std::array<int, 3> items) {
-    for (std::size_t s = 1; s < 3; ++s)
-        for (std::size_t t = s; offer[t].groupPrev >= 0; t = std::size_t(offer[t].groupPrev)) {
-            const auto prev = std::size_t(offer[t].groupPrev);
-            if (items[prev] <= items[t])
-                break;
-            std::swap(items[prev], items[t]);
-        }
-    return items;
-}
-
-class SetBuilder {
-public:
-    // `current` is what the window's slots hold, as weapon ids and as items
-    // (its items count only on the current VT).
-    SetBuilder(const Loadout& base, WeaponKind kind, const std::array<SlotOffer, 3>& offer,
-               const std::array<std::uint32_t, 3>& current, const std::array<int, 3>& currentItems,
-               bool currentVt, const FinderLimits& limits, std::vector<WeaponSet>& sets,
-               std::vector<std::array<std::array<int, 2>, 3>>& bands)
-        : base(base), kind(kind), offer(offer), current(current),
-          currentListed(listedOrder(offer, currentItems)), currentItems(currentItems),
-          currentVt(currentVt), limits(limits), sets(sets), bands(bands) {}
-
-    void run() { place(0); }
-
-private:
-    const Loadout& base;
-    WeaponKind kind;
-    const std::array<SlotOffer, 3>& offer;
-    const std::array<std::uint32_t, 3>& current;
-    std::array<int, 3> currentListed; // the window's items as the sets list them
-    std::array<int, 3> currentItems;
-    bool currentVt;
-    const FinderLimits& limits;
-    std::vector<WeaponSet>& sets;
-    std::vector<std::array<std::array<int, 2>, 3>>& bands;
-    std::array<int, 3> items{};
-
-    const WeaponColumn& idColumn() const {
-        return kind == WeaponKind::Main ? base.MainWeaponListId : base.SubWeaponListId;
-    }
-    const WeaponColumn& loadColumn() const {
-        return kind == WeaponKind::Main ? base.MainWeaponListLoad : base.SubWeaponListLoad;
-    }
-
-    void place(int slot) {
-        if (slot == 3) {
-            finish();
-            return;
-        }
-        const SlotOffer& o = offer[std::size_t(slot)];
-        if (o.fixed >= 0 || o.kept >= 0) {
-            items[std::size_t(slot)] = o.fixed >= 0 ? o.fixed : o.kept;
-            place(slot + 1);
-            return;
-        }
-        // The same items in another order among slots offering the same list
-        // are one loadout: the lower items go to the earlier slots.
-        const int first = o.groupPrev >= 0 ? items[std::size_t(o.groupPrev)] : 0;
-        for (int item = first; item < o.items; ++item) {
-            items[std::size_t(slot)] = item;
-            place(slot + 1);
-        }
-    }
-
-    // The set's slots as the window holds the same weapons, group by group of
-    // slots offering one list; the listed order elsewhere.
-    std::array<int, 3> arranged() const {
-        std::array<int, 3> placed = items;
-        if (!currentVt)
-            return placed;
-        std::array<std::size_t, 3> group{0, 1, 2};
-        for (std::size_t s = 0; s < 3; ++s)
-            if (offer[s].groupPrev >= 0)
-                group[s] = group[std::size_t(offer[s].groupPrev)];
-        for (std::size_t g = 0; g < 3; ++g) {
-            bool same = true;
-            for (std::size_t s = 0; s < 3; ++s)
-                same = same && (group[s] != g || items[s] == currentListed[s]);
-            for (std::size_t s = 0; s < 3 && same; ++s)
-                if (group[s] == g)
-                    placed[s] = currentItems[s];
-        }
-        return placed;
-    }
-
-    void finish() {
-        WeaponSet set;
-        std::array<std::array<int, 2>, 3> band{};
-        set.items = arranged();
-        for (std::size_t s = 0; s < 3; ++s)
-            set.items12 = (set.items12 << 4) | std::uint64_t(items[s]);
-        for (std::size_t s = 0; s < 3; ++s) {
-            const auto row = std::size_t(set.items[s]);
-            const std::uint32_t id = idColumn()[row];
-            const WeaponEntry* entry = weaponById(kind, id);
-            const bool fixed = offer[s].fixed >= 0;
-            set.ids[s] = id;
-            // A fixed weapon's slot is never picked: its load stays 0.
-            set.load += fixed ? 0 : loadColumn()[row];
-            set.damage += int(textValue(entry->DamageText));
-            band[s] =
-                fixed ? offer[s].fixedBand : std::array<int, 2>{entry->MinRange, entry->MaxRange};
-            if (id == 0)
-                band[s] = {0, -1};
-            set.reach = std::max(set.reach, band[s][1]);
-            set.mount[s] = fixed || entry->Mount;
-            set.guided = set.guided || entry->GuidedText == "Yes";
-            // A fixed weapon stays where choosing the VT put it: no change on the current VT.
-            set.changes += id != current[s] && !(fixed && currentVt) ? 1 : 0;
-        }
-        if (!carriesRequired(set) || !reaches(band))
-            return;
-        sets.push_back(set);
-        bands.push_back(band);
-    }
-
-    bool carriesRequired(const WeaponSet& set) const {
-        const auto want =
-            kind == WeaponKind::Main ? FinderRequirement::MainWeapon : FinderRequirement::SubWeapon;
-        for (const FinderRequirement& r : limits.mustCarry) {
-            if (r.kind != want)
-                continue;
-            const auto required = std::count(limits.mustCarry.begin(), limits.mustCarry.end(), r);
-            const auto held = std::count(set.ids.begin(), set.ids.end(), std::uint32_t(r.id));
-            if (held < required)
-                return false;
-        }
-        return true;
-    }
-
-    bool reaches(const std::array<std::array<int, 2>, 3>& band) const {
-        if (kind != WeaponKind::Main || !limits.reach)
-            return true;
-        return std::any_of(band.begin(), band.end(),
-                           [d = *limits.reach](const auto& b) { return b[0] <= d && d <= b[1]; });
-    }
-};
-
 bool partsCarryRequired(const std::array<PartItem, 2>& parts, const FinderLimits& limits) {
     std::vector<FinderRequirement> wanted;
     for (const FinderRequirement& r : limits.mustCarry)
@@ -244,6 +56,26 @@ bool partsCarryRequired(const std::array<PartItem, 2>& parts, const FinderLimits
 }
 
 } // namespace
+
+double textValue(std::string_view text) {
+    double value = 0;
+    double scale = 0;
+    for (char c : text) {
+        if (c == '.' && scale == 0) {
+            scale = 1;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            scale *= 10;
+        } else {
+            return 0;
+        }
+    }
+    return scale > 1 ? value / scale : value;
+}
+
+double textValue(const QString& text) {
+    return textValue(std::string_view(text.toLatin1().constData()));
+}
 
 PartBonus partBonus(const PartItem& item) {
     // The steps of picking each part choice in slot 1, run once.
@@ -319,52 +151,15 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     space.sortieCost = base.SortiePointCost;
 
     // Weapon sets of each kind.
-    const auto current = currentIds(request.current);
     for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
-        const auto& selectors = kind == WeaponKind::Main ? choice.main : choice.sub;
-        const auto& picks = kind == WeaponKind::Main ? request.current.main : request.current.sub;
-        std::array<SlotOffer, 3> offer;
-        for (int s = 0; s < 3; ++s) {
-            SlotOffer& o = offer[std::size_t(s)];
-            const WeaponSelectorChoice& c = selectors[std::size_t(s)];
-            o.items = int(c.items.size());
-            if (c.fixed) {
-                o.fixed = c.index;
-                (kind == WeaponKind::Main ? space.mainFixed : space.subFixed)[std::size_t(s)] =
-                    true;
-                Loadout copy = base;
-                const auto fields = weaponSlotFields(copy, kind, s + 1);
-                o.fixedBand = {*fields->rangeMin, *fields->rangeMax};
-                continue;
-            }
-            if (space.currentVt && limits.keep[selectorIndex(weaponSelector(kind, s + 1))]) {
-                o.kept = std::max(picks[std::size_t(s)].item, 0);
-                if (o.kept >= o.items)
-                    return space; // the kept item is no item here: nothing fits
-                continue;
-            }
-            for (int prev = s - 1; prev >= 0 && o.groupPrev < 0; --prev) {
-                const SlotOffer& p = offer[std::size_t(prev)];
-                if (p.fixed < 0 && p.kept < 0 && p.items == o.items)
-                    o.groupPrev = prev;
-            }
-        }
-        auto& sets = kind == WeaponKind::Main ? space.mains : space.subs;
-        auto& bands = kind == WeaponKind::Main ? space.mainBands : space.subBands;
-        const auto itemsOf = [&offer](const std::array<WeaponPick, 3>& held) {
-            std::array<int, 3> items{};
-            for (std::size_t s = 0; s < 3; ++s)
-                items[s] = offer[s].fixed >= 0 ? offer[s].fixed : std::max(held[s].item, 0);
-            return items;
-        };
-        SetBuilder(base, kind, offer, current[std::size_t(kind)], itemsOf(picks), space.currentVt,
-                   limits, sets, bands)
-            .run();
-        std::uint64_t& leadCode = kind == WeaponKind::Main ? lead.main : lead.sub;
-        const std::array<int, 3> leadItems =
-            listedOrder(offer, itemsOf(kind == WeaponKind::Main ? leading.main : leading.sub));
-        for (int item : leadItems)
-            leadCode = (leadCode << 4) | std::uint64_t(item);
+        const bool main = kind == WeaponKind::Main;
+        WeaponSets sets = weaponSets(base, choice, kind, request, space.currentVt);
+        if (sets.noneFit)
+            return space;
+        (main ? space.mains : space.subs) = std::move(sets.sets);
+        (main ? space.mainBands : space.subBands) = std::move(sets.bands);
+        (main ? space.mainFixed : space.subFixed) = sets.fixed;
+        (main ? lead.main : lead.sub) = sets.leadItems;
     }
 
     // The statistics a part raises, by the percentage it grants, and the turn
@@ -435,10 +230,10 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
             std::swap(p[0], p[1]);
         return p;
     };
-    const std::array<PartItem, 2> window = listedParts(request.current.parts);
-    const bool windowSwapped = window[0].part != std::max(request.current.parts[0].part, 0) ||
-                               window[0].level != request.current.parts[0].level;
-    lead.context = contextItems(std::max(leading.fuel, 0), listedParts(leading.parts));
+    const std::array<PartItem, 2> leadParts = listedParts(leading.parts);
+    const bool leadSwapped = leadParts[0].part != std::max(leading.parts[0].part, 0) ||
+                             leadParts[0].level != leading.parts[0].level;
+    lead.context = contextItems(std::max(leading.fuel, 0), leadParts);
     if (leads)
         space.lead = lead;
     for (int fuel : fuels)
@@ -452,9 +247,9 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
                 Context c;
                 c.fuel = fuel;
                 c.fuelLoad = std::uint32_t(fuel) * 2;
-                // The window's two parts stand where the window has them.
+                // The leading loadout's two parts stand where it has them.
                 c.parts = parts;
-                if (windowSwapped && parts == window)
+                if (leadSwapped && parts == leadParts)
                     c.parts = {parts[1], parts[0]};
                 const PartBonus b1 = partBonus(parts[0]);
                 const PartBonus b2 = partBonus(parts[1]);

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace vantor::finder {
@@ -45,7 +46,7 @@ struct Context {
     int fuel = 0;
     std::uint32_t fuelLoad = 0;
     // Where both slots take any part, a pair of parts is one context; it is
-    // put in the slots as the window holds them where the window holds the
+    // put in the slots as the leading loadout holds them where that holds the
     // same two, else the lower choice first.
     std::array<PartItem, 2> parts{};
     std::uint32_t standard = 0; // the VT's loads with the parts' bonuses
@@ -60,8 +61,9 @@ struct Context {
 // The three weapon slots of one kind.
 struct WeaponSet {
     // Selector items; a fixed slot's is its position. The same weapons in
-    // slots offering the same list are one set, placed as the window holds
-    // them where it holds the same ones there, else the lower items first.
+    // slots offering the same list are one set, placed as the leading
+    // loadout holds them where it holds the same ones there, else the lower
+    // items first.
     std::array<int, 3> items{};
     std::array<std::uint32_t, 3> ids{};
     std::uint32_t load = 0;
@@ -153,6 +155,10 @@ struct VtSpace {
 // weapon or on the context leave sets and contexts out; the joint ones
 // (status, guided, cover) are the search's to check.
 VtSpace buildSpace(int vt, const FinderRequest& request);
+
+// A figure text as a number: "2310", "12.5"; "N/A" and other words are 0.
+double textValue(std::string_view text);
+double textValue(const QString& text);
 
 // The ranked figure of a loadout.
 double figureOf(const VtSpace& space, FinderRank rank, const Context& context,

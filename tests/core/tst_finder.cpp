@@ -244,8 +244,10 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
         }
         return items;
     };
-    const Items window = itemsOf(r.current);
-    const Items windowListed = listed(window);
+    // The same items stand as the leading loadout holds them.
+    const Items arrangement = itemsOf(r.leading);
+    const Items arrangementListed = listed(arrangement);
+    const bool arranges = r.leading.vt == vt;
     const std::optional<Items> lead = r.leading.vt == vt && !r.leading.mmLaunched
                                           ? std::optional(listed(itemsOf(r.leading)))
                                           : std::nullopt;
@@ -309,11 +311,12 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                 LoadoutPicks picks;
                 picks.vt = vt;
                 picks.fuel = fuel == 0 && r.current.fuel == NotPicked ? NotPicked : fuel;
-                // The window's two parts where the window has them.
+                // The leading loadout's two parts where it has them.
                 std::array<std::pair<int, int>, 2> pp{p1, p2};
-                if (partsFree && std::pair(windowListed[2], windowListed[3]) == p1 &&
-                    std::pair(windowListed[4], windowListed[5]) == p2)
-                    pp = {std::pair(window[2], window[3]), std::pair(window[4], window[5])};
+                if (partsFree && std::pair(arrangementListed[2], arrangementListed[3]) == p1 &&
+                    std::pair(arrangementListed[4], arrangementListed[5]) == p2)
+                    pp = {std::pair(arrangement[2], arrangement[3]),
+                          std::pair(arrangement[4], arrangement[5])};
                 for (std::size_t s = 0; s < 2; ++s)
                     picks.parts[s] = pp[s].first == 0 && r.current.parts[s].part == NotPicked
                                          ? PartPick{}
@@ -437,16 +440,16 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     o.load = total;
                     if (all.size() == count && !(o < all.front()))
                         return;
-                    // The window's weapons where the window has them, list by list.
+                    // The leading loadout's weapons where it has them, list by list.
                     std::array<int, 6> placed = w;
-                    for (int s2 = 0; s2 < 6 && here; ++s2) {
+                    for (int s2 = 0; s2 < 6 && arranges; ++s2) {
                         bool same = true;
                         for (int t = 0; t < 6; ++t)
                             if (t == s2 || oneList(s2, t))
-                                same =
-                                    same && windowListed[std::size_t(6 + t)] == w[std::size_t(t)];
+                                same = same &&
+                                       arrangementListed[std::size_t(6 + t)] == w[std::size_t(t)];
                         if (same)
-                            placed[std::size_t(s2)] = window[std::size_t(6 + s2)];
+                            placed[std::size_t(s2)] = arrangement[std::size_t(6 + s2)];
                     }
                     o.picks = picks;
                     o.changes = ctxChanges;
