@@ -138,6 +138,23 @@ void FinderLimitsPanel::buildRanking(QFormLayout* form) {
     scopeSelect->addItem(QStringLiteral("This VT"));
     scopeSelect->addItem(QStringLiteral("Every VT"));
     form->addRow(captionFor(scopeSelect, QStringLiteral("S&cope:"), this), scopeSelect);
+
+    // The search keeps the MM loaded; the line keeps its place while hidden,
+    // so that the limits never change height.
+    mmNote = new QLabel(QStringLiteral("Loadouts with a launched MM are left out."), this);
+    mmNote->setObjectName(QStringLiteral("FinderMmNote"));
+    mmNote->setTextFormat(Qt::PlainText);
+    mmNote->setToolTip(QStringLiteral("Every loadout found has its MM loaded: putting one into "
+                                      "the main window takes a launch back."));
+    QSizePolicy keepsPlace = mmNote->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    mmNote->setSizePolicy(keepsPlace);
+    mmNote->hide();
+    form->addRow(mmNote);
+}
+
+void FinderLimitsPanel::showMmNote(bool shown) {
+    mmNote->setVisible(shown);
 }
 
 QLayout* FinderLimitsPanel::buildMustCarry() {
@@ -167,6 +184,7 @@ QLayout* FinderLimitsPanel::buildMustCarry() {
     mustCarryList->setToolTip(QStringLiteral("Delete removes the item."));
     mustCarryList->setMaximumHeight(mustCarryList->fontMetrics().height() * 4 + 8);
     mustCarryList->installEventFilter(this);
+    mustCarryList->setFocusPolicy(Qt::NoFocus); // a Tab stop once it holds an item
     carry->addWidget(mustCarryList);
     carry->addStretch();
     return carry;
@@ -323,6 +341,7 @@ void FinderLimitsPanel::addMustCarry() {
     mustCarry.push_back(r);
     mustCarryList->addItem(requirementText(r));
     mustCarryList->setCurrentRow(mustCarryList->count() - 1);
+    mustCarryList->setFocusPolicy(Qt::StrongFocus);
     emit changed();
 }
 
@@ -332,6 +351,12 @@ void FinderLimitsPanel::removeMustCarry() {
         return;
     mustCarry.erase(mustCarry.begin() + row);
     delete mustCarryList->takeItem(row);
+    // An empty list is no Tab stop: the keyboard goes back to the item chooser.
+    if (mustCarry.empty()) {
+        mustCarryList->setFocusPolicy(Qt::NoFocus);
+        if (mustCarryList->hasFocus())
+            mustCarrySelect->setFocus(Qt::TabFocusReason);
+    }
     emit changed();
 }
 

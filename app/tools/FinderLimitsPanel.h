@@ -16,6 +16,7 @@
 class HandlerGuard;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -32,6 +33,10 @@ public:
     // each weapon selector offers (MW1..MW3, SW1..SW3). The list is filled
     // again only where that changes.
     void offerWeapons(const vantor::Loadout& loadout, const std::array<int, 6>& weaponItems);
+
+    // Whether the line saying that loadouts with a launched MM are left out
+    // shows: where the Prominence M2, the VT with an MM to launch, is searched.
+    void showMmNote(bool shown);
 
     vantor::FinderRank rank() const;
     vantor::FinderScope scope() const;
@@ -62,6 +67,7 @@ private:
     QComboBox* statusSelect = nullptr;
     QCheckBox* allowMountOver = nullptr;
     QComboBox* scopeSelect = nullptr;
+    QLabel* mmNote = nullptr;
     QComboBox* mustCarrySelect = nullptr;
     QSpinBox* mustCarryLevel = nullptr;
     QPushButton* mustCarryAdd = nullptr;

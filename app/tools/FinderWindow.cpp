@@ -1,5 +1,6 @@
 #include "app/tools/FinderWindow.h"
 
+#include "app/desktop/Accessibility.h"
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
@@ -7,6 +8,7 @@
 #include "app/tools/FinderLimitsPanel.h"
 #include "app/tools/FinderRunner.h"
 #include "app/tools/SortedTable.h"
+#include "model/VtCatalogue.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,7 +22,19 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <utility>
+
+namespace {
+
+// A wrapped text that asks for no height of its own: it takes what the
+// layout gives it.
+class ReasonLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+};
+
+} // namespace
 
 FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     : ToolWindow(mainWindow, QStringLiteral("FinderWindow"),
@@ -42,10 +56,14 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     table->installEventFilter(this);
     table->viewport()->installEventFilter(this);
 
-    nothingFits = new QLabel(this);
+    // Where nothing fits, the reason takes the empty table's place, in the
+    // room the table had: however long, it never makes the window grow.
+    nothingFits = new ReasonLabel(this);
     nothingFits->setObjectName(QStringLiteral("FinderNothingFitsLabel"));
     nothingFits->setTextFormat(Qt::PlainText);
     nothingFits->setWordWrap(true);
+    nothingFits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    nothingFits->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     nothingFits->hide();
 
     copyButton = new QPushButton(QStringLiteral("Copy"), this);
@@ -61,6 +79,8 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     limitsArea->setObjectName(QStringLiteral("FinderLimits"));
     limitsArea->setAccessibleName(QStringLiteral("Limits"));
     limitsArea->setFrameShape(QFrame::NoFrame);
+    // The area only holds the limits: Tab goes to them, not to it.
+    limitsArea->setFocusPolicy(Qt::NoFocus);
     limitsArea->setWidgetResizable(true);
     limitsArea->setWidget(limits);
     limitsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -68,7 +88,7 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
                                limitsArea->horizontalScrollBar()->sizeHint().height());
     auto* results = new QVBoxLayout;
     results->addWidget(table, 1);
-    results->addWidget(nothingFits);
+    results->addWidget(nothingFits, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copyButton);
@@ -96,7 +116,13 @@ FinderWindow::~FinderWindow() = default;
 void FinderWindow::showLoadout(const vantor::LoadoutPicks& p, const vantor::Loadout& l,
                                const std::array<int, 6>& items) {
     picks = p;
+    picks.mmLaunched = l.MMLaunched;
     loadout = l;
+    // A row put into the window leaves the loadout before it leading, so that
+    // the rows stay in their places; any other change leads with the new one.
+    markWindowRow = std::exchange(pickedHere, false);
+    if (!markWindowRow)
+        leading = picks;
     limits->offerWeapons(l, items);
     searchAgain();
 }
@@ -108,20 +134,25 @@ vantor::FinderRequest FinderWindow::request() const {
     r.rank = limits->rank();
     r.scope = limits->scope();
     r.limits = limits->limits();
+    r.leading = leading;
     return r;
 }
 
 void FinderWindow::searchAgain() {
+    limits->showMmNote(limits->scope() == vantor::FinderScope::EveryVt ||
+                       picks.vt == vantor::ProminenceM2);
     // Without a VT in the main window there is nothing to ask.
     if (picks.vt < 0) {
         asked.reset();
+        showReason({});
         model->setAnswer({}, limits->rank());
-        nothingFits->hide();
         return;
     }
     vantor::FinderRequest now = request();
-    if (asked && *asked == now)
+    if (asked && *asked == now) {
+        markWindowRow = false; // no new answer comes to mark it
         return;
+    }
     asked = now;
     search->search(now);
 }
@@ -131,12 +162,34 @@ void FinderWindow::showAnswer(const vantor::FinderRequest& request,
     if (!asked || request != *asked)
         return;
     model->setAnswer(answer.loadouts, request.rank);
-    nothingFits->setText(answer.nothingFits);
-    nothingFits->setVisible(!answer.nothingFits.isEmpty());
+    showReason(answer.nothingFits);
     table->resizeColumnsToContents();
-    if (proxy->rowCount() > 0)
-        table->setCurrentIndex(proxy->index(0, 0));
+    // After a row was put into the window, that row, now the window's own,
+    // stays current; else the best.
+    QModelIndex current = proxy->index(0, 0);
+    for (int row = 0; markWindowRow && row < model->rowCount(); ++row)
+        if (model->loadout(row).changes == 0)
+            current = proxy->mapFromSource(model->index(row, 0));
+    markWindowRow = false;
+    if (current.isValid()) {
+        table->setCurrentIndex(current);
+        table->scrollTo(current);
+    }
     emit answerShown();
+}
+
+void FinderWindow::showReason(const QString& reason) {
+    nothingFits->setText(reason);
+    // The one goes before the other comes, lest both at once grow the window.
+    QWidget* shown = reason.isEmpty() ? static_cast<QWidget*>(table) : nothingFits;
+    QWidget* gone = reason.isEmpty() ? static_cast<QWidget*>(nothingFits) : table;
+    gone->hide();
+    shown->show();
+    // A screen reader hears the reason when it appears or changes, not at
+    // every search that gives it again.
+    if (!reason.isEmpty() && reason != spokenReason)
+        announce(nothingFits, reason);
+    spokenReason = reason;
 }
 
 const vantor::FoundLoadout* FinderWindow::foundAt(const QModelIndex& index) const {
@@ -150,6 +203,7 @@ void FinderWindow::pickRow(const QModelIndex& index) {
         return;
     // The pick searches again and replaces the rows: the picks are copied first.
     const vantor::LoadoutPicks chosen = found->picks;
+    pickedHere = true;
     emit loadoutPicked(chosen);
 }
 

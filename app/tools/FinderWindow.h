@@ -54,6 +54,8 @@ private:
     static constexpr QSize LeastSize{320, 240};
 
     void searchAgain();
+    // The reason nothing fits, in the table's place; none shows the table.
+    void showReason(const QString& reason);
     void showAnswer(const vantor::FinderRequest& asked, const vantor::FinderAnswer& answer);
     const vantor::FoundLoadout* foundAt(const QModelIndex& index) const;
     void pickRow(const QModelIndex& index);
@@ -71,5 +73,9 @@ private:
 
     vantor::LoadoutPicks picks;
     vantor::Loadout loadout;
+    vantor::LoadoutPicks leading;               // FinderRequest::leading
+    bool pickedHere = false;                    // a row was just put into the window
+    bool markWindowRow = false;                 // the next answer makes the window's row current
+    QString spokenReason;                       // the reason nothing fits, as last shown
     std::optional<vantor::FinderRequest> asked; // the newest request searched for
 };
