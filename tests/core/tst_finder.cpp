@@ -538,8 +538,8 @@ void TestFinder::matchesOracle_data() {
     row("Garpike, maximum load, MAX OVER", "vt=12", "status=MaxOver", R::MaximumLoad, 40);
     row("Scareface A1, longest reach", "vt=7", "status=MountOver", R::LongestReach, 40);
     row("Vitzh, supply cost: ties all the way", "vt=8 M2=3 S1=2", "", R::SupplyCost, 50);
-    row("Garpike, turn speed, fewer changes", "vt=12 F=1 P1=5/2 M1=2 M3=3 S1=1", "status=MaxOver",
-        R::TurnSpeed, 50);
+    row("Garpike, turn speed, fuel, a part and weapons in the window",
+        "vt=12 F=1 P1=5/2 M1=2 M3=3 S1=1", "status=MaxOver", R::TurnSpeed, 50);
     // Fixed weapons and shorter lists.
     row("Prominence M2, MM and rail fixed", "vt=19", "status=MountOver", R::VolleyDamage, 30);
     row("Prominence M3, never MOUNT OVER", "vt=20", "status=MaxOver", R::LoadLeft, 30);
