@@ -35,8 +35,9 @@ QString groupedText(const QString& text) {
     return ok ? grouped(n) + (point < 0 ? QString() : text.mid(point)) : text;
 }
 
+// The VT as its selector names it; the reports' own spelling differs for a few.
 QString vtName(int vt) {
-    return toQString(vtEntry(vt).reportName);
+    return toQString(vtEntry(vt).selectorName);
 }
 
 QString partName(const PartItem& p) {
@@ -276,7 +277,7 @@ FoundLoadout present(const Found& f, const FinderRequest& request, const Loadout
     out.figure = recordFigure(request.rank, out.after, f);
     Q_ASSERT(scoreOf(request.rank, out.figure) == f.key.score);
     out.figureText = figureTextOf(request.rank, out.after, out.figure);
-    out.changes = f.key.changes;
+    out.changes = f.changes;
     out.why = whyOf(request.rank, out.after, f, out.figureText);
     out.preview = comparePick(request.currentLoadout, out.after);
     return out;

@@ -90,11 +90,17 @@ enum class FinderScope : std::uint8_t {
 };
 
 struct FinderRequest {
-    // The loadout in the window, as its selectors hold it, and its record.
-    // Changes are counted against these picks; kept selectors take their
-    // items from them.
+    // The loadout in the window, as its selectors hold it (with the MM
+    // launch), and its record. Changes are counted against these picks; kept
+    // selectors take their items from them.
     LoadoutPicks current;
     Loadout currentLoadout;
+    // The loadout that goes first among those it ties with, and whose
+    // arrangement the same items keep: the window's, or after a found loadout
+    // was put into the window, the one the window held before, so that the
+    // rows stay as they were. NotPicked as its VT for none. With a launched MM
+    // it goes first nowhere, as every loadout found has its MM loaded.
+    LoadoutPicks leading;
     FinderLimits limits;
     FinderRank rank = FinderRank::VolleyDamage;
     FinderScope scope = FinderScope::ThisVt;
@@ -105,7 +111,10 @@ struct FinderRequest {
 struct FoundLoadout {
     // The picks that put this loadout into the window, in the order a user
     // makes them; an empty slot keeps the current selector's item where that
-    // is already empty, so that it counts as no change.
+    // is already empty, so that it counts as no change. The same weapons in
+    // selectors of one list, and the same two parts, stand where the leading
+    // loadout has them (so the window's own loadout as the window has it),
+    // else the lower items first. The MM is never launched.
     LoadoutPicks picks;
     // The record after those picks, as the window computes it.
     Loadout after;
@@ -114,7 +123,9 @@ struct FoundLoadout {
     // Selectors whose item differs from the current loadout: an item nobody
     // picked is the first ("Unarmed", no tanks); a weapon selector changes
     // where it holds another weapon (so on another VT, the same weapon is no
-    // change); on another VT the VT selector is one change.
+    // change, and a weapon moved to another selector changes both); on
+    // another VT the VT selector is one change, on the current one a launched
+    // MM taken back. None: the loadout is the window's.
     int changes = 0;
     // Why the loadout ranks where it does: "Volley damage 3,450: 430-SB 600 +
     // 430-SB 600 + ..."; for loads, the parts that raise them.
@@ -133,11 +144,13 @@ struct FinderAnswer {
 };
 
 // The best `count` loadouts under the request's limits, best first. Ties go
-// to the lower total load, then to the fewer changes, then to the loadout
-// whose items come first in the selectors. Loadouts that differ only in the
-// order of the same items in selectors offering the same list are one,
-// listed in the arrangement with the lower items in the earlier selectors.
-// A set `cancel` flag stops the search early. Runs on any thread.
+// to the lower total load, then to the leading loadout, then to the loadout
+// whose items come first in the selectors (the lower items first among
+// selectors of one list): an order that the window's loadout does not change.
+// Loadouts that differ only in the order of the same items in selectors
+// offering the same list, or of the two parts, are one. Loadouts with a
+// launched MM are not searched. A set `cancel` flag stops the search early.
+// Runs on any thread.
 FinderAnswer findLoadouts(const FinderRequest& request, const std::atomic<bool>* cancel = nullptr);
 
 } // namespace vantor

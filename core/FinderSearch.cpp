@@ -1,8 +1,6 @@
 #include "core/FinderSearch.h"
 
-#include "equipment/OptionalParts.h"
 #include "model/Recompute.h"
-#include "model/Text.h"
 
 #include <algorithm>
 #include <limits>
@@ -62,10 +60,40 @@ Found foundOf(const VtSpace& space, FinderRank rank, const Hit& hit) {
     f.context = space.contexts[hit.context];
     f.main = space.mains[hit.main];
     f.sub = space.subs[hit.sub];
+    f.changes = changesOf(space, f.context, f.main, f.sub);
     f.figure = figureOf(space, rank, f.context, f.main, f.sub);
     f.mainFixed = space.mainFixed;
     f.subFixed = space.subFixed;
     return f;
+}
+
+// The leading loadout where the space holds it within the limits.
+std::optional<Hit> leadHit(const VtSpace& space, const FinderRequest& request) {
+    if (!space.lead)
+        return std::nullopt;
+    const auto at = [](const auto& all, auto code, auto of) -> std::optional<std::uint32_t> {
+        for (std::uint32_t i = 0; i < all.size(); ++i)
+            if (of(all[i]) == code)
+                return i;
+        return std::nullopt;
+    };
+    const auto c =
+        at(space.contexts, space.lead->context, [](const Context& x) { return x.items; });
+    const auto m = at(space.mains, space.lead->main, [](const WeaponSet& x) { return x.items12; });
+    const auto s = at(space.subs, space.lead->sub, [](const WeaponSet& x) { return x.items12; });
+    if (!c || !m || !s)
+        return std::nullopt;
+    const FinderLimits& limits = request.limits;
+    const Context& context = space.contexts[*c];
+    const WeaponSet& main = space.mains[*m];
+    const WeaponSet& sub = space.subs[*s];
+    const std::uint32_t total = context.fuelLoad + main.load + sub.load;
+    if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(sub)) <
+            limits.worstStatus ||
+        (limits.guided && !main.guided && !sub.guided) ||
+        (limits.cover && !space.covers(*m, *s, *limits.cover)))
+        return std::nullopt;
+    return Hit{keyOf(space, request.rank, context, main, sub), *c, *m, *s};
 }
 
 } // namespace
@@ -79,7 +107,6 @@ bool weaponFigure(FinderRank rank) {
 // A main and a sub-weapon set joined, as one bucket orders them.
 struct Pair {
     std::int64_t weaponScore; // the ranked figure where the weapons alone give it, else 0
-    int changes;
     std::uint64_t items;
     std::uint32_t main;
     std::uint32_t sub;
@@ -88,8 +115,6 @@ struct Pair {
 bool pairBetter(const Pair& a, const Pair& b) {
     if (a.weaponScore != b.weaponScore)
         return a.weaponScore > b.weaponScore;
-    if (a.changes != b.changes)
-        return a.changes < b.changes;
     return a.items < b.items;
 }
 
@@ -123,7 +148,7 @@ public:
                 const Pair pair{
                     byWeapons ? scoreOf(request.rank, figureOf(space, request.rank, none, m, s))
                               : 0,
-                    m.changes + s.changes, keyOf(space, request.rank, none, m, s).items, mi, si};
+                    keyOf(space, request.rank, none, m, s).items, mi, si};
                 add(bucketOf(m.load + s.load, full), pair);
             }
         }
@@ -182,8 +207,7 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
     std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
         const Context& x = space.contexts[a.second];
         const Context& y = space.contexts[b.second];
-        return std::tie(b.first, x.fuelLoad, x.changes, x.items) <
-               std::tie(a.first, y.fuelLoad, y.changes, y.items);
+        return std::tie(b.first, x.fuelLoad, x.items) < std::tie(a.first, y.fuelLoad, y.items);
     });
 
     // The weapons' best figure within a load, for a bound on what a context
@@ -206,7 +230,12 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
     for (std::size_t d = 0; d < turnScore.size(); ++d)
         turnScore[d] = scoreOf(FinderRank::TurnSpeed, space.turn[d]);
 
+    // The leading loadout goes before its ties, which the buckets' order
+    // does not know: it is weighed first, on its own, and passed over below.
     BestN best(count);
+    const std::optional<Hit> lead = leadHit(space, request);
+    if (lead)
+        best.push(*lead);
     for (const auto& [score, c] : order) {
         if (cancelled(cancel)) {
             result.cancelled = true;
@@ -227,7 +256,7 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
                 continue;
         }
         const std::uint64_t contextItems = context.items << ContextShift;
-        const int contextChanges = space.vtChange + context.changes;
+        const bool leadContext = lead && lead->context == c;
         for (std::size_t b : buckets.filled) {
             const std::uint32_t total = context.fuelLoad + Buckets::loadOf(b);
             const bool full = Buckets::fullOf(b);
@@ -248,8 +277,10 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
             if (!byWeapons && best.full() && shared < best.worstScore())
                 continue;
             for (const Pair& pair : buckets[b]) {
-                const Key key{byWeapons ? pair.weaponScore : shared, total,
-                              contextChanges + pair.changes, pair.items | contextItems};
+                if (leadContext && pair.main == lead->main && pair.sub == lead->sub)
+                    continue;
+                const Key key{byWeapons ? pair.weaponScore : shared, total, false,
+                              pair.items | contextItems};
                 if (!best.admits(key))
                     break;
                 best.push({key, c, pair.main, pair.sub});
@@ -324,139 +355,6 @@ SearchResult plainSpace(const VtSpace& space, const FinderRequest& request, int 
 
 SearchResult searchPlain(const FinderRequest& request, const std::atomic<bool>* cancel) {
     return searchWith(plainSpace, request, cancel);
-}
-
-namespace {
-
-QString itemsText(const QStringList& names) {
-    if (names.size() <= 1)
-        return names.value(0);
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           names.last();
-}
-
-QString requirementName(const FinderRequirement& r) {
-    if (r.kind == FinderRequirement::Part) {
-        const OptionalPart* part = optionalPart(r.id);
-        QString name = part ? toQString(part->name) : QStringLiteral("N/A");
-        if (partLevels(r.id) && r.minimumLevel > 0)
-            name += QStringLiteral(" level %1").arg(r.minimumLevel);
-        return name;
-    }
-    const WeaponEntry* entry =
-        weaponById(r.kind == FinderRequirement::MainWeapon ? WeaponKind::Main : WeaponKind::Sub,
-                   std::uint32_t(r.id));
-    return entry ? toQString(entry->ListText) : QStringLiteral("N/A");
-}
-
-bool nothing(const FinderRequest& request, const FinderLimits& limits) {
-    FinderRequest tried = request;
-    tried.limits = limits;
-    tried.count = 1;
-    return search(tried).found.empty();
-}
-
-// Why no loadout of the space stays at the worst status allowed: its least
-// load against the best limit any part choice gives.
-QString statusReason(const VtSpace& space, std::int32_t worst, const QString& vt,
-                     const QString& what, bool several) {
-    const bool allFull = !space.subs.empty() &&
-                         std::all_of(space.subs.begin(), space.subs.end(),
-                                     [&space](const WeaponSet& s) { return space.mountsFull(s); });
-    if (allFull)
-        return QStringLiteral("No loadout of the %1 avoids MOUNT OVER with %2").arg(vt, what);
-    std::uint32_t least = UINT32_MAX;
-    std::uint32_t limit = 0;
-    const bool standard = worst >= StatusVtOk;
-    for (const Context& c : space.contexts) {
-        limit = std::max(limit, standard ? c.standard : c.maximum);
-        for (const WeaponSet& m : space.mains)
-            for (const WeaponSet& s : space.subs)
-                if (worst == StatusMountOver || !space.mountsFull(s))
-                    least = std::min(least, c.fuelLoad + m.load + s.load);
-    }
-    return QStringLiteral("No loadout of the %1 stays %2 with %3: %4 %5 and the %6 load is %7")
-        .arg(vt, loadStatusText(worst), what,
-             several ? QStringLiteral("they alone weigh") : QStringLiteral("it alone weighs"))
-        .arg(least)
-        .arg(standard ? QStringLiteral("standard") : QStringLiteral("maximum"))
-        .arg(limit);
-}
-
-} // namespace
-
-QString nothingFitsReason(const FinderRequest& request) {
-    const FinderLimits& limits = request.limits;
-    if (request.scope == FinderScope::EveryVt)
-        return QStringLiteral("No VT has a loadout that meets all these limits at once");
-    const int vtIndex = request.current.vt;
-    if (vtIndex < 0 || vtIndex >= VtCount)
-        return QStringLiteral("No VT is chosen");
-    const QString vt = toQString(vtEntry(vtIndex).reportName);
-
-    // A weapon the VT's selectors do not offer at all.
-    for (const FinderRequirement& r : limits.mustCarry) {
-        if (r.kind == FinderRequirement::Part)
-            continue;
-        const auto rows = rowIds(
-            vtIndex, r.kind == FinderRequirement::MainWeapon ? WeaponKind::Main : WeaponKind::Sub);
-        if (r.id <= 0 || std::find(rows.begin(), rows.end(), std::uint32_t(r.id)) == rows.end())
-            return QStringLiteral("The %1 offers no %2").arg(vt, requirementName(r));
-    }
-
-    FinderLimits kept;
-    kept.keep = limits.keep;
-    kept.worstStatus = StatusMountOver;
-    FinderLimits tried = kept;
-    tried.worstStatus = limits.worstStatus;
-    if (nothing(request, tried)) {
-        FinderRequest keptOnly = request;
-        keptOnly.limits = kept;
-        return statusReason(buildSpace(vtIndex, keptOnly), limits.worstStatus, vt,
-                            QStringLiteral("the kept items"), true);
-    }
-    QStringList carried;
-    for (const FinderRequirement& r : limits.mustCarry)
-        carried << requirementName(r);
-    tried = kept;
-    tried.mustCarry = limits.mustCarry;
-    if (nothing(request, tried))
-        return QStringLiteral("No loadout of the %1 has room for %2").arg(vt, itemsText(carried));
-    tried.worstStatus = limits.worstStatus;
-    if (nothing(request, tried)) {
-        FinderRequest carrying = request;
-        carrying.limits = tried;
-        carrying.limits.worstStatus = StatusMountOver;
-        return statusReason(buildSpace(vtIndex, carrying), limits.worstStatus, vt,
-                            itemsText(carried), carried.size() > 1);
-    }
-    tried = kept;
-    tried.reach = limits.reach;
-    if (limits.reach && nothing(request, tried))
-        return QStringLiteral("No main weapon of the %1 reaches %2 m").arg(vt).arg(*limits.reach);
-    tried = kept;
-    tried.cover = limits.cover;
-    if (limits.cover && nothing(request, tried))
-        return QStringLiteral("The weapons of the %1 cannot cover %2-%3 m without a gap")
-            .arg(vt)
-            .arg(limits.cover->from)
-            .arg(limits.cover->to);
-    tried = kept;
-    tried.guided = limits.guided;
-    if (limits.guided && nothing(request, tried))
-        return QStringLiteral("The %1 offers no guided weapon").arg(vt);
-    tried = kept;
-    tried.minimumFuelTanks = limits.minimumFuelTanks;
-    if (nothing(request, tried)) {
-        const int tanks = int(vtEntry(vtIndex).fuelTanks);
-        if (limits.minimumFuelTanks > tanks)
-            return QStringLiteral("The %1 carries at most %2 fuel %3")
-                .arg(vt)
-                .arg(tanks)
-                .arg(tanks == 1 ? QStringLiteral("tank") : QStringLiteral("tanks"));
-        return QStringLiteral("The kept fuel tanks are fewer than %1").arg(limits.minimumFuelTanks);
-    }
-    return QStringLiteral("No loadout of the %1 meets all these limits at once").arg(vt);
 }
 
 } // namespace vantor::finder

@@ -14,6 +14,7 @@ namespace vantor::finder {
 // A loadout the search keeps, whole: it outlives its VT's space.
 struct Found {
     Key key;
+    int changes = 0; // against the window's loadout
     double figure = 0;
     int vt = -1;
     Context context;

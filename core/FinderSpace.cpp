@@ -1,15 +1,16 @@
 #include "core/FinderSpace.h"
 
+#include "core/FinderWeaponSets.h"
 #include "core/VtChoice.h"
 #include "equipment/OptionalParts.h"
 #include "model/Format.h"
 #include "model/Overload.h"
 #include "model/Recompute.h"
 #include "weapons/WeaponLists.h"
-#include "weapons/WeaponSlots.h"
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace vantor::finder {
 
@@ -36,154 +37,6 @@ std::vector<PartItem> allPartItems() {
     return items;
 }
 
-// A figure text as a number: "2310", "12.5"; "N/A" and other words are 0.
-double textValue(std::string_view text) {
-    double value = 0;
-    double scale = 0;
-    for (char c : text) {
-        if (c == '.' && scale == 0) {
-            scale = 1;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            scale *= 10;
-        } else {
-            return 0;
-        }
-    }
-    return scale > 1 ? value / scale : value;
-}
-
-double textValue(const QString& text) {
-    return textValue(std::string_view(text.toLatin1().constData()));
-}
-
-// What the current loadout's weapon slots hold, as weapon ids.
-std::array<std::array<std::uint32_t, 3>, 2> currentIds(const LoadoutPicks& current) {
-    std::array<std::array<std::uint32_t, 3>, 2> ids{};
-    if (current.vt < 0 || current.vt >= VtCount)
-        return ids;
-    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
-        const auto rows = rowIds(current.vt, kind);
-        const auto& picks = kind == WeaponKind::Main ? current.main : current.sub;
-        for (int s = 0; s < 3; ++s) {
-            const int item = picks[std::size_t(s)].item;
-            if (item >= 0 && item < WeaponListRows)
-                ids[std::size_t(kind)][std::size_t(s)] = rows[std::size_t(item)];
-        }
-    }
-    return ids;
-}
-
-// One weapon selector of the VT, as the search sees it.
-struct SlotOffer {
-    int items = 0;      // the items the selector offers
-    int fixed = -1;     // the fixed weapon's position, or -1
-    int kept = -1;      // the kept item, or -1
-    int groupPrev = -1; // an earlier free slot offering the very same list, or -1
-    std::array<int, 2> fixedBand{};
-};
-
-class SetBuilder {
-public:
-    SetBuilder(const Loadout& base, WeaponKind kind, const std::array<SlotOffer, 3>& offer,
-               const std::array<std::uint32_t, 3>& current, bool currentVt,
-               const FinderLimits& limits, std::vector<WeaponSet>& sets,
-               std::vector<std::array<std::array<int, 2>, 3>>& bands)
-        : base(base), kind(kind), offer(offer), current(current), currentVt(currentVt),
-          limits(limits), sets(sets), bands(bands) {}
-
-    void run() { place(0); }
-
-private:
-    const Loadout& base;
-    WeaponKind kind;
-    const std::array<SlotOffer, 3>& offer;
-    const std::array<std::uint32_t, 3>& current;
-    bool currentVt;
-    const FinderLimits& limits;
-    std::vector<WeaponSet>& sets;
-    std::vector<std::array<std::array<int, 2>, 3>>& bands;
-    std::array<int, 3> items{};
-
-    const WeaponColumn& idColumn() const {
-        return kind == WeaponKind::Main ? base.MainWeaponListId : base.SubWeaponListId;
-    }
-    const WeaponColumn& loadColumn() const {
-        return kind == WeaponKind::Main ? base.MainWeaponListLoad : base.SubWeaponListLoad;
-    }
-
-    void place(int slot) {
-        if (slot == 3) {
-            finish();
-            return;
-        }
-        const SlotOffer& o = offer[std::size_t(slot)];
-        if (o.fixed >= 0 || o.kept >= 0) {
-            items[std::size_t(slot)] = o.fixed >= 0 ? o.fixed : o.kept;
-            place(slot + 1);
-            return;
-        }
-        // The same items in another order among slots offering the same list
-        // are one loadout: the lower items go to the earlier slots.
-        const int first = o.groupPrev >= 0 ? items[std::size_t(o.groupPrev)] : 0;
-        for (int item = first; item < o.items; ++item) {
-            items[std::size_t(slot)] = item;
-            place(slot + 1);
-        }
-    }
-
-    void finish() {
-        WeaponSet set;
-        std::array<std::array<int, 2>, 3> band{};
-        set.items = items;
-        for (std::size_t s = 0; s < 3; ++s) {
-            const auto row = std::size_t(items[s]);
-            const std::uint32_t id = idColumn()[row];
-            const WeaponEntry* entry = weaponById(kind, id);
-            const bool fixed = offer[s].fixed >= 0;
-            set.ids[s] = id;
-            // A fixed weapon's slot is never picked: its load stays 0.
-            set.load += fixed ? 0 : loadColumn()[row];
-            set.damage += int(textValue(entry->DamageText));
-            band[s] =
-                fixed ? offer[s].fixedBand : std::array<int, 2>{entry->MinRange, entry->MaxRange};
-            if (id == 0)
-                band[s] = {0, -1};
-            set.reach = std::max(set.reach, band[s][1]);
-            set.mount[s] = fixed || entry->Mount;
-            set.guided = set.guided || entry->GuidedText == "Yes";
-            // A fixed weapon stays where choosing the VT put it: no change on the current VT.
-            set.changes += id != current[s] && !(fixed && currentVt) ? 1 : 0;
-            set.items12 = (set.items12 << 4) | std::uint64_t(items[s]);
-        }
-        if (!carriesRequired(set) || !reaches(band))
-            return;
-        sets.push_back(set);
-        bands.push_back(band);
-    }
-
-    bool carriesRequired(const WeaponSet& set) const {
-        const auto want =
-            kind == WeaponKind::Main ? FinderRequirement::MainWeapon : FinderRequirement::SubWeapon;
-        for (const FinderRequirement& r : limits.mustCarry) {
-            if (r.kind != want)
-                continue;
-            const auto required = std::count(limits.mustCarry.begin(), limits.mustCarry.end(), r);
-            const auto held = std::count(set.ids.begin(), set.ids.end(), std::uint32_t(r.id));
-            if (held < required)
-                return false;
-        }
-        return true;
-    }
-
-    bool reaches(const std::array<std::array<int, 2>, 3>& band) const {
-        if (kind != WeaponKind::Main || !limits.reach)
-            return true;
-        return std::any_of(band.begin(), band.end(),
-                           [d = *limits.reach](const auto& b) { return b[0] <= d && d <= b[1]; });
-    }
-};
-
 bool partsCarryRequired(const std::array<PartItem, 2>& parts, const FinderLimits& limits) {
     std::vector<FinderRequirement> wanted;
     for (const FinderRequirement& r : limits.mustCarry)
@@ -203,6 +56,26 @@ bool partsCarryRequired(const std::array<PartItem, 2>& parts, const FinderLimits
 }
 
 } // namespace
+
+double textValue(std::string_view text) {
+    double value = 0;
+    double scale = 0;
+    for (char c : text) {
+        if (c == '.' && scale == 0) {
+            scale = 1;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            scale *= 10;
+        } else {
+            return 0;
+        }
+    }
+    return scale > 1 ? value / scale : value;
+}
+
+double textValue(const QString& text) {
+    return textValue(std::string_view(text.toLatin1().constData()));
+}
 
 PartBonus partBonus(const PartItem& item) {
     // The steps of picking each part choice in slot 1, run once.
@@ -266,8 +139,11 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     VtSpace space;
     space.vt = vt;
     space.currentVt = vt == request.current.vt;
-    space.vtChange = space.currentVt ? 0 : 1;
+    space.baseChanges = space.currentVt ? (request.current.mmLaunched ? 1 : 0) : 1;
     space.vtItems = std::uint64_t(vt) << VtShift;
+    const LoadoutPicks& leading = request.leading;
+    const bool leads = vt == leading.vt && !leading.mmLaunched;
+    VtSpace::Lead lead;
 
     Loadout base;
     const VtChoice choice = chooseVt(base, vt);
@@ -275,41 +151,15 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     space.sortieCost = base.SortiePointCost;
 
     // Weapon sets of each kind.
-    const auto current = currentIds(request.current);
     for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
-        const auto& selectors = kind == WeaponKind::Main ? choice.main : choice.sub;
-        const auto& picks = kind == WeaponKind::Main ? request.current.main : request.current.sub;
-        std::array<SlotOffer, 3> offer;
-        for (int s = 0; s < 3; ++s) {
-            SlotOffer& o = offer[std::size_t(s)];
-            const WeaponSelectorChoice& c = selectors[std::size_t(s)];
-            o.items = int(c.items.size());
-            if (c.fixed) {
-                o.fixed = c.index;
-                (kind == WeaponKind::Main ? space.mainFixed : space.subFixed)[std::size_t(s)] =
-                    true;
-                Loadout copy = base;
-                const auto fields = weaponSlotFields(copy, kind, s + 1);
-                o.fixedBand = {*fields->rangeMin, *fields->rangeMax};
-                continue;
-            }
-            if (space.currentVt && limits.keep[selectorIndex(weaponSelector(kind, s + 1))]) {
-                o.kept = std::max(picks[std::size_t(s)].item, 0);
-                if (o.kept >= o.items)
-                    return space; // the kept item is no item here: nothing fits
-                continue;
-            }
-            for (int prev = s - 1; prev >= 0 && o.groupPrev < 0; --prev) {
-                const SlotOffer& p = offer[std::size_t(prev)];
-                if (p.fixed < 0 && p.kept < 0 && p.items == o.items)
-                    o.groupPrev = prev;
-            }
-        }
-        auto& sets = kind == WeaponKind::Main ? space.mains : space.subs;
-        auto& bands = kind == WeaponKind::Main ? space.mainBands : space.subBands;
-        SetBuilder(base, kind, offer, current[std::size_t(kind)], space.currentVt, limits, sets,
-                   bands)
-            .run();
+        const bool main = kind == WeaponKind::Main;
+        WeaponSets sets = weaponSets(base, choice, kind, request, space.currentVt);
+        if (sets.noneFit)
+            return space;
+        (main ? space.mains : space.subs) = std::move(sets.sets);
+        (main ? space.mainBands : space.subBands) = std::move(sets.bands);
+        (main ? space.mainFixed : space.subFixed) = sets.fixed;
+        (main ? lead.main : lead.sub) = sets.leadItems;
     }
 
     // The statistics a part raises, by the percentage it grants, and the turn
@@ -370,6 +220,22 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
         const PartPick& cur = request.current.parts[std::size_t(s)];
         return (p.part != std::max(cur.part, 0) ? 1 : 0) + (p.level != cur.level ? 1 : 0);
     };
+    // The two slots' part choices of a loadout's picks; where both slots take
+    // any part, the lower first, as the contexts list them.
+    const auto listedParts = [free](const std::array<PartPick, 2>& picks) {
+        std::array<PartItem, 2> p{};
+        for (std::size_t s = 0; s < 2; ++s)
+            p[s] = {std::max(picks[s].part, 0), picks[s].level};
+        if (free && std::tie(p[1].part, p[1].level) < std::tie(p[0].part, p[0].level))
+            std::swap(p[0], p[1]);
+        return p;
+    };
+    const std::array<PartItem, 2> leadParts = listedParts(leading.parts);
+    const bool leadSwapped = leadParts[0].part != std::max(leading.parts[0].part, 0) ||
+                             leadParts[0].level != leading.parts[0].level;
+    lead.context = contextItems(std::max(leading.fuel, 0), leadParts);
+    if (leads)
+        space.lead = lead;
     for (int fuel : fuels)
         for (std::size_t a = 0; a < slotItems[0].size(); ++a)
             // Both slots offer the same list: a pair is listed once, the
@@ -381,7 +247,10 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
                 Context c;
                 c.fuel = fuel;
                 c.fuelLoad = std::uint32_t(fuel) * 2;
+                // The leading loadout's two parts stand where it has them.
                 c.parts = parts;
+                if (leadSwapped && parts == leadParts)
+                    c.parts = {parts[1], parts[0]};
                 const PartBonus b1 = partBonus(parts[0]);
                 const PartBonus b2 = partBonus(parts[1]);
                 c.standard = base.VTStandardLoad + combinedLoadBonus(b1.standard, b2.standard);
@@ -394,7 +263,7 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
                         statValue[std::size_t(s)]
                                  [std::size_t(std::lround(granted[std::size_t(s)] / 10))];
                 c.changes = (fuel != std::max(request.current.fuel, 0) ? 1 : 0) +
-                            levelChanges(0, parts[0]) + levelChanges(1, parts[1]);
+                            levelChanges(0, c.parts[0]) + levelChanges(1, c.parts[1]);
                 c.items = contextItems(fuel, parts);
                 space.contexts.push_back(c);
             }
@@ -436,10 +305,15 @@ double figureOf(const VtSpace& space, FinderRank rank, const Context& c, const W
 
 Key keyOf(const VtSpace& space, FinderRank rank, const Context& c, const WeaponSet& m,
           const WeaponSet& s) {
-    return {scoreOf(rank, figureOf(space, rank, c, m, s)), c.fuelLoad + m.load + s.load,
-            space.vtChange + c.changes + m.changes + s.changes,
+    const bool lead = space.lead && c.items == space.lead->context &&
+                      m.items12 == space.lead->main && s.items12 == space.lead->sub;
+    return {scoreOf(rank, figureOf(space, rank, c, m, s)), c.fuelLoad + m.load + s.load, lead,
             space.vtItems | (c.items << ContextShift) | (m.items12 << MainShift) |
                 (s.items12 << SubShift)};
+}
+
+int changesOf(const VtSpace& space, const Context& c, const WeaponSet& m, const WeaponSet& s) {
+    return space.baseChanges + c.changes + m.changes + s.changes;
 }
 
 } // namespace vantor::finder

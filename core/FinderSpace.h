@@ -11,6 +11,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace vantor::finder {
@@ -43,17 +45,26 @@ enum Statistic { StatDurability, StatBalancer, StatVeering, StatCount };
 struct Context {
     int fuel = 0;
     std::uint32_t fuelLoad = 0;
+    // Where both slots take any part, a pair of parts is one context; it is
+    // put in the slots as the leading loadout holds them where that holds the
+    // same two, else the lower choice first.
     std::array<PartItem, 2> parts{};
     std::uint32_t standard = 0; // the VT's loads with the parts' bonuses
     std::uint32_t maximum = 0;
     std::array<double, StatCount> stats{}; // as the texts show them
     int changes = 0;
-    std::uint64_t items = 0; // fuel, part 1, level 1, part 2, level 2, for the tie order
+    // Fuel, part 1, level 1, part 2, level 2, the lower part choice first:
+    // the tie order, the same whatever the window holds.
+    std::uint64_t items = 0;
 };
 
 // The three weapon slots of one kind.
 struct WeaponSet {
-    std::array<int, 3> items{}; // selector items; a fixed slot's is its position
+    // Selector items; a fixed slot's is its position. The same weapons in
+    // slots offering the same list are one set, placed as the leading
+    // loadout holds them where it holds the same ones there, else the lower
+    // items first.
+    std::array<int, 3> items{};
     std::array<std::uint32_t, 3> ids{};
     std::uint32_t load = 0;
     int damage = 0;
@@ -61,7 +72,9 @@ struct WeaponSet {
     std::array<bool, 3> mount{}; // the slot holds a mount weapon or a fixed one
     bool guided = false;
     int changes = 0;
-    std::uint64_t items12 = 0; // the three items, 4 bits each, first slot highest
+    // The three items with the lower ones first among slots of one list, 4
+    // bits each, first slot highest: the tie order, whatever the window holds.
+    std::uint64_t items12 = 0;
 };
 
 // Bits of the tie order's item code, highest first: VT, then the context's
@@ -71,13 +84,14 @@ inline constexpr int MainShift = 12;
 inline constexpr int ContextShift = 24;
 inline constexpr int VtShift = 38;
 
-// The order of two loadouts: the ranked figure, the total load, the changes,
-// the items. `score` is the figure in hundredths, negated where lower is
-// better, so that a larger score always ranks first.
+// The order of two loadouts: the ranked figure, the total load, the leading
+// loadout (FinderRequest::leading) before the others, the items. `score` is
+// the figure in hundredths, negated where lower is better, so that a larger
+// score always ranks first.
 struct Key {
     std::int64_t score = 0;
     std::uint32_t load = 0;
-    int changes = 0;
+    bool lead = false;
     std::uint64_t items = 0;
 };
 constexpr bool better(const Key& a, const Key& b) {
@@ -85,8 +99,8 @@ constexpr bool better(const Key& a, const Key& b) {
         return a.score > b.score;
     if (a.load != b.load)
         return a.load < b.load;
-    if (a.changes != b.changes)
-        return a.changes < b.changes;
+    if (a.lead != b.lead)
+        return a.lead;
     return a.items < b.items;
 }
 
@@ -119,8 +133,18 @@ struct VtSpace {
     double sortieCost = 0;
     std::array<bool, 3> mainFixed{}; // the slot holds a fixed weapon
     std::array<bool, 3> subFixed{};
-    int vtChange = 0;
+    // Changes every loadout of the space makes: another VT, or on the
+    // current one a launched MM taken back (the finder's loadouts keep it).
+    int baseChanges = 0;
     std::uint64_t vtItems = 0;
+    // The item codes (Context::items, WeaponSet::items12) of the leading
+    // loadout, where it is of this VT.
+    struct Lead {
+        std::uint64_t context = 0;
+        std::uint64_t main = 0;
+        std::uint64_t sub = 0;
+    };
+    std::optional<Lead> lead;
 
     bool mountsFull(const WeaponSet& sub) const;
     // Whether the union of the slots' bands covers the band without a gap.
@@ -132,12 +156,20 @@ struct VtSpace {
 // (status, guided, cover) are the search's to check.
 VtSpace buildSpace(int vt, const FinderRequest& request);
 
+// A figure text as a number: "2310", "12.5"; "N/A" and other words are 0.
+double textValue(std::string_view text);
+double textValue(const QString& text);
+
 // The ranked figure of a loadout.
 double figureOf(const VtSpace& space, FinderRank rank, const Context& context,
                 const WeaponSet& main, const WeaponSet& sub);
 
 Key keyOf(const VtSpace& space, FinderRank rank, const Context& context, const WeaponSet& main,
           const WeaponSet& sub);
+
+// The selectors a loadout changes against the window's.
+int changesOf(const VtSpace& space, const Context& context, const WeaponSet& main,
+              const WeaponSet& sub);
 
 // The weapon id row r of a kind's selectors stands for on VT `vt`.
 std::array<std::uint32_t, WeaponListRows> rowIds(int vt, WeaponKind kind);

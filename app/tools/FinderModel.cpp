@@ -17,6 +17,7 @@ namespace {
 constexpr std::array<CatalogueColumn, FinderModel::ColumnCount> FinderColumns = {{
     {"Rank", ColumnKind::Figure},
     {"VT", ColumnKind::Text},
+    {nullptr, ColumnKind::Figure},
     {"Main Weapon 1", ColumnKind::Text},
     {"Main Weapon 2", ColumnKind::Text},
     {"Main Weapon 3", ColumnKind::Text},
@@ -27,9 +28,8 @@ constexpr std::array<CatalogueColumn, FinderModel::ColumnCount> FinderColumns = 
     {"Optional Part 2", ColumnKind::Text},
     {"Fuel Tanks", ColumnKind::Figure},
     {"Total Load", ColumnKind::Figure},
-    {"Status", ColumnKind::Ranked}, // 3 VT OK down to 0 MOUNT OVER
-    {nullptr, ColumnKind::Figure},
-    {"Changes", ColumnKind::Text},
+    {"Status", ColumnKind::Ranked},  // 3 VT OK down to 0 MOUNT OVER
+    {"Changes", ColumnKind::Ranked}, // by the selectors changed
 }};
 
 const QString Unarmed = QStringLiteral("Unarmed");
@@ -58,12 +58,19 @@ QString partText(const vantor::PartPick& pick) {
     return text;
 }
 
-// "Turn Speed 42.2 (now 37.4); Durability 1,320 (now 1,200)".
-QString changesText(const vantor::PickPreview& preview) {
-    QStringList changes;
-    for (const vantor::FigureChange& change : preview.changes)
-        changes << QStringLiteral("%1 %2 (now %3)").arg(change.name, change.after, change.before);
-    return changes.join(QStringLiteral("; "));
+// "3 changes: Turn Speed 42.2 (now 37.4); Durability 1,320 (now 1,200)": the
+// selectors the loadout changes (a weapon moved to another selector changes
+// both), then the statistics; the window's own loadout changes none.
+QString changesText(const FoundLoadout& found) {
+    if (found.changes == 0)
+        return QStringLiteral("None: the loadout in the window");
+    QStringList figures;
+    for (const vantor::FigureChange& change : found.preview.changes)
+        figures << QStringLiteral("%1 %2 (now %3)").arg(change.name, change.after, change.before);
+    const QString count = found.changes == 1 ? QStringLiteral("1 change")
+                                             : QStringLiteral("%1 changes").arg(found.changes);
+    return figures.isEmpty() ? count
+                             : count + QStringLiteral(": ") + figures.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -95,7 +102,7 @@ FinderModel::Row FinderModel::makeRow(const FoundLoadout& found, int place) {
     set(StatusColumn, shown.statusText, after.LoadStatus);
     row.statusColour = vantor::readableOnWhite(shown.statusColour);
     set(FigureColumn, found.figureText, found.figure);
-    set(ChangesColumn, changesText(found.preview));
+    set(ChangesColumn, changesText(found), found.changes);
     const QString preview = vantor::previewText(found.preview);
     row.description = preview.isEmpty() ? found.why : preview + QLatin1Char('\n') + found.why;
     return row;
@@ -142,11 +149,6 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::TextAlignmentRole:
         return catalogueAlignment(column(index.column()));
-    case Qt::AccessibleTextRole:
-        // A blank cell is heard as what it means rather than as nothing.
-        if (index.column() == ChangesColumn && row.text[c].isEmpty())
-            return QStringLiteral("No change");
-        return {};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         return row.description;

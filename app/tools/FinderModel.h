@@ -1,8 +1,9 @@
 #pragma once
 
 // The loadout finder's answer as a table model: one row per loadout found,
-// best first, with its items, load, status, the ranked figure and the
-// statistics it changes. Every cell gives SortRole for a sorting proxy
+// best first, with the ranked figure beside the VT (in sight at any width),
+// its items, load, status, and how many selectors and which statistics it
+// changes. Every cell gives SortRole for a sorting proxy
 // (CatalogueProxy), and every row its preview and reason as its tooltip and
 // accessible description.
 
@@ -23,6 +24,7 @@ public:
     enum Column {
         RankColumn,
         VtColumn,
+        FigureColumn, // captioned with the ranked figure's name
         Main1Column,
         Main2Column,
         Main3Column,
@@ -34,7 +36,6 @@ public:
         FuelColumn,
         TotalLoadColumn,
         StatusColumn,
-        FigureColumn, // captioned with the ranked figure's name
         ChangesColumn,
         ColumnCount
     };

@@ -14,14 +14,11 @@
 #include <array>
 
 class CatalogueProxy;
+class FinderLimitsPanel;
 class FinderRunner;
 class HandlerGuard;
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
-class QSpinBox;
 class QTableView;
 
 class FinderWindow : public ToolWindow {
@@ -56,12 +53,9 @@ private:
     // Smaller than this, on a small screen, the form and table scroll.
     static constexpr QSize LeastSize{320, 240};
 
-    QWidget* buildLimits();
-    QWidget* buildKeep();
-    void fillMustCarryOffer();
-    void addMustCarry();
-    void removeMustCarry();
     void searchAgain();
+    // The reason nothing fits, in the table's place; none shows the table.
+    void showReason(const QString& reason);
     void showAnswer(const vantor::FinderRequest& asked, const vantor::FinderAnswer& answer);
     const vantor::FoundLoadout* foundAt(const QModelIndex& index) const;
     void pickRow(const QModelIndex& index);
@@ -75,27 +69,13 @@ private:
     QTableView* table = nullptr;
     QLabel* nothingFits = nullptr;
     QPushButton* copyButton = nullptr;
-
-    QComboBox* rankSelect = nullptr;
-    QComboBox* statusSelect = nullptr;
-    QCheckBox* allowMountOver = nullptr;
-    QComboBox* scopeSelect = nullptr;
-    QComboBox* mustCarrySelect = nullptr;
-    QSpinBox* mustCarryLevel = nullptr;
-    QPushButton* mustCarryAdd = nullptr;
-    QListWidget* mustCarryList = nullptr;
-    std::array<QCheckBox*, vantor::SelectorCount> keep{}; // by selectorIndex(); none for the VT
-    QSpinBox* fuelTanks = nullptr;
-    QSpinBox* reach = nullptr;
-    QCheckBox* cover = nullptr;
-    QSpinBox* coverFrom = nullptr;
-    QSpinBox* coverTo = nullptr;
-    QCheckBox* guided = nullptr;
+    FinderLimitsPanel* limits = nullptr;
 
     vantor::LoadoutPicks picks;
     vantor::Loadout loadout;
-    std::array<int, 6> weaponItems{};
-    // The requirements in the list, in its order.
-    std::vector<vantor::FinderRequirement> mustCarry;
+    vantor::LoadoutPicks leading;               // FinderRequest::leading
+    bool pickedHere = false;                    // a row was just put into the window
+    bool markWindowRow = false;                 // the next answer makes the window's row current
+    QString spokenReason;                       // the reason nothing fits, as last shown
     std::optional<vantor::FinderRequest> asked; // the newest request searched for
 };

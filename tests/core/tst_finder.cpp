@@ -11,36 +11,51 @@
 #include "model/Overload.h"
 #include "model/Recompute.h"
 #include "model/Text.h"
+#include "model/VtSelection.h"
 #include "weapons/WeaponSelection.h"
 #include "weapons/WeaponSlots.h"
 
 #include <QTest>
 
 #include <map>
+#include <optional>
 #include <span>
 
 using namespace vantor;
 
 namespace {
 
+// A loadout's items: VT, fuel, part, level, part, level, six weapons.
+using Items = std::array<int, 12>;
+
 struct Oracle {
     std::int64_t score = 0;
     std::uint32_t load = 0;
+    bool lead = false;
+    Items items{}; // the lower items first among selectors of one list
     int changes = 0;
-    std::array<int, 12> items{}; // VT, fuel, part, level, part, level, six weapons
     LoadoutPicks picks;
+    // The figure, the load, the leading loadout, the items.
     bool operator<(const Oracle& o) const {
-        return std::tie(o.score, load, changes, items) <
-               std::tie(score, o.load, o.changes, o.items);
+        return std::tie(o.score, load, o.lead, items) < std::tie(score, o.load, lead, o.items);
     }
 };
+
+// "26,000": thousands split by commas, as the finder writes its figures.
+QString grouped(int n) {
+    QString digits = QString::number(n);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return digits;
+}
 
 std::int64_t scoreOf(FinderRank rank, double figure) {
     return (lowerIsBetter(rank) ? -1 : 1) * std::llround(figure * 100);
 }
 
 // "status=StdOver carry=M4,S25,P2/3 keep=P1,L1,M2 reach=1000 cover=0-800
-// guided fuel=1"; and a current loadout "vt=14 F=1 P1=2/1 M1=3 S2=4".
+// guided fuel=1"; and a current loadout "vt=14 F=1 P1=2/1 M1=3 S2=4", "mm"
+// for a launched MM.
 const QStringList SelectorNames = {"VT", "F",  "P1", "L1", "P2", "L2",
                                    "M1", "M2", "M3", "S1", "S2", "S3"};
 
@@ -96,12 +111,17 @@ Loadout recordOf(const LoadoutPicks& p) {
             kind == WeaponKind::Main ? ShowMainWeaponInfo(l, s, w.item)
                                      : ShowSubWeaponInfo(l, s, w.item);
         }
+    if (p.mmLaunched) {
+        launchMM(l);
+        RecomputeLoadout(l, {p.vt, facts.part1, facts.part2});
+    }
     return l;
 }
 
 LoadoutPicks picksOf(const QString& text) {
     LoadoutPicks p;
     for (const QString& t : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        p.mmLaunched = p.mmLaunched || t == "mm";
         const int s = SelectorNames.indexOf(t.section('=', 0, 0).toUpper());
         const int item = t.section('=', 1).section('/', 0, 0).toInt();
         if (s == 0)
@@ -192,6 +212,45 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
     const auto freeSlot = [&](int s) {
         return !sel[std::size_t(s)]->fixed && !(here && lim.keep[std::size_t(6 + s)]);
     };
+    // Two weapon selectors of one kind, both free, offering the same list.
+    const auto oneList = [&](int s, int t) {
+        return freeSlot(s) && freeSlot(t) && (s < 3) == (t < 3) &&
+               sel[std::size_t(s)]->items.size() == sel[std::size_t(t)]->items.size();
+    };
+    // A loadout's items with the lower ones first among selectors of one
+    // list, and the two parts so where both slots are free.
+    const auto listed = [&](Items items) {
+        if (partsFree && std::pair(items[4], items[5]) < std::pair(items[2], items[3])) {
+            std::swap(items[2], items[4]);
+            std::swap(items[3], items[5]);
+        }
+        for (int s = 0; s < 6; ++s)
+            for (int t = s + 1; t < 6; ++t)
+                if (oneList(s, t) && items[std::size_t(6 + t)] < items[std::size_t(6 + s)])
+                    std::swap(items[std::size_t(6 + s)], items[std::size_t(6 + t)]);
+        return items;
+    };
+    const auto itemsOf = [&](const LoadoutPicks& p) {
+        Items items{p.vt,
+                    std::max(p.fuel, 0),
+                    std::max(p.parts[0].part, 0),
+                    p.parts[0].level,
+                    std::max(p.parts[1].part, 0),
+                    p.parts[1].level};
+        for (int s = 0; s < 6; ++s) {
+            const WeaponPick& w = (s < 3 ? p.main : p.sub)[std::size_t(s % 3)];
+            items[std::size_t(6 + s)] =
+                sel[std::size_t(s)]->fixed ? sel[std::size_t(s)]->index : std::max(w.item, 0);
+        }
+        return items;
+    };
+    // The same items stand as the leading loadout holds them.
+    const Items arrangement = itemsOf(r.leading);
+    const Items arrangementListed = listed(arrangement);
+    const bool arranges = r.leading.vt == vt;
+    const std::optional<Items> lead = r.leading.vt == vt && !r.leading.mmLaunched
+                                          ? std::optional(listed(itemsOf(r.leading)))
+                                          : std::nullopt;
 
     // What each item of each weapon selector brings.
     struct Slot {
@@ -252,7 +311,12 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                 LoadoutPicks picks;
                 picks.vt = vt;
                 picks.fuel = fuel == 0 && r.current.fuel == NotPicked ? NotPicked : fuel;
-                const std::array<std::pair<int, int>, 2> pp{p1, p2};
+                // The leading loadout's two parts where it has them.
+                std::array<std::pair<int, int>, 2> pp{p1, p2};
+                if (partsFree && std::pair(arrangementListed[2], arrangementListed[3]) == p1 &&
+                    std::pair(arrangementListed[4], arrangementListed[5]) == p2)
+                    pp = {std::pair(arrangement[2], arrangement[3]),
+                          std::pair(arrangement[4], arrangement[5])};
                 for (std::size_t s = 0; s < 2; ++s)
                     picks.parts[s] = pp[s].first == 0 && r.current.parts[s].part == NotPicked
                                          ? PartPick{}
@@ -261,7 +325,9 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                 const std::array<double, 3> stats = {ctx.DurabilityText.toDouble(),
                                                      ctx.BalancerText.toDouble(),
                                                      ctx.VeeringText.toDouble()};
-                int ctxChanges = (vt != r.current.vt) + (fuel != std::max(r.current.fuel, 0));
+                // Another VT, or a launched MM taken back, then the fuel.
+                int ctxChanges = (vt != r.current.vt) + (here && r.current.mmLaunched) +
+                                 (fuel != std::max(r.current.fuel, 0));
                 for (std::size_t s = 0; s < 2; ++s)
                     ctxChanges += (pp[s].first != std::max(r.current.parts[s].part, 0)) +
                                   (pp[s].second != r.current.parts[s].level);
@@ -285,16 +351,16 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     Oracle o;
                     o.items = {vt,   fuel, p1.first, p1.second, p2.first, p2.second,
                                w[0], w[1], w[2],     w[3],      w[4],     w[5]};
+                    o.lead = lead == o.items;
                     std::uint32_t total = ctx.FuelTankLoad;
                     std::array<bool, 3> mount{};
                     std::array<std::array<int, 2>, 6> bands{};
                     std::size_t bandCount = 0;
-                    int damage = 0, reach = 0, changes = ctxChanges;
+                    int damage = 0, reach = 0;
                     bool guided = false, reaches = false;
                     std::array<std::uint32_t, 6> ids{};
                     for (std::size_t s2 = 0; s2 < 6; ++s2) {
                         const Slot& e = weaponItems[s2][std::size_t(w[s2])];
-                        changes += e.change;
                         total += e.load;
                         if (s2 >= 3)
                             mount[s2 - 3] = e.mount;
@@ -372,13 +438,26 @@ std::vector<Oracle> enumerate(int vt, const FinderRequest& r, std::size_t count)
                     }
                     o.score = scoreOf(r.rank, figure);
                     o.load = total;
-                    o.changes = changes;
                     if (all.size() == count && !(o < all.front()))
                         return;
+                    // The leading loadout's weapons where it has them, list by list.
+                    std::array<int, 6> placed = w;
+                    for (int s2 = 0; s2 < 6 && arranges; ++s2) {
+                        bool same = true;
+                        for (int t = 0; t < 6; ++t)
+                            if (t == s2 || oneList(s2, t))
+                                same = same &&
+                                       arrangementListed[std::size_t(6 + t)] == w[std::size_t(t)];
+                        if (same)
+                            placed[std::size_t(s2)] = arrangement[std::size_t(6 + s2)];
+                    }
                     o.picks = picks;
-                    for (std::size_t s2 = 0; s2 < 6; ++s2)
-                        (s2 < 3 ? o.picks.main : o.picks.sub)[s2 % 3] =
-                            weaponItems[s2][std::size_t(w[s2])].pick;
+                    o.changes = ctxChanges;
+                    for (std::size_t s2 = 0; s2 < 6; ++s2) {
+                        const Slot& e = weaponItems[s2][std::size_t(placed[s2])];
+                        (s2 < 3 ? o.picks.main : o.picks.sub)[s2 % 3] = e.pick;
+                        o.changes += e.change;
+                    }
                     all.push_back(o);
                     std::push_heap(all.begin(), all.end());
                     if (all.size() > count) {
@@ -404,11 +483,14 @@ std::vector<Oracle> oracle(const FinderRequest& r) {
     return best;
 }
 
+// The leading loadout is the window's unless `leading` names another, or
+// "none".
 FinderRequest requestOf(const QString& current, const QString& limits, int rank, int count,
-                        bool every) {
+                        bool every, const QString& leading = QString()) {
     FinderRequest r;
     r.current = picksOf(current);
     r.currentLoadout = recordOf(r.current);
+    r.leading = leading.isEmpty() ? r.current : picksOf(leading == "none" ? QString() : leading);
     r.limits = limitsOf(limits);
     r.rank = FinderRank(rank);
     r.count = count;
@@ -426,6 +508,8 @@ private slots:
     void matchesOracle();
     void nothingFits_data();
     void nothingFits();
+    void reasonsNameTheVtAsItsSelector_data();
+    void reasonsNameTheVtAsItsSelector();
     void cancelStops();
 };
 
@@ -435,9 +519,11 @@ void TestFinder::matchesOracle_data() {
     QTest::addColumn<int>("rank");
     QTest::addColumn<int>("count");
     QTest::addColumn<bool>("every");
+    QTest::addColumn<QString>("leading");
     const auto row = [](const char* name, const QString& current, const QString& limits,
-                        FinderRank rank, int count, bool every = false) {
-        QTest::newRow(name) << current << limits << int(rank) << count << every;
+                        FinderRank rank, int count, bool every = false,
+                        const QString& leading = QString()) {
+        QTest::newRow(name) << current << limits << int(rank) << count << every << leading;
     };
     const QString parts = "keep=P1,L1,P2,L2 ";
     using R = FinderRank;
@@ -452,8 +538,8 @@ void TestFinder::matchesOracle_data() {
     row("Garpike, maximum load, MAX OVER", "vt=12", "status=MaxOver", R::MaximumLoad, 40);
     row("Scareface A1, longest reach", "vt=7", "status=MountOver", R::LongestReach, 40);
     row("Vitzh, supply cost: ties all the way", "vt=8 M2=3 S1=2", "", R::SupplyCost, 50);
-    row("Garpike, turn speed, fewer changes", "vt=12 F=1 P1=5/2 M1=2 M3=3 S1=1", "status=MaxOver",
-        R::TurnSpeed, 50);
+    row("Garpike, turn speed, fuel, a part and weapons in the window",
+        "vt=12 F=1 P1=5/2 M1=2 M3=3 S1=1", "status=MaxOver", R::TurnSpeed, 50);
     // Fixed weapons and shorter lists.
     row("Prominence M2, MM and rail fixed", "vt=19", "status=MountOver", R::VolleyDamage, 30);
     row("Prominence M3, never MOUNT OVER", "vt=20", "status=MaxOver", R::LoadLeft, 30);
@@ -486,6 +572,30 @@ void TestFinder::matchesOracle_data() {
     row("every VT, sortie cost, top 10", "vt=5", parts, R::SortieCost, 10, true);
     row("every VT, weapons kept on the Garpike only", "vt=12 M1=1 S1=4", parts + "keep=M1,S1,F",
         R::LoadLeft, 31, true);
+    // The window's loadout in its own arrangement, first among its ties; the
+    // other ties in an order the window does not change.
+    row("Garpike, 270-AR in main weapon 1, by reach", "vt=12 M1=2", "", R::LongestReach, 30);
+    const QString weapons = "keep=M1,M2,M3,S1,S2,S3 ";
+    row("Colt Executive, the parts the other way round", "vt=1 P1=13 P2=1/2", weapons,
+        R::SupplyCost, 30);
+    row("Garpike, weapons and parts out of list order", "vt=12 M1=2 M2=1 S1=3 S2=1 P1=4/0 P2=2/1",
+        "status=StdOver", R::SupplyCost, 40);
+    row("Prominence M3, two of three sub-weapon lists alike", "vt=20 S1=3 S2=1 S3=2 M2=2 M1=1",
+        "status=MaxOver", R::LoadLeft, 40);
+    row("Garpike, arranged by the window, kept selectors between", "vt=12 M1=2 M3=1 S3=2 S1=1",
+        "keep=M2", R::SupplyCost, 40);
+    row("Garpike, after a pick the loadout before it leads", "vt=12 M3=2", "", R::LongestReach, 30,
+        false, "vt=12 M1=2");
+    row("Colt Executive, after a pick the parts before it lead", "vt=1 P1=1/2", weapons,
+        R::SupplyCost, 30, false, "vt=1 P1=13 P2=1/2");
+    row("Garpike, no loadout leads", "vt=12 M1=2", "", R::LongestReach, 30, false, "none");
+    row("every VT, the loadout before a pick of another VT leads", "vt=5 M1=1",
+        parts + "status=VtOk", R::SupplyCost, 31, true, "vt=12");
+    // A launched MM is taken back by every loadout, which keeps its MM loaded.
+    row("Prominence M2, MM launched, by turn speed", "vt=19 mm", "status=MaxOver", R::TurnSpeed,
+        30);
+    row("Prominence M2, MM launched, no loadout is the window's", "vt=19 mm", "", R::SupplyCost,
+        30);
 }
 
 void TestFinder::matchesOracle() {
@@ -494,7 +604,8 @@ void TestFinder::matchesOracle() {
     QFETCH(int, rank);
     QFETCH(int, count);
     QFETCH(bool, every);
-    const FinderRequest r = requestOf(current, limits, rank, count, every);
+    QFETCH(QString, leading);
+    const FinderRequest r = requestOf(current, limits, rank, count, every, leading);
     const std::vector<Oracle> expected = oracle(r);
     QVERIFY(!expected.empty());
     const FinderAnswer answer = findLoadouts(r);
@@ -549,6 +660,12 @@ void TestFinder::nothingFits_data() {
     row("kept fuel tanks", "vt=12 F=1", "keep=F fuel=2", "The kept fuel tanks are fewer than 2");
     row("limits together", "vt=8", parts + "carry=M1,M1,M1 fuel=1",
         "No loadout of the Vitzh meets all these limits at once");
+    // Each VT named as its selector shows it, also where the reports spell it otherwise.
+    row("Colt Executive by its selector's name", "vt=1", "fuel=9",
+        "The Colt Executive carries at most 2 fuel tanks");
+    row("m-Vitzh by its selector's name", "vt=5", "reach=5000",
+        "No main weapon of the m-Vitzh reaches 5000 m");
+    row("Siegesug by its selector's name", "vt=24", "carry=M5", "The Siegesug offers no 200-AR");
 }
 
 void TestFinder::nothingFits() {
@@ -558,6 +675,41 @@ void TestFinder::nothingFits() {
     const FinderAnswer answer = findLoadouts(requestOf(current, limits, 0, 10, false));
     QVERIFY(answer.loadouts.empty());
     QCOMPARE(answer.nothingFits, reason);
+}
+
+void TestFinder::reasonsNameTheVtAsItsSelector_data() {
+    QTest::addColumn<int>("vt");
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<QString>("why");
+    // Every VT whose report name is not its selector's: the three the
+    // catalogue has, each by the name its selector shows.
+    const std::map<int, QString> shown = {{1, "Colt Executive"}, {5, "m-Vitzh"}, {24, "Siegesug"}};
+    for (int vt = 0; vt < VtCount; ++vt) {
+        if (vtEntry(vt).reportName == vtEntry(vt).selectorName)
+            continue;
+        const QString name = shown.count(vt) ? shown.at(vt) : QStringLiteral("(unnamed)");
+        const QString supply = grouped(int(vtEntry(vt).supplyPointCost));
+        QTest::addRow("%s, supply cost", qPrintable(name))
+            << vt << int(FinderRank::SupplyCost)
+            << QStringLiteral("Supply point cost %1: the %2's own").arg(supply, name);
+        QTest::addRow("%s, sortie cost", qPrintable(name))
+            << vt << int(FinderRank::SortieCost)
+            << QStringLiteral("Sortie point cost %1: the %2's own")
+                   .arg(vtEntry(vt).sortiePointCost)
+                   .arg(name);
+    }
+}
+
+// The reason each row gives names its VT as the window's VT selector does.
+void TestFinder::reasonsNameTheVtAsItsSelector() {
+    QFETCH(int, vt);
+    QFETCH(int, rank);
+    QFETCH(QString, why);
+    const FinderAnswer answer =
+        findLoadouts(requestOf(QStringLiteral("vt=%1").arg(vt), "", rank, 3, false));
+    QVERIFY(!answer.loadouts.empty());
+    for (const FoundLoadout& found : answer.loadouts)
+        QCOMPARE(found.why, why);
 }
 
 void TestFinder::cancelStops() {

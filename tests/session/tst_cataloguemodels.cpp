@@ -106,6 +106,7 @@ FoundLoadout found(int vt, const QStringList& picks, double figure = 0) {
     }
     f.figure = figure;
     f.figureText = QString::number(figure);
+    f.changes = int(picks.size()); // each pick changes a selector of the VT just chosen
     f.preview = comparePick(before, f.after);
     f.why = QStringLiteral("why");
     return f;
@@ -545,9 +546,13 @@ void TestCatalogueModels::finderCells_data() {
     QTest::newRow("overloaded") << 12
                                 << QStringList{"MW1=270-AR", "MW2=270-AR", "MW3=270-AR", "SW1=AVTM"}
                                 << int(F::StatusColumn) << "STD OVER";
-    QTest::newRow("no change") << 12 << QStringList{} << int(F::ChangesColumn) << "";
+    QTest::newRow("no change") << 12 << QStringList{} << int(F::ChangesColumn)
+                               << "None: the loadout in the window";
+    QTest::newRow("a change, no statistic")
+        << 12 << QStringList{"MW1=270-AR"} << int(F::ChangesColumn) << "1 change";
     QTest::newRow("changes") << 12 << QStringList{"P1=Advanced Balancer", "L1=3"}
-                             << int(F::ChangesColumn) << "Balancer Rating 16.25 (now 12.5)";
+                             << int(F::ChangesColumn)
+                             << "2 changes: Balancer Rating 16.25 (now 12.5)";
 }
 
 // Each cell names what the window's selectors will hold once the row is
