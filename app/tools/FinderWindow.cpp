@@ -10,8 +10,6 @@
 #include "app/tools/SortedTable.h"
 #include "model/VtCatalogue.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -216,7 +214,7 @@ void FinderWindow::pinRow(const QModelIndex& index) {
 }
 
 void FinderWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(tableText(*proxy));
+    copyTableText(this, *proxy);
 }
 
 bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
