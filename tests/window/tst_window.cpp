@@ -266,6 +266,8 @@ private slots:
     void dropDownsTellTheirItem();
     void keyboardOrder();
     void labelsLookAsQLabelDraws();
+    void keptPicturesFollowTheirState_data();
+    void keptPicturesFollowTheirState();
     void pagesBuiltLate_data();
     void pagesBuiltLate();
     void desktopTheme_data();
@@ -1341,6 +1343,63 @@ void TestWindow::keyboardOrder() {
         QCOMPARE(QApplication::focusWidget(), w.find(next));
         QCOMPARE(text->toPlainText(), QString());
     }
+}
+
+void TestWindow::keptPicturesFollowTheirState_data() {
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("change");
+    for (const char* change : {"disabled", "retitled", "bold", "dark"})
+        QTest::newRow(qPrintable(QStringLiteral("group frame %1").arg(QLatin1String(change))))
+            << "GroupBox3" << change;
+    for (const char* change : {"disabled", "narrower", "bold", "dark"})
+        QTest::newRow(qPrintable(QStringLiteral("icon key entry %1").arg(QLatin1String(change))))
+            << "IconKeyListView" << change;
+}
+
+// What a group frame and an icon key entry keep once drawn follows a change
+// of their state: drawn before and after it, each looks as drawn afresh.
+void TestWindow::keptPicturesFollowTheirState() {
+    QFETCH(QString, widget);
+    QFETCH(QString, change);
+    Window w;
+    w.chooseVt(QStringLiteral("Colt"));
+    w.click("AdvFunctionButton");
+    w.click("MiscPageButton");
+    QWidget* shown = w.find(widget.toLatin1().constData());
+    auto* list = qobject_cast<QListWidget*>(shown);
+    const QImage before = shown->grab().toImage(); // now kept
+    if (change == "disabled")
+        shown->setEnabled(false);
+    if (change == "retitled")
+        static_cast<QGroupBox*>(shown)->setTitle(QStringLiteral("Another Title"));
+    if (change == "narrower")
+        list->resize(list->width() - 60, list->height());
+    if (change == "bold") {
+        QFont bold = shown->font();
+        bold.setBold(true);
+        shown->setFont(bold);
+    }
+    if (change == "dark") {
+        QPalette dark = shown->palette();
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+            dark.setColor(role, QColor(40, 40, 48));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+            dark.setColor(role, Qt::white);
+        shown->setPalette(dark);
+    }
+    const QImage kept = shown->grab().toImage();
+    QVERIFY(kept != before);
+    // Drawn afresh: by a style that has drawn nothing yet, or a plain delegate.
+    QStyledItemDelegate plain;
+    QStyle* const afresh = vantorStyle();
+    const auto styled = qScopeGuard([afresh] { delete afresh; });
+    if (list)
+        list->setItemDelegate(&plain);
+    else
+        shown->setStyle(afresh);
+    QCOMPARE(shown->grab().toImage(), kept);
+    if (!list)
+        shown->setStyle(nullptr);
 }
 
 // Every label, caption and group frame of every view and page looks exactly
