@@ -432,10 +432,14 @@ void TestReports::pictureStatus_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QRgb>("colour");
     QTest::addColumn<bool>("withVtPicture");
-    QTest::newRow("mount over") << int(StatusMountOver) << qRgb(255, 0, 0) << true;
-    QTest::newRow("max over") << int(StatusMaxOver) << qRgb(255, 0, 0) << false;
-    QTest::newRow("std over") << int(StatusStdOver) << qRgb(255, 255, 0) << true;
-    QTest::newRow("VT OK") << int(StatusVtOk) << qRgb(0, 0, 0) << true;
+    QTest::addColumn<QRgb>("plate"); // dark behind a light colour, light behind the others
+    QTest::newRow("mount over") << int(StatusMountOver) << qRgb(255, 0, 0) << true
+                                << qRgb(236, 236, 236);
+    QTest::newRow("max over") << int(StatusMaxOver) << qRgb(255, 0, 0) << false
+                              << qRgb(236, 236, 236);
+    QTest::newRow("std over") << int(StatusStdOver) << qRgb(255, 255, 0) << true
+                              << qRgb(64, 64, 64);
+    QTest::newRow("VT OK") << int(StatusVtOk) << qRgb(0, 0, 0) << true << qRgb(236, 236, 236);
 }
 
 void TestReports::pictureStatus() {
@@ -458,6 +462,16 @@ void TestReports::pictureStatus() {
         if (other != colour)
             QCOMPARE(pixelsOf(picture, PictureStatusRect, other), 0);
     QCOMPARE(picture.pixel(PictureVtRect.center()), withVtPicture ? vtColour : qRgb(255, 255, 255));
+    // The plate behind the words, at its left end where no letter reaches.
+    QFETCH(QRgb, plate);
+    QCOMPARE(picture.pixel(PictureStatusRect.left() + 6, PictureStatusRect.center().y()), plate);
+    // Its words are the status's own: every other status reads differently.
+    const QImage words = picture.copy(PictureStatusRect);
+    for (int other : {StatusVtOk, StatusStdOver, StatusMaxOver, StatusMountOver})
+        if (other != status) {
+            l.LoadStatus = other;
+            QVERIFY(loadoutPicture(l, vt).copy(PictureStatusRect) != words);
+        }
 }
 
 // Each slot's bar on the range chart's own row and scale, moved to where the
