@@ -491,6 +491,19 @@ void TestCommands::contextMenu() {
     QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, false, false, false, false,
                                    true, false, true}));
     menu->close();
+    // A command the menu disables does nothing, should it be asked for anyway.
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    const Shown before = shown(w);
+    for (const char* name :
+         {"CopyLoadoutAction", "CopyLoadoutCodeAction", "CopyPictureAction", "SavePictureAction",
+          "PinAction", "ShowComparisonAction", "SwapAction", "FindAction"})
+        emit w.window->findChild<QAction*>(QLatin1String(name))->triggered(false);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    QVERIFY(w.platform->suggestedFiles.isEmpty());
+    QCOMPARE(w.platform->errors, QStringList());
+    QVERIFY(!w.window->findChild<QWidget*>(QStringLiteral("CompareWindow")));
+    QVERIFY(!w.window->findChild<QWidget*>(QStringLiteral("FinderWindow")));
+    verifyShows(w, before);
 
     w.chooseVt(QStringLiteral("Colt"));
     w.press(CopyLoadout);
