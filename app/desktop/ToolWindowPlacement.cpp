@@ -97,71 +97,113 @@ std::vector<QRect> freeRegions(const QRect& screen, const std::vector<QRect>& ob
     return regions;
 }
 
+// How far `r` lies over other tool windows beyond half of the smaller of
+// each two: 0 where each keeps at least half of itself in sight.
+qint64 overHalf(const QRect& r, const QList<QRect>& others) {
+    qint64 excess = 0;
+    for (const QRect& other : others)
+        excess += std::max<qint64>(0, overlap(r, other) - std::min(area(r), area(other)) / 2);
+    return excess;
+}
+
+// The frame of `size` covering nothing, in the largest free place where it is
+// at least `floor`, then the nearest; none where no place holds `floor`.
+std::optional<QRect> clearPlace(const std::vector<QRect>& regions, QSize full, QSize floor,
+                                const QRect& main) {
+    std::optional<QRect> best;
+    auto rank = [&](const QRect& r) {
+        return std::make_tuple(-area(r), distance(r, main), side(r, main), displacement(r, main),
+                               r.top(), r.left());
+    };
+    for (const QRect& region : regions) {
+        const QSize size = full.boundedTo(region.size());
+        if (size.width() < floor.width() || size.height() < floor.height())
+            continue;
+        const QRect at = nearestIn(region, size, main);
+        if (!best || rank(at) < rank(*best))
+            best = at;
+    }
+    return best;
+}
+
+// The places where a frame of `size` may cover something: against the
+// screen's edges, and beside, level with or half over the main window, what
+// must stay in sight and the other tool windows.
+std::vector<QRect> placesOver(const ToolWindowRoom& room, QSize size) {
+    const int w = size.width();
+    const int h = size.height();
+    std::vector<int> xs{room.screen.left(), room.screen.right() - w + 1};
+    std::vector<int> ys{room.screen.top(), room.screen.bottom() - h + 1};
+    auto around = [&](const QRect& r) {
+        xs.insert(xs.end(), {r.left(), r.right() - w + 1, r.right() + 1 + ToolWindowGap,
+                             r.left() - ToolWindowGap - w});
+        ys.insert(ys.end(), {r.top(), r.bottom() - h + 1, r.bottom() + 1 + ToolWindowGap,
+                             r.top() - ToolWindowGap - h});
+    };
+    around(room.mainFrame);
+    for (const QRect& kept : room.keptInSight)
+        around(kept);
+    for (const QRect& other : room.others) {
+        around(other);
+        xs.insert(xs.end(), {other.left() + other.width() / 2, other.right() + 1 - w / 2,
+                             other.left() - w + w / 2});
+        ys.insert(ys.end(), {other.top() + other.height() / 2, other.bottom() + 1 - h / 2,
+                             other.top() - h + h / 2});
+    }
+    std::vector<QRect> places;
+    for (int x : xs)
+        for (int y : ys)
+            places.push_back(keptOnScreen(QRect(QPoint(x, y), size), room.screen));
+    return places;
+}
+
 } // namespace
 
-QRect placeToolWindow(const ToolWindowRoom& room, QSize wanted, QSize least) {
+QRect placeToolWindow(const ToolWindowRoom& room, QSize wanted, QSize least, QSize narrowest) {
     const QRect& main = room.mainFrame;
     const QSize full = wanted.boundedTo(room.screen.size());
     const QSize smallest = least.boundedTo(full);
+    const QSize squeezed = narrowest.boundedTo(smallest);
     const QMargins gap(ToolWindowGap, ToolWindowGap, ToolWindowGap, ToolWindowGap);
     std::vector<QRect> obstacles{main.marginsAdded(gap)};
     for (const QRect& other : room.others)
         obstacles.push_back(other.marginsAdded(gap));
 
     // Covering nothing: the largest size, then the nearest place, level with
-    // the main window where it can be.
-    std::optional<QRect> best;
-    auto rank = [&](const QRect& r) {
-        return std::make_tuple(-area(r), distance(r, main), side(r, main), displacement(r, main),
-                               r.top(), r.left());
-    };
-    for (const QRect& region : freeRegions(room.screen, obstacles)) {
-        const QSize size = full.boundedTo(region.size());
-        if (size.width() < smallest.width() || size.height() < smallest.height())
-            continue;
-        const QRect at = nearestIn(region, size, main);
-        if (!best || rank(at) < rank(*best))
-            best = at;
-    }
-    if (best)
-        return *best;
+    // the main window where it can be; narrower than the least size only
+    // where nothing else covers nothing.
+    const std::vector<QRect> regions = freeRegions(room.screen, obstacles);
+    for (const QSize floor : {smallest, squeezed})
+        if (const auto at = clearPlace(regions, full, floor, main))
+            return *at;
 
-    // Covering something at the smallest size: never what must stay in sight
-    // where that can be helped, then the least of the main window and of the
+    // Covering something: never what must stay in sight, nor more than half
+    // of another tool window, where that can be helped; the least size
+    // before the narrowest; then the least of the main window and of the
     // other tool windows, then the nearest.
-    std::vector<int> xs{room.screen.left(), room.screen.right() - smallest.width() + 1,
-                        main.right() + 1 + ToolWindowGap,
-                        main.left() - ToolWindowGap - smallest.width(), main.left()};
-    std::vector<int> ys{room.screen.top(), room.screen.bottom() - smallest.height() + 1,
-                        main.bottom() + 1 + ToolWindowGap,
-                        main.top() - ToolWindowGap - smallest.height(), main.top()};
-    for (const QRect& kept : room.keptInSight) {
-        xs.push_back(kept.right() + 1 + ToolWindowGap);
-        xs.push_back(kept.left() - ToolWindowGap - smallest.width());
-        ys.push_back(kept.bottom() + 1 + ToolWindowGap);
-        ys.push_back(kept.top() - ToolWindowGap - smallest.height());
-    }
-    auto cost = [&](const QRect& r) {
+    auto cost = [&](const QRect& r, bool narrower) {
         qint64 hidden = 0;
         for (const QRect& kept : room.keptInSight)
             hidden += overlap(r, kept);
         qint64 covered = 0;
         for (const QRect& other : room.others)
             covered += overlap(r, other);
-        return std::make_tuple(hidden, overlap(r, main), covered, distance(r, main), side(r, main),
+        return std::make_tuple(overHalf(r, room.others), hidden, narrower,
+                               overlap(r, main) + covered, distance(r, main), side(r, main),
                                r.top(), r.left());
     };
-    QRect chosen;
-    bool any = false;
-    for (int x : xs)
-        for (int y : ys) {
-            const QRect at = keptOnScreen(QRect(QPoint(x, y), smallest), room.screen);
-            if (!any || cost(at) < cost(chosen)) {
+    std::optional<QRect> chosen;
+    bool chosenNarrower = false;
+    for (const bool narrower : {false, true}) {
+        if (narrower && squeezed == smallest)
+            break;
+        for (const QRect& at : placesOver(room, narrower ? squeezed : smallest))
+            if (!chosen || cost(at, narrower) < cost(*chosen, chosenNarrower)) {
                 chosen = at;
-                any = true;
+                chosenNarrower = narrower;
             }
-        }
-    return chosen;
+    }
+    return *chosen;
 }
 
 namespace {
@@ -187,7 +229,7 @@ void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widget
     mainWindow->setProperty(KeptInSightProperty, names);
 }
 
-void placeToolWindowBesideMain(QWidget* tool, QSize least) {
+void placeToolWindowBesideMain(QWidget* tool, QSize least, QSize narrowest) {
     QWidget* main = tool->parentWidget();
     if (!main || !main->screen())
         return;
@@ -204,9 +246,12 @@ void placeToolWindowBesideMain(QWidget* tool, QSize least) {
     const QSize frame = frameAround(tool);
     // The layout sets how small the window can be, whatever is asked.
     const QSize smallest = tool->minimumSizeHint().expandedTo(tool->minimumSize());
-    const QSize wanted = tool->size().expandedTo(smallest);
-    least = least.expandedTo(smallest).boundedTo(wanted);
-    const QRect at = placeToolWindow(room, wanted + frame, least + frame);
+    least = least.expandedTo(smallest);
+    // A least size above the size wanted (the comparison's, with room for a
+    // scroll bar beside its columns) is wanted too.
+    const QSize wanted = tool->size().expandedTo(least);
+    narrowest = narrowest.expandedTo(smallest).boundedTo(least);
+    const QRect at = placeToolWindow(room, wanted + frame, least + frame, narrowest + frame);
     tool->resize((at.size() - frame).expandedTo(tool->minimumSize()));
     // move() places the frame's top left corner.
     tool->move(at.topLeft());

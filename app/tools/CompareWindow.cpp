@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -130,6 +131,14 @@ void CompareWindow::fitContents() {
     table->setMinimumSize(width, height);
     layout()->activate();
     QSize wanted = sizeHint();
+    // However short the window, every column stays in sight, the changes
+    // included, beside the scroll bar the rows then need: other windows give
+    // way first.
+    const QMargins margins = layout()->contentsMargins();
+    const int leastWidth =
+        width + table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    const QSize least(leastWidth, LeastSize.height());
+    setLeastSize(least, least);
     // Smaller than that, on a small screen, the table scrolls; the layout
     // takes the window's own minimum from it again.
     table->setMinimumSize(LeastSize / 2);

@@ -7,7 +7,7 @@
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const QString& name, const QString& title,
                        QSize leastSize)
-    : QWidget(mainWindow, Qt::Tool), least(leastSize) {
+    : QWidget(mainWindow, Qt::Tool), least(leastSize), narrowest(leastSize / 2) {
     setObjectName(name);
     setWindowTitle(title);
     // F6 gives the keyboard back to the main window, with the focus where it
@@ -39,7 +39,12 @@ void ToolWindow::present() {
 }
 
 void ToolWindow::placeAgain() {
-    placeToolWindowBesideMain(this, least);
+    placeToolWindowBesideMain(this, least, narrowest);
+}
+
+void ToolWindow::setLeastSize(QSize size, QSize narrowest) {
+    least = size;
+    this->narrowest = narrowest;
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {

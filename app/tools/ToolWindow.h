@@ -1,13 +1,13 @@
 #pragma once
 
 // A window of the program beside the main one (the comparison, the
-// catalogue, the guide): the first time it shows, it is placed by the rules
-// every tool window shares (app/desktop/ToolWindowPlacement.h), after that it
-// stays where the user puts it; Escape closes it, F6 gives the keyboard back
-// to the main window and leaves it open, and asking for it again brings it to
-// the front. A new tool window derives from this class, gives its title and
-// the size below which its content scrolls, and fills in the hooks it needs;
-// TVantor creates it.
+// catalogue, the finder, the guide): the first time it shows, it is placed by
+// the rules every tool window shares (app/desktop/ToolWindowPlacement.h),
+// after that it stays where the user puts it; Escape closes it, F6 gives the
+// keyboard back to the main window and leaves it open, and asking for it again
+// brings it to the front. A new tool window derives from this class, gives its
+// title and the size below which its content scrolls, and fills in the hooks
+// it needs; TVantor creates it.
 
 #include <QSize>
 #include <QWidget>
@@ -34,10 +34,16 @@ protected:
     // Places the window as on its first showing, at its size now (the
     // comparison, once its first rows have sized it).
     void placeAgain();
+    // Smaller than `size` the content scrolls; the window is placed no
+    // smaller than `narrowest` (at first half the least size: in a band
+    // beside the main window, a window a little narrower than its least
+    // size is better than one that covers something).
+    void setLeastSize(QSize size, QSize narrowest);
 
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSize least;
+    QSize narrowest;
     bool placed = false;
 };
