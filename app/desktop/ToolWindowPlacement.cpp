@@ -159,11 +159,12 @@ std::vector<QRect> placesOver(const ToolWindowRoom& room, QSize size) {
 
 } // namespace
 
-QRect placeToolWindow(const ToolWindowRoom& room, QSize wanted, QSize least, QSize narrowest) {
+QRect placeToolWindow(const ToolWindowRoom& room, const ToolWindowSizes& sizes) {
     const QRect& main = room.mainFrame;
-    const QSize full = wanted.boundedTo(room.screen.size());
-    const QSize smallest = least.boundedTo(full);
-    const QSize squeezed = narrowest.boundedTo(smallest);
+    const QSize full = sizes.wanted.boundedTo(room.screen.size());
+    const QSize least = sizes.least.boundedTo(full);
+    const QSize narrowest = sizes.narrowest.boundedTo(least);
+    const QSize smallest = sizes.smallest.boundedTo(narrowest);
     const QMargins gap(ToolWindowGap, ToolWindowGap, ToolWindowGap, ToolWindowGap);
     std::vector<QRect> obstacles{main.marginsAdded(gap)};
     for (const QRect& other : room.others)
@@ -173,42 +174,103 @@ QRect placeToolWindow(const ToolWindowRoom& room, QSize wanted, QSize least, QSi
     // the main window where it can be; narrower than the least size only
     // where nothing else covers nothing.
     const std::vector<QRect> regions = freeRegions(room.screen, obstacles);
-    for (const QSize floor : {smallest, squeezed})
+    for (const QSize floor : {least, narrowest})
         if (const auto at = clearPlace(regions, full, floor, main))
             return *at;
 
-    // Covering something: never what must stay in sight, nor more than half
-    // of another tool window, where that can be helped; the least size
-    // before the narrowest; then the least of the main window and of the
-    // other tool windows, then the nearest.
-    auto cost = [&](const QRect& r, bool narrower) {
+    // Covering something: see the header for the order of what counts.
+    const bool mainWhole = room.screen.contains(main);
+    std::vector<QSize> tried{least};
+    for (const QSize size : {narrowest, smallest})
+        if (size != tried.back() && (mainWhole || size != smallest))
+            tried.push_back(size);
+    auto cost = [&](const QRect& r, int smaller) {
         qint64 hidden = 0;
         for (const QRect& kept : room.keptInSight)
             hidden += overlap(r, kept);
-        qint64 covered = 0;
+        qint64 covered = overlap(r, main);
         for (const QRect& other : room.others)
             covered += overlap(r, other);
-        return std::make_tuple(overHalf(r, room.others), hidden, narrower,
-                               overlap(r, main) + covered, distance(r, main), side(r, main),
-                               r.top(), r.left());
+        const qint64 under = overHalf(r, room.others);
+        return std::make_tuple(mainWhole ? hidden : under, mainWhole ? under : hidden, smaller,
+                               covered, distance(r, main), side(r, main), r.top(), r.left());
     };
     std::optional<QRect> chosen;
-    bool chosenNarrower = false;
-    for (const bool narrower : {false, true}) {
-        if (narrower && squeezed == smallest)
-            break;
-        for (const QRect& at : placesOver(room, narrower ? squeezed : smallest))
-            if (!chosen || cost(at, narrower) < cost(*chosen, chosenNarrower)) {
+    int chosenSmaller = 0;
+    for (int smaller = 0; smaller < int(tried.size()); ++smaller)
+        for (const QRect& at : placesOver(room, tried[std::size_t(smaller)]))
+            if (!chosen || cost(at, smaller) < cost(*chosen, chosenSmaller)) {
                 chosen = at;
-                chosenNarrower = narrower;
+                chosenSmaller = smaller;
             }
-    }
     return *chosen;
 }
 
 namespace {
 
+// How much of what must stay in sight `r` covers, and of other windows
+// beyond half: 0 where it keeps the rules.
+qint64 breaches(const ToolWindowRoom& room, const QRect& r) {
+    qint64 hidden = 0;
+    for (const QRect& kept : room.keptInSight)
+        hidden += overlap(r, kept);
+    return hidden + overHalf(r, room.others);
+}
+
+// The same for each of `frames` among the others.
+qint64 breaches(ToolWindowRoom room, const QList<QRect>& frames) {
+    const QList<QRect> fixed = room.others;
+    qint64 total = 0;
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        room.others = fixed;
+        for (qsizetype j = 0; j < frames.size(); ++j)
+            if (j != i)
+                room.others << frames[j];
+        total += breaches(room, frames[i]);
+    }
+    return total;
+}
+
+} // namespace
+
+QList<QRect> placeToolWindowFirst(const ToolWindowRoom& room, const ToolWindowSizes& sizes,
+                                  const QList<MovableToolWindow>& movable) {
+    ToolWindowRoom all = room;
+    QList<QRect> asThey;
+    for (const MovableToolWindow& m : movable) {
+        all.others << m.frame;
+        asThey << m.frame;
+    }
+    asThey.prepend(placeToolWindow(all, sizes));
+    if (movable.isEmpty() || breaches(all, asThey.first()) == 0)
+        return asThey;
+    ToolWindowRoom again = room;
+    QList<QRect> givenWay{placeToolWindow(again, sizes)};
+    again.others << givenWay.first();
+    for (const MovableToolWindow& m : movable) {
+        givenWay << placeToolWindow(again, m.sizes);
+        again.others << givenWay.last();
+    }
+    return breaches(room, givenWay) < breaches(room, asThey) ? givenWay : asThey;
+}
+
+namespace {
+
 const char* const KeptInSightProperty = "vantorKeptInSight";
+// Where and at which sizes the program last placed a tool window, and when
+// first: {frame, wanted, least, narrowest, smallest, order}.
+const char* const PlacementProperty = "vantorPlacement";
+
+void notePlacement(QWidget* tool, const QRect& frame, const ToolWindowSizes& sizes, int order) {
+    tool->setProperty(PlacementProperty, QVariantList{frame, sizes.wanted, sizes.least,
+                                                      sizes.narrowest, sizes.smallest, order});
+}
+
+// Frames the window as `frame`, the frame's top left corner where move() puts it.
+void setFrame(QWidget* tool, const QRect& frame) {
+    tool->resize((frame.size() - frameAround(tool)).expandedTo(tool->minimumSize()));
+    tool->move(frame.topLeft());
+}
 
 QRect globalRect(const QWidget* w) {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
@@ -229,7 +291,7 @@ void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widget
     mainWindow->setProperty(KeptInSightProperty, names);
 }
 
-void placeToolWindowBesideMain(QWidget* tool, QSize least, QSize narrowest) {
+void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks) {
     QWidget* main = tool->parentWidget();
     if (!main || !main->screen())
         return;
@@ -239,20 +301,53 @@ void placeToolWindowBesideMain(QWidget* tool, QSize least, QSize narrowest) {
     for (const QString& name : main->property(KeptInSightProperty).toStringList())
         if (const auto* w = main->findChild<QWidget*>(name); w && w->isVisible())
             room.keptInSight << globalRect(w);
-    for (QWidget* other : QApplication::topLevelWidgets())
-        if (other != tool && other != main && other->isVisible() && other->parentWidget() == main)
+    // The others as the program placed them, in their order, can give way.
+    std::vector<std::pair<int, QWidget*>> movable;
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == tool || other == main || !other->isVisible() || other->parentWidget() != main)
+            continue;
+        const QVariantList placed = other->property(PlacementProperty).toList();
+        if (placed.size() == 6 && placed[0].toRect() == other->frameGeometry())
+            movable.emplace_back(placed[5].toInt(), other);
+        else
             room.others << other->frameGeometry();
+    }
+    std::sort(movable.begin(), movable.end());
 
     const QSize frame = frameAround(tool);
     // The layout sets how small the window can be, whatever is asked.
-    const QSize smallest = tool->minimumSizeHint().expandedTo(tool->minimumSize());
-    least = least.expandedTo(smallest);
+    const QSize layoutLeast = tool->minimumSizeHint().expandedTo(tool->minimumSize());
+    least = least.expandedTo(layoutLeast);
+    ToolWindowSizes sizes;
     // A least size above the size wanted (the comparison's, with room for a
     // scroll bar beside its columns) is wanted too.
-    const QSize wanted = tool->size().expandedTo(least);
-    narrowest = narrowest.expandedTo(smallest).boundedTo(least);
-    const QRect at = placeToolWindow(room, wanted + frame, least + frame, narrowest + frame);
-    tool->resize((at.size() - frame).expandedTo(tool->minimumSize()));
-    // move() places the frame's top left corner.
-    tool->move(at.topLeft());
+    sizes.wanted = tool->size().expandedTo(least) + frame;
+    sizes.least = least + frame;
+    sizes.narrowest = (shrinks ? (least / 2).expandedTo(layoutLeast) : least) + frame;
+    sizes.smallest = (shrinks ? layoutLeast : least) + frame;
+    static int placements = 0;
+    const QVariantList before = tool->property(PlacementProperty).toList();
+    const int order = before.size() == 6 ? before[5].toInt() : ++placements;
+
+    QList<MovableToolWindow> others;
+    for (const auto& [otherOrder, other] : movable) {
+        const QVariantList p = other->property(PlacementProperty).toList();
+        others << MovableToolWindow{p[0].toRect(),
+                                    {p[1].toSize(), p[2].toSize(), p[3].toSize(), p[4].toSize()}};
+    }
+    if (shrinks) {
+        for (const MovableToolWindow& other : others)
+            room.others << other.frame;
+        others.clear();
+    }
+    const QList<QRect> frames = placeToolWindowFirst(room, sizes, others);
+    setFrame(tool, frames[0]);
+    notePlacement(tool, frames[0], sizes, order);
+    for (qsizetype i = 0; i < others.size(); ++i) {
+        QWidget* other = movable[std::size_t(i)].second;
+        if (frames[i + 1] == others[i].frame)
+            continue;
+        setFrame(other, frames[i + 1]);
+        notePlacement(other, frames[i + 1], others[i].sizes, movable[std::size_t(i)].first);
+    }
 }

@@ -137,8 +137,7 @@ void CompareWindow::fitContents() {
     const QMargins margins = layout()->contentsMargins();
     const int leastWidth =
         width + table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
-    const QSize least(leastWidth, LeastSize.height());
-    setLeastSize(least, least);
+    holdLeastSize({leastWidth, LeastSize.height()});
     // Smaller than that, on a small screen, the table scrolls; the layout
     // takes the window's own minimum from it again.
     table->setMinimumSize(LeastSize / 2);

@@ -7,7 +7,7 @@
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const QString& name, const QString& title,
                        QSize leastSize)
-    : QWidget(mainWindow, Qt::Tool), least(leastSize), narrowest(leastSize / 2) {
+    : QWidget(mainWindow, Qt::Tool), least(leastSize) {
     setObjectName(name);
     setWindowTitle(title);
     // F6 gives the keyboard back to the main window, with the focus where it
@@ -39,12 +39,12 @@ void ToolWindow::present() {
 }
 
 void ToolWindow::placeAgain() {
-    placeToolWindowBesideMain(this, least, narrowest);
+    placeToolWindowBesideMain(this, least, shrinks);
 }
 
-void ToolWindow::setLeastSize(QSize size, QSize narrowest) {
+void ToolWindow::holdLeastSize(QSize size) {
     least = size;
-    this->narrowest = narrowest;
+    shrinks = false;
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {

@@ -34,16 +34,17 @@ protected:
     // Places the window as on its first showing, at its size now (the
     // comparison, once its first rows have sized it).
     void placeAgain();
-    // Smaller than `size` the content scrolls; the window is placed no
-    // smaller than `narrowest` (at first half the least size: in a band
-    // beside the main window, a window a little narrower than its least
-    // size is better than one that covers something).
-    void setLeastSize(QSize size, QSize narrowest);
+    // From now on the window is placed no smaller than `size`, however
+    // little room the screen leaves (the comparison, whose columns set it).
+    // Until then it may be narrower than its least size beside the main
+    // window, and smaller still where that keeps the main window's selection
+    // column and load status clear (app/desktop/ToolWindowPlacement.h).
+    void holdLeastSize(QSize size);
 
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSize least;
-    QSize narrowest;
+    bool shrinks = true;
     bool placed = false;
 };
