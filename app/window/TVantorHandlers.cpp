@@ -423,11 +423,16 @@ QImage TVantor::loadoutPicture() {
     return vantor::loadoutPicture(loadoutAsShown(), vt);
 }
 
-QString TVantor::choosePictureFile() {
+QString TVantor::choosePictureFile(const QString& startAt) {
     const QString name = loadout.VTReportText + QStringLiteral(".png");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return platform->saveFileName(this, QStringLiteral("Save Picture"), QDir(folder).filePath(name),
+    return platform->saveFileName(this, QStringLiteral("Save Picture"),
+                                  startAt.isEmpty() ? QDir(folder).filePath(name) : startAt,
                                   QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
+}
+
+bool TVantor::agreesToSave(const QString& question) {
+    return platform->ask(this, QStringLiteral("Save Picture"), question);
 }
 
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {

@@ -622,49 +622,65 @@ void TestCommands::copyAsPicture() {
 
 void TestCommands::savePicture_data() {
     QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("chosen"); // in the test's folder
-    QTest::addColumn<QString>("saved");  // what is written there; empty: nothing
-    QTest::addColumn<QString>("reason"); // in the message; empty: none
-    QTest::newRow("new file") << ""
-                              << "Garpike.png"
-                              << "Garpike.png"
-                              << "";
-    QTest::newRow("no extension") << ""
-                                  << "Garpike"
-                                  << "Garpike.png"
-                                  << "";
-    QTest::newRow("an older picture") << "old"
-                                      << "Garpike.png"
-                                      << "Garpike.png"
-                                      << "";
-    QTest::newRow("cancelled") << ""
-                               << ""
-                               << ""
+    QTest::addColumn<QString>("occupied"); // the obstacle's name in the test's folder
+    QTest::addColumn<QString>("chosen");   // in the test's folder
+    QTest::addColumn<QString>("asked");    // the file asked about replacing; empty: none
+    QTest::addColumn<bool>("answer");      // to that question
+    QTest::addColumn<QString>("saved");    // what is written there; empty: nothing
+    QTest::addColumn<QString>("reason");   // in the message; empty: none
+    const QString garpike = QStringLiteral("Garpike.png");
+    QTest::newRow("new file") << "" << garpike << garpike << "" << true << garpike << "";
+    QTest::newRow("no extension") << "" << garpike << "Garpike"
+                                  << "" << true << garpike << "";
+    QTest::newRow("an older picture")
+        << "old" << garpike << garpike << garpike << true << garpike << "";
+    QTest::newRow("an older picture, kept") << "old" << garpike << garpike << garpike << false << ""
+                                            << "";
+    QTest::newRow("no extension, an older picture")
+        << "old" << garpike << "Garpike" << garpike << true << garpike << "";
+    // A PNG is never saved under a name that says another format.
+    QTest::newRow("another extension, its PNG there") << "old"
+                                                      << "photo.jpg.png"
+                                                      << "photo.jpg"
+                                                      << "photo.jpg.png" << true << "photo.jpg.png"
+                                                      << "";
+    QTest::newRow("another extension, its PNG there, kept") << "old"
+                                                            << "photo.jpg.png"
+                                                            << "photo.jpg"
+                                                            << "photo.jpg.png" << false << ""
+                                                            << "";
+    QTest::newRow("another extension, that file there: beside it") << "old"
+                                                                   << "photo.jpg"
+                                                                   << "photo.jpg"
+                                                                   << "" << true << "photo.jpg.png"
+                                                                   << "";
+    QTest::newRow("cancelled") << "" << garpike << ""
+                               << "" << true << ""
                                << "";
-    QTest::newRow("symbolic link") << "link"
-                                   << "Garpike.png"
-                                   << ""
+    QTest::newRow("symbolic link") << "link" << garpike << garpike << garpike << true << ""
                                    << "symbolic link";
-    QTest::newRow("read-only file") << "read-only"
-                                    << "Garpike.png"
-                                    << ""
+    QTest::newRow("read-only file") << "read-only" << garpike << garpike << garpike << true << ""
                                     << "write-protected";
     QTest::newRow("missing folder")
-        << ""
-        << "Gone/Garpike.png"
-        << "" << systemText("No such file or directory", 2 /* ERROR_FILE_NOT_FOUND */);
+        << "" << garpike << "Gone/Garpike.png"
+        << "" << true << ""
+        << systemText("No such file or directory", 2 /* ERROR_FILE_NOT_FOUND */);
 }
 
 // The picture on the clipboard, byte for byte a PNG of the same pixels; a
-// failure names the file and leaves everything as it was.
+// file replaced only once the user has agreed, asked about the name written;
+// a failure names the file and leaves everything as it was.
 void TestCommands::savePicture() {
     QFETCH(QString, obstacle);
+    QFETCH(QString, occupied);
     QFETCH(QString, chosen);
+    QFETCH(QString, asked);
+    QFETCH(bool, answer);
     QFETCH(QString, saved);
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString target = dir.filePath(QStringLiteral("Garpike.png"));
+    const QString target = dir.filePath(occupied);
     const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.png"));
     const auto write = [](const QString& path, const QByteArray& bytes) {
         QFile f(path);
@@ -684,9 +700,21 @@ void TestCommands::savePicture() {
     Window w;
     pickOverLoadout(w);
     w.platform->chosenFile = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+    w.platform->answer = answer;
     w.window->findChild<QAction*>(QStringLiteral("SavePictureAction"))->trigger();
-    QCOMPARE(w.platform->suggestedFiles.size(), 1);
+    if (asked.isEmpty()) {
+        QCOMPARE(w.platform->questions, QStringList());
+    } else {
+        QCOMPARE(w.platform->questions.size(), 1);
+        QCOMPARE(w.platform->questions[0],
+                 QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                     .arg(QDir::toNativeSeparators(dir.filePath(asked))));
+    }
+    // A "no" opens the dialog again at the name asked about.
+    QCOMPARE(w.platform->suggestedFiles.size(), answer ? 1 : 2);
     QVERIFY(w.platform->suggestedFiles[0].endsWith(QStringLiteral("/Garpike.png")));
+    if (!answer)
+        QCOMPARE(w.platform->suggestedFiles[1], dir.filePath(asked));
     if (reason.isEmpty()) {
         QCOMPARE(w.platform->errors, QStringList());
     } else {
