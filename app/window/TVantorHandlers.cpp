@@ -441,6 +441,12 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     // them, so that every list is filtered as it would be; the loadout is
     // shown once, when all are made.
     QScopedValueRollback hold(holdLoadoutDisplay, true);
+    // The record keeps the level last picked in each slot, across VT choices
+    // too, and no pick clears it: the picks start from none, as in a fresh
+    // window, and make the levels the loadout holds, whatever was picked here
+    // before.
+    loadout.Part1LevelText.clear();
+    loadout.Part2LevelText.clear();
     selection->select(Selector::Vt, picks.vt);
     VTSelectChange();
     prepareLevelSelectors(picks);

@@ -160,6 +160,19 @@ LoadoutPicks randomCodePicks(const Window& w, int vt, QRandomGenerator& rng) {
     return std::get<LoadoutPicks>(readLoadoutCode(withCheck(code.chopped(1))));
 }
 
+// `count` random picks in any selector but the VT's, as a user makes them.
+void pickAtRandom(const Window& w, int count, QRandomGenerator& rng) {
+    const char* const selectors[] = {"FTSelect",   "OPSelect1", "OPLSelect1", "OPSelect2",
+                                     "OPLSelect2", "MWSelect1", "MWSelect2",  "MWSelect3",
+                                     "SWSelect1",  "SWSelect2", "SWSelect3"};
+    for (int i = 0; i < count; ++i) {
+        const char* selector = selectors[rng.bounded(int(std::size(selectors)))];
+        const QComboBox* combo = w.combo(selector);
+        if (combo->isEnabled() && combo->count() > 0)
+            w.pick(selector, int(rng.bounded(combo->count())));
+    }
+}
+
 } // namespace
 
 class TestCommands : public QObject {
@@ -1072,20 +1085,25 @@ void TestCommands::randomCopyPasteRoundTrips() {
 void TestCommands::codeRoundTrips_data() {
     QTest::addColumn<int>("seed");
     QTest::addColumn<QString>("given"); // one loadout's code instead of random ones
+    QTest::addColumn<int>("history");   // random picks in the window pasted into
     for (int seed = 1; seed <= 8; ++seed)
-        QTest::addRow("seed %d", seed) << seed << QString();
+        QTest::addRow("seed %d", seed) << seed << QString() << 0;
     // Advanced Mount at level 2, and in slot 2 picked again after level 3:
     // the icons show what the rules drew on the way.
-    QTest::newRow("icons drawn on the way") << 0 << "AY20F315120051";
+    QTest::newRow("icons drawn on the way") << 0 << "AY20F315120051" << 0;
+    // A window with history holds levels and bonuses from its earlier picks.
+    for (int seed = 11; seed <= 18; ++seed)
+        QTest::addRow("seed %d, into a window with history", seed) << seed << QString() << 24;
 }
 
 // Random loadouts of every kind the loadout code carries, picked as a user
 // picks them in a fresh window, copied as a code and pasted into another
-// window with only a VT chosen: the same session, held and shown, and the
-// same code; Undo takes the paste back as one step.
+// window with only a VT chosen, or after random picks: the same session,
+// held and shown, and the same code; Undo takes the paste back as one step.
 void TestCommands::codeRoundTrips() {
     QFETCH(int, seed);
     QFETCH(QString, given);
+    QFETCH(int, history);
     QRandomGenerator rng{quint32(seed)};
     const Window scratch; // offers the items to pick from
     for (int i = 0, n = given.isEmpty() ? randomActions(10) : 1; i < n; ++i) {
@@ -1100,11 +1118,25 @@ void TestCommands::codeRoundTrips() {
         const Shown expected = shown(original);
         Window pasted;
         pasted.pick("VTSelect", int(rng.bounded(VtCount)));
+        pickAtRandom(pasted, history, rng);
         const Shown before = shown(pasted);
         pasted.press(PasteLoadout);
         QVERIFY2(pasted.platform->errors.isEmpty(),
                  qPrintable(code + '\n' + pasted.platform->errors.join('\n')));
-        verifyShows(pasted, expected);
+        if (history == 0) {
+            verifyShows(pasted, expected);
+        } else {
+            // The same loadout, held and in sight; the pages out of sight
+            // tell the last item picked here, which a paste that picks none
+            // leaves as it was.
+            const SessionState now = pasted.window->captureState();
+            QVERIFY(now.loadout == expected.state.loadout);
+            QVERIFY(now.selection == expected.state.selection);
+            QVERIFY(now.views == expected.state.views);
+            QVERIFY(now.chart == expected.state.chart);
+            QVERIFY(now.reports == expected.state.reports);
+            QCOMPARE(dumpBut(pasted, {}), dumpBut(original, {}));
+        }
         if (QTest::currentTestFailed())
             QFAIL(qPrintable("code " + code));
         QCOMPARE(pasted.window->findChild<QAction*>(QStringLiteral("UndoAction"))->text(),
