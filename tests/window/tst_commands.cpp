@@ -851,6 +851,8 @@ void TestCommands::badPaste_data() {
     };
     QTest::newRow("code, check broken")
         << QString() << "My Garpike: " + code.first(3) + 'Z' + code.sliced(4) << "check character";
+    QTest::newRow("code, first character mistyped")
+        << QString() << "My Garpike: 0" + code.sliced(1) << "check character";
     QTest::newRow("code, later version")
         << QString() << changed(0, 'C') << "(version C); this one reads version A.";
     QTest::newRow("code, weapon the VT lacks")
