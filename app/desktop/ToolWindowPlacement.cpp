@@ -257,13 +257,29 @@ QList<QRect> placeToolWindowFirst(const ToolWindowRoom& room, const ToolWindowSi
 namespace {
 
 const char* const KeptInSightProperty = "vantorKeptInSight";
-// Where and at which sizes the program last placed a tool window, and when
-// first: {frame, wanted, least, narrowest, smallest, order}.
+// Where the program last put a tool window, at which sizes it placed it, and
+// when it first did: {top left, size, wanted, least, narrowest, smallest,
+// order}. The window's own corner and size, as the frame the system gives it
+// can differ a little from the one worked out before it first showed.
 const char* const PlacementProperty = "vantorPlacement";
 
-void notePlacement(QWidget* tool, const QRect& frame, const ToolWindowSizes& sizes, int order) {
-    tool->setProperty(PlacementProperty, QVariantList{frame, sizes.wanted, sizes.least,
-                                                      sizes.narrowest, sizes.smallest, order});
+struct Placement {
+    ToolWindowSizes sizes;
+    int order = 0;
+};
+
+void notePlacement(QWidget* tool, const ToolWindowSizes& sizes, int order) {
+    tool->setProperty(PlacementProperty,
+                      QVariantList{tool->pos(), tool->size(), sizes.wanted, sizes.least,
+                                   sizes.narrowest, sizes.smallest, order});
+}
+
+// How the program placed `tool`, where it has not been moved or resized since.
+std::optional<Placement> unmovedPlacement(const QWidget* tool) {
+    const QVariantList p = tool->property(PlacementProperty).toList();
+    if (p.size() != 7 || p[0].toPoint() != tool->pos() || p[1].toSize() != tool->size())
+        return std::nullopt;
+    return Placement{{p[2].toSize(), p[3].toSize(), p[4].toSize(), p[5].toSize()}, p[6].toInt()};
 }
 
 // Frames the window as `frame`, the frame's top left corner where move() puts it.
@@ -302,17 +318,17 @@ void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks) {
         if (const auto* w = main->findChild<QWidget*>(name); w && w->isVisible())
             room.keptInSight << globalRect(w);
     // The others as the program placed them, in their order, can give way.
-    std::vector<std::pair<int, QWidget*>> movable;
+    std::vector<std::tuple<int, QWidget*, ToolWindowSizes>> movable;
     for (QWidget* other : QApplication::topLevelWidgets()) {
         if (other == tool || other == main || !other->isVisible() || other->parentWidget() != main)
             continue;
-        const QVariantList placed = other->property(PlacementProperty).toList();
-        if (placed.size() == 6 && placed[0].toRect() == other->frameGeometry())
-            movable.emplace_back(placed[5].toInt(), other);
+        if (const auto placed = unmovedPlacement(other))
+            movable.emplace_back(placed->order, other, placed->sizes);
         else
             room.others << other->frameGeometry();
     }
-    std::sort(movable.begin(), movable.end());
+    std::sort(movable.begin(), movable.end(),
+              [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
 
     const QSize frame = frameAround(tool);
     // The layout sets how small the window can be, whatever is asked.
@@ -326,28 +342,25 @@ void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks) {
     sizes.narrowest = (shrinks ? (least / 2).expandedTo(layoutLeast) : least) + frame;
     sizes.smallest = (shrinks ? layoutLeast : least) + frame;
     static int placements = 0;
-    const QVariantList before = tool->property(PlacementProperty).toList();
-    const int order = before.size() == 6 ? before[5].toInt() : ++placements;
+    const auto before = tool->property(PlacementProperty).toList();
+    const int order = before.size() == 7 ? before[6].toInt() : ++placements;
 
+    // Only a window that never shrinks (the comparison) makes others give way.
     QList<MovableToolWindow> others;
-    for (const auto& [otherOrder, other] : movable) {
-        const QVariantList p = other->property(PlacementProperty).toList();
-        others << MovableToolWindow{p[0].toRect(),
-                                    {p[1].toSize(), p[2].toSize(), p[3].toSize(), p[4].toSize()}};
-    }
-    if (shrinks) {
-        for (const MovableToolWindow& other : others)
-            room.others << other.frame;
-        others.clear();
+    for (const auto& [otherOrder, other, otherSizes] : movable) {
+        if (shrinks)
+            room.others << other->frameGeometry();
+        else
+            others << MovableToolWindow{other->frameGeometry(), otherSizes};
     }
     const QList<QRect> frames = placeToolWindowFirst(room, sizes, others);
     setFrame(tool, frames[0]);
-    notePlacement(tool, frames[0], sizes, order);
+    notePlacement(tool, sizes, order);
     for (qsizetype i = 0; i < others.size(); ++i) {
-        QWidget* other = movable[std::size_t(i)].second;
         if (frames[i + 1] == others[i].frame)
             continue;
+        const auto& [otherOrder, other, otherSizes] = movable[std::size_t(i)];
         setFrame(other, frames[i + 1]);
-        notePlacement(other, frames[i + 1], others[i].sizes, movable[std::size_t(i)].first);
+        notePlacement(other, otherSizes, otherOrder);
     }
 }
