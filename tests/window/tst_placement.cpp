@@ -230,6 +230,8 @@ private slots:
         const QRect screen = w.window->screen()->availableGeometry();
         w.window->move(screen.center() - w.window->rect().center());
         w.chooseVt(QStringLiteral("Sheepdog"));
+        w.pick("OPSelect1", QStringLiteral("Advanced Balancer"));
+        w.pick("OPLSelect1", 0);
         if (advanced) {
             w.click("AdvFunctionButton");
             const bool mainFits =
@@ -307,20 +309,31 @@ private slots:
                              qPrintable(tool->objectName() + " covers " + kept + placed));
                 }
 
-        // The changes whole, in sight without scrolling sideways.
+        // The changes whole, in sight without scrolling sideways, also once
+        // the loadout differs from the pinned one: fuel tanks and the part's
+        // level change the loads and statistics, and what differs is bold.
+        // (An item of a longer name widens its column, and the table
+        // scrolls.)
         const auto* table = w.window->findChild<QTableView*>(QStringLiteral("CompareTable"));
-        QCoreApplication::sendPostedEvents(); // the view lays itself out anew
-        const int last = table->model()->columnCount() - 1;
-        const int changes =
-            std::max(static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(last),
-                     table->horizontalHeader()->sectionSizeHint(last));
-        QVERIFY2(table->horizontalHeader()->sectionPosition(last) + changes <=
-                     table->viewport()->width(),
-                 qPrintable(QStringLiteral("the changes need %1 from %2, the table shows %3")
-                                .arg(changes)
-                                .arg(table->horizontalHeader()->sectionPosition(last))
-                                .arg(table->viewport()->width()) +
-                            placed));
+        for (const bool differs : {false, true}) {
+            if (differs) {
+                w.pick("FTSelect", 1);
+                w.pick("OPLSelect1", 2);
+            }
+            QCoreApplication::sendPostedEvents(); // the view lays itself out anew
+            const int last = table->model()->columnCount() - 1;
+            int changes = table->horizontalHeader()->sectionSizeHint(last);
+            for (int row = 0; row < table->model()->rowCount(); ++row)
+                changes = std::max(
+                    changes, table->sizeHintForIndex(table->model()->index(row, last)).width());
+            QVERIFY2(table->horizontalHeader()->sectionPosition(last) + changes <=
+                         table->viewport()->width(),
+                     qPrintable(QStringLiteral("the changes need %1 from %2, the table shows %3")
+                                    .arg(changes)
+                                    .arg(table->horizontalHeader()->sectionPosition(last))
+                                    .arg(table->viewport()->width()) +
+                                placed));
+        }
         QCOMPARE(table->horizontalScrollBar()->value(), 0);
     }
 
