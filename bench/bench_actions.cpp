@@ -72,6 +72,7 @@ public:
                          const QString&) override {
         return {};
     }
+    bool ask(QWidget*, const QString&, const QString&) override { return false; }
     QStringList errors;
 };
 

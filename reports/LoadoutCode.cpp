@@ -276,6 +276,22 @@ bool isAsciiAlnum(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
+// Whether symbols whose check fails were meant as a code of this version: its
+// version letter with the fuel and MM field a digit, or, with the check whole
+// once the first symbol is read as the version letter, a code whose first
+// character was mistyped ("0020S003202004"). Any other token of letters and
+// digits only happens to be as long as a code.
+bool meantAsCode(const std::array<int, LoadoutCodeLength>& digits) {
+    const int version = loadoutCodeSymbol(QLatin1Char(LoadoutCodeVersion));
+    if (digits[FieldFuel] >= 10)
+        return false;
+    if (digits[FieldVersion] == version)
+        return true;
+    std::array<int, LoadoutCodeLength> asVersion = digits;
+    asVersion[FieldVersion] = version;
+    return checkHolds(asVersion);
+}
+
 // The symbols of a token of the code's length, or nothing if one is none.
 std::optional<std::array<int, LoadoutCodeLength>> symbolsOf(QStringView token) {
     std::array<int, LoadoutCodeLength> digits{};
@@ -366,28 +382,25 @@ LoadoutTextResult<LoadoutPicks> readLoadoutCode(QStringView code) {
 LoadoutTextResult<LoadoutPicks> readPastedLoadout(const QString& text) {
     // Codes stand between characters that are no letters or digits.
     std::optional<LoadoutTextError> codeFailure;
-    // A token of this version's code but for its check: its version letter,
-    // and the fuel and MM field, a digit.
+    // A token of this version's code but for its check.
     QStringView mistyped;
     if (text.size() <= MaxLoadoutTextLength) {
         for (qsizetype at = 0; at < text.size();) {
             qsizetype end = at;
             while (end < text.size() && isAsciiAlnum(text[end]))
                 ++end;
+            const auto digits = end - at == LoadoutCodeLength
+                                    ? symbolsOf(QStringView(text).sliced(at, LoadoutCodeLength))
+                                    : std::nullopt;
+            if (digits && !checkHolds(*digits) && mistyped.isEmpty() && meantAsCode(*digits))
+                mistyped = QStringView(text).sliced(at, LoadoutCodeLength);
             // A code begins with its version letter.
-            if (end - at == LoadoutCodeLength && text[at].isLetter()) {
-                const auto digits = symbolsOf(QStringView(text).sliced(at, LoadoutCodeLength));
-                if (digits && !checkHolds(*digits) && mistyped.isEmpty() &&
-                    text[at].toUpper() == QLatin1Char(LoadoutCodeVersion) &&
-                    text[at + FieldFuel].isDigit())
-                    mistyped = QStringView(text).sliced(at, LoadoutCodeLength);
-                if (digits && checkHolds(*digits)) {
-                    auto read = readDigits(*digits);
-                    if (std::holds_alternative<LoadoutPicks>(read))
-                        return read;
-                    if (!codeFailure)
-                        codeFailure = std::get<LoadoutTextError>(read);
-                }
+            if (digits && text[at].isLetter() && checkHolds(*digits)) {
+                auto read = readDigits(*digits);
+                if (std::holds_alternative<LoadoutPicks>(read))
+                    return read;
+                if (!codeFailure)
+                    codeFailure = std::get<LoadoutTextError>(read);
             }
             at = std::max(end, at + 1);
         }

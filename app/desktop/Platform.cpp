@@ -26,17 +26,29 @@ void DesktopPlatform::showAbout(const QString& caption, const QString& text) {
     box.exec();
 }
 
-// QFileDialog::getSaveFileName() has no default suffix: a name typed without
-// one would be extended only after the dialog had checked it, and an existing
-// file of the extended name replaced without asking.
+// The dialog's own question about an existing file would name the file it
+// returns, not always the one written: "photo.jpg" is saved as a PNG named
+// "photo.jpg.png". So it asks nothing, and the caller asks about the name it
+// writes.
 QString DesktopPlatform::saveFileName(QWidget* parent, const QString& caption,
                                       const QString& suggested, const QString& filter,
                                       const QString& suffix) {
     QFileDialog dialog(parent, caption, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+// The question names a file, so it is shown as plain text, as messages are.
+bool DesktopPlatform::ask(QWidget* parent, const QString& caption, const QString& question) {
+    QMessageBox box(QMessageBox::Question, caption, QString(), QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(question);
+    return box.exec() == QMessageBox::Yes;
 }

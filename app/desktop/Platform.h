@@ -20,9 +20,12 @@ public:
     virtual void showAbout(const QString& caption, const QString& text) = 0;
     // The file the user chooses to save to, starting at `suggested`; empty
     // when the user cancels. A name typed without an extension takes
-    // `suffix` before the dialog asks whether to replace a file of that name.
+    // `suffix`. The dialog asks nothing about a file of that name: the caller
+    // asks (ask()) about the name it will write, which may differ.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                  const QString& filter, const QString& suffix) = 0;
+    // A modal yes-or-no question, "No" the default; true for yes.
+    virtual bool ask(QWidget* parent, const QString& caption, const QString& question) = 0;
 };
 
 // The real desktop: QDesktopServices and QMessageBox.
@@ -33,4 +36,5 @@ public:
     void showAbout(const QString& caption, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filter, const QString& suffix) override;
+    bool ask(QWidget* parent, const QString& caption, const QString& question) override;
 };

@@ -12,6 +12,8 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
@@ -166,10 +168,21 @@ void SessionController::copyPicture() {
 void SessionController::savePicture() {
     if (!host.vtChosen())
         return;
-    const QString chosen = host.choosePictureFile();
-    if (chosen.isEmpty())
-        return;
-    const QString file = vantor::pictureFileName(chosen);
+    // The dialog asks about no existing file: the name written, ".png" added
+    // where the chosen one does not end so, is asked about here. A "no" opens
+    // the dialog again at that name.
+    QString file;
+    for (QString startAt;; startAt = file) {
+        const QString chosen = host.choosePictureFile(startAt);
+        if (chosen.isEmpty())
+            return;
+        file = vantor::pictureFileName(chosen);
+        const QFileInfo existing(file);
+        if ((!existing.exists() && !existing.isSymLink()) ||
+            host.agreesToSave(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                                  .arg(QDir::toNativeSeparators(file))))
+            break;
+    }
     const QString what = QStringLiteral("picture");
     QByteArray bytes;
     QBuffer buffer(&bytes);

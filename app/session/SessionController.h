@@ -49,8 +49,11 @@ public:
     virtual void applyPicks(const vantor::LoadoutPicks& picks) = 0;
     // The loadout's picture as the loadout and the VT's picture are now.
     virtual QImage loadoutPicture() = 0;
-    // The file the user chooses for the picture; empty when cancelled.
-    virtual QString choosePictureFile() = 0;
+    // The file the user chooses for the picture, the dialog starting at
+    // `startAt` (where empty, at a name of the VT's); empty when cancelled.
+    virtual QString choosePictureFile(const QString& startAt) = 0;
+    // Whether the user answers yes to `question`, about saving the picture.
+    virtual bool agreesToSave(const QString& question) = 0;
 
 protected:
     ~SessionHost() = default;

@@ -6,10 +6,12 @@
 #include "app/desktop/ToolWindowPlacement.h"
 #include "app/tools/CompareRangeChart.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -28,6 +30,51 @@ LoadoutRanges rangesOf(const RangeChartPage::State& chart) {
     ranges.vt = chart.vt;
     ranges.advancedArmour = chart.armour;
     return ranges;
+}
+
+// The widest text the changes column can show for `rows` once the loadouts
+// differ: a figure's change has no more digits than the figure itself, and
+// "better" is the longer verdict.
+int widestChange(const std::vector<ComparisonRow>& rows, const QFontMetrics& metrics) {
+    const auto isFigure = [](const QString& text) {
+        return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.isDigit() || c == u'.' || c == u',';
+        });
+    };
+    int widest = 0;
+    for (const ComparisonRow& row : rows)
+        for (const QString& value : {row.pinned, row.current})
+            if (isFigure(value)) {
+                ComparisonRow changed;
+                changed.change = QStringLiteral("+") + value;
+                changed.verdict = vantor::ChangeVerdict::Better;
+                widest = std::max(widest, metrics.horizontalAdvance(vantor::shownChange(changed)));
+            }
+    return widest;
+}
+
+// How much wider than now the columns of `table`, showing `rows`, get once
+// the loadouts differ: what differs is bold on both sides, and the changes
+// show up.
+int growthOnceDiffering(const QTableView* table, const std::vector<ComparisonRow>& rows, int grid) {
+    QFont boldFont = table->font();
+    boldFont.setBold(true);
+    const QFontMetrics plain = table->fontMetrics();
+    const QFontMetrics bold(boldFont);
+    const QModelIndex first = table->model()->index(0, ComparisonModel::FigureColumn);
+    const int padding = table->sizeHintForIndex(first).width() -
+                        plain.horizontalAdvance(first.data().toString()) + grid;
+    int growth = 0;
+    for (const auto column : {ComparisonModel::PinnedColumn, ComparisonModel::CurrentColumn}) {
+        int widest = 0;
+        for (const ComparisonRow& row : rows)
+            widest = std::max(widest, bold.horizontalAdvance(column == ComparisonModel::PinnedColumn
+                                                                 ? row.pinned
+                                                                 : row.current));
+        growth += std::max(0, widest + padding - table->columnWidth(column));
+    }
+    return growth + std::max(0, widestChange(rows, plain) + padding -
+                                    table->columnWidth(ComparisonModel::ChangeColumn));
 }
 
 } // namespace
@@ -128,6 +175,14 @@ void CompareWindow::fitContents() {
     table->setMinimumSize(width, height);
     layout()->activate();
     QSize wanted = sizeHint();
+    // However short the window, every column stays in sight beside the
+    // scroll bar the rows then need, also once the loadouts differ: other
+    // windows give way first.
+    const QMargins margins = layout()->contentsMargins();
+    const int leastWidth = width + growthOnceDiffering(table, rowsToShow, grid) +
+                           table->verticalScrollBar()->sizeHint().width() + margins.left() +
+                           margins.right();
+    holdLeastSize({leastWidth, LeastSize.height()});
     // Smaller than that, on a small screen, the table scrolls; the layout
     // takes the window's own minimum from it again.
     table->setMinimumSize(LeastSize / 2);

@@ -40,7 +40,8 @@ protected:
     void presented() override;
 
 private:
-    // Smaller than this, on a small screen, the table scrolls.
+    // Shorter than this, on a small screen, the table scrolls; once it has
+    // rows, its columns set how narrow the window may be.
     static constexpr QSize LeastSize{240, 180};
 
     void renderRows();

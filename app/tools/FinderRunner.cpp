@@ -5,10 +5,15 @@
 using vantor::FinderAnswer;
 using vantor::FinderRequest;
 
+// The answers come back through watchers, which the runner owns: a watcher
+// hears of its search only on the runner's thread, and once deleted, with
+// the runner, hears nothing more. (A continuation with the runner as its
+// context would be run by the worker itself, which then reads and posts to a
+// runner it may outlive by a moment.)
 FinderRunner::~FinderRunner() {
     cancelRunning();
-    for (QFuture<FinderAnswer>& worker : workers)
-        worker.waitForFinished();
+    for (QFutureWatcher<FinderAnswer>* worker : workers)
+        worker->waitForFinished();
 }
 
 void FinderRunner::cancelRunning() {
@@ -19,7 +24,6 @@ void FinderRunner::cancelRunning() {
 
 void FinderRunner::search(const FinderRequest& request) {
     cancelRunning();
-    workers.removeIf([](const QFuture<FinderAnswer>& worker) { return worker.isFinished(); });
     const quint64 id = ++newest;
     if (request.scope == vantor::FinderScope::ThisVt) {
         waiting = false;
@@ -29,14 +33,21 @@ void FinderRunner::search(const FinderRequest& request) {
     waiting = true;
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancelFlag = cancel;
-    QFuture<FinderAnswer> worker = QtConcurrent::run(
-        [request, cancel] { return vantor::findLoadouts(request, cancel.get()); });
+    auto* worker = new QFutureWatcher<FinderAnswer>(this);
     workers.append(worker);
-    // Back on this object's thread; an answer to an older request is dropped.
-    worker.then(this, [this, id, request](const FinderAnswer& answer) {
-        if (id != newest || answer.cancelled)
+    // On this object's thread; an answer to an older request is dropped.
+    connect(worker, &QFutureWatcherBase::finished, this, [this, worker, id, request] {
+        workers.removeOne(worker);
+        worker->deleteLater();
+        const QFuture<FinderAnswer> done = worker->future();
+        if (id != newest || done.resultCount() == 0)
+            return;
+        const FinderAnswer answer = done.result();
+        if (answer.cancelled)
             return;
         waiting = false;
         emit answered(request, answer);
     });
+    worker->setFuture(QtConcurrent::run(
+        [request, cancel] { return vantor::findLoadouts(request, cancel.get()); }));
 }

@@ -9,7 +9,7 @@
 
 #include "core/Finder.h"
 
-#include <QFuture>
+#include <QFutureWatcher>
 #include <QList>
 #include <QObject>
 
@@ -21,7 +21,8 @@ class FinderRunner : public QObject {
 
 public:
     using QObject::QObject;
-    // Cancels what still runs and waits for it: the workers outlive nothing.
+    // Cancels what still runs and waits for it: the workers outlive nothing,
+    // and nothing they report reaches the runner once it is gone.
     ~FinderRunner() override;
 
     void search(const vantor::FinderRequest& request);
@@ -36,7 +37,8 @@ private:
     void cancelRunning();
 
     std::shared_ptr<std::atomic<bool>> cancelFlag;
-    QList<QFuture<vantor::FinderAnswer>> workers;
+    // One watcher per search still running, each owned by the runner.
+    QList<QFutureWatcher<vantor::FinderAnswer>*> workers;
     quint64 newest = 0;
     bool waiting = false;
 };

@@ -39,7 +39,12 @@ void ToolWindow::present() {
 }
 
 void ToolWindow::placeAgain() {
-    placeToolWindowBesideMain(this, least);
+    placeToolWindowBesideMain(this, least, shrinks);
+}
+
+void ToolWindow::holdLeastSize(QSize size) {
+    least = size;
+    shrinks = false;
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {

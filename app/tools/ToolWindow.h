@@ -1,13 +1,13 @@
 #pragma once
 
 // A window of the program beside the main one (the comparison, the
-// catalogue, the guide): the first time it shows, it is placed by the rules
-// every tool window shares (app/desktop/ToolWindowPlacement.h), after that it
-// stays where the user puts it; Escape closes it, F6 gives the keyboard back
-// to the main window and leaves it open, and asking for it again brings it to
-// the front. A new tool window derives from this class, gives its title and
-// the size below which its content scrolls, and fills in the hooks it needs;
-// TVantor creates it.
+// catalogue, the finder, the guide): the first time it shows, it is placed by
+// the rules every tool window shares (app/desktop/ToolWindowPlacement.h),
+// after that it stays where the user puts it; Escape closes it, F6 gives the
+// keyboard back to the main window and leaves it open, and asking for it again
+// brings it to the front. A new tool window derives from this class, gives its
+// title and the size below which its content scrolls, and fills in the hooks
+// it needs; TVantor creates it.
 
 #include <QSize>
 #include <QWidget>
@@ -34,10 +34,17 @@ protected:
     // Places the window as on its first showing, at its size now (the
     // comparison, once its first rows have sized it).
     void placeAgain();
+    // From now on the window is placed no smaller than `size`, however
+    // little room the screen leaves (the comparison, whose columns set it).
+    // Until then it may be narrower than its least size beside the main
+    // window, and smaller still where that keeps the main window's selection
+    // column and load status clear (app/desktop/ToolWindowPlacement.h).
+    void holdLeastSize(QSize size);
 
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSize least;
+    bool shrinks = true;
     bool placed = false;
 };

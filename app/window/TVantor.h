@@ -114,7 +114,8 @@ private:
     void pickPart(int slot, int part, int level);
     void prepareLevelSelectors(const vantor::LoadoutPicks& picks);
     QImage loadoutPicture() override;
-    QString choosePictureFile() override;
+    QString choosePictureFile(const QString& startAt) override;
+    bool agreesToSave(const QString& question) override;
 
     // Reports.
     void HtmlGenerateButtonClick();

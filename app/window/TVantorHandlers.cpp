@@ -423,11 +423,16 @@ QImage TVantor::loadoutPicture() {
     return vantor::loadoutPicture(loadoutAsShown(), vt);
 }
 
-QString TVantor::choosePictureFile() {
+QString TVantor::choosePictureFile(const QString& startAt) {
     const QString name = loadout.VTReportText + QStringLiteral(".png");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return platform->saveFileName(this, QStringLiteral("Save Picture"), QDir(folder).filePath(name),
+    return platform->saveFileName(this, QStringLiteral("Save Picture"),
+                                  startAt.isEmpty() ? QDir(folder).filePath(name) : startAt,
                                   QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
+}
+
+bool TVantor::agreesToSave(const QString& question) {
+    return platform->ask(this, QStringLiteral("Save Picture"), question);
 }
 
 void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
@@ -436,6 +441,12 @@ void TVantor::applyPicks(const vantor::LoadoutPicks& picks) {
     // them, so that every list is filtered as it would be; the loadout is
     // shown once, when all are made.
     QScopedValueRollback hold(holdLoadoutDisplay, true);
+    // The record keeps the level last picked in each slot, across VT choices
+    // too, and no pick clears it: the picks start from none, as in a fresh
+    // window, and make the levels the loadout holds, whatever was picked here
+    // before.
+    loadout.Part1LevelText.clear();
+    loadout.Part2LevelText.clear();
     selection->select(Selector::Vt, picks.vt);
     VTSelectChange();
     prepareLevelSelectors(picks);

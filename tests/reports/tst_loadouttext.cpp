@@ -333,6 +333,10 @@ void TestLoadoutText::rejected_data() {
     QTest::newRow("code, later version") << codeWith(colt, 0, "C") << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
     QTest::newRow("code in a post, later version") << "new build: " + codeWith(colt, 0, "C") + "!" << " | This loadout code is of a later version of Vantor (version C); this one reads version A.";
     QTest::newRow("code, digit first: no code") << codeWith(colt, 0, "7") << none;
+    QTest::newRow("code, first character mistyped") << "0020S003202004" << CheckFails;
+    QTest::newRow("code in a post, first character mistyped") << "mine: 7" + code.sliced(1) + "!" << CheckFails;
+    QTest::newRow("code in a post, first character another letter") << "mine: B" + code.sliced(1) + "!" << CheckFails;
+    QTest::newRow("a word of code symbols as long as a code") << "see 7ZXQ3R2KPW9M5T" << none;
     QTest::newRow("code, unknown VT") << codeWith(colt, 1, "Z") << "VT | The loadout code names a VT this version of Vantor does not know.";
     QTest::newRow("code, fuel tanks the VT lacks") << codeWith(picksFor(11), 2, "3") << "Additional Fuel Tanks | The loadout code names fuel tanks the Blade does not carry.";
     QTest::newRow("code, unknown fuel and MM") << codeWith(colt, 2, "8") << " | The loadout code gives the fuel tanks and the MM a setting this version of Vantor does not know.";

@@ -31,10 +31,16 @@ public:
         aboutCaption = caption;
         aboutText = text;
     }
+    // Once the user has said no to replacing a file, the dialog that opens
+    // again is cancelled.
     QString saveFileName(QWidget*, const QString&, const QString& suggested, const QString&,
                          const QString&) override {
         suggestedFiles << suggested;
-        return chosenFile;
+        return answer || questions.isEmpty() ? chosenFile : QString();
+    }
+    bool ask(QWidget*, const QString&, const QString& question) override {
+        questions << question;
+        return answer;
     }
 
     QList<QUrl> opened;
@@ -43,6 +49,8 @@ public:
     QString aboutText;
     QStringList suggestedFiles; // where each save began
     QString chosenFile;         // what the user picks in every save; empty: cancel
+    QStringList questions;      // every yes-or-no question asked
+    bool answer = true;         // the user's answer to each
 };
 
 struct Window {

@@ -295,7 +295,8 @@ private slots:
     void pageCannotBeWritten_data();
     void pageCannotBeWritten();
     void desktopMessagesArePlainText();
-    void desktopSaveAsksForTheNameItCompletes();
+    void desktopSaveAsksNothing_data();
+    void desktopSaveAsksNothing();
     void picturesComeBackFromTheirFiles();
 };
 
@@ -663,25 +664,64 @@ void TestBadInput::desktopMessagesArePlainText() {
     QCOMPARE(boxes, 1);
     QCOMPARE(format, Qt::PlainText);
     QCOMPARE(shown, message);
+
+    // A question names a file as it is, and Enter answers no.
+    const QString question = QStringLiteral("\"/tmp/<b>x</b>.png\" already exists.\nDo you "
+                                            "want to replace it?");
+    boxes = 0;
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                ++boxes;
+                format = box->textFormat();
+                if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                    shown = label->textFormat() == Qt::PlainText ? label->text() : QString();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+    });
+    QVERIFY(!DesktopPlatform().ask(nullptr, QStringLiteral("Save Picture"), question));
+    QCOMPARE(boxes, 1);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(shown, question);
 }
 
-// A picture saved as "Garpike" goes to "Garpike.png": where that file exists,
-// the desktop's save dialog asks before replacing it, as it does for a name
-// typed in full. Answered no, nothing is chosen.
-void TestBadInput::desktopSaveAsksForTheNameItCompletes() {
+void TestBadInput::desktopSaveAsksNothing_data() {
+    QTest::addColumn<QString>("existing"); // a file in the folder
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen"); // what the dialog gives
+    QTest::newRow("no extension, its PNG there") << "Garpike.png"
+                                                 << "Garpike"
+                                                 << "Garpike.png";
+    QTest::newRow("another extension, its PNG there") << "photo.jpg.png"
+                                                      << "photo.jpg"
+                                                      << "photo.jpg";
+    QTest::newRow("another extension, that file there") << "photo.jpg"
+                                                        << "photo.jpg"
+                                                        << "photo.jpg";
+}
+
+// The desktop's save dialog gives the name typed, with ".png" where it has no
+// extension, and asks nothing about a file already there: it could only ask
+// about the name it gives, while "photo.jpg" is saved as "photo.jpg.png". The
+// one saving asks about the name it writes.
+void TestBadInput::desktopSaveAsksNothing() {
+    QFETCH(QString, existing);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
     QTemporaryDir dir;
-    QFile kept(dir.filePath(QStringLiteral("Garpike.png")));
+    QFile kept(dir.filePath(existing));
     QVERIFY(kept.open(QIODevice::WriteOnly));
     kept.close();
-    // Both the dialog and its question are modal: each is answered from
-    // within its own event loop, once it shows.
+    // The dialog is modal: it is answered from within its own event loop,
+    // once it shows; any question it asked would be answered no.
     struct Answer : QObject {
-        QString asked;
+        QString typed;
+        QStringList asked;
         bool eventFilter(QObject* watched, QEvent* event) override {
             if (event->type() != QEvent::Show)
                 return false;
             if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-                asked = box->text();
+                asked << box->text();
                 QMetaObject::invokeMethod(
                     box, [box] { box->done(QMessageBox::No); }, Qt::QueuedConnection);
             } else if (auto* dialog = qobject_cast<QFileDialog*>(watched)) {
@@ -695,20 +735,21 @@ void TestBadInput::desktopSaveAsksForTheNameItCompletes() {
             auto* buttons = dialog->findChild<QDialogButtonBox*>();
             if (!name || !buttons || !buttons->button(QDialogButtonBox::Save))
                 return dialog->reject();
-            name->setText(QStringLiteral("Garpike"));
+            name->setText(typed);
             buttons->button(QDialogButtonBox::Save)->click();
             // Still open after a "no": the user gives up.
             if (dialog->isVisible())
                 dialog->reject();
         }
     } answer;
+    answer.typed = typed;
     qApp->installEventFilter(&answer);
-    const QString chosen = DesktopPlatform().saveFileName(
+    const QString given = DesktopPlatform().saveFileName(
         nullptr, QStringLiteral("Save Picture"), dir.filePath(QStringLiteral("Loadout.png")),
         QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
     qApp->removeEventFilter(&answer);
-    QVERIFY2(answer.asked.contains(QStringLiteral("Garpike.png")), qPrintable(answer.asked));
-    QCOMPARE(chosen, QString());
+    QCOMPARE(answer.asked, QStringList());
+    QCOMPARE(given, dir.filePath(chosen));
 }
 
 QTEST_MAIN(TestBadInput)

@@ -161,6 +161,19 @@ LoadoutPicks randomCodePicks(const Window& w, int vt, QRandomGenerator& rng) {
     return std::get<LoadoutPicks>(readLoadoutCode(withCheck(code.chopped(1))));
 }
 
+// `count` random picks in any selector but the VT's, as a user makes them.
+void pickAtRandom(const Window& w, int count, QRandomGenerator& rng) {
+    const char* const selectors[] = {"FTSelect",   "OPSelect1", "OPLSelect1", "OPSelect2",
+                                     "OPLSelect2", "MWSelect1", "MWSelect2",  "MWSelect3",
+                                     "SWSelect1",  "SWSelect2", "SWSelect3"};
+    for (int i = 0; i < count; ++i) {
+        const char* selector = selectors[rng.bounded(int(std::size(selectors)))];
+        const QComboBox* combo = w.combo(selector);
+        if (combo->isEnabled() && combo->count() > 0)
+            w.pick(selector, int(rng.bounded(combo->count())));
+    }
+}
+
 } // namespace
 
 class TestCommands : public QObject {
@@ -638,49 +651,65 @@ void TestCommands::copyAsPicture() {
 
 void TestCommands::savePicture_data() {
     QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("chosen"); // in the test's folder
-    QTest::addColumn<QString>("saved");  // what is written there; empty: nothing
-    QTest::addColumn<QString>("reason"); // in the message; empty: none
-    QTest::newRow("new file") << ""
-                              << "Garpike.png"
-                              << "Garpike.png"
-                              << "";
-    QTest::newRow("no extension") << ""
-                                  << "Garpike"
-                                  << "Garpike.png"
-                                  << "";
-    QTest::newRow("an older picture") << "old"
-                                      << "Garpike.png"
-                                      << "Garpike.png"
-                                      << "";
-    QTest::newRow("cancelled") << ""
-                               << ""
-                               << ""
+    QTest::addColumn<QString>("occupied"); // the obstacle's name in the test's folder
+    QTest::addColumn<QString>("chosen");   // in the test's folder
+    QTest::addColumn<QString>("asked");    // the file asked about replacing; empty: none
+    QTest::addColumn<bool>("answer");      // to that question
+    QTest::addColumn<QString>("saved");    // what is written there; empty: nothing
+    QTest::addColumn<QString>("reason");   // in the message; empty: none
+    const QString garpike = QStringLiteral("Garpike.png");
+    QTest::newRow("new file") << "" << garpike << garpike << "" << true << garpike << "";
+    QTest::newRow("no extension") << "" << garpike << "Garpike"
+                                  << "" << true << garpike << "";
+    QTest::newRow("an older picture")
+        << "old" << garpike << garpike << garpike << true << garpike << "";
+    QTest::newRow("an older picture, kept") << "old" << garpike << garpike << garpike << false << ""
+                                            << "";
+    QTest::newRow("no extension, an older picture")
+        << "old" << garpike << "Garpike" << garpike << true << garpike << "";
+    // A PNG is never saved under a name that says another format.
+    QTest::newRow("another extension, its PNG there") << "old"
+                                                      << "photo.jpg.png"
+                                                      << "photo.jpg"
+                                                      << "photo.jpg.png" << true << "photo.jpg.png"
+                                                      << "";
+    QTest::newRow("another extension, its PNG there, kept") << "old"
+                                                            << "photo.jpg.png"
+                                                            << "photo.jpg"
+                                                            << "photo.jpg.png" << false << ""
+                                                            << "";
+    QTest::newRow("another extension, that file there: beside it") << "old"
+                                                                   << "photo.jpg"
+                                                                   << "photo.jpg"
+                                                                   << "" << true << "photo.jpg.png"
+                                                                   << "";
+    QTest::newRow("cancelled") << "" << garpike << ""
+                               << "" << true << ""
                                << "";
-    QTest::newRow("symbolic link") << "link"
-                                   << "Garpike.png"
-                                   << ""
+    QTest::newRow("symbolic link") << "link" << garpike << garpike << garpike << true << ""
                                    << "symbolic link";
-    QTest::newRow("read-only file") << "read-only"
-                                    << "Garpike.png"
-                                    << ""
+    QTest::newRow("read-only file") << "read-only" << garpike << garpike << garpike << true << ""
                                     << "write-protected";
     QTest::newRow("missing folder")
-        << ""
-        << "Gone/Garpike.png"
-        << "" << systemText("No such file or directory", 2 /* ERROR_FILE_NOT_FOUND */);
+        << "" << garpike << "Gone/Garpike.png"
+        << "" << true << ""
+        << systemText("No such file or directory", 2 /* ERROR_FILE_NOT_FOUND */);
 }
 
 // The picture on the clipboard, byte for byte a PNG of the same pixels; a
-// failure names the file and leaves everything as it was.
+// file replaced only once the user has agreed, asked about the name written;
+// a failure names the file and leaves everything as it was.
 void TestCommands::savePicture() {
     QFETCH(QString, obstacle);
+    QFETCH(QString, occupied);
     QFETCH(QString, chosen);
+    QFETCH(QString, asked);
+    QFETCH(bool, answer);
     QFETCH(QString, saved);
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString target = dir.filePath(QStringLiteral("Garpike.png"));
+    const QString target = dir.filePath(occupied);
     const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.png"));
     const auto write = [](const QString& path, const QByteArray& bytes) {
         QFile f(path);
@@ -700,9 +729,21 @@ void TestCommands::savePicture() {
     Window w;
     pickOverLoadout(w);
     w.platform->chosenFile = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+    w.platform->answer = answer;
     w.window->findChild<QAction*>(QStringLiteral("SavePictureAction"))->trigger();
-    QCOMPARE(w.platform->suggestedFiles.size(), 1);
+    if (asked.isEmpty()) {
+        QCOMPARE(w.platform->questions, QStringList());
+    } else {
+        QCOMPARE(w.platform->questions.size(), 1);
+        QCOMPARE(w.platform->questions[0],
+                 QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                     .arg(QDir::toNativeSeparators(dir.filePath(asked))));
+    }
+    // A "no" opens the dialog again at the name asked about.
+    QCOMPARE(w.platform->suggestedFiles.size(), answer ? 1 : 2);
     QVERIFY(w.platform->suggestedFiles[0].endsWith(QStringLiteral("/Garpike.png")));
+    if (!answer)
+        QCOMPARE(w.platform->suggestedFiles[1], dir.filePath(asked));
     if (reason.isEmpty()) {
         QCOMPARE(w.platform->errors, QStringList());
     } else {
@@ -826,6 +867,8 @@ void TestCommands::badPaste_data() {
     };
     QTest::newRow("code, check broken")
         << QString() << "My Garpike: " + code.first(3) + 'Z' + code.sliced(4) << "check character";
+    QTest::newRow("code, first character mistyped")
+        << QString() << "My Garpike: 0" + code.sliced(1) << "check character";
     QTest::newRow("code, later version")
         << QString() << changed(0, 'C') << "(version C); this one reads version A.";
     QTest::newRow("code, weapon the VT lacks")
@@ -1060,20 +1103,25 @@ void TestCommands::randomCopyPasteRoundTrips() {
 void TestCommands::codeRoundTrips_data() {
     QTest::addColumn<int>("seed");
     QTest::addColumn<QString>("given"); // one loadout's code instead of random ones
+    QTest::addColumn<int>("history");   // random picks in the window pasted into
     for (int seed = 1; seed <= 8; ++seed)
-        QTest::addRow("seed %d", seed) << seed << QString();
+        QTest::addRow("seed %d", seed) << seed << QString() << 0;
     // Advanced Mount at level 2, and in slot 2 picked again after level 3:
     // the icons show what the rules drew on the way.
-    QTest::newRow("icons drawn on the way") << 0 << "AY20F315120051";
+    QTest::newRow("icons drawn on the way") << 0 << "AY20F315120051" << 0;
+    // A window with history holds levels and bonuses from its earlier picks.
+    for (int seed = 11; seed <= 18; ++seed)
+        QTest::addRow("seed %d, into a window with history", seed) << seed << QString() << 24;
 }
 
 // Random loadouts of every kind the loadout code carries, picked as a user
 // picks them in a fresh window, copied as a code and pasted into another
-// window with only a VT chosen: the same session, held and shown, and the
-// same code; Undo takes the paste back as one step.
+// window with only a VT chosen, or after random picks: the same session,
+// held and shown, and the same code; Undo takes the paste back as one step.
 void TestCommands::codeRoundTrips() {
     QFETCH(int, seed);
     QFETCH(QString, given);
+    QFETCH(int, history);
     QRandomGenerator rng{quint32(seed)};
     const Window scratch; // offers the items to pick from
     for (int i = 0, n = given.isEmpty() ? randomActions(10) : 1; i < n; ++i) {
@@ -1088,11 +1136,25 @@ void TestCommands::codeRoundTrips() {
         const Shown expected = shown(original);
         Window pasted;
         pasted.pick("VTSelect", int(rng.bounded(VtCount)));
+        pickAtRandom(pasted, history, rng);
         const Shown before = shown(pasted);
         pasted.press(PasteLoadout);
         QVERIFY2(pasted.platform->errors.isEmpty(),
                  qPrintable(code + '\n' + pasted.platform->errors.join('\n')));
-        verifyShows(pasted, expected);
+        if (history == 0) {
+            verifyShows(pasted, expected);
+        } else {
+            // The same loadout, held and in sight; the pages out of sight
+            // tell the last item picked here, which a paste that picks none
+            // leaves as it was.
+            const SessionState now = pasted.window->captureState();
+            QVERIFY(now.loadout == expected.state.loadout);
+            QVERIFY(now.selection == expected.state.selection);
+            QVERIFY(now.views == expected.state.views);
+            QVERIFY(now.chart == expected.state.chart);
+            QVERIFY(now.reports == expected.state.reports);
+            QCOMPARE(dumpBut(pasted, {}), dumpBut(original, {}));
+        }
         if (QTest::currentTestFailed())
             QFAIL(qPrintable("code " + code));
         QCOMPARE(pasted.window->findChild<QAction*>(QStringLiteral("UndoAction"))->text(),

@@ -12,6 +12,7 @@
 #include "app/tools/CatalogueWindow.h"
 #include "app/tools/CompareRangeChart.h"
 #include "app/tools/CompareWindow.h"
+#include "app/tools/FinderWindow.h"
 #include "controls/Cgauges.h"
 #include "core/Preview.h"
 #include "equipment/IconKey.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -286,6 +288,8 @@ private slots:
     void selectorListPreviews_data();
     void selectorListPreviews();
     void catalogueWindow();
+    void quitWhileSearchingEveryVt_data();
+    void quitWhileSearchingEveryVt();
     void previewsMatchPicks_data();
     void previewsMatchPicks();
 };
@@ -2308,4 +2312,45 @@ void TestWindow::catalogueWindow() {
     QVERIFY(QTest::qWaitFor([&] { return catalogue->isAncestorOf(QApplication::focusWidget()); }));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!catalogue->isVisible());
+}
+
+void TestWindow::quitWhileSearchingEveryVt_data() {
+    QTest::addColumn<int>("wait");         // milliseconds after the last search began
+    QTest::addColumn<bool>("closeFinder"); // Escape on the finder first
+    for (const int wait : {0, 1, 2, 4, 8, 16, 32, 64})
+        for (const bool close : {false, true})
+            QTest::addRow("%d ms%s", wait, close ? ", finder closed" : "") << wait << close;
+}
+
+// Searches of every VT run on worker threads and answer on the window's
+// thread. Quitting, or closing the finder and quitting, while they run or
+// just as they end, in many rounds: every search ends before the window is
+// gone, and none answers into a window no longer there.
+void TestWindow::quitWhileSearchingEveryVt() {
+    QFETCH(int, wait);
+    QFETCH(bool, closeFinder);
+    for (int round = 0; round < 3; ++round) {
+        auto w = std::make_unique<Window>();
+        w->chooseVt(QStringLiteral("Garpike"));
+        w->press(QKeySequence(Qt::CTRL | Qt::Key_F));
+        auto* finder = w->window->findChild<FinderWindow*>(QStringLiteral("FinderWindow"));
+        QVERIFY(finder && finder->isVisible());
+        auto* scope = finder->findChild<QComboBox*>(QStringLiteral("FinderScopeSelect"));
+        auto* rank = finder->findChild<QComboBox*>(QStringLiteral("FinderRankSelect"));
+        scope->setCurrentIndex(1); // Every VT
+        // A newer search cancels the one before; the last one runs on.
+        for (int r = 1; r <= 3; ++r)
+            rank->setCurrentIndex((round + r) % rank->count());
+        const QDeadlineTimer deadline(wait);
+        while (!deadline.hasExpired())
+            QCoreApplication::processEvents();
+        if (closeFinder) {
+            QTest::keyClick(finder, Qt::Key_Escape);
+            QVERIFY(!finder->isVisible());
+        }
+        w.reset();
+        // What the workers posted for the window, had they outlived it.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
 }
