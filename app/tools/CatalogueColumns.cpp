@@ -26,15 +26,3 @@ QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
         return *number;
     return text;
 }
-
-std::optional<double> catalogueNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] < '0' || text[at] > '9'))
-        ++at;
-    if (at == text.size())
-        return std::nullopt;
-    double number = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-        number = number * 10 + (text[at] - '0');
-    return number;
-}

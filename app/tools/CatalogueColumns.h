@@ -7,7 +7,6 @@
 #include <QVariant>
 
 #include <optional>
-#include <string_view>
 
 // The value a cell sorts by: the number a figure column keeps, the text
 // elsewhere, and nothing for a cell without a value ("N/A"), which sorts
@@ -32,7 +31,3 @@ QVariant catalogueAlignment(const CatalogueColumn& column);
 // What a cell gives for SortRole, from its text and the number it keeps.
 QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
                             std::optional<double> number);
-
-// The number the catalogue data writes in words ("2nd Gen" 2, "Turn 5" 5,
-// "300" 300); nothing for a text without digits ("N/A").
-std::optional<double> catalogueNumber(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "core/VtChoice.h"
 #include "factions/Factions.h"
+#include "model/Format.h"
 #include "model/LoadoutDisplay.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
@@ -74,9 +75,9 @@ const std::array<VtRow, vantor::VtCount>& vtRows() {
             row.cells[VtTableModel::FactionColumn] =
                 vantor::toQString(vantor::factionRecord(e.faction).name);
             row.cells[VtTableModel::GenerationColumn] = choice.generation;
-            row.figures[VtTableModel::GenerationColumn] = catalogueNumber(e.generation);
+            row.figures[VtTableModel::GenerationColumn] = vantor::figureValue(e.generation);
             row.cells[VtTableModel::AvailabilityColumn] = l.AvailabilityText;
-            row.figures[VtTableModel::AvailabilityColumn] = catalogueNumber(e.availability);
+            row.figures[VtTableModel::AvailabilityColumn] = vantor::figureValue(e.availability);
             const std::array<double, vantor::RankCount> figures = rankedFigures(l);
             for (int rank = 0; rank < vantor::RankCount; ++rank) {
                 const auto column = std::size_t(VtTableModel::StandardLoadColumn + rank);

@@ -1,5 +1,6 @@
 #include "app/tools/WeaponTableModel.h"
 
+#include "model/Format.h"
 #include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
@@ -57,13 +58,13 @@ WeaponTableModel::Cell WeaponTableModel::cell(const Row& r, int column) const {
     case LoadColumn:
         return {QString::number(w.Load), w.Load};
     case DamageColumn:
-        return {vantor::toQString(w.DamageText), catalogueNumber(w.DamageText)};
+        return {vantor::toQString(w.DamageText), vantor::figureValue(w.DamageText)};
     case RangeColumn:
         return {vantor::toQString(w.RangeText), w.MaxRange};
     case AmmunitionColumn:
-        return {vantor::toQString(w.AmmunitionText), catalogueNumber(w.AmmunitionText)};
+        return {vantor::toQString(w.AmmunitionText), vantor::figureValue(w.AmmunitionText)};
     case MagazinesColumn:
-        return {vantor::toQString(w.MagazinesText), catalogueNumber(w.MagazinesText)};
+        return {vantor::toQString(w.MagazinesText), vantor::figureValue(w.MagazinesText)};
     case GuidedColumn:
         return {vantor::toQString(w.GuidedText), {}};
     case TotalIfPickedColumn:
