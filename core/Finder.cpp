@@ -39,10 +39,8 @@ QString vtName(int vt) {
 }
 
 QString partName(const PartItem& p) {
-    QString name = toQString(OptionalParts[std::size_t(p.part)].name);
-    if (p.level != NoLevel && partLevels(p.part))
-        name += QStringLiteral(" level %1").arg(p.level + 1);
-    return name;
+    const QString name = toQString(OptionalParts[std::size_t(p.part)].name);
+    return p.level != NoLevel && partLevels(p.part) ? itemWithLevel(name, p.level + 1) : name;
 }
 
 // The picks that put a found loadout into the window.

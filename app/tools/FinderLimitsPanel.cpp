@@ -61,14 +61,14 @@ bool levelled(const FinderRequirement& r) {
     return r.kind == FinderRequirement::Part && part && part->levelled;
 }
 
-// "270-AR (main weapon)", "Advanced Mount (part, level 2 or above)".
+// "270-AR (main weapon)", "Advanced Mount Level 2 or above (part)".
 QString requirementText(const FinderRequirement& r) {
     if (r.kind == FinderRequirement::Part) {
         const vantor::OptionalPart* part = vantor::optionalPart(r.id);
         const QString name = part ? vantor::toQString(part->selectorText) : vantor::NotAvailable;
-        return r.minimumLevel > 0
-                   ? QStringLiteral("%1 (part, level %2 or above)").arg(name).arg(r.minimumLevel)
-                   : QStringLiteral("%1 (part)").arg(name);
+        return r.minimumLevel > 0 ? vantor::itemWithLevel(name, r.minimumLevel) +
+                                        QStringLiteral(" or above (part)")
+                                  : QStringLiteral("%1 (part)").arg(name);
     }
     const bool main = r.kind == FinderRequirement::MainWeapon;
     const vantor::WeaponEntry* weapon = vantor::weaponById(
@@ -165,7 +165,7 @@ QLayout* FinderLimitsPanel::buildMustCarry() {
     mustCarryLevel->setObjectName(QStringLiteral("FinderMustCarryLevel"));
     mustCarryLevel->setRange(0, 3);
     mustCarryLevel->setSpecialValueText(QStringLiteral("any level"));
-    mustCarryLevel->setPrefix(QStringLiteral("level "));
+    mustCarryLevel->setPrefix(vantor::levelName(QString())); // "Level 2"
     mustCarryLevel->setAccessibleName(QStringLiteral("At least this level"));
     mustCarryLevel->setEnabled(false);
     mustCarryAdd = new QPushButton(QStringLiteral("&Add"), this);

@@ -52,10 +52,8 @@ QString partText(const vantor::PartPick& pick) {
     const vantor::OptionalPart* part = vantor::optionalPart(pick.part);
     if (!part)
         return Unarmed;
-    QString text = vantor::toQString(part->selectorText);
-    if (part->levelled && pick.level >= 0)
-        text += QStringLiteral(" Level %1").arg(pick.level + 1);
-    return text;
+    const QString name = vantor::toQString(part->selectorText);
+    return part->levelled && pick.level >= 0 ? vantor::itemWithLevel(name, pick.level + 1) : name;
 }
 
 // "3 changes: Turn Speed 42.2 (now 37.4); Durability 1,320 (now 1,200)": the

@@ -650,6 +650,9 @@ void TestFinder::nothingFits_data() {
         "No loadout of the Garpike has room for 200-AR, 200-AR, 200-AR and 200-AR");
     row("no room beside a kept weapon", "vt=12 M2=3", "keep=M2 carry=M5,M5,M5",
         "No loadout of the Garpike has room for 200-AR, 200-AR and 200-AR");
+    row("no room for three parts", "vt=12", "carry=P2/2,P3,P9",
+        "No loadout of the Garpike has room for Advanced Mount Level 2, Advanced Balancer and "
+        "Advanced Armour");
     row("mounts full", "vt=12", "carry=S19,S19 status=MaxOver",
         "No loadout of the Garpike avoids MOUNT OVER with AVTM and AVTM");
     row("reach", "vt=12", "reach=1000", "No main weapon of the Garpike reaches 1000 m");
