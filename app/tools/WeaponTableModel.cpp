@@ -15,7 +15,7 @@ using vantor::WeaponKind;
 namespace {
 
 // The columns of the weapon table, in the order of WeaponTableModel::Column.
-constexpr std::array<CatalogueColumn, WeaponTableModel::ColumnCount> WeaponColumns = {{
+constexpr std::array<TableColumn, WeaponTableModel::ColumnCount> WeaponColumns = {{
     {"Weapon", ColumnKind::Text},
     {"Kind", ColumnKind::Text},
     {"Slots", ColumnKind::Text},
@@ -86,7 +86,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
         return cell(r, column).text;
     case SortRole: {
         const Cell c = cell(r, column);
-        return catalogueSortValue(WeaponColumns[std::size_t(column)], c.text, c.number);
+        return columnSortValue(WeaponColumns[std::size_t(column)], c.text, c.number);
     }
     case Qt::ForegroundRole:
         if (column == StatusIfPickedColumn && r.statusValue != vantor::StatusNone &&
@@ -99,7 +99,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
             return vantor::loadStatusColour(r.statusValue);
         return {};
     case Qt::TextAlignmentRole:
-        return catalogueAlignment(WeaponColumns[std::size_t(column)]);
+        return columnAlignment(WeaponColumns[std::size_t(column)]);
     case Qt::ToolTipRole:
         if (column == WeaponColumn)
             return vantor::weaponItemTip(*r.weapon);
@@ -115,7 +115,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
 QVariant WeaponTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return catalogueHeader(WeaponColumns[std::size_t(section)], role);
+    return columnHeader(WeaponColumns[std::size_t(section)], role);
 }
 
 void WeaponTableModel::buildRows(const vantor::Loadout& l) {

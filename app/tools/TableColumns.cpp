@@ -1,8 +1,8 @@
-#include "app/tools/CatalogueColumns.h"
+#include "app/tools/TableColumns.h"
 
 #include "model/Text.h"
 
-QVariant catalogueHeader(const CatalogueColumn& column, int role) {
+QVariant columnHeader(const TableColumn& column, int role) {
     const QString caption = QString::fromLatin1(column.caption);
     if (role == Qt::DisplayRole)
         return caption;
@@ -13,13 +13,13 @@ QVariant catalogueHeader(const CatalogueColumn& column, int role) {
     return {};
 }
 
-QVariant catalogueAlignment(const CatalogueColumn& column) {
+QVariant columnAlignment(const TableColumn& column) {
     return column.kind == ColumnKind::Figure ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                              : QVariant();
 }
 
-QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
-                            std::optional<double> number) {
+QVariant columnSortValue(const TableColumn& column, const QString& text,
+                         std::optional<double> number) {
     if (text == vantor::NotAvailable)
         return {};
     if (column.kind != ColumnKind::Text && number)

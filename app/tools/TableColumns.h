@@ -1,7 +1,8 @@
 #pragma once
 
-// What the catalogue's two tables share: the role a proxy sorts them by and
-// the description of a column, which each model keeps in one table.
+// What the sorted tables of the catalogue and the finder share: the role
+// their proxy sorts them by and the description of a column, which each
+// model keeps in one table.
 
 #include <QString>
 #include <QVariant>
@@ -19,15 +20,15 @@ enum class ColumnKind {
     Ranked, // a word for a number (a load status), sorted by that number
 };
 
-struct CatalogueColumn {
+struct TableColumn {
     const char* caption;
     ColumnKind kind;
 };
 
 // The caption, and a tooltip that says how to sort by the column.
-QVariant catalogueHeader(const CatalogueColumn& column, int role);
+QVariant columnHeader(const TableColumn& column, int role);
 // Figures are set to the right; other columns as the view sets text.
-QVariant catalogueAlignment(const CatalogueColumn& column);
+QVariant columnAlignment(const TableColumn& column);
 // What a cell gives for SortRole, from its text and the number it keeps.
-QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
-                            std::optional<double> number);
+QVariant columnSortValue(const TableColumn& column, const QString& text,
+                         std::optional<double> number);
