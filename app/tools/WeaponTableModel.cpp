@@ -4,6 +4,7 @@
 #include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
+#include "weapons/WeaponLists.h"
 
 #include <QStringList>
 
@@ -120,40 +121,25 @@ QVariant WeaponTableModel::headerData(int section, Qt::Orientation orientation, 
 
 void WeaponTableModel::buildRows(const vantor::Loadout& l) {
     rows.clear();
-    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
-        const bool main = kind == WeaponKind::Main;
-        const vantor::WeaponColumn& ids = main ? l.MainWeaponListId : l.SubWeaponListId;
-        int longest = 0;
-        for (int s = 0; s < 3; ++s)
-            longest = std::max(longest, offered.items[std::size_t((main ? 0 : 3) + s)]);
-        for (int item = 0; item < longest && item < vantor::WeaponListRows; ++item) {
-            Row row;
-            row.kind = kind;
-            row.item = item;
-            row.weapon = vantor::weaponById(kind, ids[std::size_t(item)]);
-            if (!row.weapon)
+    for (const vantor::OfferedWeapon& weapon : vantor::offeredWeapons(l, offered.items)) {
+        Row row;
+        row.kind = weapon.kind;
+        row.item = weapon.item;
+        row.weapon = weapon.entry;
+        const bool main = weapon.kind == WeaponKind::Main;
+        QStringList slotList;
+        for (int s = 0; s < 3; ++s) {
+            const auto selector = std::size_t((main ? 0 : 3) + s);
+            if (row.item >= offered.items[selector])
                 continue;
-            // A weapon listed twice (a fixed weapon that the list also
-            // offers) is one row, at its first item.
-            bool seen = false;
-            for (const Row& other : rows)
-                seen = seen || (other.kind == kind && other.weapon == row.weapon);
-            if (seen)
+            // A fixed selector holds its weapon; its other items cannot be picked.
+            if (offered.fixed[selector])
                 continue;
-            QStringList slotList;
-            for (int s = 0; s < 3; ++s) {
-                const auto selector = std::size_t((main ? 0 : 3) + s);
-                if (item >= offered.items[selector])
-                    continue;
-                // A fixed selector holds its weapon; its other items cannot be picked.
-                if (offered.fixed[selector])
-                    continue;
-                row.offeredIn[std::size_t(s)] = true;
-                slotList << QString::number(s + 1);
-            }
-            row.slotsText = slotList.join(QStringLiteral(", "));
-            rows.push_back(row);
+            row.offeredIn[std::size_t(s)] = true;
+            slotList << QString::number(s + 1);
         }
+        row.slotsText = slotList.join(QStringLiteral(", "));
+        rows.push_back(row);
     }
     // The fixed weapons: the slots that hold them.
     for (const vantor::FixedMount& mount : vantor::FixedMounts) {
