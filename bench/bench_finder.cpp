@@ -3,7 +3,9 @@
 // space, 27.5 million loadouts) with no limits and with typical ones, and the
 // best loadout of every VT. "Search" rows are the search alone; "Answer" rows
 // are the whole findLoadouts(), with the 50 records, texts and previews of
-// the winners. Each row reports the median of its repetitions.
+// the winners; "Plain" rows are the finder tests' oracle
+// (tests/core/FinderOracle.h). Each row reports the median of its
+// repetitions.
 //
 // The memory row counts the bytes a search holds at its peak beyond what it
 // held before and beyond its results, with this program's own operator new.
@@ -12,6 +14,7 @@
 #include "core/FinderSearch.h"
 #include "core/VtChoice.h"
 #include "model/VtCatalogue.h"
+#include "tests/core/FinderOracle.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,7 +88,15 @@ FinderRequest requestFor(Preset preset) {
 template <auto find> void BM_Find(benchmark::State& state, Preset preset) {
     const FinderRequest r = requestFor(preset);
     for (auto _ : state)
-        benchmark::DoNotOptimize(find(r, nullptr));
+        benchmark::DoNotOptimize(find(r));
+}
+
+finder::SearchResult searchOnly(const FinderRequest& r) {
+    return finder::search(r);
+}
+
+FinderAnswer wholeAnswer(const FinderRequest& r) {
+    return findLoadouts(r);
 }
 
 void BM_SearchMemory(benchmark::State& state, Preset preset) {
@@ -116,9 +127,9 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMillisecond)
                 ->ReportAggregatesOnly(true);
         };
-        row("Search", BM_Find<finder::search>)->Repetitions(15);
-        row("Answer", BM_Find<findLoadouts>)->Repetitions(15);
-        row("Plain", BM_Find<finder::searchPlain>)->Repetitions(3)->Iterations(1);
+        row("Search", BM_Find<searchOnly>)->Repetitions(15);
+        row("Answer", BM_Find<wholeAnswer>)->Repetitions(15);
+        row("Plain", BM_Find<oracle>)->Repetitions(3)->Iterations(1);
         if (preset != Preset::Typical)
             row("SearchMemory", BM_SearchMemory)->Iterations(1);
     }

@@ -29,10 +29,8 @@ QString grouped(long long n) {
 // A shown figure ("2310", "12.5") with its whole part grouped.
 QString groupedText(const QString& text) {
     const qsizetype point = text.indexOf(QLatin1Char('.'));
-    const QString whole = point < 0 ? text : text.left(point);
-    bool ok = false;
-    const long long n = whole.toLongLong(&ok);
-    return ok ? grouped(n) + (point < 0 ? QString() : text.mid(point)) : text;
+    const std::optional<double> whole = figureValue(QStringView(text).left(point));
+    return whole ? grouped((long long)*whole) + (point < 0 ? QString() : text.mid(point)) : text;
 }
 
 // The VT as its selector names it; the reports' own spelling differs for a few.
@@ -41,10 +39,8 @@ QString vtName(int vt) {
 }
 
 QString partName(const PartItem& p) {
-    QString name = toQString(OptionalParts[std::size_t(p.part)].name);
-    if (p.level != NoLevel && partLevels(p.part))
-        name += QStringLiteral(" level %1").arg(p.level + 1);
-    return name;
+    const QString name = toQString(OptionalParts[std::size_t(p.part)].name);
+    return p.level != NoLevel && partLevels(p.part) ? itemWithLevel(name, p.level + 1) : name;
 }
 
 // The picks that put a found loadout into the window.
@@ -123,12 +119,12 @@ std::array<SlotWeapon, 6> slotWeapons(const Loadout& l, const Found& f) {
 
 // The ranked figure read off the record.
 double recordFigure(FinderRank rank, const Loadout& l, const Found& f) {
-    const auto value = [](const QString& text) { return text.toDouble(); };
+    const auto value = [](const QString& text) { return figureValue(text).value_or(0); };
     switch (rank) {
     case FinderRank::VolleyDamage: {
         double sum = 0;
         for (const SlotWeapon& w : slotWeapons(l, f))
-            sum += toQString(w.entry->DamageText).toDouble(); // "N/A" reads 0
+            sum += figureValue(w.entry->DamageText).value_or(0);
         return sum;
     }
     case FinderRank::LongestReach:

@@ -23,10 +23,8 @@ QString itemsText(const QStringList& names) {
 QString requirementName(const FinderRequirement& r) {
     if (r.kind == FinderRequirement::Part) {
         const OptionalPart* part = optionalPart(r.id);
-        QString name = part ? toQString(part->name) : QStringLiteral("N/A");
-        if (partLevels(r.id) && r.minimumLevel > 0)
-            name += QStringLiteral(" level %1").arg(r.minimumLevel);
-        return name;
+        const QString name = part ? toQString(part->name) : NotAvailable;
+        return partLevels(r.id) && r.minimumLevel > 0 ? itemWithLevel(name, r.minimumLevel) : name;
     }
     const WeaponEntry* entry =
         weaponById(r.kind == FinderRequirement::MainWeapon ? WeaponKind::Main : WeaponKind::Sub,

@@ -96,10 +96,6 @@ std::optional<Hit> leadHit(const VtSpace& space, const FinderRequest& request) {
     return Hit{keyOf(space, request.rank, context, main, sub), *c, *m, *s};
 }
 
-} // namespace
-
-namespace {
-
 bool weaponFigure(FinderRank rank) {
     return rank == FinderRank::VolleyDamage || rank == FinderRank::LongestReach;
 }
@@ -179,8 +175,7 @@ private:
     std::vector<std::vector<Pair>> buckets;
 };
 
-} // namespace
-
+// The best `count` loadouts of one space.
 SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int count,
                          const std::atomic<bool>* cancel) {
     SearchResult result;
@@ -292,22 +287,18 @@ SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int
     return result;
 }
 
-namespace {
+} // namespace
 
-using SpaceSearch = SearchResult (*)(const VtSpace&, const FinderRequest&, int,
-                                     const std::atomic<bool>*);
-
-// The current VT's best, or the best of each VT ranked.
-SearchResult searchWith(SpaceSearch searchOne, const FinderRequest& request,
-                        const std::atomic<bool>* cancel) {
+SearchResult search(const FinderRequest& request, const std::atomic<bool>* cancel) {
     if (request.scope == FinderScope::ThisVt) {
         if (request.current.vt < 0 || request.current.vt >= VtCount)
             return {};
-        return searchOne(buildSpace(request.current.vt, request), request, request.count, cancel);
+        return searchSpace(buildSpace(request.current.vt, request), request, request.count, cancel);
     }
+    // The best of each VT, ranked.
     SearchResult all;
     for (int vt = 0; vt < VtCount && !all.cancelled; ++vt) {
-        SearchResult one = searchOne(buildSpace(vt, request), request, 1, cancel);
+        SearchResult one = searchSpace(buildSpace(vt, request), request, 1, cancel);
         all.cancelled = one.cancelled;
         all.found.insert(all.found.end(), one.found.begin(), one.found.end());
     }
@@ -315,46 +306,6 @@ SearchResult searchWith(SpaceSearch searchOne, const FinderRequest& request,
               [](const Found& a, const Found& b) { return better(a.key, b.key); });
     all.found.resize(std::min(all.found.size(), std::size_t(std::max(request.count, 0))));
     return all;
-}
-
-} // namespace
-
-SearchResult search(const FinderRequest& request, const std::atomic<bool>* cancel) {
-    return searchWith(searchSpace, request, cancel);
-}
-
-namespace {
-
-SearchResult plainSpace(const VtSpace& space, const FinderRequest& request, int count,
-                        const std::atomic<bool>* cancel) {
-    SearchResult result;
-    const FinderLimits& limits = request.limits;
-    BestN best(count);
-    for (std::uint32_t c = 0; c < space.contexts.size() && !result.cancelled; ++c) {
-        result.cancelled = cancelled(cancel);
-        const Context& context = space.contexts[c];
-        for (std::uint32_t m = 0; m < space.mains.size(); ++m)
-            for (std::uint32_t s = 0; s < space.subs.size(); ++s) {
-                const WeaponSet& main = space.mains[m];
-                const WeaponSet& sub = space.subs[s];
-                const std::uint32_t total = context.fuelLoad + main.load + sub.load;
-                if (loadStatusFor(total, context.standard, context.maximum, space.mountsFull(sub)) <
-                        limits.worstStatus ||
-                    (limits.guided && !main.guided && !sub.guided) ||
-                    (limits.cover && !space.covers(m, s, *limits.cover)))
-                    continue;
-                best.push({keyOf(space, request.rank, context, main, sub), c, m, s});
-            }
-    }
-    for (const Hit& hit : best.sorted())
-        result.found.push_back(foundOf(space, request.rank, hit));
-    return result;
-}
-
-} // namespace
-
-SearchResult searchPlain(const FinderRequest& request, const std::atomic<bool>* cancel) {
-    return searchWith(plainSpace, request, cancel);
 }
 
 } // namespace vantor::finder

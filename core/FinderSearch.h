@@ -33,14 +33,6 @@ struct SearchResult {
 // each VT, ranked.
 SearchResult search(const FinderRequest& request, const std::atomic<bool>* cancel = nullptr);
 
-// The best `count` loadouts of one space.
-SearchResult searchSpace(const VtSpace& space, const FinderRequest& request, int count,
-                         const std::atomic<bool>* cancel);
-
-// The same answer weighed the plain way: every loadout of every space in
-// turn, no buckets and no bounds. The yardstick of the benchmarks.
-SearchResult searchPlain(const FinderRequest& request, const std::atomic<bool>* cancel = nullptr);
-
 // Why nothing fits the request, in one sentence.
 QString nothingFitsReason(const FinderRequest& request);
 

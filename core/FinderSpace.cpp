@@ -57,26 +57,6 @@ bool partsCarryRequired(const std::array<PartItem, 2>& parts, const FinderLimits
 
 } // namespace
 
-double textValue(std::string_view text) {
-    double value = 0;
-    double scale = 0;
-    for (char c : text) {
-        if (c == '.' && scale == 0) {
-            scale = 1;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            scale *= 10;
-        } else {
-            return 0;
-        }
-    }
-    return scale > 1 ? value / scale : value;
-}
-
-double textValue(const QString& text) {
-    return textValue(std::string_view(text.toLatin1().constData()));
-}
-
 PartBonus partBonus(const PartItem& item) {
     // The steps of picking each part choice in slot 1, run once.
     static const std::array<std::array<PartBonus, 4>, OptionalPartCount> table = [] {
@@ -170,21 +150,21 @@ VtSpace buildSpace(int vt, const FinderRequest& request) {
     const std::array<int, StatCount> statPart = {PartMechanicalUnit, PartAdvancedBalancer,
                                                  PartPowerCell};
     for (int s = 0; s < StatCount; ++s) {
-        statValue[std::size_t(s)][0] = textValue(base.*statText[std::size_t(s)]);
+        statValue[std::size_t(s)][0] = figureValue(base.*statText[std::size_t(s)]).value_or(0);
         for (int level = 0; level < 3; ++level) {
             Loadout l = base;
             SelectorFacts facts{vt, PartUnarmed, NoLevel, PartUnarmed, NoLevel};
             applyPick(l, facts, {Selector::Part1, statPart[std::size_t(s)]});
             applyPick(l, facts, {Selector::Level1, level});
             statValue[std::size_t(s)][std::size_t(level + 1)] =
-                textValue(l.*statText[std::size_t(s)]);
+                figureValue(l.*statText[std::size_t(s)]).value_or(0);
         }
     }
     for (int d = 0; d < 6; ++d) {
         Loadout l = base;
         l.TotalLoad = l.StandardLoad + std::uint32_t(d);
         UpdateTurnUnderOverload(l);
-        space.turn[std::size_t(d)] = textValue(formatHashHash(l.VTTurnSpeed));
+        space.turn[std::size_t(d)] = figureValue(formatHashHash(l.VTTurnSpeed)).value_or(0);
     }
 
     // Contexts: the fuel tanks, then both part slots.

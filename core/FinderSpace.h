@@ -12,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace vantor::finder {
@@ -155,10 +154,6 @@ struct VtSpace {
 // weapon or on the context leave sets and contexts out; the joint ones
 // (status, guided, cover) are the search's to check.
 VtSpace buildSpace(int vt, const FinderRequest& request);
-
-// A figure text as a number: "2310", "12.5"; "N/A" and other words are 0.
-double textValue(std::string_view text);
-double textValue(const QString& text);
 
 // The ranked figure of a loadout.
 double figureOf(const VtSpace& space, FinderRank rank, const Context& context,

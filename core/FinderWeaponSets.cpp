@@ -1,5 +1,6 @@
 #include "core/FinderWeaponSets.h"
 
+#include "model/Format.h"
 #include "weapons/WeaponSlots.h"
 
 #include <algorithm>
@@ -137,7 +138,7 @@ private:
             set.ids[s] = id;
             // A fixed weapon's slot is never picked: its load stays 0.
             set.load += fixed ? 0 : loadColumn()[row];
-            set.damage += int(textValue(entry->DamageText));
+            set.damage += int(figureValue(entry->DamageText).value_or(0));
             band[s] =
                 fixed ? offer[s].fixedBand : std::array<int, 2>{entry->MinRange, entry->MaxRange};
             if (id == 0)

@@ -83,6 +83,18 @@ QString partDescription(const OptionalPart& part) {
     return QString::fromUtf8(file.readAll()).trimmed();
 }
 
+QString levelName(const QString& level) {
+    return QStringLiteral("Level ") + level;
+}
+
+QString itemWithLevel(const QString& item, const QString& level) {
+    return item + QLatin1Char(' ') + levelName(level);
+}
+
+QString itemWithLevel(const QString& item, int level) {
+    return itemWithLevel(item, QString::number(level));
+}
+
 PartChoice choosePart(Loadout& loadout, int slot, int k) {
     PartSlotFields fields = partSlot(loadout, slot);
     const OptionalPart* part = optionalPart(k);

@@ -121,6 +121,15 @@ constexpr const PartLevels* partLevels(int k) {
 // The prose of an entry, read from the part texts; empty if it is missing.
 QString partDescription(const OptionalPart& part);
 
+// A level as every text of the program names it, "Level 2", from what its
+// level selector shows ("2"; "" where no level is picked yet).
+QString levelName(const QString& level);
+// An item with its level, as the reports, the tool windows and the finder
+// name it: "Advanced Mount Level 2" (level 1 to 3), and with a level selector
+// that holds no level "Additional Mount Level ".
+QString itemWithLevel(const QString& item, const QString& level);
+QString itemWithLevel(const QString& item, int level);
+
 // A part picked in the part selector of slot 1 or 2.
 struct PartChoice {
     std::optional<QString> bonusText;  // nothing: leave the label as it is

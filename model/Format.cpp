@@ -6,6 +6,42 @@
 
 namespace vantor {
 
+namespace {
+
+// The reading of figureValue() over any string of characters; `at(i)` is
+// the i-th character's code.
+template <typename CharAt> std::optional<double> readFigure(std::size_t size, CharAt at) {
+    const auto digit = [&](std::size_t i) { return i < size && at(i) >= '0' && at(i) <= '9'; };
+    std::size_t i = 0;
+    while (i < size && !digit(i))
+        ++i;
+    if (i == size)
+        return std::nullopt;
+    const bool negative = i > 0 && at(i - 1) == '-';
+    double value = 0;
+    double scale = 1;
+    for (; digit(i) || (i < size && at(i) == ',' && digit(i + 1)); ++i)
+        if (at(i) != ',')
+            value = value * 10 + (at(i) - '0');
+    if (i < size && at(i) == '.' && digit(i + 1))
+        for (++i; digit(i); ++i) {
+            value = value * 10 + (at(i) - '0');
+            scale *= 10;
+        }
+    return (negative ? -value : value) / scale;
+}
+
+} // namespace
+
+std::optional<double> figureValue(QStringView text) {
+    return readFigure(std::size_t(text.size()),
+                      [text](std::size_t i) { return int(text[qsizetype(i)].unicode()); });
+}
+
+std::optional<double> figureValue(std::string_view text) {
+    return readFigure(text.size(), [text](std::size_t i) { return int(text[i]); });
+}
+
 QString formatHashHash(float value) {
     // A float has a 24-bit mantissa, so scaling its double by 100 is exact and
     // std::round (half away from zero) rounds the true value, not a neighbour.
@@ -82,12 +118,8 @@ QColor rankFontColour(RankBand band) {
 }
 
 int TextWholePart(QStringView text) {
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point >= 0)
-        text = text.left(point);
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok ? n : 0;
+    const double value = figureValue(text).value_or(0);
+    return std::fabs(value) < 2147483648.0 ? int(value) : 0;
 }
 
 } // namespace vantor

@@ -8,8 +8,20 @@
 #include <QStringView>
 
 #include <optional>
+#include <string_view>
 
 namespace vantor {
+
+// The number a figure's text shows, as the window, the catalogue and the
+// finder write their figures. It is the first number in the text: words
+// before or after it are passed over ("2nd Gen" 2, "Turn 5" 5, "12.5%" 12.5,
+// "1200 m" 1200); a comma between two digits separates thousands ("1,200"
+// 1200); one "." followed by a digit starts the decimals ("37.4"); a "-"
+// just before the first digit makes it negative. A text without a digit
+// ("N/A", "") shows no number; where a figure must count, such as a damage
+// summed over the slots, "N/A" counts as 0.
+std::optional<double> figureValue(QStringView text);
+std::optional<double> figureValue(std::string_view text);
 
 // "#.##": at most two decimals, rounded half away from zero, trailing zeros
 // and a trailing point dropped ("37.4", "12.5", "1900"). A value that rounds
@@ -36,8 +48,8 @@ QColor rankFontColour(RankBand band);
 // Width in pixels of a coloured rank label.
 inline constexpr int RankLabelWidth = 34;
 
-// The whole number before the first "." of a text, or the whole text when it
-// has no "." ("1900" gives 1900, "12.5" 12). A text without digits gives 0.
+// The whole part of a figure's text, towards zero ("1900" gives 1900, "12.5"
+// 12); a text without digits, or one beyond an int, gives 0.
 int TextWholePart(QStringView text);
 
 } // namespace vantor

@@ -16,9 +16,6 @@
 
 namespace vantor {
 
-// Named as well as hidden: the library's files compile together, and these
-// names must stay apart from theirs.
-namespace picture {
 namespace {
 
 constexpr int Width = LoadoutPictureSize.width();
@@ -66,11 +63,11 @@ constexpr Figure RightFigures[] = {
 
 // The items the reports name, after the VT (which the title names), in the
 // reports' order.
-struct Item {
+struct PictureItem {
     int label; // into ReportItemLabels
     QString Loadout::*text;
 };
-const Item Items[] = {
+const PictureItem PictureItems[] = {
     {1, &Loadout::FuelReportText}, {2, &Loadout::Part1ReportText}, {3, &Loadout::Part2ReportText},
     {4, &Loadout::MW1ReportText},  {5, &Loadout::MW2ReportText},   {6, &Loadout::MW3ReportText},
     {7, &Loadout::SW1ReportText},  {8, &Loadout::SW2ReportText},   {9, &Loadout::SW3ReportText},
@@ -142,7 +139,7 @@ void drawItems(QPainter& p, const Loadout& loadout) {
     const QFont text = pictureFont(12);
     const int textLeft = ItemsLeft + ItemCaptionWidth;
     int y = PictureVtRect.top();
-    for (const Item& item : Items) {
+    for (const PictureItem& item : PictureItems) {
         const QString label = QString::fromLatin1(ReportItemLabels[item.label]) + QLatin1Char(':');
         drawText(p, QRect(ItemsLeft, y, ItemCaptionWidth, ItemLine),
                  Qt::AlignLeft | Qt::AlignVCenter, label, caption, CaptionInk);
@@ -223,7 +220,6 @@ void drawRanges(QPainter& p, const Loadout& loadout) {
 }
 
 } // namespace
-} // namespace picture
 
 QRect pictureRangeBar(int bar, int minMetres, int maxMetres) {
     return rangeBar(minMetres, maxMetres, RangeBars[bar].row).rect().translated(PictureChartOrigin);
@@ -231,19 +227,18 @@ QRect pictureRangeBar(int bar, int minMetres, int maxMetres) {
 
 QImage loadoutPicture(const Loadout& loadout, const QImage& vtPicture) {
     QImage image(LoadoutPictureSize, QImage::Format_RGB32);
-    image.fill(picture::Background);
+    image.fill(Background);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::Antialiasing);
-    picture::drawTitle(p, loadout);
-    picture::drawVtPicture(p, vtPicture);
-    picture::drawItems(p, loadout);
+    drawTitle(p, loadout);
+    drawVtPicture(p, vtPicture);
+    drawItems(p, loadout);
     const LoadoutDisplay display = displayOf(loadout);
-    picture::drawFigures(p, display, PictureMargin, picture::LeftFigures);
-    picture::drawFigures(p, display, PictureMargin + picture::ColumnWidth + picture::ColumnGap,
-                         picture::RightFigures);
+    drawFigures(p, display, PictureMargin, LeftFigures);
+    drawFigures(p, display, PictureMargin + ColumnWidth + ColumnGap, RightFigures);
     p.setRenderHint(QPainter::Antialiasing, false);
-    picture::drawRanges(p, loadout);
+    drawRanges(p, loadout);
     return image;
 }
 

@@ -2,6 +2,7 @@
 
 #include "reports/WebAddresses.h"
 
+#include "equipment/OptionalParts.h"
 #include "model/Recompute.h"
 #include "model/Text.h"
 
@@ -143,8 +144,7 @@ void SetPartReport(Loadout& loadout, int slot, const QString& name, bool levelSe
     if (slot < 1 || slot > int(PartRows.size()))
         return;
     const QString& level = slot == 1 ? loadout.Part1LevelText : loadout.Part2LevelText;
-    setRow(loadout, PartRows[slot - 1],
-           levelSelectorEnabled ? name + QStringLiteral(" Level ") + level : name);
+    setRow(loadout, PartRows[slot - 1], levelSelectorEnabled ? itemWithLevel(name, level) : name);
 }
 
 void SetMainWeaponReport(Loadout& loadout, int slot, const QString& name) {

@@ -181,4 +181,24 @@ WeaponSelectors buildWeaponSelectors(Loadout& loadout, int vt) {
     return selectors;
 }
 
+std::vector<OfferedWeapon> offeredWeapons(const Loadout& loadout,
+                                          const std::array<int, 6>& itemCounts) {
+    std::vector<OfferedWeapon> offered;
+    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
+        const bool main = kind == WeaponKind::Main;
+        const WeaponColumn& ids = main ? loadout.MainWeaponListId : loadout.SubWeaponListId;
+        const auto first = itemCounts.begin() + (main ? 0 : 3);
+        const int longest = std::min(*std::max_element(first, first + 3), WeaponListRows);
+        for (int item = 0; item < longest; ++item) {
+            const WeaponEntry* entry = weaponById(kind, ids[std::size_t(item)]);
+            const auto same = [&](const OfferedWeapon& w) {
+                return w.kind == kind && w.entry == entry;
+            };
+            if (entry && std::none_of(offered.begin(), offered.end(), same))
+                offered.push_back({kind, item, entry});
+        }
+    }
+    return offered;
+}
+
 } // namespace vantor

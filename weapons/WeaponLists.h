@@ -56,4 +56,21 @@ struct WeaponSelectors {
 // and sets the fixed-mount flags and the fixed slots' range bands.
 WeaponSelectors buildWeaponSelectors(Loadout& loadout, int vt);
 
+// A weapon the selectors offer: its kind, its item (the same in every
+// selector of its kind) and its entry.
+struct OfferedWeapon {
+    WeaponKind kind = WeaponKind::Main;
+    int item = 0;
+    const WeaponEntry* entry = nullptr;
+    friend bool operator==(const OfferedWeapon&, const OfferedWeapon&) = default;
+};
+
+// The weapons the six selectors offer, main weapons first, each in list
+// order at its first item ("Unarmed" too; a fixed weapon that its list also
+// offers once): the list columns of `loadout` as far as the longest selector
+// of the kind reaches, `itemCounts` giving how many items MW1..MW3 and
+// SW1..SW3 hold.
+std::vector<OfferedWeapon> offeredWeapons(const Loadout& loadout,
+                                          const std::array<int, 6>& itemCounts);
+
 } // namespace vantor

@@ -1,5 +1,7 @@
 #include "app/session/LoadoutHistory.h"
 
+#include "equipment/OptionalParts.h"
+
 #include <utility>
 
 namespace {
@@ -26,8 +28,8 @@ QString inputText(vantor::Selector selector, const QString& shown, bool pick) {
     else if (selector == S::Part1 || selector == S::Part2)
         what += QStringLiteral(" (Part %1)").arg(selector == S::Part1 ? 1 : 2);
     else if (selector == S::Level1 || selector == S::Level2)
-        what = QStringLiteral("Level %1 (Part %2)")
-                   .arg(shown, QString::number(selector == S::Level1 ? 1 : 2));
+        what = vantor::levelName(shown) +
+               QStringLiteral(" (Part %1)").arg(selector == S::Level1 ? 1 : 2);
     return (pick ? QStringLiteral("Pick %1") : QStringLiteral("Type %1")).arg(what);
 }
 

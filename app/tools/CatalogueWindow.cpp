@@ -33,9 +33,9 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
 
     vtModel = new VtTableModel(this);
     weaponModel = new WeaponTableModel(this);
-    vtProxy = new CatalogueProxy(this);
+    vtProxy = new VtTableProxy(this);
     vtProxy->setSourceModel(vtModel);
-    weaponProxy = new CatalogueProxy(this);
+    weaponProxy = new SortedTableProxy(this);
     weaponProxy->setSourceModel(weaponModel);
 
     filter = new QLineEdit(this);
@@ -139,7 +139,7 @@ CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
     resize(900, 480);
 }
 
-QTableView* CatalogueWindow::makeTable(const char* name, CatalogueProxy* proxy,
+QTableView* CatalogueWindow::makeTable(const char* name, SortedTableProxy* proxy,
                                        const QString& accessibleName) {
     auto* table = new PlainTableView(this);
     table->setObjectName(QString::fromLatin1(name));
@@ -214,7 +214,7 @@ void CatalogueWindow::describeSort(QTableView* table) {
 }
 
 void CatalogueWindow::copyTable() {
-    const CatalogueProxy* proxy = tabs->currentWidget() == vtTable ? vtProxy : weaponProxy;
+    const SortedTableProxy* proxy = tabs->currentWidget() == vtTable ? vtProxy : weaponProxy;
     copyTableText(this, *proxy);
 }
 

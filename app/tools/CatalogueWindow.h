@@ -6,7 +6,6 @@
 // It shows what it is given and asks for picks; the main window makes them.
 // Closing it only hides it, and while hidden it is given nothing.
 
-#include "app/tools/CatalogueProxy.h"
 #include "app/tools/ToolWindow.h"
 #include "app/tools/VtTableModel.h"
 #include "app/tools/WeaponTableModel.h"
@@ -45,7 +44,7 @@ private:
     // Smaller than this, on a small screen, the tables scroll.
     static constexpr QSize LeastSize{260, 220};
 
-    QTableView* makeTable(const char* name, CatalogueProxy* proxy, const QString& accessibleName);
+    QTableView* makeTable(const char* name, SortedTableProxy* proxy, const QString& accessibleName);
     void pickRow(QTableView* table, const QModelIndex& index);
     void describeSort(QTableView* table);
     void showReason(const QModelIndex& current);
@@ -56,8 +55,8 @@ private:
     HandlerGuard& guard;
     VtTableModel* vtModel = nullptr;
     WeaponTableModel* weaponModel = nullptr;
-    CatalogueProxy* vtProxy = nullptr;
-    CatalogueProxy* weaponProxy = nullptr;
+    VtTableProxy* vtProxy = nullptr;
+    SortedTableProxy* weaponProxy = nullptr;
     QTabWidget* tabs = nullptr;
     QTableView* vtTable = nullptr;
     QTableView* weaponTable = nullptr;

@@ -4,6 +4,7 @@
 #include "equipment/OptionalParts.h"
 #include "model/Text.h"
 #include "weapons/WeaponCatalogue.h"
+#include "weapons/WeaponLists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,14 +62,14 @@ bool levelled(const FinderRequirement& r) {
     return r.kind == FinderRequirement::Part && part && part->levelled;
 }
 
-// "270-AR (main weapon)", "Advanced Mount (part, level 2 or above)".
+// "270-AR (main weapon)", "Advanced Mount Level 2 or above (part)".
 QString requirementText(const FinderRequirement& r) {
     if (r.kind == FinderRequirement::Part) {
         const vantor::OptionalPart* part = vantor::optionalPart(r.id);
         const QString name = part ? vantor::toQString(part->selectorText) : vantor::NotAvailable;
-        return r.minimumLevel > 0
-                   ? QStringLiteral("%1 (part, level %2 or above)").arg(name).arg(r.minimumLevel)
-                   : QStringLiteral("%1 (part)").arg(name);
+        return r.minimumLevel > 0 ? vantor::itemWithLevel(name, r.minimumLevel) +
+                                        QStringLiteral(" or above (part)")
+                                  : QStringLiteral("%1 (part)").arg(name);
     }
     const bool main = r.kind == FinderRequirement::MainWeapon;
     const vantor::WeaponEntry* weapon = vantor::weaponById(
@@ -165,7 +166,7 @@ QLayout* FinderLimitsPanel::buildMustCarry() {
     mustCarryLevel->setObjectName(QStringLiteral("FinderMustCarryLevel"));
     mustCarryLevel->setRange(0, 3);
     mustCarryLevel->setSpecialValueText(QStringLiteral("any level"));
-    mustCarryLevel->setPrefix(QStringLiteral("level "));
+    mustCarryLevel->setPrefix(vantor::levelName(QString())); // "Level 2"
     mustCarryLevel->setAccessibleName(QStringLiteral("At least this level"));
     mustCarryLevel->setEnabled(false);
     mustCarryAdd = new QPushButton(QStringLiteral("&Add"), this);
@@ -285,12 +286,10 @@ FinderRequirement FinderLimitsPanel::chosenRequirement() const {
 
 void FinderLimitsPanel::offerWeapons(const vantor::Loadout& loadout,
                                      const std::array<int, 6>& items) {
-    if (items == weaponItems && loadout.MainWeaponListId == mainIds &&
-        loadout.SubWeaponListId == subIds && mustCarrySelect->count() > 0)
+    std::vector<vantor::OfferedWeapon> weapons = vantor::offeredWeapons(loadout, items);
+    if (weapons == offered && mustCarrySelect->count() > 0)
         return;
-    mainIds = loadout.MainWeaponListId;
-    subIds = loadout.SubWeaponListId;
-    weaponItems = items;
+    offered = std::move(weapons);
     fillMustCarryOffer();
 }
 
@@ -304,23 +303,11 @@ void FinderLimitsPanel::fillMustCarryOffer() {
         mustCarrySelect->setItemData(mustCarrySelect->count() - 1, int(r.kind), KindRole);
         mustCarrySelect->setItemData(mustCarrySelect->count() - 1, r.id, IdRole);
     };
-    for (const vantor::WeaponKind kind : {vantor::WeaponKind::Main, vantor::WeaponKind::Sub}) {
-        const bool main = kind == vantor::WeaponKind::Main;
-        const vantor::WeaponColumn& ids = main ? mainIds : subIds;
-        int longest = 0;
-        for (int s = 0; s < 3; ++s)
-            longest = std::max(longest, weaponItems[std::size_t((main ? 0 : 3) + s)]);
-        std::vector<std::uint32_t> listed;
-        for (int item = 0; item < longest && item < vantor::WeaponListRows; ++item) {
-            const vantor::WeaponEntry* w = vantor::weaponById(kind, ids[std::size_t(item)]);
-            if (!w || w->ListText == "Unarmed" ||
-                std::find(listed.begin(), listed.end(), w->Id) != listed.end())
-                continue;
-            listed.push_back(w->Id);
-            add({main ? FinderRequirement::MainWeapon : FinderRequirement::SubWeapon, int(w->Id),
-                 0});
-        }
-    }
+    for (const vantor::OfferedWeapon& w : offered)
+        if (w.entry->Id != 0) // Unarmed
+            add({w.kind == vantor::WeaponKind::Main ? FinderRequirement::MainWeapon
+                                                    : FinderRequirement::SubWeapon,
+                 int(w.entry->Id), 0});
     for (const vantor::OptionalPart& part : vantor::OptionalParts)
         if (part.index > 0)
             add({FinderRequirement::Part, part.index, 0});

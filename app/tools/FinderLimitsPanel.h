@@ -7,6 +7,7 @@
 // then is the finder window's business.
 
 #include "core/Finder.h"
+#include "weapons/WeaponLists.h"
 
 #include <QWidget>
 
@@ -80,10 +81,8 @@ private:
     QSpinBox* coverTo = nullptr;
     QCheckBox* guided = nullptr;
 
-    // What the weapon offer was filled from.
-    vantor::WeaponColumn mainIds{};
-    vantor::WeaponColumn subIds{};
-    std::array<int, 6> weaponItems{};
+    // The weapons the selectors offer, as the catalogue's weapon table lists them.
+    std::vector<vantor::OfferedWeapon> offered;
     // The requirements in the list, in its order.
     std::vector<vantor::FinderRequirement> mustCarry;
 };

@@ -14,7 +14,7 @@ using vantor::WeaponKind;
 namespace {
 
 // Every column but the ranked figure's, whose caption follows the rank.
-constexpr std::array<CatalogueColumn, FinderModel::ColumnCount> FinderColumns = {{
+constexpr std::array<TableColumn, FinderModel::ColumnCount> FinderColumns = {{
     {"Rank", ColumnKind::Figure},
     {"VT", ColumnKind::Text},
     {nullptr, ColumnKind::Figure},
@@ -52,10 +52,8 @@ QString partText(const vantor::PartPick& pick) {
     const vantor::OptionalPart* part = vantor::optionalPart(pick.part);
     if (!part)
         return Unarmed;
-    QString text = vantor::toQString(part->selectorText);
-    if (part->levelled && pick.level >= 0)
-        text += QStringLiteral(" Level %1").arg(pick.level + 1);
-    return text;
+    const QString name = vantor::toQString(part->selectorText);
+    return part->levelled && pick.level >= 0 ? vantor::itemWithLevel(name, pick.level + 1) : name;
 }
 
 // "3 changes: Turn Speed 42.2 (now 37.4); Durability 1,320 (now 1,200)": the
@@ -126,8 +124,8 @@ int FinderModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-CatalogueColumn FinderModel::column(int section) const {
-    CatalogueColumn c = FinderColumns[std::size_t(section)];
+TableColumn FinderModel::column(int section) const {
+    TableColumn c = FinderColumns[std::size_t(section)];
     if (section == FigureColumn)
         c.caption = figureCaption.constData();
     return c;
@@ -142,13 +140,13 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return row.text[c];
     case SortRole:
-        return catalogueSortValue(column(index.column()), row.text[c], row.number[c]);
+        return columnSortValue(column(index.column()), row.text[c], row.number[c]);
     case Qt::ForegroundRole:
         if (index.column() == StatusColumn && row.statusColour.isValid())
             return row.statusColour;
         return {};
     case Qt::TextAlignmentRole:
-        return catalogueAlignment(column(index.column()));
+        return columnAlignment(column(index.column()));
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         return row.description;
@@ -160,5 +158,5 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
 QVariant FinderModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return catalogueHeader(column(section), role);
+    return columnHeader(column(section), role);
 }

@@ -4,10 +4,10 @@
 // best first, with the ranked figure beside the VT (in sight at any width),
 // its items, load, status, and how many selectors and which statistics it
 // changes. Every cell gives SortRole for a sorting proxy
-// (CatalogueProxy), and every row its preview and reason as its tooltip and
+// (SortedTableProxy), and every row its preview and reason as its tooltip and
 // accessible description.
 
-#include "app/tools/CatalogueColumns.h"
+#include "app/tools/TableColumns.h"
 #include "core/Finder.h"
 
 #include <QAbstractTableModel>
@@ -61,7 +61,7 @@ private:
         QString description; // the preview, then why it ranks there
     };
     static Row makeRow(const vantor::FoundLoadout& found, int place);
-    CatalogueColumn column(int section) const;
+    TableColumn column(int section) const;
 
     std::vector<Row> rows;
     QByteArray figureCaption = "Volley Damage";

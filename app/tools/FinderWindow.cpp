@@ -4,10 +4,10 @@
 #include "app/desktop/HandlerGuard.h"
 #include "app/desktop/PlainTableView.h"
 #include "app/desktop/TableText.h"
-#include "app/tools/CatalogueProxy.h"
 #include "app/tools/FinderLimitsPanel.h"
 #include "app/tools/FinderRunner.h"
 #include "app/tools/SortedTable.h"
+#include "app/tools/SortedTableProxy.h"
 #include "model/VtCatalogue.h"
 
 #include <QHBoxLayout>
@@ -41,7 +41,7 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
     setAccessibleName(windowTitle());
     search = new FinderRunner(this);
     model = new FinderModel(this);
-    proxy = new CatalogueProxy(this);
+    proxy = new SortedTableProxy(this);
     proxy->setSourceModel(model);
 
     table = new PlainTableView(this);

@@ -13,7 +13,7 @@
 
 #include <array>
 
-class CatalogueProxy;
+class SortedTableProxy;
 class FinderLimitsPanel;
 class FinderRunner;
 class HandlerGuard;
@@ -65,7 +65,7 @@ private:
     HandlerGuard& guard;
     FinderRunner* search = nullptr;
     FinderModel* model = nullptr;
-    CatalogueProxy* proxy = nullptr;
+    SortedTableProxy* proxy = nullptr;
     QTableView* table = nullptr;
     QLabel* nothingFits = nullptr;
     QPushButton* copyButton = nullptr;

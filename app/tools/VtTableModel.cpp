@@ -2,6 +2,7 @@
 
 #include "core/VtChoice.h"
 #include "factions/Factions.h"
+#include "model/Format.h"
 #include "model/LoadoutDisplay.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
@@ -16,7 +17,7 @@
 namespace {
 
 // The columns of the VT table, in the order of VtTableModel::Column.
-constexpr std::array<CatalogueColumn, VtTableModel::ColumnCount> VtColumns = {{
+constexpr std::array<TableColumn, VtTableModel::ColumnCount> VtColumns = {{
     {"VT", ColumnKind::Text},
     {"Faction", ColumnKind::Text},
     {"Generation", ColumnKind::Figure},
@@ -74,9 +75,9 @@ const std::array<VtRow, vantor::VtCount>& vtRows() {
             row.cells[VtTableModel::FactionColumn] =
                 vantor::toQString(vantor::factionRecord(e.faction).name);
             row.cells[VtTableModel::GenerationColumn] = choice.generation;
-            row.figures[VtTableModel::GenerationColumn] = catalogueNumber(e.generation);
+            row.figures[VtTableModel::GenerationColumn] = vantor::figureValue(e.generation);
             row.cells[VtTableModel::AvailabilityColumn] = l.AvailabilityText;
-            row.figures[VtTableModel::AvailabilityColumn] = catalogueNumber(e.availability);
+            row.figures[VtTableModel::AvailabilityColumn] = vantor::figureValue(e.availability);
             const std::array<double, vantor::RankCount> figures = rankedFigures(l);
             for (int rank = 0; rank < vantor::RankCount; ++rank) {
                 const auto column = std::size_t(VtTableModel::StandardLoadColumn + rank);
@@ -120,7 +121,7 @@ QVariant VtTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return row.cells[column];
     case SortRole:
-        return catalogueSortValue(VtColumns[column], row.cells[column], row.figures[column]);
+        return columnSortValue(VtColumns[column], row.cells[column], row.figures[column]);
     case Qt::ToolTipRole:
         return row.tips[column].isEmpty() ? QVariant() : QVariant(row.tips[column]);
     case Qt::AccessibleDescriptionRole:
@@ -142,7 +143,7 @@ QVariant VtTableModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::TextAlignmentRole:
-        return catalogueAlignment(VtColumns[column]);
+        return columnAlignment(VtColumns[column]);
     default:
         return {};
     }
@@ -151,7 +152,7 @@ QVariant VtTableModel::data(const QModelIndex& index, int role) const {
 QVariant VtTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return catalogueHeader(VtColumns[std::size_t(section)], role);
+    return columnHeader(VtColumns[std::size_t(section)], role);
 }
 
 void VtTableModel::setCurrentVt(int vt) {
@@ -162,4 +163,19 @@ void VtTableModel::setCurrentVt(int vt) {
     for (int row : {was, current})
         if (row >= 0)
             emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void VtTableProxy::setFaction(const QString& f) {
+    if (f == faction)
+        return;
+    faction = f;
+    invalidateFilter();
+}
+
+bool VtTableProxy::filterAcceptsRow(int sourceRow, const QModelIndex& parent) const {
+    return (faction.isEmpty() || sourceModel()
+                                         ->index(sourceRow, VtTableModel::FactionColumn, parent)
+                                         .data()
+                                         .toString() == faction) &&
+           SortedTableProxy::filterAcceptsRow(sourceRow, parent);
 }

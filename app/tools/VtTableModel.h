@@ -1,9 +1,11 @@
 #pragma once
 
 // The catalogue's table of every VT with its own figures, as the Stats view
-// shows them with nothing fitted; the VT in the window is marked.
+// shows them with nothing fitted; the VT in the window is marked. The
+// catalogue shows it sorted, and filtered by name and faction.
 
-#include "app/tools/CatalogueColumns.h"
+#include "app/tools/SortedTableProxy.h"
+#include "app/tools/TableColumns.h"
 
 #include <QAbstractTableModel>
 
@@ -45,4 +47,22 @@ public:
 
 private:
     int current = -1;
+};
+
+// The VT table as the catalogue shows it: sorted and filtered by name as
+// every sorted table is, and filtered by faction too.
+class VtTableProxy : public SortedTableProxy {
+    Q_OBJECT
+
+public:
+    using SortedTableProxy::SortedTableProxy;
+
+    // "" for every faction.
+    void setFaction(const QString& faction);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    QString faction;
 };

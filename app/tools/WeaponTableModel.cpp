@@ -1,8 +1,10 @@
 #include "app/tools/WeaponTableModel.h"
 
+#include "model/Format.h"
 #include "model/Recompute.h"
 #include "model/Text.h"
 #include "model/VtCatalogue.h"
+#include "weapons/WeaponLists.h"
 
 #include <QStringList>
 
@@ -14,7 +16,7 @@ using vantor::WeaponKind;
 namespace {
 
 // The columns of the weapon table, in the order of WeaponTableModel::Column.
-constexpr std::array<CatalogueColumn, WeaponTableModel::ColumnCount> WeaponColumns = {{
+constexpr std::array<TableColumn, WeaponTableModel::ColumnCount> WeaponColumns = {{
     {"Weapon", ColumnKind::Text},
     {"Kind", ColumnKind::Text},
     {"Slots", ColumnKind::Text},
@@ -57,13 +59,13 @@ WeaponTableModel::Cell WeaponTableModel::cell(const Row& r, int column) const {
     case LoadColumn:
         return {QString::number(w.Load), w.Load};
     case DamageColumn:
-        return {vantor::toQString(w.DamageText), catalogueNumber(w.DamageText)};
+        return {vantor::toQString(w.DamageText), vantor::figureValue(w.DamageText)};
     case RangeColumn:
         return {vantor::toQString(w.RangeText), w.MaxRange};
     case AmmunitionColumn:
-        return {vantor::toQString(w.AmmunitionText), catalogueNumber(w.AmmunitionText)};
+        return {vantor::toQString(w.AmmunitionText), vantor::figureValue(w.AmmunitionText)};
     case MagazinesColumn:
-        return {vantor::toQString(w.MagazinesText), catalogueNumber(w.MagazinesText)};
+        return {vantor::toQString(w.MagazinesText), vantor::figureValue(w.MagazinesText)};
     case GuidedColumn:
         return {vantor::toQString(w.GuidedText), {}};
     case TotalIfPickedColumn:
@@ -85,7 +87,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
         return cell(r, column).text;
     case SortRole: {
         const Cell c = cell(r, column);
-        return catalogueSortValue(WeaponColumns[std::size_t(column)], c.text, c.number);
+        return columnSortValue(WeaponColumns[std::size_t(column)], c.text, c.number);
     }
     case Qt::ForegroundRole:
         if (column == StatusIfPickedColumn && r.statusValue != vantor::StatusNone &&
@@ -98,7 +100,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
             return vantor::loadStatusColour(r.statusValue);
         return {};
     case Qt::TextAlignmentRole:
-        return catalogueAlignment(WeaponColumns[std::size_t(column)]);
+        return columnAlignment(WeaponColumns[std::size_t(column)]);
     case Qt::ToolTipRole:
         if (column == WeaponColumn)
             return vantor::weaponItemTip(*r.weapon);
@@ -114,45 +116,30 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
 QVariant WeaponTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return catalogueHeader(WeaponColumns[std::size_t(section)], role);
+    return columnHeader(WeaponColumns[std::size_t(section)], role);
 }
 
 void WeaponTableModel::buildRows(const vantor::Loadout& l) {
     rows.clear();
-    for (WeaponKind kind : {WeaponKind::Main, WeaponKind::Sub}) {
-        const bool main = kind == WeaponKind::Main;
-        const vantor::WeaponColumn& ids = main ? l.MainWeaponListId : l.SubWeaponListId;
-        int longest = 0;
-        for (int s = 0; s < 3; ++s)
-            longest = std::max(longest, offered.items[std::size_t((main ? 0 : 3) + s)]);
-        for (int item = 0; item < longest && item < vantor::WeaponListRows; ++item) {
-            Row row;
-            row.kind = kind;
-            row.item = item;
-            row.weapon = vantor::weaponById(kind, ids[std::size_t(item)]);
-            if (!row.weapon)
+    for (const vantor::OfferedWeapon& weapon : vantor::offeredWeapons(l, offered.items)) {
+        Row row;
+        row.kind = weapon.kind;
+        row.item = weapon.item;
+        row.weapon = weapon.entry;
+        const bool main = weapon.kind == WeaponKind::Main;
+        QStringList slotList;
+        for (int s = 0; s < 3; ++s) {
+            const auto selector = std::size_t((main ? 0 : 3) + s);
+            if (row.item >= offered.items[selector])
                 continue;
-            // A weapon listed twice (a fixed weapon that the list also
-            // offers) is one row, at its first item.
-            bool seen = false;
-            for (const Row& other : rows)
-                seen = seen || (other.kind == kind && other.weapon == row.weapon);
-            if (seen)
+            // A fixed selector holds its weapon; its other items cannot be picked.
+            if (offered.fixed[selector])
                 continue;
-            QStringList slotList;
-            for (int s = 0; s < 3; ++s) {
-                const auto selector = std::size_t((main ? 0 : 3) + s);
-                if (item >= offered.items[selector])
-                    continue;
-                // A fixed selector holds its weapon; its other items cannot be picked.
-                if (offered.fixed[selector])
-                    continue;
-                row.offeredIn[std::size_t(s)] = true;
-                slotList << QString::number(s + 1);
-            }
-            row.slotsText = slotList.join(QStringLiteral(", "));
-            rows.push_back(row);
+            row.offeredIn[std::size_t(s)] = true;
+            slotList << QString::number(s + 1);
         }
+        row.slotsText = slotList.join(QStringLiteral(", "));
+        rows.push_back(row);
     }
     // The fixed weapons: the slots that hold them.
     for (const vantor::FixedMount& mount : vantor::FixedMounts) {

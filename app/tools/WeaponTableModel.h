@@ -4,7 +4,7 @@
 // offer, with the slots that offer it and what picking it into a chosen slot
 // would do.
 
-#include "app/tools/CatalogueColumns.h"
+#include "app/tools/TableColumns.h"
 #include "core/Preview.h"
 #include "model/Loadout.h"
 #include "weapons/WeaponCatalogue.h"

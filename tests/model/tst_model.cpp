@@ -229,6 +229,44 @@ private slots:
         QVERIFY(!d.ranks[RankTurn].band.has_value());
     }
 
+    // Every figure text the window, the catalogue and the finder read back:
+    // the first number, words around it passed over, thousands separated by
+    // commas, decimals after one point.
+    void figureValue_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        QTest::addColumn<double>("value");
+        QTest::newRow("whole") << "1900" << true << 1900.0;
+        QTest::newRow("one decimal") << "37.4" << true << 37.4;
+        QTest::newRow("two decimals") << "20.85" << true << 20.85;
+        QTest::newRow("zero") << "0" << true << 0.0;
+        QTest::newRow("thousands") << "1,200" << true << 1200.0;
+        QTest::newRow("thousands twice, decimals") << "1,234,567.5" << true << 1234567.5;
+        QTest::newRow("percent") << "12.5%" << true << 12.5;
+        QTest::newRow("bonus") << "+ 10%" << true << 10.0;
+        QTest::newRow("unit after") << "1200 m" << true << 1200.0;
+        QTest::newRow("word before") << "Turn 5" << true << 5.0;
+        QTest::newRow("ordinal") << "2nd Gen" << true << 2.0;
+        QTest::newRow("negative") << "-3.5" << true << -3.5;
+        QTest::newRow("band: its near end") << "100-800" << true << 100.0;
+        QTest::newRow("comma before a blank") << "1, 2" << true << 1.0;
+        QTest::newRow("point without decimals") << "12." << true << 12.0;
+        QTest::newRow("second point") << "1.2.3" << true << 1.2;
+        QTest::newRow("N/A") << "N/A" << false << 0.0;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("comma alone") << "," << false << 0.0;
+    }
+    void figureValue() {
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        QFETCH(double, value);
+        const std::optional<double> read = vantor::figureValue(text);
+        QCOMPARE(read.has_value(), number);
+        QCOMPARE(read.value_or(0), value);
+        const std::string utf8 = text.toStdString();
+        QCOMPARE(vantor::figureValue(std::string_view(utf8)), read);
+    }
+
     void textWholePart_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("whole");

@@ -4,8 +4,8 @@
 // writes of a table as shown.
 
 #include "app/desktop/TableText.h"
-#include "app/tools/CatalogueProxy.h"
 #include "app/tools/FinderModel.h"
+#include "app/tools/SortedTableProxy.h"
 #include "app/tools/VtTableModel.h"
 #include "app/tools/WeaponTableModel.h"
 #include "core/Comparison.h"
@@ -145,7 +145,8 @@ void TestCatalogueModels::qtRules() {
     using Tester = QAbstractItemModelTester;
     VtTableModel vts;
     WeaponTableModel weapons;
-    CatalogueProxy vtProxy, weaponProxy;
+    VtTableProxy vtProxy;
+    SortedTableProxy weaponProxy;
     vtProxy.setSourceModel(&vts);
     weaponProxy.setSourceModel(&weapons);
     Tester t1(&vts, Tester::FailureReportingMode::QtTest);
@@ -328,7 +329,7 @@ void TestCatalogueModels::sortOrder() {
     WeaponTableModel weapons;
     if (vt >= 0)
         showWeapons(weapons, vt);
-    CatalogueProxy proxy;
+    SortedTableProxy proxy;
     proxy.setSourceModel(vt >= 0 ? static_cast<QAbstractItemModel*>(&weapons) : &vts);
     proxy.sort(earlierColumn, Qt::DescendingOrder);
     proxy.sort(column, order);
@@ -376,7 +377,7 @@ void TestCatalogueModels::nameFilter() {
     QFETCH(int, rows);
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     VtTableModel vts;
-    CatalogueProxy proxy;
+    SortedTableProxy proxy;
     proxy.setSourceModel(&vts);
     proxy.setNameFilter(text);
     QCOMPARE(proxy.rowCount(), rows);
@@ -493,7 +494,7 @@ void TestCatalogueModels::copyText() {
         nameItem->setData(nameItem->text(), SortRole);
         model.appendRow({nameItem, loadItem});
     }
-    CatalogueProxy proxy;
+    SortedTableProxy proxy;
     proxy.setSourceModel(&model);
     proxy.setNameFilter(filter);
     proxy.sort(sortColumn, order);
@@ -505,7 +506,7 @@ void TestCatalogueModels::copyText() {
 void TestCatalogueModels::finderRules() {
     using Tester = QAbstractItemModelTester;
     FinderModel model;
-    CatalogueProxy proxy;
+    SortedTableProxy proxy;
     proxy.setSourceModel(&model);
     Tester t1(&model, Tester::FailureReportingMode::QtTest);
     Tester t2(&proxy, Tester::FailureReportingMode::QtTest);

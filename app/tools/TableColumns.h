@@ -1,13 +1,13 @@
 #pragma once
 
-// What the catalogue's two tables share: the role a proxy sorts them by and
-// the description of a column, which each model keeps in one table.
+// What the sorted tables of the catalogue and the finder share: the role
+// their proxy sorts them by and the description of a column, which each
+// model keeps in one table.
 
 #include <QString>
 #include <QVariant>
 
 #include <optional>
-#include <string_view>
 
 // The value a cell sorts by: the number a figure column keeps, the text
 // elsewhere, and nothing for a cell without a value ("N/A"), which sorts
@@ -20,19 +20,15 @@ enum class ColumnKind {
     Ranked, // a word for a number (a load status), sorted by that number
 };
 
-struct CatalogueColumn {
+struct TableColumn {
     const char* caption;
     ColumnKind kind;
 };
 
 // The caption, and a tooltip that says how to sort by the column.
-QVariant catalogueHeader(const CatalogueColumn& column, int role);
+QVariant columnHeader(const TableColumn& column, int role);
 // Figures are set to the right; other columns as the view sets text.
-QVariant catalogueAlignment(const CatalogueColumn& column);
+QVariant columnAlignment(const TableColumn& column);
 // What a cell gives for SortRole, from its text and the number it keeps.
-QVariant catalogueSortValue(const CatalogueColumn& column, const QString& text,
-                            std::optional<double> number);
-
-// The number the catalogue data writes in words ("2nd Gen" 2, "Turn 5" 5,
-// "300" 300); nothing for a text without digits ("N/A").
-std::optional<double> catalogueNumber(std::string_view text);
+QVariant columnSortValue(const TableColumn& column, const QString& text,
+                         std::optional<double> number);

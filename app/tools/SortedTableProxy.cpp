@@ -1,21 +1,13 @@
-#include "app/tools/CatalogueProxy.h"
+#include "app/tools/SortedTableProxy.h"
 
-#include "app/tools/CatalogueColumns.h"
-#include "app/tools/VtTableModel.h"
+#include "app/tools/TableColumns.h"
 
-CatalogueProxy::CatalogueProxy(QObject* parent) : QSortFilterProxyModel(parent) {
+SortedTableProxy::SortedTableProxy(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(SortRole);
     setSortCaseSensitivity(Qt::CaseInsensitive);
 }
 
-void CatalogueProxy::setFaction(const QString& f) {
-    if (f == faction)
-        return;
-    faction = f;
-    invalidateFilter();
-}
-
-void CatalogueProxy::setNameFilter(const QString& text) {
+void SortedTableProxy::setNameFilter(const QString& text) {
     if (text == nameFilter)
         return;
     nameFilter = text;
@@ -25,11 +17,7 @@ void CatalogueProxy::setNameFilter(const QString& text) {
 // The name is searched for the text itself: Qt's own filter would build a
 // regular expression of it, which warns on every row for text that is no
 // valid UTF-16 (a lone surrogate) or too long to make a pattern of.
-bool CatalogueProxy::filterAcceptsRow(int sourceRow, const QModelIndex& parent) const {
-    if (!faction.isEmpty() &&
-        sourceModel()->index(sourceRow, VtTableModel::FactionColumn, parent).data().toString() !=
-            faction)
-        return false;
+bool SortedTableProxy::filterAcceptsRow(int sourceRow, const QModelIndex& parent) const {
     return nameFilter.isEmpty() || sourceModel()
                                        ->index(sourceRow, 0, parent)
                                        .data()
@@ -37,7 +25,7 @@ bool CatalogueProxy::filterAcceptsRow(int sourceRow, const QModelIndex& parent) 
                                        .contains(nameFilter, Qt::CaseInsensitive);
 }
 
-bool CatalogueProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+bool SortedTableProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const QVariant a = left.data(SortRole);
     const QVariant b = right.data(SortRole);
     if (a.isValid() != b.isValid()) {
@@ -51,12 +39,12 @@ bool CatalogueProxy::lessThan(const QModelIndex& left, const QModelIndex& right)
         order = a.toDouble() < b.toDouble() ? -1 : b.toDouble() < a.toDouble() ? 1 : 0;
     if (order != 0)
         return order < 0;
-    // Qt keeps equal rows in the order of the sort before; they go in
-    // catalogue order instead. A descending sort asks with the rows swapped.
+    // Qt keeps equal rows in the order of the sort before; they go in the
+    // model's order instead. A descending sort asks with the rows swapped.
     return sortOrder() == Qt::AscendingOrder ? left.row() < right.row() : right.row() < left.row();
 }
 
-QVariant CatalogueProxy::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant SortedTableProxy::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::AccessibleDescriptionRole &&
         section == sortColumn())
         return sortOrder() == Qt::AscendingOrder ? QStringLiteral("Sorted ascending")
