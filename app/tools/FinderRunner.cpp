@@ -26,11 +26,9 @@ void FinderRunner::search(const FinderRequest& request) {
     cancelRunning();
     const quint64 id = ++newest;
     if (request.scope == vantor::FinderScope::ThisVt) {
-        waiting = false;
         emit answered(request, vantor::findLoadouts(request));
         return;
     }
-    waiting = true;
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancelFlag = cancel;
     auto* worker = new QFutureWatcher<FinderAnswer>(this);
@@ -45,7 +43,6 @@ void FinderRunner::search(const FinderRequest& request) {
         const FinderAnswer answer = done.result();
         if (answer.cancelled)
             return;
-        waiting = false;
         emit answered(request, answer);
     });
     worker->setFuture(QtConcurrent::run(

@@ -26,8 +26,6 @@ public:
     ~FinderRunner() override;
 
     void search(const vantor::FinderRequest& request);
-    // A search on a worker thread has not answered yet.
-    bool busy() const { return waiting; }
 
 signals:
     // The answer to the newest request; a direct call for a quick search.
@@ -40,5 +38,4 @@ private:
     // One watcher per search still running, each owned by the runner.
     QList<QFutureWatcher<vantor::FinderAnswer>*> workers;
     quint64 newest = 0;
-    bool waiting = false;
 };
