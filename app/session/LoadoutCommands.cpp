@@ -13,41 +13,41 @@
 #include <QUndoStack>
 #include <QWidget>
 
-LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUndoStack& history)
+LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUndoStack& history,
+                                 const QList<ToolCommand>& tools)
     : QObject(window) {
-    struct Entry {
-        const char* name;
-        const char* text;
-        QList<QKeySequence> keys;
-    };
-    const Entry entries[CommandCount] = {
+    // Undo and Redo follow the stack, the others what they need.
+    QList<ToolCommand> entries = {
         {"UndoAction", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
         {"RedoAction",
          nullptr,
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
-        {"CopyLoadoutAction", "Copy Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
+        {"CopyLoadoutAction",
+         "Copy Loadout",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+         Needs::Vt,
+         true},
         {"CopyLoadoutCodeAction",
          "Copy Loadout Code",
-         {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)}},
-        {"PasteLoadoutAction", "Paste Loadout", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
-        {"CopyPictureAction", "Copy as Picture", {}},
-        {"SavePictureAction", "Save Picture...", {}},
-        {"PinAction", "Pin for Comparison", {QKeySequence(Qt::CTRL | Qt::Key_D)}},
-        {"ShowComparisonAction",
-         "Show Comparison",
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
+         {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)},
+         Needs::Vt},
+        {"PasteLoadoutAction",
+         "Paste Loadout",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+         Needs::ClipboardText},
+        {"CopyPictureAction", "Copy as Picture", {}, Needs::Vt},
+        {"SavePictureAction", "Save Picture...", {}, Needs::Vt},
+        {"PinAction", "Pin for Comparison", {QKeySequence(Qt::CTRL | Qt::Key_D)}, Needs::Vt, true},
+        // Swapping is done from the comparison window or by its keys: in no menu.
         {"SwapAction",
          "Swap with the Pinned Loadout",
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
-        {"BrowseAction", "Browse VTs and Weapons", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
-        {"FindAction", "Find Loadouts", {QKeySequence(Qt::CTRL | Qt::Key_F)}},
-        // The desktop's help key; the window's "F1" button is the MM launch
-        // and has no key of its own.
-        {"GuideAction", "User Guide", QKeySequence::keyBindings(QKeySequence::HelpContents)},
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+         Needs::PinnedLoadout},
     };
+    entries += tools;
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("LoadoutMenu"));
-    for (int i = 0; i < CommandCount; ++i) {
+    for (int i = 0; i < entries.size(); ++i) {
         QAction* action = nullptr;
         if (i == Undo || i == Redo) {
             action =
@@ -61,18 +61,14 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
         action->setShortcuts(entries[i].keys);
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
-        menu->addAction(action);
-        const Command command = Command(i);
-        guard.connect(action, &QAction::triggered, this,
-                      [this, command] { emit triggered(command); });
-        actions[i] = action;
+        if (entries[i].separatorBefore)
+            menu->addSeparator();
+        if (i != Swap)
+            menu->addAction(action);
+        guard.connect(action, &QAction::triggered, this, [this, i] { emit triggered(i); });
+        actions.append(action);
+        needed.append(entries[i].needs);
     }
-    menu->insertSeparator(actions[CopyLoadout]);
-    menu->insertSeparator(actions[Pin]);
-    menu->insertSeparator(actions[Browse]);
-    menu->insertSeparator(actions[Guide]);
-    // Swapping is done from the comparison window or by its keys.
-    menu->removeAction(actions[Swap]);
 
     // Shift+F10 asks for the menu of the control with the focus, as the Menu
     // key does; the desktop turns only the Menu key into that request.
@@ -92,15 +88,15 @@ LoadoutCommands::LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUn
 }
 
 void LoadoutCommands::shareShortcutsWith(QWidget* window) {
-    window->addActions(QList<QAction*>(actions.begin(), actions.end()));
+    window->addActions(actions);
     window->addAction(menuKey);
 }
 
-void LoadoutCommands::setEnabled(Command command, bool enabled) {
+void LoadoutCommands::setEnabled(int command, bool enabled) {
     actions[command]->setEnabled(enabled);
 }
 
-bool LoadoutCommands::isEnabled(Command command) const {
+bool LoadoutCommands::isEnabled(int command) const {
     return actions[command]->isEnabled();
 }
 

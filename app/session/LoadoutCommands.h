@@ -11,7 +11,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include <array>
+#include <QList>
 
 class HandlerGuard;
 class QAction;
@@ -34,20 +34,33 @@ public:
         CopyPicture,
         SavePicture,
         Pin,
-        ShowComparison,
-        Swap,
-        Browse,
-        Find,
-        Guide
+        Swap
     };
-    static constexpr int CommandCount = Guide + 1;
+    // The commands after these open the tool windows, in the order given.
+    static constexpr int FirstToolCommand = Swap + 1;
+
+    // When a command can act.
+    enum class Needs { Nothing, Vt, ClipboardText, PinnedLoadout };
+    // A command that opens a tool window: its action's name, menu text and
+    // keys, when it can act, and whether a separator goes before it in the menu.
+    struct ToolCommand {
+        const char* name;
+        const char* text;
+        QList<QKeySequence> keys;
+        Needs needs = Needs::Nothing;
+        bool separatorBefore = false;
+    };
 
     // Undo and Redo are the stack's own actions: their state and text
     // ("Undo Pick 315-SB") follow it; triggering them is left to the owner.
-    LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUndoStack& history);
+    LoadoutCommands(QWidget* window, HandlerGuard& guard, const QUndoStack& history,
+                    const QList<ToolCommand>& tools);
 
-    void setEnabled(Command command, bool enabled);
-    bool isEnabled(Command command) const;
+    // `command`: a Command, or FirstToolCommand + a tool window's place in the list.
+    int count() const { return int(actions.size()); }
+    Needs needs(int command) const { return needed[command]; }
+    void setEnabled(int command, bool enabled);
+    bool isEnabled(int command) const;
     // Opens the context menu at `globalPos`, without waiting for a choice.
     void showMenu(QPoint globalPos);
     // In the selector's field, undo and redo keys edit the typed text only
@@ -59,7 +72,7 @@ public:
 
 signals:
     void aboutToShowMenu();
-    void triggered(LoadoutCommands::Command command);
+    void triggered(int command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,7 +80,8 @@ protected:
 private:
     bool isUndoOrRedoKey(const QKeyEvent* key) const;
 
-    std::array<QAction*, CommandCount> actions{};
+    QList<QAction*> actions;
+    QList<Needs> needed;
     QAction* menuKey = nullptr; // Shift+F10, in no menu
     QMenu* menu = nullptr;
 };

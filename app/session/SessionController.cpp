@@ -16,9 +16,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_)
+SessionController::SessionController(QWidget* window_, SessionHost& host_, HandlerGuard& guard_,
+                                     const QList<LoadoutCommands::ToolCommand>& tools)
     : QObject(window_), window(window_), host(host_), guard(guard_), history(*this) {
-    loadoutCommands = new LoadoutCommands(window, guard, history.stack());
+    loadoutCommands = new LoadoutCommands(window, guard, history.stack(), tools);
     connect(loadoutCommands, &LoadoutCommands::triggered, this, &SessionController::run);
     connect(loadoutCommands, &LoadoutCommands::aboutToShowMenu, this,
             &SessionController::updateCommands);
@@ -59,7 +60,7 @@ void SessionController::showMenu(QPoint globalPos) {
     loadoutCommands->showMenu(globalPos);
 }
 
-void SessionController::run(LoadoutCommands::Command command) {
+void SessionController::run(int command) {
     switch (command) {
     case LoadoutCommands::Undo:
         history.undo();
@@ -85,38 +86,36 @@ void SessionController::run(LoadoutCommands::Command command) {
     case LoadoutCommands::Pin:
         pin();
         break;
-    case LoadoutCommands::ShowComparison:
-        if (pinnedLoadout)
-            emit comparisonRequested();
-        break;
     case LoadoutCommands::Swap:
         swapWithPinned();
         break;
-    case LoadoutCommands::Browse:
-        emit browseRequested();
-        break;
-    case LoadoutCommands::Find:
-        if (host.vtChosen())
-            emit finderRequested();
-        break;
-    case LoadoutCommands::Guide:
-        emit guideRequested();
+    default:
+        // A tool window's command, which its disabled action may still be
+        // asked for by its key in another window.
+        if (canAct(loadoutCommands->needs(command)))
+            emit toolWindowRequested(command - LoadoutCommands::FirstToolCommand);
         break;
     }
     updateCommands();
 }
 
 void SessionController::updateCommands() {
-    const bool vtChosen = host.vtChosen();
-    loadoutCommands->setEnabled(LoadoutCommands::CopyLoadout, vtChosen);
-    loadoutCommands->setEnabled(LoadoutCommands::CopyLoadoutCode, vtChosen);
-    loadoutCommands->setEnabled(LoadoutCommands::PasteLoadout, clipboardHoldsText);
-    loadoutCommands->setEnabled(LoadoutCommands::CopyPicture, vtChosen);
-    loadoutCommands->setEnabled(LoadoutCommands::SavePicture, vtChosen);
-    loadoutCommands->setEnabled(LoadoutCommands::Pin, vtChosen);
-    loadoutCommands->setEnabled(LoadoutCommands::Find, vtChosen);
-    loadoutCommands->setEnabled(LoadoutCommands::ShowComparison, pinnedLoadout.has_value());
-    loadoutCommands->setEnabled(LoadoutCommands::Swap, pinnedLoadout.has_value());
+    for (int command = LoadoutCommands::CopyLoadout; command < loadoutCommands->count(); ++command)
+        loadoutCommands->setEnabled(command, canAct(loadoutCommands->needs(command)));
+}
+
+bool SessionController::canAct(LoadoutCommands::Needs needs) const {
+    switch (needs) {
+    case LoadoutCommands::Needs::Nothing:
+        return true;
+    case LoadoutCommands::Needs::Vt:
+        return host.vtChosen();
+    case LoadoutCommands::Needs::ClipboardText:
+        return clipboardHoldsText;
+    case LoadoutCommands::Needs::PinnedLoadout:
+        return pinnedLoadout.has_value();
+    }
+    return false;
 }
 
 void SessionController::clipboardChanged() {
@@ -199,12 +198,12 @@ void SessionController::pin() {
     if (!host.vtChosen())
         return;
     setPinned(host.captureState());
-    emit comparisonRequested();
+    emit pinnedLoadoutShown();
 }
 
 void SessionController::pinState(SessionState state) {
     setPinned(std::move(state));
-    emit comparisonRequested();
+    emit pinnedLoadoutShown();
     updateCommands();
 }
 

@@ -65,7 +65,9 @@ class SessionController : public QObject, private HistoryHost {
     Q_OBJECT
 
 public:
-    SessionController(QWidget* window, SessionHost& host, HandlerGuard& guard);
+    // `tools`: the commands that open the tool windows, as the window lists them.
+    SessionController(QWidget* window, SessionHost& host, HandlerGuard& guard,
+                      const QList<LoadoutCommands::ToolCommand>& tools);
 
     // A pick, or typed text, in loadout selector `selector`: one step once
     // it is a pick. Typed text that is not yet a pick is held back.
@@ -88,16 +90,16 @@ public:
     void showMenu(QPoint globalPos);
 
 signals:
-    // The user asked for the catalogue of VTs and weapons, for the loadout
-    // finder, for the comparison (also by pinning a loadout) or for the user
-    // guide: the window shows its tool window.
-    void browseRequested();
-    void finderRequested();
-    void comparisonRequested();
-    void guideRequested();
+    // The user asked for tool window `tool` (its place in the window's list),
+    // by its command, able to act now: the window shows it.
+    void toolWindowRequested(int tool);
+    // A loadout was pinned (or swapped with the pinned one): the window shows
+    // the comparison.
+    void pinnedLoadoutShown();
 
 private:
-    void run(LoadoutCommands::Command command);
+    void run(int command);
+    bool canAct(LoadoutCommands::Needs needs) const;
     void updateCommands();
     void clipboardChanged();
     void copyLoadout();

@@ -25,10 +25,10 @@
 
 #include <algorithm>
 
-CatalogueWindow::CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard)
-    : ToolWindow(mainWindow, QStringLiteral("CatalogueWindow"),
+CatalogueWindow::CatalogueWindow(QWidget* mainWindow, ToolWindowHost& host)
+    : ToolWindow(mainWindow, host, QStringLiteral("CatalogueWindow"),
                  QStringLiteral("Vantor - Catalogue"), LeastSize),
-      guard(guard) {
+      guard(host.handlerGuard()) {
     setAccessibleName(windowTitle());
 
     vtModel = new VtTableModel(this);
@@ -150,6 +150,11 @@ QTableView* CatalogueWindow::makeTable(const char* name, SortedTableProxy* proxy
     return table;
 }
 
+void CatalogueWindow::follow() {
+    showLoadout(host.currentLoadout(), host.pickFacts(),
+                {host.weaponItemCounts(), host.fixedWeaponSlots()});
+}
+
 void CatalogueWindow::showLoadout(const vantor::Loadout& l, const vantor::SelectorFacts& f,
                                   const WeaponTableModel::Selectors& s) {
     loadout = l;
@@ -188,14 +193,14 @@ void CatalogueWindow::pickRow(QTableView* table, const QModelIndex& index) {
     // The row picked is the one the line under the table speaks of.
     table->setCurrentIndex(index);
     if (table == vtTable) {
-        emit vtPicked(vtProxy->mapToSource(index).row());
+        host.pickItem(vantor::Selector::Vt, vtProxy->mapToSource(index).row());
         return;
     }
     const WeaponTableModel::Placement place =
         weaponModel->placement(weaponProxy->mapToSource(index).row());
     setReason(place.reason);
     if (place.pick)
-        emit weaponPicked(place.pick->selector, place.pick->item);
+        host.pickItem(place.pick->selector, place.pick->item);
 }
 
 void CatalogueWindow::describeSort(QTableView* table) {

@@ -22,17 +22,12 @@ class CatalogueWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    // Every action runs inside `guard`, as the main window's do.
-    CatalogueWindow(QWidget* mainWindow, HandlerGuard& guard);
+    CatalogueWindow(QWidget* mainWindow, ToolWindowHost& host);
 
+    void follow() override;
     // The loadout in the main window, what its selectors hold and offer.
     void showLoadout(const vantor::Loadout& loadout, const vantor::SelectorFacts& facts,
                      const WeaponTableModel::Selectors& selectors);
-
-signals:
-    void vtPicked(int vt);
-    // A weapon picked into a weapon selector as item `item`.
-    void weaponPicked(vantor::Selector selector, int item);
 
 protected:
     void prepareFirstShow() override;

@@ -79,9 +79,10 @@ int growthOnceDiffering(const QTableView* table, const std::vector<ComparisonRow
 
 } // namespace
 
-CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
-    : ToolWindow(mainWindow, QStringLiteral("CompareWindow"), QStringLiteral("Vantor - Comparison"),
-                 LeastSize) {
+CompareWindow::CompareWindow(QWidget* mainWindow, ToolWindowHost& host)
+    : ToolWindow(mainWindow, host, QStringLiteral("CompareWindow"),
+                 QStringLiteral("Vantor - Comparison"), LeastSize) {
+    HandlerGuard& guard = host.handlerGuard();
 
     model = new ComparisonModel(this);
     table = new PlainTableView(this);
@@ -108,7 +109,7 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     copyButton = new QPushButton(QStringLiteral("Copy"), this);
     copyButton->setObjectName(QStringLiteral("CompareCopyButton"));
     copyButton->setAccessibleName(QStringLiteral("Copy the comparison"));
-    guard.connect(swapButton, &QPushButton::clicked, this, [this] { emit swapRequested(); });
+    guard.connect(swapButton, &QPushButton::clicked, this, [this] { this->host.swapWithPinned(); });
     guard.connect(copyButton, &QPushButton::clicked, this, [this] { copyTable(); });
 
     auto* buttons = new QHBoxLayout;
@@ -123,6 +124,11 @@ CompareWindow::CompareWindow(QWidget* mainWindow, HandlerGuard& guard)
     setTabOrder(rangeChart, swapButton);
     setTabOrder(swapButton, copyButton);
     table->setFocus();
+}
+
+void CompareWindow::follow() {
+    showRows(host.comparisonRows());
+    showRanges(host.pinnedChart(), host.currentChart());
 }
 
 void CompareWindow::showRows(const std::vector<ComparisonRow>& rows) {

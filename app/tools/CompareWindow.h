@@ -21,18 +21,16 @@ class CompareWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    // Every click runs inside `guard`, as the main window's do.
-    CompareWindow(QWidget* mainWindow, HandlerGuard& guard);
+    CompareWindow(QWidget* mainWindow, ToolWindowHost& host);
 
+    // The rows and the range charts, while the window exists, open or not.
+    void follow() override;
     // Shows the rows at once, whether the window is open or not.
     void showRows(const std::vector<vantor::ComparisonRow>& rows);
     // The range charts of the pinned and the current loadout, drawn on one
     // axis under the table; likewise at once.
     void showRanges(const std::optional<RangeChartPage::State>& pinned,
                     const RangeChartPage::State& current);
-
-signals:
-    void swapRequested();
 
 protected:
     // The first time, sized to the rows it holds (so give it rows first).

@@ -34,10 +34,10 @@ public:
 
 } // namespace
 
-FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
-    : ToolWindow(mainWindow, QStringLiteral("FinderWindow"),
+FinderWindow::FinderWindow(QWidget* mainWindow, ToolWindowHost& host)
+    : ToolWindow(mainWindow, host, QStringLiteral("FinderWindow"),
                  QStringLiteral("Vantor - Loadout Finder"), LeastSize),
-      guard(guard) {
+      guard(host.handlerGuard()) {
     setAccessibleName(windowTitle());
     search = new FinderRunner(this);
     model = new FinderModel(this);
@@ -110,6 +110,10 @@ FinderWindow::FinderWindow(QWidget* mainWindow, HandlerGuard& guard)
 }
 
 FinderWindow::~FinderWindow() = default;
+
+void FinderWindow::follow() {
+    showLoadout(host.currentPicks(), host.currentLoadout(), host.weaponItemCounts());
+}
 
 void FinderWindow::showLoadout(const vantor::LoadoutPicks& p, const vantor::Loadout& l,
                                const std::array<int, 6>& items) {
@@ -202,7 +206,7 @@ void FinderWindow::pickRow(const QModelIndex& index) {
     // The pick searches again and replaces the rows: the picks are copied first.
     const vantor::LoadoutPicks chosen = found->picks;
     pickedHere = true;
-    emit loadoutPicked(chosen);
+    host.pickLoadout(chosen);
 }
 
 void FinderWindow::pinRow(const QModelIndex& index) {
@@ -210,7 +214,7 @@ void FinderWindow::pinRow(const QModelIndex& index) {
     if (!found)
         return;
     const vantor::LoadoutPicks chosen = found->picks;
-    emit loadoutPinned(chosen);
+    host.pinLoadout(chosen);
 }
 
 void FinderWindow::copyTable() {

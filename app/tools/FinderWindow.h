@@ -25,10 +25,10 @@ class FinderWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    // Every action runs inside `guard`, as the main window's do.
-    FinderWindow(QWidget* mainWindow, HandlerGuard& guard);
+    FinderWindow(QWidget* mainWindow, ToolWindowHost& host);
     ~FinderWindow() override;
 
+    void follow() override;
     // The loadout in the main window as its selectors hold it, its record,
     // and how many items each weapon selector offers (MW1..MW3, SW1..SW3).
     // Searches again where that changes what is asked.
@@ -38,10 +38,6 @@ public:
     vantor::FinderRequest request() const;
 
 signals:
-    // Put this loadout into the main window, as one step.
-    void loadoutPicked(const vantor::LoadoutPicks& picks);
-    // Pin this loadout for the comparison, leaving the main window as it is.
-    void loadoutPinned(const vantor::LoadoutPicks& picks);
     // The table shows the answer to a new request.
     void answerShown();
 

@@ -33,9 +33,9 @@ private:
 
 } // namespace
 
-GuideWindow::GuideWindow(QWidget* mainWindow)
-    : ToolWindow(mainWindow, QStringLiteral("GuideWindow"), QStringLiteral("Vantor - User Guide"),
-                 LeastSize) {
+GuideWindow::GuideWindow(QWidget* mainWindow, ToolWindowHost& host)
+    : ToolWindow(mainWindow, host, QStringLiteral("GuideWindow"),
+                 QStringLiteral("Vantor - User Guide"), LeastSize) {
     browser = new GuideBrowser(this, [this] { describeFocusedLink(); });
     browser->setObjectName(QStringLiteral("GuideBrowser"));
     browser->setAccessibleName(QStringLiteral("User Guide"));

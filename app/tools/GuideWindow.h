@@ -17,7 +17,7 @@ class GuideWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    explicit GuideWindow(QWidget* mainWindow);
+    GuideWindow(QWidget* mainWindow, ToolWindowHost& host);
 
     // The guide's first page, its contents.
     static QUrl startPage();

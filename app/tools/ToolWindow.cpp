@@ -5,9 +5,9 @@
 #include <QAction>
 #include <QKeyEvent>
 
-ToolWindow::ToolWindow(QWidget* mainWindow, const QString& name, const QString& title,
-                       QSize leastSize)
-    : QWidget(mainWindow, Qt::Tool), least(leastSize) {
+ToolWindow::ToolWindow(QWidget* mainWindow, ToolWindowHost& host_, const QString& name,
+                       const QString& title, QSize leastSize)
+    : QWidget(mainWindow, Qt::Tool), host(host_), least(leastSize) {
     setObjectName(name);
     setWindowTitle(title);
     // F6 gives the keyboard back to the main window, with the focus where it
@@ -26,6 +26,7 @@ ToolWindow::ToolWindow(QWidget* mainWindow, const QString& name, const QString& 
 }
 
 void ToolWindow::present() {
+    follow();
     aboutToPresent();
     if (!placed) {
         prepareFirstShow();

@@ -6,8 +6,11 @@
 // after that it stays where the user puts it; Escape closes it, F6 gives the
 // keyboard back to the main window and leaves it open, and asking for it again
 // brings it to the front. A new tool window derives from this class, gives its
-// title and the size below which its content scrolls, and fills in the hooks
-// it needs; TVantor creates it.
+// title and the size below which its content scrolls, fills in the hooks it
+// needs, and is listed with its command in ToolWindows.cpp, which the main
+// window makes its menu entries, shortcuts and windows from.
+
+#include "app/tools/ToolWindowHost.h"
 
 #include <QSize>
 #include <QWidget>
@@ -18,13 +21,20 @@ class ToolWindow : public QWidget {
 public:
     // The tool window `name` (its object name) of `mainWindow`, titled
     // `title`; smaller than `leastSize`, on a small screen, its content
-    // scrolls.
-    ToolWindow(QWidget* mainWindow, const QString& name, const QString& title, QSize leastSize);
+    // scrolls. What it shows and asks for goes through `host`.
+    ToolWindow(QWidget* mainWindow, ToolWindowHost& host, const QString& name, const QString& title,
+               QSize leastSize);
 
-    // Shows the window with the keyboard and brings it to the front.
+    // Shows the window with the keyboard and brings it to the front, showing
+    // the main window's loadout as it is now.
     void present();
+    // Shows what the main window shows now: called before the window opens,
+    // and after each step of the user's while it is open.
+    virtual void follow() {}
 
 protected:
+    ToolWindowHost& host;
+
     // Before the window shows, each time (the guide opens its first page).
     virtual void aboutToPresent() {}
     // Before it first shows, to give it the size its content wants.

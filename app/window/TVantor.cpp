@@ -4,6 +4,7 @@
 #include "app/desktop/Accessibility.h"
 #include "app/desktop/Paths.h"
 #include "app/desktop/ToolWindowPlacement.h"
+#include "app/tools/ToolWindows.h"
 #include "reports/Reports.h"
 #include "reports/WebAddresses.h"
 
@@ -20,9 +21,7 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
       guard([this](const QString& message) { platform->showError(this, message); },
             [this] {
                 selection->settle();
-                refreshComparison();
-                updateCatalogue();
-                updateFinder();
+                followToolWindows();
             }) {
     setObjectName(QStringLiteral("TVantor"));
     setWindowTitle(QStringLiteral("Vantor"));
@@ -74,7 +73,7 @@ void TVantor::buildAreas() {
     };
     chart = new RangeChartPage(bottomLeftPanel, bottomPanel, guard, loadChart, this);
     reports = new ReportPages(bottomLeftPanel, bottomPanel, guard, this);
-    session = new SessionController(this, *this, guard);
+    session = new SessionController(this, *this, guard, toolWindowCommands());
 }
 
 // Tab moves through the window as it reads: the title row, the selection
@@ -118,10 +117,12 @@ void TVantor::connectAreas() {
             [this] { session->step(QStringLiteral("Launch MM"), [this] { F1ButtonClick(); }); });
     selection->routeKeysThrough(
         [this](QComboBox* selector) { session->commands().routeSelectorKeys(selector); });
-    connect(session, &SessionController::browseRequested, this, &TVantor::BrowseCatalogue);
-    connect(session, &SessionController::finderRequested, this, &TVantor::showFinder);
-    connect(session, &SessionController::comparisonRequested, this, &TVantor::showComparison);
-    connect(session, &SessionController::guideRequested, this, &TVantor::showGuide);
+    connect(session, &SessionController::toolWindowRequested, this, &TVantor::openToolWindow);
+    connect(session, &SessionController::pinnedLoadoutShown, this, [this] {
+        for (int kind = 0; kind < toolWindowKinds().size(); ++kind)
+            if (toolWindowKinds()[kind].opensWhenPinned)
+                openToolWindow(kind);
+    });
 
     connect(reports, &ReportPages::htmlGenerateClicked, this, &TVantor::HtmlGenerateButtonClick);
     connect(reports, &ReportPages::launchClicked, this, &TVantor::SpeedButton6Click);

@@ -11,20 +11,20 @@
 #include "app/desktop/Platform.h"
 #include "app/session/SessionController.h"
 #include "app/session/SessionState.h"
+#include "app/tools/ToolWindowHost.h"
 #include "model/Loadout.h"
 #include "weapons/WeaponCatalogue.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
-class CatalogueWindow;
-class CompareWindow;
-class FinderWindow;
-class GuideWindow;
 class QFrame;
+class ToolWindow;
 
-class TVantor : public QWidget, private SessionHost {
+// The tool windows reach the window as their host (ToolWindowHost).
+class TVantor : public QWidget, private SessionHost, public ToolWindowHost {
     Q_OBJECT
 
 public:
@@ -87,22 +87,27 @@ private:
     void FTSelectChange();
     // What each item of an open list would do if picked now.
     void showPreviews(vantor::Selector selector);
-    // The catalogue of VTs and weapons: opened on request, and following
-    // the loadout only while open.
-    void BrowseCatalogue();
-    void updateCatalogue();
+    // The tool windows (app/tools/ToolWindows.h): each made the first time
+    // its command asks for it, and following every step while it is open.
+    void openToolWindow(int kind);
+    void followToolWindows();
     void pickFromCatalogue(vantor::Selector selector, int item);
-    // The comparison of the pinned loadout with the current one: opened on
-    // request (and by pinning), and following every change while it exists.
-    void showComparison();
-    void refreshComparison();
-    // The loadout finder: opened on request, searching again at every
-    // change of the loadout while open.
-    void showFinder();
-    void updateFinder();
     void pickFoundLoadout(const vantor::LoadoutPicks& picks);
     void pinFoundLoadout(const vantor::LoadoutPicks& picks);
-    void showGuide();
+
+    // What the tool windows see of the window and ask of it.
+    HandlerGuard& handlerGuard() override { return guard; }
+    vantor::LoadoutPicks currentPicks() const override;
+    vantor::SelectorFacts pickFacts() const override;
+    std::array<int, 6> weaponItemCounts() const override;
+    std::array<bool, 6> fixedWeaponSlots() const override;
+    std::vector<vantor::ComparisonRow> comparisonRows() const override;
+    std::optional<RangeChartPage::State> pinnedChart() const override;
+    RangeChartPage::State currentChart() const override;
+    void pickItem(vantor::Selector selector, int item) override;
+    void pickLoadout(const vantor::LoadoutPicks& picks) override;
+    void pinLoadout(const vantor::LoadoutPicks& picks) override;
+    void swapWithPinned() override;
 
     // What the session around the loadout needs of the window.
     SessionState stateBeforeInput() const override;
@@ -144,9 +149,7 @@ private:
     RangeChartPage* chart = nullptr;
     ReportPages* reports = nullptr;
     SessionController* session = nullptr;
-    // The tool windows, each built when first asked for.
-    CatalogueWindow* catalogue = nullptr;
-    CompareWindow* compare = nullptr;
-    FinderWindow* finder = nullptr;
-    GuideWindow* guide = nullptr;
+    // The tool windows, in the order of their list; each null until first
+    // asked for.
+    QList<QPointer<ToolWindow>> toolWindows;
 };

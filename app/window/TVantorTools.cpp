@@ -1,67 +1,73 @@
-// The tool windows beside the main window: each is made the first time it is
-// asked for, shows the loadout as it is, and follows it from then on; what
-// the user picks in one reaches the window as the pick of that item would.
+// The tool windows beside the main window: each is made the first time its
+// command asks for it, shows the loadout as it is, and follows it from then
+// on; what the user asks for in one reaches the window as the user would make
+// it here, as one step.
 
 #include "app/window/TVantor.h"
 
-#include "app/tools/CatalogueWindow.h"
-#include "app/tools/CompareWindow.h"
-#include "app/tools/FinderWindow.h"
-#include "app/tools/GuideWindow.h"
-#include "core/Preview.h"
-#include "reports/LoadoutCode.h"
+#include "app/tools/ToolWindow.h"
+#include "app/tools/ToolWindows.h"
 
-void TVantor::BrowseCatalogue() {
-    if (!catalogue) {
-        catalogue = new CatalogueWindow(this, guard);
-        session->commands().shareShortcutsWith(catalogue);
-        connect(catalogue, &CatalogueWindow::vtPicked, this, [this](int vt) {
-            guard.run([this, vt] { pickFromCatalogue(vantor::Selector::Vt, vt); });
-        });
-        connect(catalogue, &CatalogueWindow::weaponPicked, this,
-                [this](vantor::Selector selector, int item) {
-                    guard.run([this, selector, item] { pickFromCatalogue(selector, item); });
-                });
+void TVantor::openToolWindow(int kind) {
+    if (toolWindows.size() < toolWindowKinds().size())
+        toolWindows.resize(toolWindowKinds().size());
+    QPointer<ToolWindow>& window = toolWindows[kind];
+    if (!window) {
+        window = toolWindowKinds()[kind].make(this, *this);
+        session->commands().shareShortcutsWith(window);
     }
-    // Shown as it is now before it opens; from then on it follows every step.
-    catalogue->showLoadout(loadout, selection->pickFacts(),
-                           {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
-    catalogue->present();
+    window->present();
 }
 
-void TVantor::showComparison() {
-    if (!compare) {
-        compare = new CompareWindow(this, guard);
-        session->commands().shareShortcutsWith(compare);
-        connect(compare, &CompareWindow::swapRequested, session, &SessionController::swap);
-    }
-    refreshComparison();
-    compare->present();
+void TVantor::followToolWindows() {
+    for (ToolWindow* window : std::as_const(toolWindows))
+        if (window && window->isVisible())
+            window->follow();
 }
 
-void TVantor::refreshComparison() {
-    if (!compare)
-        return;
-    compare->showRows(session->comparisonRows());
+vantor::LoadoutPicks TVantor::currentPicks() const {
+    return selection->currentPicks();
+}
+
+vantor::SelectorFacts TVantor::pickFacts() const {
+    return selection->pickFacts();
+}
+
+std::array<int, 6> TVantor::weaponItemCounts() const {
+    return selection->weaponItemCounts();
+}
+
+std::array<bool, 6> TVantor::fixedWeaponSlots() const {
+    return selection->fixedWeaponSlots();
+}
+
+std::vector<vantor::ComparisonRow> TVantor::comparisonRows() const {
+    return session->comparisonRows();
+}
+
+std::optional<RangeChartPage::State> TVantor::pinnedChart() const {
     const std::optional<SessionState>& pinned = session->pinnedState();
-    compare->showRanges(pinned ? std::optional(pinned->chart) : std::nullopt, chart->state());
+    return pinned ? std::optional(pinned->chart) : std::nullopt;
 }
 
-void TVantor::showFinder() {
-    if (!finder) {
-        finder = new FinderWindow(this, guard);
-        session->commands().shareShortcutsWith(finder);
-        connect(finder, &FinderWindow::loadoutPicked, this, &TVantor::pickFoundLoadout);
-        connect(finder, &FinderWindow::loadoutPinned, this, &TVantor::pinFoundLoadout);
-    }
-    // It opens with the answer for the loadout as it is now.
-    finder->showLoadout(selection->currentPicks(), loadout, selection->weaponItemCounts());
-    finder->present();
+RangeChartPage::State TVantor::currentChart() const {
+    return chart->state();
 }
 
-void TVantor::updateFinder() {
-    if (finder && finder->isVisible())
-        finder->showLoadout(selection->currentPicks(), loadout, selection->weaponItemCounts());
+void TVantor::pickItem(vantor::Selector selector, int item) {
+    guard.run([this, selector, item] { pickFromCatalogue(selector, item); });
+}
+
+void TVantor::pickLoadout(const vantor::LoadoutPicks& picks) {
+    guard.run([this, &picks] { pickFoundLoadout(picks); });
+}
+
+void TVantor::pinLoadout(const vantor::LoadoutPicks& picks) {
+    guard.run([this, &picks] { pinFoundLoadout(picks); });
+}
+
+void TVantor::swapWithPinned() {
+    guard.run([this] { session->swap(); });
 }
 
 void TVantor::pickFoundLoadout(const vantor::LoadoutPicks& picks) {
@@ -76,18 +82,6 @@ void TVantor::pinFoundLoadout(const vantor::LoadoutPicks& picks) {
     SessionState found = captureState();
     restoreState(before);
     session->pinState(std::move(found));
-}
-
-void TVantor::showGuide() {
-    if (!guide)
-        guide = new GuideWindow(this);
-    guide->present();
-}
-
-void TVantor::updateCatalogue() {
-    if (catalogue && catalogue->isVisible())
-        catalogue->showLoadout(loadout, selection->pickFacts(),
-                               {selection->weaponItemCounts(), selection->fixedWeaponSlots()});
 }
 
 // A pick from the catalogue is the pick of that item in its selector, as one

@@ -1296,7 +1296,8 @@ void TestCommands::userGuideLinksResolve() {
                      qPrintable(page + QStringLiteral(" not in the contents")));
 
     // The browser shows the pictures of a page, from the resources.
-    GuideWindow guide(nullptr);
+    const Window w;
+    GuideWindow guide(nullptr, *w.window);
     auto* browser = guide.findChild<QTextBrowser*>(QStringLiteral("GuideBrowser"));
     QVERIFY(guide.openPage(QUrl(QStringLiteral("qrc:/guide/figures.md"))));
     const QVariant picture = browser->document()->resource(
@@ -1343,7 +1344,8 @@ void TestCommands::guideFollowsOnlyItsOwnPages() {
     QFETCH(QString, link);
     QFETCH(bool, inGuide);
     QFETCH(QString, followed);
-    GuideWindow guide(nullptr);
+    const Window w;
+    GuideWindow guide(nullptr, *w.window);
     auto* browser = guide.findChild<QTextBrowser*>(QStringLiteral("GuideBrowser"));
     QVERIFY(guide.openPage(QUrl(QStringLiteral("qrc:/guide/shortcuts.md"))));
     const QUrl target = browser->source().resolved(QUrl(link));

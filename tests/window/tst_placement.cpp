@@ -341,8 +341,7 @@ private slots:
     void sizedWhateverTheOrder() {
         Window w;
         w.chooseVt(QStringLiteral("Colt"));
-        HandlerGuard guard([](const QString&) {}, [] {});
-        CompareWindow early(w.window.get(), guard);
+        CompareWindow early(w.window.get(), *w.window);
         early.present();
         const QSize empty = early.size();
         early.showRows(
