@@ -60,6 +60,8 @@ public:
     void setState(const State& state, const std::function<QPixmap(int vt)>& pictureOf);
 
     QList<QWidget*> tabOrder() const;
+    // The load status, which tool windows leave in sight.
+    QWidget* statusLabel() const { return status; }
 
 private:
     void buildLoadoutGroup(QWidget* parent);

@@ -256,7 +256,6 @@ QList<QRect> placeToolWindowFirst(const ToolWindowRoom& room, const ToolWindowSi
 
 namespace {
 
-const char* const KeptInSightProperty = "vantorKeptInSight";
 // Where the program last put a tool window, at which sizes it placed it, and
 // when it first did: {top left, size, wanted, least, narrowest, smallest,
 // order}. The window's own corner and size, as the frame the system gives it
@@ -300,22 +299,16 @@ QSize frameAround(const QWidget* tool) {
     return framed->frameGeometry().size() - framed->geometry().size();
 }
 
-void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widgets) {
-    QStringList names;
-    for (const QWidget* w : widgets)
-        names << w->objectName();
-    mainWindow->setProperty(KeptInSightProperty, names);
-}
-
-void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks) {
+void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks,
+                               const QList<QWidget*>& keptInSight) {
     QWidget* main = tool->parentWidget();
     if (!main || !main->screen())
         return;
     ToolWindowRoom room;
     room.screen = main->screen()->availableGeometry();
     room.mainFrame = main->frameGeometry();
-    for (const QString& name : main->property(KeptInSightProperty).toStringList())
-        if (const auto* w = main->findChild<QWidget*>(name); w && w->isVisible())
+    for (const QWidget* w : keptInSight)
+        if (w && w->isVisible())
             room.keptInSight << globalRect(w);
     // The others as the program placed them, in their order, can give way.
     std::vector<std::tuple<int, QWidget*, ToolWindowSizes>> movable;

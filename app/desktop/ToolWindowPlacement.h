@@ -76,15 +76,14 @@ QRect keptOnScreen(const QRect& frame, const QRect& screen);
 // to its size: its own once it has one, before that the main window's.
 QSize frameAround(const QWidget* tool);
 
-// Names the widgets of `mainWindow` that no tool window may cover.
-void keepInSightOfToolWindows(QWidget* mainWindow, const QList<QWidget*>& widgets);
-
 // Places `tool`, a window whose parent is the main window, by the rules above
 // among the program's other visible windows, at the size its content would
 // like, no smaller than `least` (both without the frame) unless `shrinks`: then
 // as narrow as half of it beside the main window, and as small as its layout
 // allows where only that keeps the main window's selection column and load
-// status clear. A window that does not shrink is placed first where the tool
+// status clear (`keptInSight`, the widgets of the main window no tool window
+// may cover). A window that does not shrink is placed first where the tool
 // windows the user has not moved must give way. Called before the window
 // first shows: after that it stays where the user puts it.
-void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks);
+void placeToolWindowBesideMain(QWidget* tool, QSize least, bool shrinks,
+                               const QList<QWidget*>& keptInSight);

@@ -40,7 +40,7 @@ void ToolWindow::present() {
 }
 
 void ToolWindow::placeAgain() {
-    placeToolWindowBesideMain(this, least, shrinks);
+    placeToolWindowBesideMain(this, least, shrinks, host.keptInSight());
 }
 
 void ToolWindow::holdLeastSize(QSize size) {

@@ -11,17 +11,23 @@
 #include "model/Loadout.h"
 #include "reports/LoadoutText.h"
 
+#include <QList>
+
 #include <array>
 #include <optional>
 #include <vector>
 
 class HandlerGuard;
+class QWidget;
 
 class ToolWindowHost {
 public:
     // Every action of a tool window runs inside this guard, as the main
     // window's do.
     virtual HandlerGuard& handlerGuard() = 0;
+    // The parts of the main window no tool window may cover: its selection
+    // column and its load status.
+    virtual QList<QWidget*> keptInSight() const = 0;
 
     // The loadout as the main window shows it, what its selectors hold and
     // offer, and which weapon slots are fixed.

@@ -27,9 +27,6 @@ TVantor::TVantor(QWidget* parent, std::unique_ptr<Platform> platform_)
     setWindowTitle(QStringLiteral("Vantor"));
     installVantorAccessibility();
     buildAreas();
-    // Tool windows leave the selection column and the load status in sight.
-    keepInSightOfToolWindows(this, {findChild<QWidget*>(QStringLiteral("LeftPanel")),
-                                    findChild<QWidget*>(QStringLiteral("Label9"))});
     setKeyboardOrder();
     // The width is locked for good; the height follows the advanced area.
     setFixedWidth(ClientWidth);
@@ -50,6 +47,7 @@ void TVantor::buildAreas() {
     auto* topPanel =
         makePanel(mainPanel, "TopPanel", "Selection and results", QRect(0, 0, ClientWidth, 290));
     auto* leftPanel = makePanel(topPanel, "LeftPanel", "Selection", QRect(0, 0, 437, 290));
+    selectionColumn = leftPanel;
     auto* rightPanel = makePanel(topPanel, "RightPanel", "Results", QRect(437, 0, 267, 290));
     middlePanel =
         makePanel(mainPanel, "MiddlePanel", "Page buttons", QRect(0, 290, ClientWidth, 44));

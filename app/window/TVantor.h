@@ -97,6 +97,7 @@ private:
 
     // What the tool windows see of the window and ask of it.
     HandlerGuard& handlerGuard() override { return guard; }
+    QList<QWidget*> keptInSight() const override;
     vantor::LoadoutPicks currentPicks() const override;
     vantor::SelectorFacts pickFacts() const override;
     std::array<int, 6> weaponItemCounts() const override;
@@ -140,6 +141,7 @@ private:
     bool hiddenAreasBuilt = false;
     bool firstPaintSeen = false;
 
+    QFrame* selectionColumn = nullptr;
     QFrame* middlePanel = nullptr; // the page buttons
     QFrame* bottomPanel = nullptr; // the pages
     Navigation* navigation = nullptr;

@@ -25,6 +25,11 @@ void TVantor::followToolWindows() {
             window->follow();
 }
 
+// Tool windows leave the selection column and the load status in sight.
+QList<QWidget*> TVantor::keptInSight() const {
+    return {selectionColumn, views->statusLabel()};
+}
+
 vantor::LoadoutPicks TVantor::currentPicks() const {
     return selection->currentPicks();
 }
