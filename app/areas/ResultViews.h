@@ -61,7 +61,7 @@ public:
 
     QList<QWidget*> tabOrder() const;
     // The load status, which tool windows leave in sight.
-    QWidget* statusLabel() const { return status; }
+    QLabel* statusLabel() const { return status; }
 
 private:
     void buildLoadoutGroup(QWidget* parent);

@@ -8,6 +8,8 @@
 #include "app/tools/ToolWindow.h"
 #include "app/tools/ToolWindows.h"
 
+#include <QLabel>
+
 void TVantor::openToolWindow(int kind) {
     if (toolWindows.size() < toolWindowKinds().size())
         toolWindows.resize(toolWindowKinds().size());
