@@ -4,8 +4,9 @@
 #   scripts/windows-zip.sh <build folder> <version> <Qt for Windows> <DLL folders, ":" between>
 # One folder, vantor-<version>-windows-x64, holding vantor.exe, exactly the
 # DLLs it needs (scripts/windows-deploy.sh), Qt's windows platform plug-in
-# and JPEG reader, the pictures, the user guide, a read-me for players and
-# the licences. Fails when a DLL is missing or a path of this machine is
+# (the program reads only BMP and PNG pictures, which Qt reads without a
+# plug-in), the pictures, the user guide, a read-me for players and the
+# licences. Fails when a DLL is missing or a path of this machine is
 # written in any file.
 set -euo pipefail
 
@@ -17,7 +18,7 @@ zip=$build/$name.zip
 strip=${VANTOR_STRIP:-x86_64-w64-mingw32-strip}
 
 rm -rf "$build/zip" "$zip"
-mkdir -p "$stage"/{platforms,imageformats,Html,guide/images,licenses}
+mkdir -p "$stage"/{platforms,Html,guide/images,licenses}
 "$strip" -o "$stage/vantor.exe" "$build/bin/vantor.exe"
 cp -r "$build/bin/Images" "$stage/"
 cp -r "$build/bin/Html/Images" "$stage/Html/"
@@ -25,11 +26,10 @@ cp "$source_dir"/docs/guide/*.md "$stage/guide/"
 cp "$source_dir"/docs/guide/images/*.png "$stage/guide/images/"
 cp "$build/generated/windows/README.txt" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
-cp "$qt/plugins/imageformats/qjpeg.dll" "$stage/imageformats/"
 
 echo "DLLs of $name:"
 bash "$source_dir/scripts/windows-deploy.sh" "$stage" "$dlls" \
-    vantor.exe platforms/qwindows.dll imageformats/qjpeg.dll
+    vantor.exe platforms/qwindows.dll
 
 # Debian's MinGW run-time DLLs carry their debugging information (libstdc++
 # is 23 MB with it, 2 MB without); Qt's were stripped as installed.
@@ -46,10 +46,10 @@ cat >"$stage/licenses/README.txt" <<EOF
 Vantor for Windows uses these libraries, each linked dynamically, in the
 DLLs beside vantor.exe:
 
-- Qt $qt_source (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll, platforms\\qwindows.dll,
-  imageformats\\qjpeg.dll), under the GNU Lesser General Public License
+- Qt $qt_source (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and
+  platforms\\qwindows.dll), under the GNU Lesser General Public License
   version 3 (LGPL-3.0-only.txt, which builds on GPL-3.0-only.txt), with the
-  libraries bundled in it (zlib, libpng, libjpeg, PCRE2, HarfBuzz, FreeType,
+  libraries bundled in it (zlib, libpng, PCRE2, HarfBuzz, FreeType,
   double-conversion and others) under the licences that
   qtbase-copyright.txt lists file by file. It was built unchanged from
   Debian's source package qt6-base $qt_source, which is at
