@@ -9,6 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/roots.sh
+source scripts/window-checks.sh
 [ $# -ge 1 ] || { echo "Usage: $0 <vantor_….deb> [suite...]"; exit 2; }
 deb=$(realpath "$1")
 shift
@@ -100,35 +101,19 @@ check_program() {
     wanted=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
     [ -n "$class" ] && [ "$class" = "$wanted" ] ||
         fail "window class '$class', desktop entry StartupWMClass '$wanted'"
-    # The VT selector (its text field at 32, 64), then the Image view button.
-    xdotool mousemove --window "$w" 100 74 click 1
-    sleep 0.5
-    xdotool key ctrl+a
-    xdotool type --delay 30 "$vt"
-    sleep 0.5
-    xdotool mousemove --window "$w" 667 20 click 1
-    sleep 1
-    import -window "$w" "$work/window.png"
-    convert "$work/window.png" -crop 248x242+442+45 +repage "$work/shown.png"
+    vantor_shown_vt_picture "$w" "$vt" "$work/shown.png" "$work/window.png"
     local differ
     differ=$(compare -metric AE "$work/shown.png" "$root/$picture" null: 2>&1) || true
     if [ "$differ" != 0 ]; then
         cp "$work/window.png" "$VANTOR_ROOTS/$suite-window.png"
         fail "the window does not show $picture ($differ pixels differ; see $VANTOR_ROOTS/$suite-window.png)"
     fi
-    /usr/bin/python3 scripts/close-window.py "$w"
-    local code=""
-    # Up to 30 s: CI runs this beside a build that keeps both cores busy.
-    for _ in $(seq 300); do
-        kill -0 "$app_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$app_pid" 2>/dev/null; then
+    vantor_close_and_wait "$w" "$app_pid"
+    local code=$VANTOR_EXIT
+    if [ "$code" = running ]; then
         cat "$work/out"
         fail "the program did not end within 30 s of its window being closed"
     fi
-    code=0
-    wait "$app_pid" || code=$?
     app_pid=""
     [ "$code" -eq 0 ] || { cat "$work/out"; fail "the program ended with $code"; }
     if [ -s "$work/out" ]; then

@@ -12,6 +12,7 @@
 #   scripts/windows-smoke.sh <vantor-…-windows-x64.zip> <Linux vantor>
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/window-checks.sh
 zip=$(realpath "$1")
 linux=$(realpath "$2")
 wine=${VANTOR_WINE:-/usr/lib/wine/wine64}
@@ -71,28 +72,13 @@ echo "vantor.exe under Wine: window after $((($(date +%s%N) - start) / 1000000))
 size=$(xdotool getwindowgeometry "$w" | sed -n 's/^ *Geometry: //p')
 [ "$size" = "$linux_size" ] || fail "the window is $size pixels, on Linux $linux_size"
 
-xdotool mousemove --window "$w" 100 74 click 1
-sleep 0.5
-xdotool key ctrl+a
-xdotool type --delay 30 "$vt"
-sleep 0.5
-# The Image view button.
-xdotool mousemove --window "$w" 667 20 click 1
-sleep 1
-import -window "$w" "$work/windows-window.png"
-convert "$work/windows-window.png" -crop 248x242+442+45 +repage "$work/shown.png"
+vantor_shown_vt_picture "$w" "$vt" "$work/shown.png" "$work/windows-window.png"
 differ=$(compare -metric AE "$work/shown.png" "$(dirname "$program")/$picture" null: 2>&1) || true
 [ "$differ" = 0 ] || fail "the window does not show $picture ($differ pixels differ)"
 
-/usr/bin/python3 scripts/close-window.py "$w"
-for _ in $(seq 300); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "vantor.exe did not end within 30 s of its window being closed"
-code=0
-wait "$app_pid" || code=$?
-[ "$code" -eq 0 ] || { cat "$work/wine.out"; fail "vantor.exe ended with $code"; }
+vantor_close_and_wait "$w" "$app_pid"
+[ "$VANTOR_EXIT" != running ] || fail "vantor.exe did not end within 30 s of its window being closed"
+[ "$VANTOR_EXIT" -eq 0 ] || { cat "$work/wine.out"; fail "vantor.exe ended with $VANTOR_EXIT"; }
 "${wine%/*}/wineserver" -w
 
 snapshot >"$work/after"
