@@ -37,11 +37,7 @@ fail() {
 }
 
 # One X server for every suite; the roots reach it through its socket.
-Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+vantor_start_xvfb "$work"
 
 required_files() {
     local f

@@ -3,6 +3,18 @@
 # Windows zip (windows-smoke.sh) do to its window on an X server, as a player
 # would. Sourced by both.
 
+# vantor_start_xvfb <folder>: starts an X server of 1280 x 1024 on a free
+# display, with its number in <folder>/display; sets DISPLAY and xvfb_pid
+# (the caller kills it).
+vantor_start_xvfb() {
+    local folder=$1
+    Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$folder/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$folder/display" ] && break; sleep 0.1; done
+    [ -s "$folder/display" ] || { echo "Xvfb did not start"; exit 1; }
+    export DISPLAY=:$(cat "$folder/display")
+}
+
 # vantor_shown_vt_picture <window> <VT> <picture.png> <screenshot.png>: types
 # the VT into the VT selector (its field at 32, 64), opens the Image view,
 # and writes the window and the picture it shows (248 x 242 at 442, 45).

@@ -33,11 +33,7 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+vantor_start_xvfb "$work"
 
 # The Linux window's size, as the window layer fixes it.
 (cd "$(dirname "$linux")" && QT_QPA_PLATFORM=xcb exec "$linux") >"$work/linux.out" 2>&1 &
